@@ -1,0 +1,39 @@
+#include "arrangecounters.h"
+
+#include "boardview.h"
+
+namespace vantry {
+
+namespace {
+// The shifted left edge, worked out wide and then held in single precision again.
+float Shifted(float left, float by) { return static_cast<float>(static_cast<double>(left) - static_cast<double>(by)); }
+}  // namespace
+
+void ArrangeCounters(BoardView& view, int current) {
+    const int c = current;
+    for (int i = 0; i < 4; ++i) {
+        if (i == c) continue;
+        const float q = view.CounterWidth(i) / 4.0f;
+        const float leftC = view.CounterLeft(c);
+        const float leftI = view.CounterLeft(i);
+        if (view.CounterTop(c) != view.CounterTop(i)) continue;
+        const bool meets = leftC == leftI || Shifted(leftC, q) == leftI || Shifted(leftC, 2.0f * q) == leftI;
+        if (!meets) continue;
+        if (i < c) {
+            view.SetCounterLeft(i, view.CounterLeft(i) - view.CounterWidth(i) / 4.0f);
+            view.SetCounterLeft(c, view.CounterLeft(c) + view.CounterWidth(i) / 4.0f);
+        } else {
+            view.SetCounterLeft(i, view.CounterLeft(i) + view.CounterWidth(i) / 4.0f);
+            view.SetCounterLeft(c, view.CounterLeft(c) - view.CounterWidth(i) / 4.0f);
+        }
+    }
+}
+
+void PlaceCounter(BoardView& view, int k, int p, float height) {
+    const float left = (view.MarkerX1(p) + view.MarkerX1(p + 1)) / 2.0f - 127.0f;
+    view.SetCounterLeft(k, left);
+    const float top = view.MarkerY2(p + 1) - height - 30.0f;
+    view.SetCounterTop(k, top);
+}
+
+}  // namespace vantry

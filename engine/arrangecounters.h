@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vantry {
+
+class BoardView;
+
+// Sets side by side the counters that share the square of the counter of `current`: each
+// other counter found at the same Top and at the current counter's Left, or a quarter or half
+// a width to its left, is moved a quarter width away, and the current counter the other way.
+void ArrangeCounters(BoardView& view, int current);
+
+// Puts counter k on position p by the board's placement rule, in single precision:
+// Left = (X1 of linM(p) + X1 of linM(p + 1)) / 2 - 127, Top = Y2 of linM(p + 1) - height - 30.
+void PlaceCounter(BoardView& view, int k, int p, float height);
+
+}  // namespace vantry

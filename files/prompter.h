@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace vantry {
+
+// Every message box and file dialog of the game goes through here, so that tests can answer
+// them. Message boxes carry the program title "Vantry" as their caption.
+class Prompter {
+public:
+    enum class Answer { Yes, No, Cancel };
+    enum class Icon { None, Warning };
+
+    virtual ~Prompter() = default;
+
+    // A message box with an OK button.
+    virtual void Message(const QString& text, Icon icon = Icon::None) = 0;
+    // A question with Yes, No and Cancel, Yes the default.
+    virtual Answer AskYesNoCancel(const QString& text) = 0;
+    // File dialogs; `filter` is in the game's own form, "Description (*.ext)|*.ext".
+    // No value when the user cancels.
+    virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter) = 0;
+    virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter) = 0;
+};
+
+}  // namespace vantry
