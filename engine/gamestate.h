@@ -35,6 +35,9 @@ struct GameState {
     std::int16_t WinnerMoves = 0;
     std::string WinnerName;
 
+    // True when the best-players table had been stored before the board window loaded.
+    bool RecordsStored = false;
+
     // Grows whenever the game on the board is replaced (a reset or a loaded game), so that a
     // move still waiting on its win windows can tell that the game it began on is gone.
     std::uint32_t GamesStarted = 0;

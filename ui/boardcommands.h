@@ -1,0 +1,20 @@
+#pragma once
+
+namespace vantry {
+
+// What the board window hands on to the rest of the program: its File menu commands and the
+// best-players window after a win. The application implements it; window tests record it.
+class BoardCommands {
+public:
+    virtual ~BoardCommands() = default;
+    virtual void New() = 0;
+    virtual void Open() = 0;
+    // True when the game was written; the close prompt's Yes ends the program only then.
+    virtual bool Save() = 0;
+    virtual void SaveAs() = 0;
+    virtual void About() = 0;
+    // Shown modally after a win; returns when the window has closed.
+    virtual void BestPlayers() = 0;
+};
+
+}  // namespace vantry
