@@ -1,0 +1,42 @@
+#include "recordsstore.h"
+
+#include <QSettings>
+
+#include "settingtext.h"
+
+namespace vantry {
+
+namespace {
+
+QString NamesKey(int row) { return QStringLiteral("Names%1").arg(row); }
+QString MovesKey(int row) { return QStringLiteral("Moves%1").arg(row); }
+
+}  // namespace
+
+void WriteRecordsMarker() {
+    QSettings settings("Vantry", "Vantry");
+    settings.setValue("Records/Boolean", QStringLiteral("True"));
+}
+
+RecordRows ReadStoredRecordRows() {
+    QSettings settings("Vantry", "Vantry");
+    settings.beginGroup("Records");
+    RecordRows rows;
+    for (int row = 1; row <= RecordRowCount; ++row) {
+        rows[static_cast<std::size_t>(row - 1)] = {SettingText(settings.value(NamesKey(row))),
+                                                   SettingText(settings.value(MovesKey(row)))};
+    }
+    return rows;
+}
+
+void StoreRecordRows(const RecordRows& rows) {
+    QSettings settings("Vantry", "Vantry");
+    settings.beginGroup("Records");
+    for (int row = 1; row <= RecordRowCount; ++row) {
+        const RecordRow& shown = rows[static_cast<std::size_t>(row - 1)];
+        settings.setValue(NamesKey(row), shown.name);
+        settings.setValue(MovesKey(row), shown.moves);
+    }
+}
+
+}  // namespace vantry

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "recordstable.h"
+
+namespace vantry {
+
+// The best-players table in the per-user store ("Vantry", section "Records"): the marker
+// "Boolean" and the rows "Names1".."Names10", "Moves1".."Moves10", all strings. Writes are not
+// checked: a write the store refuses is simply lost, as the table is only a keepsake.
+
+// Writes the marker "True" that tells later runs to read the stored rows.
+void WriteRecordsMarker();
+
+// The stored rows; a missing key reads as an empty caption.
+RecordRows ReadStoredRecordRows();
+
+// Writes all ten rows, whatever changed.
+void StoreRecordRows(const RecordRows& rows);
+
+}  // namespace vantry
