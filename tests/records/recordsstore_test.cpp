@@ -1,43 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "aboutvalues.h"
+#include "isolatedstores.h"
 #include "recordsflag.h"
 #include "recordsstore.h"
 
 namespace vantry {
 namespace {
 
-// Every test gets empty per-user and machine-wide stores of its own, so that tests running side
-// by side never share a file and nothing reaches the real stores.
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        ASSERT_TRUE(userDir_.isValid() && systemDir_.isValid());
-        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-            QSettings::setPath(format, QSettings::UserScope, userDir_.path());
-            QSettings::setPath(format, QSettings::SystemScope, systemDir_.path());
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(stores_.valid()); }
 
-    // Writes the machine-wide file as an installer or an administrator would by hand.
-    void WriteSystemFile(const QByteArray& text) {
-        const QString path =
-            QSettings(QSettings::NativeFormat, QSettings::SystemScope, "Quorlen", "Vantry").fileName();
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    QTemporaryDir userDir_;
-    QTemporaryDir systemDir_;
+    test::IsolatedStores stores_;
 };
 
 TEST_F(StoreTest, MarkerIsTheTextTrueThatTheBoardReadsBack) {
@@ -75,7 +52,7 @@ TEST_F(StoreTest, MissingKeysReadAsEmptyCaptions) {
 
 TEST_F(StoreTest, AboutValuesWithoutAStoreOrGroupAreTheSingleLineError) {
     EXPECT_EQ(ReadAboutValues(), QStringList{"Error"});
-    WriteSystemFile("[2.0]\nName=Ann\n");
+    ASSERT_TRUE(stores_.WriteMachineValues("[2.0]\nName=Ann\n"));
     EXPECT_EQ(ReadAboutValues(), QStringList{"Error"});
 }
 
@@ -94,12 +71,7 @@ TEST_F(StoreTest, AboutValuesSkipEmptiesAndKeepCommasWhole) {
         {"store order", "[1.0]\nb=second\na=first\n", {"first", "second"}},
     };
     for (const Case& c : cases) {
-        // A folder per case: the settings cache could take a rewritten file of the same size
-        // and time for the one it read before.
-        QTemporaryDir caseDir;
-        ASSERT_TRUE(caseDir.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, caseDir.path());
-        WriteSystemFile(c.file);
+        ASSERT_TRUE(stores_.WriteMachineValues(c.file));
         EXPECT_EQ(ReadAboutValues(), c.expected) << c.what;
     }
 }

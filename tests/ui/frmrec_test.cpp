@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+#include "frmrec.h"
+#include "gamecommands.h"
+#include "gamestate.h"
+#include "isolatedstores.h"
+#include "recordsstore.h"
+#include "scriptedprompter.h"
+
+namespace vantry {
+namespace {
+
+class RecordingCommands : public GameCommands {
+public:
+    void ResetBoard() override { Log("ResetBoard"); }
+    void OpenGame() override { Log("OpenGame"); }
+    std::vector<std::string> calls;
+    std::function<void()> onCall;
+
+private:
+    void Log(const char* name) {
+        calls.emplace_back(name);
+        if (onCall) onCall();
+    }
+};
+
+// Rows "P1".."P10" with 10, 20, .. 100 moves.
+RecordRows Ladder() {
+    RecordRows rows;
+    for (int i = 0; i < RecordRowCount; ++i) rows[static_cast<std::size_t>(i)] = {QStringLiteral("P%1").arg(i + 1), QString::number(10 * (i + 1))};
+    return rows;
+}
+
+class FrmRecTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(stores_.valid()); }
+
+    frmRec& Open(const char* name, int moves, bool stored) {
+        state_.WinnerName = name;
+        state_.WinnerMoves = static_cast<std::int16_t>(moves);
+        state_.RecordsStored = stored;
+        window_ = std::make_unique<frmRec>(state_, prompter_, commands_, &owner_, [this] { ++exits_; });
+        window_->Form_Load();
+        window_->show();
+        return *window_;
+    }
+    QLabel* Label(const char* column, int row) const {
+        return window_->findChild<QLabel*>(QStringLiteral("%1(%2)").arg(column).arg(row));
+    }
+    void Click(const char* button) { QTest::mouseClick(window_->findChild<QPushButton*>(button), Qt::LeftButton); }
+    RecordRows Shown() const {
+        RecordRows rows;
+        for (int r = 1; r <= RecordRowCount; ++r) rows[static_cast<std::size_t>(r - 1)] = {Label("lblName", r)->text(), Label("lblMove", r)->text()};
+        return rows;
+    }
+    static QStringList StoredKeys() {
+        QSettings settings("Vantry", "Vantry");
+        settings.beginGroup("Records");
+        return settings.childKeys();
+    }
+
+    test::IsolatedStores stores_;
+    GameState state_;
+    test::ScriptedPrompter prompter_;
+    RecordingCommands commands_;
+    QWidget owner_;
+    std::unique_ptr<frmRec> window_;
+    int exits_ = 0;
+};
+
+// Notes whether the table window was on screen while its message was up.
+class WatchingPrompter : public test::ScriptedPrompter {
+public:
+    void Message(const QString& text, Icon icon = Icon::None) override {
+        windowShownDuringMessage.push_back(watched && watched->isVisible());
+        ScriptedPrompter::Message(text, icon);
+    }
+    QWidget* watched = nullptr;
+    std::vector<bool> windowShownDuringMessage;
+};
+
+TEST_F(FrmRecTest, AnnouncesTheResultBeforeTheWindowShows) {
+    state_.WinnerName = "Ann";
+    state_.WinnerMoves = 23;
+    state_.RecordsStored = true;
+    WatchingPrompter prompter;
+    frmRec window(state_, prompter, commands_, &owner_, [] {});
+    prompter.watched = &window;
+    QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>("cmdOK")->click(); });
+    EXPECT_EQ(window.Run(), frmRec::Outcome::NewGame);
+    EXPECT_EQ(prompter.messages, QStringList{"Ann Moves = 23"});
+    EXPECT_EQ(prompter.windowShownDuringMessage, std::vector<bool>{false});
+    EXPECT_EQ(window.windowTitle(), "Vantry - Best Players");
+}
+
+TEST_F(FrmRecTest, StoredTableTakesTheWinnerAndMarksItsRowBold) {
+    StoreRecordRows(Ladder());
+    Open("Ann", 25, true);
+    const std::vector<QString> names{"P1", "P2", "Ann", "P3", "P4", "P5", "P6", "P7", "P8", "P9"};
+    for (int r = 1; r <= RecordRowCount; ++r) {
+        EXPECT_EQ(Label("lblName", r)->text(), names[static_cast<std::size_t>(r - 1)]);
+        const bool bold = r == 3;
+        for (const char* column : {"lblName", "lblMove", "lblP"}) EXPECT_EQ(Label(column, r)->font().bold(), bold) << column << r;
+    }
+    EXPECT_EQ(Label("lblMove", 3)->text(), "25");
+    EXPECT_EQ(Label("lblMove", 10)->text(), "90");
+    EXPECT_EQ(QSettings("Vantry", "Vantry").value("Records/Boolean"), QVariant());
+}
+
+TEST_F(FrmRecTest, ResultNotGoodEnoughLeavesTheTableAsShown) {
+    RecordRows stored = Ladder();
+    stored[4].moves = " 50";
+    StoreRecordRows(stored);
+    Open("Ann", 100, true);
+    EXPECT_EQ(Shown(), stored);
+    for (int r = 1; r <= RecordRowCount; ++r) EXPECT_FALSE(Label("lblName", r)->font().bold());
+}
+
+TEST_F(FrmRecTest, StoredCountThatIsNoNumberCountsAsNoMoves) {
+    RecordRows stored = Ladder();
+    stored[1].moves = "lots";
+    StoreRecordRows(stored);
+    Open("Ann", 15, true);
+    EXPECT_EQ(Label("lblName", 3)->text(), "Ann");
+    EXPECT_EQ(Label("lblMove", 2)->text(), "0");
+}
+
+TEST_F(FrmRecTest, FirstRunWritesTheMarkerAndStartsFromTheDefaultsEachTime) {
+    StoreRecordRows(Ladder());
+    Open("Ann", 99, false);
+    EXPECT_FALSE(state_.RecordsStored);
+    EXPECT_EQ(QSettings("Vantry", "Vantry").value("Records/Boolean").toString(), "True");
+    EXPECT_EQ(Label("lblName", 1)->text(), "Ann");
+    EXPECT_EQ(Label("lblName", 2)->text(), "Unknown1");
+    Click("cmdOK");
+
+    Open("Bo", 50, false);
+    EXPECT_EQ(Label("lblName", 1)->text(), "Bo");
+    EXPECT_EQ(Label("lblName", 2)->text(), "Unknown1");
+    Click("cmdOK");
+    const RecordRows stored = ReadStoredRecordRows();
+    EXPECT_EQ(stored[0], (RecordRow{"Bo", "50"}));
+    EXPECT_EQ(stored[1], (RecordRow{"Unknown1", "100"}));
+}
+
+TEST_F(FrmRecTest, NewGameAndTheCloseBoxStoreTheRowsShown) {
+    const std::vector<std::function<void()>> ways{
+        [this] { Click("cmdOK"); },
+        [this] { window_->close(); },
+    };
+    const frmRec::Outcome outcomes[] = {frmRec::Outcome::NewGame, frmRec::Outcome::Closed};
+    for (std::size_t way = 0; way < ways.size(); ++way) {
+        StoreRecordRows(Ladder());
+        Open("Ann", 95, true);
+        const RecordRows shown = Shown();
+        ways[way]();
+        EXPECT_FALSE(window_->isVisible());
+        EXPECT_EQ(window_->outcome(), outcomes[way]);
+        EXPECT_EQ(StoredKeys().size(), 20);
+        EXPECT_EQ(ReadStoredRecordRows(), shown);
+        EXPECT_EQ(ReadStoredRecordRows()[9], (RecordRow{"Ann", "95"})) << "old row 10 gone";
+    }
+    EXPECT_TRUE(commands_.calls.empty());
+}
+
+TEST_F(FrmRecTest, ExitEndsAtOnceStoringNothing) {
+    Open("Ann", 5, true);
+    Click("cmdExit");
+    EXPECT_EQ(exits_, 1);
+    EXPECT_EQ(window_->outcome(), frmRec::Outcome::Exit);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_TRUE(StoredKeys().isEmpty());
+    EXPECT_TRUE(commands_.calls.empty());
+}
+
+TEST_F(FrmRecTest, OpenGameWithAStoredTableDropsTheNewRow) {
+    StoreRecordRows(Ladder());
+    Open("Ann", 5, true);
+    std::vector<bool> hiddenAtCall;
+    commands_.onCall = [&] { hiddenAtCall.push_back(!window_->isVisible() && owner_.isVisible()); };
+    // Tells the rows read back at the click from those read at load.
+    RecordRows changed = Ladder();
+    changed[0].name = "Someone else";
+    StoreRecordRows(changed);
+    Click("cmdOpen");
+    EXPECT_EQ(commands_.calls, (std::vector<std::string>{"ResetBoard", "OpenGame"}));
+    EXPECT_EQ(hiddenAtCall, (std::vector<bool>{false, true}));
+    EXPECT_EQ(window_->outcome(), frmRec::Outcome::OpenGame);
+    EXPECT_EQ(Shown(), changed);
+    EXPECT_EQ(ReadStoredRecordRows(), changed);
+}
+
+TEST_F(FrmRecTest, OpenGameOnTheFirstRunStoresTheTableShown) {
+    Open("Ann", 5, false);
+    QSettings("Vantry", "Vantry").remove("Records/Boolean");
+    Click("cmdOpen");
+    EXPECT_EQ(QSettings("Vantry", "Vantry").value("Records/Boolean").toString(), "True");
+    EXPECT_EQ(ReadStoredRecordRows()[0], (RecordRow{"Ann", "5"}));
+    EXPECT_EQ(ReadStoredRecordRows()[9], (RecordRow{"Unknown9", "100"}));
+}
+
+TEST_F(FrmRecTest, LayoutPlacesTheGridLabelsAndButtons) {
+    Open("Ann", 5, true);
+    EXPECT_EQ(window_->size(), QSize(355, 411));
+    EXPECT_EQ(Label("lblName", 3)->geometry(), QRect(40, 112, 193, 17));
+    EXPECT_EQ(Label("lblMove", 10)->geometry(), QRect(248, 336, 89, 17));
+    EXPECT_EQ(Label("lblP", 10)->pos(), QPoint(16, 336));
+    EXPECT_EQ(window_->findChild<QLabel*>("Label11")->text(), "P");
+    for (const char* heading : {"lblName", "lblMove"}) {
+        EXPECT_EQ(Label(heading, 0)->font().family(), "Arial");
+        EXPECT_EQ(Label(heading, 0)->font().pointSize(), 12);
+    }
+    struct Button {
+        const char* name;
+        const char* caption;
+        QRect place;
+    };
+    for (const Button& b : {Button{"cmdOK", "&New Game", {40, 376, 81, 25}},
+                            Button{"cmdOpen", "&Open Game", {144, 376, 81, 25}},
+                            Button{"cmdExit", "Exit", {248, 376, 81, 25}}}) {
+        const auto* button = window_->findChild<QPushButton*>(b.name);
+        ASSERT_NE(button, nullptr) << b.name;
+        EXPECT_EQ(button->text(), b.caption);
+        EXPECT_EQ(button->geometry(), b.place);
+        EXPECT_EQ(button->isDefault(), std::string(b.name) == "cmdOK");
+    }
+}
+
+}  // namespace
+}  // namespace vantry

@@ -1,0 +1,199 @@
+#include "frmabout.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QUrl>
+
+#include "aboutvalues.h"
+
+namespace vantry {
+
+namespace {
+
+int Px(double twips) { return qRound(twips / 15.0); }
+QRect PxRect(double left, double top, double width, double height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+constexpr int ClientWidth = 4020;
+constexpr int ClientHeight = 3705;
+constexpr float PanelWidth = 3975.0f;
+constexpr float PanelHeight = 2535.0f;
+constexpr float LineHeight = 255.0f;
+constexpr float LineSpacing = 500.0f;
+constexpr int RuleY = 2580;
+constexpr int RuleRight = 4080;
+constexpr int ScrollIntervalMs = 15;
+
+const QString ContactAddress = QStringLiteral("info@hollowmere.example");
+const QString WebAddress = QStringLiteral("www.hollowmere.example");
+
+// Lines 6 and 7 are the licence lines; their placeholders are replaced at load.
+const std::array<QString, 10> CreditTexts{
+    QStringLiteral("Written by"),       QStringLiteral("Tamsin Orrell"),
+    QStringLiteral("Griphics:"),        QStringLiteral("Bram Kettleby"),
+    QStringLiteral("Ysolde Marrin"),    QStringLiteral("This copy is licensed to:"),
+    QStringLiteral("Name"),             QStringLiteral("Company"),
+    QStringLiteral("Published by"),     QStringLiteral("Hollowmere Software"),
+};
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_(std::move(openUrl)) {
+    setObjectName("frmAbout");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
+    // TODO(lead): setWindowIcon(ProgramIcon()) once ui/programicon.h is in.
+    resize(Px(ClientWidth), Px(ClientHeight));
+    BuildPanel();
+    BuildCredits();
+    BuildLinks();
+
+    auto* Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName("Command1");
+    Command1->setGeometry(PxRect(1440, 3240, 1215, 375));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+
+    Timer1_.setObjectName("Timer1");
+    Timer1_.setInterval(ScrollIntervalMs);
+    connect(&Timer1_, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
+
+    // Centred on the screen rather than on the board; a placed window is not moved again.
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen) move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+void frmAbout::BuildPanel() {
+    Picture1_ = new QWidget(this);
+    Picture1_->setObjectName("Picture1");
+    Picture1_->setGeometry(PxRect(0, 0, PanelWidth, PanelHeight));
+    // Dark behind the picture, so the white lines stay readable wherever it leaves a gap.
+    Picture1_->setAutoFillBackground(true);
+    QPalette dark = Picture1_->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    Picture1_->setPalette(dark);
+
+    Image1_ = new QLabel(Picture1_);
+    Image1_->setObjectName("Image1");
+    Image1_->setScaledContents(true);
+}
+
+void frmAbout::BuildCredits() {
+    QPalette white = palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    for (int i = 0; i < LineCount; ++i) {
+        auto* line = new QLabel(i == TitleIndex ? QString() : CreditTexts[static_cast<std::size_t>(i)], Picture1_);
+        line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        line->setPalette(white);
+        line->setAttribute(Qt::WA_TranslucentBackground);
+        lbl_[static_cast<std::size_t>(i)] = line;
+    }
+    QLabel* title = lbl_[TitleIndex];
+    // The edition is held together, so the wrap can only fall in the run of spaces after the
+    // name and "3rd Edition" makes the second line.
+    title->setText(QStringLiteral("Vantry         3rd") + QChar(0x00A0) + QStringLiteral("Edition"));
+    title->setWordWrap(true);
+    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    lblLeft_[TitleIndex] = 120.0f;
+    lblTop_[TitleIndex] = 720.0f;
+    lblWidth_[TitleIndex] = 3495.0f;
+    lblHeight_[TitleIndex] = 1035.0f;
+    PlaceLine(TitleIndex);
+}
+
+void frmAbout::BuildLinks() {
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    const auto link = [&](const char* name, const QString& text, int left, int top) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setPalette(blue);
+        label->setCursor(Qt::PointingHandCursor);
+        label->move(Px(left), Px(top));
+        label->resize(label->sizeHint().width(), std::max(Px(195), label->sizeHint().height()));
+        label->installEventFilter(this);
+        return label;
+    };
+    lblEmail_ = link("lblEmail", QStringLiteral("E-mail: ") + ContactAddress, 720, 2640);
+    lblWSite_ = link("lblWSite", QStringLiteral("W-site: ") + WebAddress, 360, 2880);
+}
+
+void frmAbout::Form_Load() {
+    const QStringList values = ReadAboutValues();
+    setWindowTitle(QStringLiteral("Vantry - About"));
+    lbl_[6]->setText(values.value(0));
+    lbl_[7]->setText(values.value(1));
+
+    Image1_->setGeometry(Picture1_->rect());
+    QSvgRenderer picture(QStringLiteral(":/pictures/background.svg"));
+    if (picture.isValid()) {
+        const qreal ratio = devicePixelRatioF();
+        QPixmap pixmap(Picture1_->size() * ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        picture.render(&painter);
+        painter.end();
+        pixmap.setDevicePixelRatio(ratio);
+        Image1_->setPixmap(pixmap);
+    }
+
+    for (int i = 0; i < TitleIndex; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        lblLeft_[at] = (i == 4 || i == 5) ? -120.0f : 0.0f;
+        lblTop_[at] = i == 0 ? PanelHeight + LineSpacing : lblTop_[at - 1] + LineSpacing;
+        lblWidth_[at] = PanelWidth;
+        lblHeight_[at] = LineHeight;
+        lbl_[at]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        PlaceLine(i);
+    }
+    Timer1_.start();
+}
+
+void frmAbout::PlaceLine(int index) {
+    const auto at = static_cast<std::size_t>(index);
+    lbl_[at]->setGeometry(PxRect(lblLeft_[at], lblTop_[at], lblWidth_[at], lblHeight_[at]));
+}
+
+void frmAbout::Timer1_Timer() {
+    for (int i = 0; i < LineCount; ++i) {
+        lblTop_[static_cast<std::size_t>(i)] -= ScrollStep;
+        PlaceLine(i);
+    }
+    if (AllLinesGone()) Timer1_.stop();
+}
+
+bool frmAbout::AllLinesGone() const {
+    for (std::size_t i = 0; i < lblTop_.size(); ++i) {
+        if (lblTop_[i] + lblHeight_[i] > 0.0f) return false;
+    }
+    return true;
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == lblEmail_) openUrl_(QUrl(QStringLiteral("mailto:") + ContactAddress));
+        if (watched == lblWSite_) openUrl_(QUrl(QStringLiteral("https://") + WebAddress));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::OpenWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawLine(QLineF(0.0, RuleY / 15.0, RuleRight / 15.0, RuleY / 15.0));
+}
+
+}  // namespace vantry

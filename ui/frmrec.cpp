@@ -1,0 +1,181 @@
+#include "frmrec.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "gamecommands.h"
+#include "gamestate.h"
+#include "prompter.h"
+#include "recordsstore.h"
+
+namespace vantry {
+
+namespace {
+
+// Layout in twips; 15 twips make a logical pixel.
+int Px(double twips) { return qRound(twips / 15.0); }
+QRect PxRect(double left, double top, double width, double height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+constexpr int ClientWidth = 5325;
+constexpr int ClientHeight = 6165;
+constexpr int GridLeft = 120;
+constexpr int GridTop = 120;
+constexpr int GridRight = 5160;
+constexpr int GridBottom = 5400;
+constexpr int RowPitch = 480;
+constexpr int HeadingBottom = 600;
+constexpr int LabelTop = 240;
+constexpr int LabelHeight = 255;
+constexpr int ButtonTop = 5640;
+
+QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
+
+}  // namespace
+
+frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWidget* owner,
+               ExitAction exitProgram)
+    : QDialog(owner), state_(state), prompter_(prompter), commands_(commands), owner_(owner),
+      exitProgram_(std::move(exitProgram)) {
+    setObjectName("frmRec");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Px(ClientWidth), Px(ClientHeight));
+    // TODO(lead): setWindowIcon(ProgramIcon()) once ui/programicon.h is in.
+    BuildRows();
+    BuildButtons();
+}
+
+void frmRec::BuildRows() {
+    for (int i = 0; i <= RecordRowCount; ++i) {
+        const int top = LabelTop + RowPitch * i;
+        lblP_[i] = new QLabel(i == 0 ? QStringLiteral("P") : QString::number(i), this);
+        lblP_[i]->setObjectName(i == 0 ? QStringLiteral("Label11") : Indexed("lblP", i));
+        lblP_[i]->move(Px(240), Px(top));
+        lblP_[i]->adjustSize();
+
+        lblName_[i] = new QLabel(this);
+        lblName_[i]->setObjectName(Indexed("lblName", i));
+        lblName_[i]->setGeometry(PxRect(600, top, 2895, LabelHeight));
+
+        lblMove_[i] = new QLabel(this);
+        lblMove_[i]->setObjectName(Indexed("lblMove", i));
+        lblMove_[i]->setGeometry(PxRect(3720, top, 1335, LabelHeight));
+        for (QLabel* label : {lblName_[i], lblMove_[i]}) label->setAlignment(Qt::AlignCenter);
+    }
+    const QFont heading(QStringLiteral("Arial"), 12);
+    lblName_[0]->setFont(heading);
+    lblMove_[0]->setFont(heading);
+    lblName_[0]->setText(QStringLiteral("Name"));
+    lblMove_[0]->setText(QStringLiteral("Moves"));
+    ShowRows(DefaultRecordRows());
+}
+
+QPushButton* frmRec::MakeButton(const char* name, const QString& caption, int leftTwips) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(PxRect(leftTwips, ButtonTop, 1215, 375));
+    return button;
+}
+
+void frmRec::BuildButtons() {
+    QPushButton* cmdOK = MakeButton("cmdOK", QStringLiteral("&New Game"), 600);
+    QPushButton* cmdOpen = MakeButton("cmdOpen", QStringLiteral("&Open Game"), 2160);
+    QPushButton* cmdExit = MakeButton("cmdExit", QStringLiteral("Exit"), 3720);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmRec::cmdOK_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmRec::cmdOpen_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmRec::cmdExit_Click);
+}
+
+void frmRec::ShowRows(const RecordRows& rows) {
+    for (int row = 1; row <= RecordRowCount; ++row) {
+        const RecordRow& shown = rows[static_cast<std::size_t>(row - 1)];
+        lblName_[row]->setText(shown.name);
+        lblMove_[row]->setText(shown.moves);
+    }
+}
+
+RecordRows frmRec::ShownRows() const {
+    RecordRows rows;
+    for (int row = 1; row <= RecordRowCount; ++row) {
+        rows[static_cast<std::size_t>(row - 1)] = {lblName_[row]->text(), lblMove_[row]->text()};
+    }
+    return rows;
+}
+
+void frmRec::MarkRow(int row) {
+    for (QLabel* label : {lblName_[row], lblMove_[row], lblP_[row]}) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+}
+
+frmRec::Outcome frmRec::Run() {
+    Form_Load();
+    exec();
+    return outcome_;
+}
+
+void frmRec::Form_Load() {
+    const QString winner = QString::fromStdString(state_.WinnerName);
+    prompter_.Message(winner + QStringLiteral(" Moves = ") + QString::number(state_.WinnerMoves));
+    // During the first run the marker is written at every opening and the defaults stay shown.
+    if (!state_.RecordsStored) WriteRecordsMarker();
+    if (state_.RecordsStored) ShowRows(ReadStoredRecordRows());
+    RecordsTable table(ShownRows());
+    setWindowTitle(QStringLiteral("Vantry - Best Players"));
+    const int row = table.Enter(winner, state_.WinnerMoves);
+    if (row == 0) return;
+    MarkRow(row);
+    ShowRows(table.Captions());
+}
+
+void frmRec::done(int result) {
+    if (!exiting_) StoreRecordRows(ShownRows());
+    QDialog::done(result);
+}
+
+void frmRec::cmdOK_Click() {
+    outcome_ = Outcome::NewGame;
+    accept();
+}
+
+void frmRec::cmdOpen_Click() {
+    if (!state_.RecordsStored) WriteRecordsMarker();
+    // With a stored table the entry of this opening is dropped again: a game opened instead of
+    // a new one does not keep its predecessor's result.
+    if (state_.RecordsStored) ShowRows(ReadStoredRecordRows());
+    commands_.ResetBoard();
+    outcome_ = Outcome::OpenGame;
+    accept();
+    if (owner_) owner_->show();
+    commands_.OpenGame();
+}
+
+void frmRec::cmdExit_Click() {
+    exiting_ = true;
+    outcome_ = Outcome::Exit;
+    exitProgram_();
+    QDialog::done(Rejected);
+}
+
+void frmRec::EndProgram() { QCoreApplication::exit(0); }
+
+void frmRec::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const auto px = [](int twips) { return twips / 15.0; };
+    painter.drawRect(QRectF(px(GridLeft), px(GridTop), px(GridRight - GridLeft), px(GridBottom - GridTop)));
+    for (int x : {480, 3600}) painter.drawLine(QLineF(px(x), px(GridTop), px(x), px(GridBottom)));
+    for (int y = HeadingBottom; y < GridBottom; y += RowPitch) {
+        painter.drawLine(QLineF(px(GridLeft), px(y), px(GridRight), px(y)));
+    }
+}
+
+}  // namespace vantry

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+#include "recordstable.h"
+
+class QLabel;
+class QPaintEvent;
+class QPushButton;
+
+namespace vantry {
+
+struct GameState;
+class GameCommands;
+class Prompter;
+
+// The best-players window, opened after a win: announces the result, enters it into the
+// stored table of ten and offers the ways on. The rows shown are what gets stored. It talks to
+// the records store, the prompter for its message and the document commands for "&Open Game".
+class frmRec : public QDialog {
+    Q_OBJECT
+public:
+    // How the window was left; after NewGame the application opens the new-game dialog.
+    enum class Outcome { NewGame, OpenGame, Exit, Closed };
+    using ExitAction = std::function<void()>;
+
+    // `exitProgram` ends the program at once without storing or asking anything.
+    frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWidget* owner,
+           ExitAction exitProgram = EndProgram);
+
+    // Loads the window (its message first) and shows it modally until a button or the close
+    // box leaves it.
+    Outcome Run();
+
+    void Form_Load();
+    Outcome outcome() const { return outcome_; }
+
+    // Closing stores the ten rows shown, unless the window is left by "Exit".
+    void done(int result) override;
+
+    // Leaves every running event loop, this window's and the board's, so the program ends
+    // where it stands: no closing handler runs and no save question is asked.
+    static void EndProgram();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void BuildRows();
+    void BuildButtons();
+    QPushButton* MakeButton(const char* name, const QString& caption, int leftTwips);
+    void ShowRows(const RecordRows& rows);
+    RecordRows ShownRows() const;
+    void MarkRow(int row);
+
+    void cmdOK_Click();
+    void cmdOpen_Click();
+    void cmdExit_Click();
+
+    GameState& state_;
+    Prompter& prompter_;
+    GameCommands& commands_;
+    QPointer<QWidget> owner_;
+    ExitAction exitProgram_;
+    Outcome outcome_ = Outcome::Closed;
+    bool exiting_ = false;
+
+    // Index 0 holds the headings, 1..10 the rows.
+    std::array<QLabel*, RecordRowCount + 1> lblP_{};
+    std::array<QLabel*, RecordRowCount + 1> lblName_{};
+    std::array<QLabel*, RecordRowCount + 1> lblMove_{};
+};
+
+}  // namespace vantry
