@@ -10,6 +10,8 @@
 #include <QSvgRenderer>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "aboutvalues.h"
 
 namespace vantry {
