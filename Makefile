@@ -31,8 +31,9 @@ bench: build
 # The package is built in a tree of its own: it is configured for /usr with the Debian layout,
 # which the compiled-in data folder follows, and with Debian's hardening flags.
 DEB_BUILD ?= $(BUILD)/deb
-DEB_CXXFLAGS = $(shell dpkg-buildflags --get CPPFLAGS 2>/dev/null) $(shell dpkg-buildflags --get CXXFLAGS 2>/dev/null)
-DEB_LDFLAGS = $(shell dpkg-buildflags --get LDFLAGS 2>/dev/null)
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+DEB_CXXFLAGS = $(shell $(DEB_FLAGS) CPPFLAGS 2>/dev/null) $(shell $(DEB_FLAGS) CXXFLAGS 2>/dev/null)
+DEB_LDFLAGS = $(shell $(DEB_FLAGS) LDFLAGS 2>/dev/null)
 
 package:
 	@scripts/install-deps --packaging
@@ -45,7 +46,7 @@ package:
 	@ls -l $(BUILD)/vantry_*.deb
 
 package-check: package
-	@tests/install/check-package.sh $(BUILD)/vantry_*.deb
+	@tests/install/check-package.sh $(BUILD)/vantry_*.deb $(DEB_BUILD)/generated/version.h
 
 clean:
 	rm -rf $(BUILD)

@@ -6,13 +6,16 @@ set(CPACK_PACKAGE_VENDOR "Vantry Maintainers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "race up the ladders and down the snakes, for up to four players")
+# Kept to lines under 80 columns, as Debian's package tools show them unwrapped.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Vantry is a board game for up to four players at one computer: red, blue, yellow and \
-green race over a board of 100 squares, where ladders carry a counter up and snakes carry it \
-down again. The first counter to reach square 100 wins.
+"Vantry is a board game for up to four players at one computer: red, blue,
+yellow and green race over a board of 100 squares, where ladders carry a
+counter up and snakes carry it down again. The first counter to reach
+square 100 wins.
 
-Each seat is played by a person, with the mouse or the keyboard, or by the computer. The ten \
-best results are kept between games, and an unfinished game can be saved and opened again.")
+Each seat is played by a person, with the mouse or the keyboard, or by the
+computer. The ten best results are kept between games, and an unfinished
+game can be saved and opened again.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${VANTRY_DEBIAN_RELEASE})

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the install checks: failure reporting and the skip code ctest is told about.
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
