@@ -7,12 +7,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QUrl>
 
 #include <algorithm>
 
 #include "aboutvalues.h"
+#include "picturenames.h"
+#include "programicon.h"
+#include "svgpicture.h"
 
 namespace vantry {
 
@@ -51,7 +53,7 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     setObjectName("frmAbout");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    // TODO(lead): setWindowIcon(ProgramIcon()) once ui/programicon.h is in.
+    setWindowIcon(ProgramIcon());
     resize(Px(ClientWidth), Px(ClientHeight));
     BuildPanel();
     BuildCredits();
@@ -84,9 +86,8 @@ void frmAbout::BuildPanel() {
     dark.setColor(QPalette::Window, Qt::black);
     Picture1_->setPalette(dark);
 
-    Image1_ = new QLabel(Picture1_);
+    Image1_ = new SvgPicture(Pictures::Background, Picture1_);
     Image1_->setObjectName("Image1");
-    Image1_->setScaledContents(true);
 }
 
 void frmAbout::BuildCredits() {
@@ -136,17 +137,6 @@ void frmAbout::Form_Load() {
     lbl_[7]->setText(values.value(1));
 
     Image1_->setGeometry(Picture1_->rect());
-    QSvgRenderer picture(QStringLiteral(":/pictures/background.svg"));
-    if (picture.isValid()) {
-        const qreal ratio = devicePixelRatioF();
-        QPixmap pixmap(Picture1_->size() * ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        picture.render(&painter);
-        painter.end();
-        pixmap.setDevicePixelRatio(ratio);
-        Image1_->setPixmap(pixmap);
-    }
 
     for (int i = 0; i < TitleIndex; ++i) {
         const auto at = static_cast<std::size_t>(i);

@@ -12,6 +12,8 @@ class QUrl;
 
 namespace vantry {
 
+class SvgPicture;
+
 // The About window: the title over the background picture, credit lines rising through the
 // picture panel, the maker's mail and web links and "OK". The licence lines come from the
 // machine-wide values of the records layer; links go to the desktop through `openUrl`.
@@ -48,7 +50,7 @@ private:
 
     UrlOpener openUrl_;
     QWidget* Picture1_ = nullptr;
-    QLabel* Image1_ = nullptr;
+    SvgPicture* Image1_ = nullptr;
     QLabel* lblEmail_ = nullptr;
     QLabel* lblWSite_ = nullptr;
     std::array<QLabel*, LineCount> lbl_{};

@@ -7,6 +7,7 @@
 
 #include "gamecommands.h"
 #include "gamestate.h"
+#include "programicon.h"
 #include "prompter.h"
 #include "recordsstore.h"
 
@@ -44,7 +45,7 @@ frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWi
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(ClientWidth), Px(ClientHeight));
-    // TODO(lead): setWindowIcon(ProgramIcon()) once ui/programicon.h is in.
+    setWindowIcon(ProgramIcon());
     BuildRows();
     BuildButtons();
 }

@@ -11,6 +11,8 @@
 
 #include "frmabout.h"
 #include "isolatedstores.h"
+#include "picturenames.h"
+#include "svgpicture.h"
 
 namespace vantry {
 namespace {
@@ -66,6 +68,19 @@ TEST_F(FrmAboutTest, CreditLinesStackBelowThePanelInTheirOrder) {
         EXPECT_EQ(Line(i)->x(), (i == 4 || i == 5) ? -8 : 0) << i;
     }
     EXPECT_FLOAT_EQ(window_->LineTop(frmAbout::TitleIndex), 720.0f);
+}
+
+TEST_F(FrmAboutTest, SizableWindowWithTheBackgroundFillingThePanel) {
+    Open();
+    EXPECT_EQ(window_->size(), QSize(268, 247));
+    EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_NE(window_->minimumSize(), window_->maximumSize());
+    const auto* image = window_->findChild<SvgPicture*>("Image1");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->resource(), Pictures::Background);
+    EXPECT_EQ(image->geometry(), QRect(0, 0, 265, 169));
+    EXPECT_FALSE(image->currentPixmap().isNull());
 }
 
 TEST_F(FrmAboutTest, TitleKeepsTheEditionOnItsSecondLine) {
