@@ -171,10 +171,12 @@ bool frmAbout::AllLinesGone() const {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == lblEmail_) openUrl_(QUrl(QStringLiteral("mailto:") + ContactAddress));
-        if (watched == lblWSite_) openUrl_(QUrl(QStringLiteral("https://") + WebAddress));
+    QLabel* link = watched == lblEmail_ ? lblEmail_ : watched == lblWSite_ ? lblWSite_ : nullptr;
+    const auto* mouse = event->type() == QEvent::MouseButtonRelease ? static_cast<QMouseEvent*>(event) : nullptr;
+    // A release outside the link is a click taken back.
+    if (link && mouse && mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
+        openUrl_(link == lblEmail_ ? QUrl(QStringLiteral("mailto:") + ContactAddress)
+                                   : QUrl(QStringLiteral("https://") + WebAddress));
     }
     return QDialog::eventFilter(watched, event);
 }
