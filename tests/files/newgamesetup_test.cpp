@@ -4,6 +4,7 @@
 
 #include "fakeboardwindow.h"
 #include "newgamesetup.h"
+#include "qstringprinter.h"
 #include "scriptedprompter.h"
 
 namespace vantry::test {
