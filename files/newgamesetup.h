@@ -51,7 +51,7 @@ class NewGameSetup {
 public:
     using HideDialog = std::function<void()>;
 
-    NewGameSetup(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter);
+    explicit NewGameSetup(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter);
 
     // The dialog has just been built: the board stands still while it is open.
     void Load();

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "documentwindow.h"
 #include "gamecommands.h"
 #include "prompter.h"
@@ -109,6 +111,10 @@ frmNew::frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, 
     setObjectName("frmNew");
     LoadPictures();
     setFixedSize(ClientWidth / TwipsPerPixel, ClientHeight / TwipsPerPixel);
+    // The places are sized for a small face; the toolkit's larger default would clip "Name:".
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     for (int i = 0; i < SeatCount; ++i) BuildSeat(i);
     BuildButtons();
     SetTabOrder();
@@ -147,6 +153,10 @@ void frmNew::BuildSeat(int i) {
     plain.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     Label4[seat]->setPalette(plain);
     Place(Label4[seat], Label4Place);
+    // Faces wider than the design's may need the room up to the name box to show the colon.
+    const int room = (txtNewPlace.left - Label4Place.left) / TwipsPerPixel;
+    Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), room),
+                         Label4[seat]->height());
     BuildNameBoxes(i);
 }
 

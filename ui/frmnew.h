@@ -31,7 +31,7 @@ class RandomSource;
 class frmNew : public QDialog {
     Q_OBJECT
 public:
-    frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+    explicit frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
            RandomSource& random, QWidget* owner);
 
     bool Unloaded() const { return unloaded_; }

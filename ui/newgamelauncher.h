@@ -19,7 +19,7 @@ struct GameState;
 // after its close box it is built anew, which runs its load step again.
 class NewGameLauncher {
 public:
-    NewGameLauncher(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+    explicit NewGameLauncher(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
                     RandomSource& random, QWidget* owner);
 
     // File > New: the board is paused before the dialog shows.

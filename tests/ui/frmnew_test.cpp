@@ -66,6 +66,10 @@ TEST_F(FrmNewTest, LoadsInTheDesignState) {
     EXPECT_FALSE(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(dialog->parentWidget(), &owner);
+    owner.setGeometry(100, 100, 792, 573);
+    owner.show();
+    dialog->show();
+    EXPECT_LE((dialog->geometry().center() - owner.geometry().center()).manhattanLength(), 2);
 
     const QStringList titles{"Red", "Blue", "Yellow", "Green"};
     const QColor colours[] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(0, 255, 0)};
@@ -112,7 +116,7 @@ TEST_F(FrmNewTest, ControlsStandAtTheirDesignPlacesInTwips) {
     } places[] = {
         {"Frame2(0)", 120, 120, 4455, 855},     {"Frame2(3)", 120, 3000, 4455, 855},
         {"Frame1(2)", 240, 240, 1095, 495},     {"optCom(1)", 0, 0, 495, 495},
-        {"optPer(3)", 600, 0, 495, 495},        {"Label4(2)", 1560, 390, 495, 255},
+        {"optPer(3)", 600, 0, 495, 495},
         {"txtNew(0)", 2160, 360, 2055, 285},    {"cmbNew(3)", 2160, 360, 2055, 315},
         {"cmdStart", 360, 4080, 1215, 375},     {"cmdRandom", 1800, 4080, 1095, 375},
         {"cmdOpen", 3120, 4080, 1215, 375},
@@ -121,6 +125,12 @@ TEST_F(FrmNewTest, ControlsStandAtTheirDesignPlacesInTwips) {
         EXPECT_EQ(Find<QWidget>(p.name)->geometry(), QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15))
             << p.name.toStdString();
     }
+    // The label may widen for its text, but never over its name box.
+    const QRect label = Find<QWidget>("Label4(2)")->geometry();
+    EXPECT_EQ(label.topLeft(), QPoint(1560 / 15, 390 / 15));
+    EXPECT_EQ(label.height(), 255 / 15);
+    EXPECT_GE(label.width(), 495 / 15);
+    EXPECT_LE(label.right(), 2160 / 15 - 1);
 }
 
 TEST_F(FrmNewTest, StartAtOnceChecksNothingAndNamesFromTheBoxesOnShow) {
@@ -258,8 +268,10 @@ TEST_F(FrmNewTest, NamesTheSavedGameCannotCarryAreRefused) {
 TEST_F(FrmNewTest, OpenGameHandsOverToTheFileCommand) {
     dialog->show();
     board.log.clear();
+    bool hiddenFirst = false;
+    board.onShowWindow = [&] { hiddenFirst = dialog->isHidden(); };
     Click("cmdOpen");
-    EXPECT_TRUE(dialog->isHidden());
+    EXPECT_TRUE(hiddenFirst);
     EXPECT_FALSE(dialog->Unloaded());
     EXPECT_EQ(board.log, (QStringList{"ShowWindow", "ResetBoard", "OpenGame"}));
 }
