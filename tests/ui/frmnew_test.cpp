@@ -316,6 +316,18 @@ TEST_F(FrmNewTest, EscapeFromAnyControlHidesAndResumes) {
     EXPECT_EQ(board.Names(), DesignNames);
 }
 
+TEST_F(FrmNewTest, EnterInANameBoxStartsTheGame) {
+    for (const char* name : {"txtNew(0)", "cmbNew(1)"}) {
+        SCOPED_TRACE(name);
+        ShowActive();
+        Find<QWidget>(name)->setFocus();
+        const int before = commands.resets;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(commands.resets, before + 1);
+        EXPECT_TRUE(dialog->isHidden());
+    }
+}
+
 TEST_F(FrmNewTest, FocusChainRunsThroughTheSeatsTopToBottomThenTheButtons) {
     QStringList chain;
     QWidget* w = Text(0);
