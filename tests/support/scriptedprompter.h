@@ -46,9 +46,12 @@ private:
         dialogTitles << title;
         dialogFilters << filter;
         if (files.empty()) return std::nullopt;
-        auto f = files.front();
+        // Taken apart by hand: copying the optional trips a false maybe-uninitialized in GCC 12.
+        const bool chosen = files.front().has_value();
+        const QString path = chosen ? *files.front() : QString();
         files.pop_front();
-        return f;
+        if (!chosen) return std::nullopt;
+        return path;
     }
 };
 

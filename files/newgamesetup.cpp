@@ -1,0 +1,125 @@
+#include "newgamesetup.h"
+
+#include <algorithm>
+
+#include "documentwindow.h"
+#include "gamecommands.h"
+#include "prompter.h"
+#include "randomsource.h"
+
+namespace vantry {
+
+namespace {
+
+const QString SelectMessage = QStringLiteral("Please Select the Name!");
+const QString TypeMessage = QStringLiteral("Please type the Name!");
+const QString UnknownName = QStringLiteral("Unknown");
+
+bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+}  // namespace
+
+NewGameSetup::NewGameSetup(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter)
+    : state_(state), board_(board), commands_(commands), prompter_(prompter) {}
+
+void NewGameSetup::Load() {
+    board_.SetTimerEnabled(GameTimer::Timer1, false);
+    board_.SetTimerEnabled(GameTimer::timPlay, false);
+    board_.SetTimerEnabled(GameTimer::timGo, false);
+}
+
+std::optional<SeatRefusal> NewGameSetup::StartGame(const SeatEntries& seats, const HideDialog& hide) {
+    for (int i = 0; i < SeatCount; ++i) {
+        if (auto refusal = TakeSeat(i, seats[static_cast<std::size_t>(i)])) return refusal;
+    }
+    commands_.ResetBoard();
+    hide();
+    board_.ShowWindow();
+    // Whatever box is on show names the seat, also for a seat whose kind was never chosen.
+    for (int i = 0; i < SeatCount; ++i) {
+        const SeatEntry& entry = seats[static_cast<std::size_t>(i)];
+        board_.SetNameCaption(i, entry.typedBoxVisible ? entry.typedText : entry.comboText);
+    }
+    return std::nullopt;
+}
+
+std::optional<SeatRefusal> NewGameSetup::TakeSeat(int seat, const SeatEntry& entry) {
+    if (entry.kind == SeatKind::None) return std::nullopt;
+    const bool computer = entry.kind == SeatKind::Computer;
+    const QString& name = computer ? entry.comboText : entry.typedText;
+    QString message;
+    if (computer && (name.isEmpty() || name == QLatin1String(SelectPrompt))) {
+        message = SelectMessage;
+    } else if (!computer && name.isEmpty()) {
+        message = TypeMessage;
+    } else {
+        message = UnsafeNameMessage(name);
+    }
+    if (!message.isEmpty()) {
+        prompter_.Message(message);
+        return SeatRefusal{seat, computer ? NameBox::Combo : NameBox::Typed, message};
+    }
+    board_.SetNameCaption(seat, name);
+    state_.IsComputer[static_cast<std::size_t>(seat)] = computer;
+    return std::nullopt;
+}
+
+void NewGameSetup::OpenSavedGame(const HideDialog& hide) {
+    hide();
+    board_.ShowWindow();
+    commands_.ResetBoard();
+    commands_.OpenGame();
+}
+
+void NewGameSetup::CloseBox(const HideDialog& hide) {
+    hide();
+    board_.ShowWindow();
+    if (board_.NameCaption(0) != UnknownName) {
+        ResumeGame();
+        return;
+    }
+    for (int i = 0; i < SeatCount; ++i) board_.SetNameCaption(i, UnknownName);
+    commands_.ResetBoard();
+}
+
+void NewGameSetup::Escape(const HideDialog& hide) {
+    hide();
+    ResumeGame();
+}
+
+void NewGameSetup::ResumeGame() {
+    board_.SetTimerEnabled(GameTimer::Timer1, true);
+    board_.SetTimerEnabled(GameTimer::timPlay, true);
+    board_.SetTimerEnabled(GameTimer::timGo, false);
+}
+
+std::array<int, SeatCount> NewGameSetup::DrawPresetNames(RandomSource& random) {
+    std::array<int, SeatCount> picks{};
+    random.Reseed();
+    for (int& pick : picks) {
+        random.Reseed();
+        pick = PresetIndex(random.Next());
+    }
+    return picks;
+}
+
+int NewGameSetup::PresetIndex(float draw) {
+    // In single precision a draw just below 1 can round up to the list's length.
+    const int count = static_cast<int>(PresetNames.size());
+    return std::clamp(static_cast<int>(draw * static_cast<float>(count)), 0, count - 1);
+}
+
+QString NewGameSetup::UnsafeNameMessage(const QString& name) {
+    // A saved name is read back up to the next comma, with leading blanks skipped, unless it
+    // is quoted; a name that starts with a quote, or needs quoting and holds one, cannot return.
+    if (name.startsWith(QLatin1Char('"'))) {
+        return QStringLiteral("A name cannot begin with a double quote (\").");
+    }
+    const bool needsQuotes = name.contains(QLatin1Char(',')) || (!name.isEmpty() && IsBlank(name.front()));
+    if (needsQuotes && name.contains(QLatin1Char('"'))) {
+        return QStringLiteral("A name with a comma or a leading blank cannot also hold a double quote (\").");
+    }
+    return {};
+}
+
+}  // namespace vantry

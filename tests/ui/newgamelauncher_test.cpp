@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "fakeboardwindow.h"
+#include "newgamelauncher.h"
+#include "qstringprinter.h"
+#include "scriptedprompter.h"
+
+namespace vantry::test {
+namespace {
+
+const QStringList NewPause{"Timer1 off", "timGo off", "timPlay off"};
+const QStringList LoadStep{"Timer1 off", "timPlay off", "timGo off"};
+
+class NewGameLauncherTest : public ::testing::Test {
+protected:
+    // Runs one modal showing; `drive` acts on the dialog from inside its modal loop and must
+    // dismiss it. Should it not, the dialog is hidden so that the test goes on.
+    void Open(const std::function<void()>& show, const std::function<void(frmNew&)>& drive) {
+        bool driven = false;
+        QTimer::singleShot(0, [&] {
+            QPointer<frmNew> dialog = launcher.Dialog();
+            driven = dialog && dialog->isVisible() && dialog->isModal();
+            if (dialog) drive(*dialog);
+            if (dialog && dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog was left open";
+                dialog->hide();
+            }
+        });
+        show();
+        EXPECT_TRUE(driven) << "the dialog did not show modally";
+    }
+    void New(const std::function<void(frmNew&)>& drive) {
+        Open([this] { launcher.New(); }, drive);
+    }
+
+    GameState state;
+    FakeBoardWindow board;
+    RecordingGameCommands commands{board};
+    ScriptedPrompter prompter;
+    ScriptedRandom random;
+    QWidget owner;
+    NewGameLauncher launcher{state, board, commands, prompter, random, &owner};
+};
+
+QLineEdit* Text0(frmNew& d) { return d.findChild<QLineEdit*>("txtNew(0)"); }
+QPushButton* Button(frmNew& d, const char* name) { return d.findChild<QPushButton*>(name); }
+
+TEST_F(NewGameLauncherTest, HiddenDialogComesBackAsLeftAndAClosedOneStartsAfresh) {
+    QPointer<frmNew> first;
+    New([&](frmNew& d) {
+        first = &d;
+        QTest::keyClicks(Text0(d), "Ann");
+        QTest::mouseClick(Button(d, "optCom(1)"), Qt::LeftButton);
+        QTest::keyClick(Text0(d), Qt::Key_Escape);
+    });
+    EXPECT_EQ(board.log, (NewPause + LoadStep + QStringList{"Timer1 on", "timPlay on", "timGo off"}));
+
+    board.log.clear();
+    New([&](frmNew& d) {
+        EXPECT_EQ(&d, first.data());
+        EXPECT_EQ(Text0(d)->text(), "Ann");
+        EXPECT_TRUE(Button(d, "optCom(1)")->isChecked());
+        d.close();
+    });
+    // Kept, so no load step this time; the close box then lets the game go on.
+    EXPECT_EQ(board.log, (NewPause + QStringList{"ShowWindow", "Timer1 on", "timPlay on", "timGo off"}));
+    EXPECT_EQ(launcher.Dialog(), nullptr);
+
+    board.log.clear();
+    New([&](frmNew& d) {
+        EXPECT_TRUE(Text0(d)->text().isEmpty());
+        EXPECT_FALSE(Button(d, "optCom(1)")->isChecked());
+        QTest::mouseClick(Button(d, "cmdStart"), Qt::LeftButton);
+    });
+    EXPECT_EQ(board.log.mid(0, 6), NewPause + LoadStep);
+    EXPECT_TRUE(board.log.contains("ResetBoard"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_NE(launcher.Dialog(), nullptr);
+}
+
+TEST_F(NewGameLauncherTest, StartUpShowsTheDialogOverTheBoardWithItsTimersStopped) {
+    board.log.clear();
+    Open([this] { launcher.ShowAtStartUp(); },
+         [&](frmNew& d) {
+             EXPECT_EQ(d.parentWidget(), &owner);
+             EXPECT_EQ(d.windowTitle(), "Vantry - New Game");
+             EXPECT_EQ(board.Timers(), (std::array<bool, 3>{false, false, false}));
+             QTest::mouseClick(Button(d, "cmdOpen"), Qt::LeftButton);
+         });
+    EXPECT_EQ(board.log, (LoadStep + QStringList{"ShowWindow", "ResetBoard", "OpenGame"}));
+    EXPECT_EQ(commands.opens, 1);
+}
+
+}  // namespace
+}  // namespace vantry::test

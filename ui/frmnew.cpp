@@ -1,0 +1,266 @@
+#include "frmnew.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "documentwindow.h"
+#include "gamecommands.h"
+#include "prompter.h"
+#include "randomsource.h"
+
+// The pictures are compiled into this static library, where nothing would otherwise pull them in.
+static void LoadPictures() {
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)loaded;
+}
+
+namespace vantry {
+
+namespace {
+
+// Design places in twips, relative to the window's client area or the containing group.
+struct TwipRect {
+    int left, top, width, height;
+};
+
+constexpr int TwipsPerPixel = 15;
+constexpr int ClientWidth = 4650;
+constexpr int ClientHeight = 4575;
+constexpr int SeatPitch = 960;
+constexpr TwipRect Frame2Place{120, 120, 4455, 855};
+constexpr TwipRect Frame1Place{240, 240, 1095, 495};
+constexpr TwipRect optComPlace{0, 0, 495, 495};
+constexpr TwipRect optPerPlace{600, 0, 495, 495};
+constexpr TwipRect Label4Place{1560, 390, 495, 255};
+constexpr TwipRect txtNewPlace{2160, 360, 2055, 285};
+constexpr TwipRect cmbNewPlace{2160, 360, 2055, 315};
+constexpr TwipRect cmdStartPlace{360, 4080, 1215, 375};
+constexpr TwipRect cmdRandomPlace{1800, 4080, 1095, 375};
+constexpr TwipRect cmdOpenPlace{3120, 4080, 1215, 375};
+
+struct SeatLook {
+    const char* title;
+    QColor colour;
+    QColor text;
+};
+
+const std::array<SeatLook, SeatCount> SeatLooks{{
+    {"Red", QColor(255, 0, 0), Qt::white},
+    {"Blue", QColor(0, 0, 255), Qt::white},
+    {"Yellow", QColor(255, 255, 0), Qt::black},
+    {"Green", QColor(0, 255, 0), Qt::black},
+}};
+
+void Place(QWidget* widget, const TwipRect& r, int extraTop = 0) {
+    widget->setGeometry(r.left / TwipsPerPixel, (r.top + extraTop) / TwipsPerPixel, r.width / TwipsPerPixel,
+                        r.height / TwipsPerPixel);
+}
+
+QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+
+void PaintSeatColours(QWidget* box, const SeatLook& look) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, look.colour);
+    palette.setColor(QPalette::Text, look.text);
+    palette.setColor(QPalette::Button, look.colour);
+    palette.setColor(QPalette::ButtonText, look.text);
+    box->setPalette(palette);
+}
+
+QPushButton* KindButton(QWidget* parent, const QString& name, const char* icon, const QString& tip,
+                        const TwipRect& place) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIconSize(QSize(32, 32));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    Place(button, place);
+    return button;
+}
+
+QPushButton* CommandButton(QWidget* parent, const char* name, const char* caption, const TwipRect& place) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    Place(button, place);
+    return button;
+}
+
+}  // namespace
+
+frmNew::frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+               RandomSource& random, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      random_(random),
+      setup_(state, board, commands, prompter) {
+    setObjectName("frmNew");
+    LoadPictures();
+    setFixedSize(ClientWidth / TwipsPerPixel, ClientHeight / TwipsPerPixel);
+    // The places are sized for a small face; the toolkit's larger default would clip "Name:".
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    for (int i = 0; i < SeatCount; ++i) BuildSeat(i);
+    BuildButtons();
+    SetTabOrder();
+    Form_Load();
+}
+
+void frmNew::BuildSeat(int i) {
+    const auto seat = static_cast<std::size_t>(i);
+    const SeatLook& look = SeatLooks[seat];
+    Frame2[seat] = new QGroupBox(QLatin1String(look.title), this);
+    Frame2[seat]->setObjectName(Indexed("Frame2", i));
+    Place(Frame2[seat], Frame2Place, SeatPitch * i);
+    // The title takes the seat's colour; the group's other texts keep the dialog's own.
+    QPalette title = Frame2[seat]->palette();
+    title.setColor(QPalette::WindowText, look.colour);
+    Frame2[seat]->setPalette(title);
+
+    Frame1[seat] = new QFrame(Frame2[seat]);
+    Frame1[seat]->setObjectName(Indexed("Frame1", i));
+    Frame1[seat]->setFrameShape(QFrame::NoFrame);
+    Place(Frame1[seat], Frame1Place);
+    optCom[seat] = KindButton(Frame1[seat], Indexed("optCom", i), ":/pictures/computer.svg",
+                              tr("The computer plays this seat"), optComPlace);
+    optPer[seat] = KindButton(Frame1[seat], Indexed("optPer", i), ":/pictures/person.svg",
+                              tr("A person plays this seat"), optPerPlace);
+    // Exclusive, yet nothing is pressed until the user picks a kind.
+    kindGroup[seat] = new QButtonGroup(Frame1[seat]);
+    kindGroup[seat]->addButton(optCom[seat]);
+    kindGroup[seat]->addButton(optPer[seat]);
+    connect(optCom[seat], &QPushButton::clicked, this, [this, i] { optCom_Click(i); });
+    connect(optPer[seat], &QPushButton::clicked, this, [this, i] { optPer_Click(i); });
+
+    Label4[seat] = new QLabel(tr("&Name:"), Frame2[seat]);
+    Label4[seat]->setObjectName(Indexed("Label4", i));
+    QPalette plain = Label4[seat]->palette();
+    plain.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+    Label4[seat]->setPalette(plain);
+    Place(Label4[seat], Label4Place);
+    // Faces wider than the design's may need the room up to the name box to show the colon.
+    const int room = (txtNewPlace.left - Label4Place.left) / TwipsPerPixel;
+    Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), room),
+                         Label4[seat]->height());
+    BuildNameBoxes(i);
+}
+
+void frmNew::BuildNameBoxes(int i) {
+    const auto seat = static_cast<std::size_t>(i);
+    txtNew[seat] = new QLineEdit(Frame2[seat]);
+    txtNew[seat]->setObjectName(Indexed("txtNew", i));
+    Place(txtNew[seat], txtNewPlace);
+    PaintSeatColours(txtNew[seat], SeatLooks[seat]);
+
+    cmbNew[seat] = new QComboBox(Frame2[seat]);
+    cmbNew[seat]->setObjectName(Indexed("cmbNew", i));
+    cmbNew[seat]->setEditable(true);
+    // A typed name is used as it stands; it does not join the list.
+    cmbNew[seat]->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* name : PresetNames) cmbNew[seat]->addItem(QString::fromLatin1(name));
+    cmbNew[seat]->setCurrentIndex(-1);
+    cmbNew[seat]->setEditText(QLatin1String(SelectPrompt));
+    Place(cmbNew[seat], cmbNewPlace);
+    PaintSeatColours(cmbNew[seat], SeatLooks[seat]);
+    ShowTypedBox(i, i == 0);
+}
+
+void frmNew::BuildButtons() {
+    cmdStart = CommandButton(this, "cmdStart", "&Start Game", cmdStartPlace);
+    cmdStart->setDefault(true);
+    cmdRandom = CommandButton(this, "cmdRandom", "&Randomize", cmdRandomPlace);
+    cmdOpen = CommandButton(this, "cmdOpen", "&Open Game", cmdOpenPlace);
+    connect(cmdStart, &QPushButton::clicked, this, &frmNew::cmdStart_Click);
+    connect(cmdRandom, &QPushButton::clicked, this, &frmNew::cmdRandom_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmNew::cmdOpen_Click);
+}
+
+void frmNew::SetTabOrder() {
+    // The labels take no focus; their place in the order is kept by being their box's buddy.
+    std::vector<QWidget*> order;
+    order.insert(order.end(), {txtNew[0], cmbNew[0], optPer[0], optCom[0]});
+    for (std::size_t i = 1; i < SeatCount; ++i) order.insert(order.end(), {optCom[i], optPer[i], cmbNew[i], txtNew[i]});
+    order.insert(order.end(), {cmdStart, cmdRandom, cmdOpen});
+    for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
+}
+
+void frmNew::Form_Load() {
+    setup_.Load();
+    setWindowTitle(QStringLiteral("Vantry - New Game"));
+}
+
+void frmNew::optCom_Click(int i) { ShowTypedBox(i, false); }
+
+void frmNew::optPer_Click(int i) { ShowTypedBox(i, true); }
+
+void frmNew::ShowTypedBox(int i, bool typed) {
+    const auto seat = static_cast<std::size_t>(i);
+    txtNew[seat]->setVisible(typed);
+    cmbNew[seat]->setVisible(!typed);
+    Label4[seat]->setBuddy(typed ? static_cast<QWidget*>(txtNew[seat]) : cmbNew[seat]);
+}
+
+void frmNew::cmdRandom_Click() {
+    const auto picks = NewGameSetup::DrawPresetNames(random_);
+    for (std::size_t i = 0; i < SeatCount; ++i) cmbNew[i]->setCurrentIndex(picks[i]);
+}
+
+void frmNew::cmdStart_Click() {
+    const auto refusal = setup_.StartGame(ReadSeats(), [this] { hide(); });
+    if (!refusal) return;
+    const auto seat = static_cast<std::size_t>(refusal->seat);
+    if (refusal->box == NameBox::Combo) {
+        cmbNew[seat]->setFocus(Qt::OtherFocusReason);
+    } else {
+        txtNew[seat]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmNew::cmdOpen_Click() {
+    setup_.OpenSavedGame([this] { hide(); });
+}
+
+SeatEntries frmNew::ReadSeats() const {
+    SeatEntries seats;
+    for (std::size_t i = 0; i < SeatCount; ++i) {
+        SeatEntry& entry = seats[i];
+        if (optCom[i]->isChecked()) {
+            entry.kind = SeatKind::Computer;
+        } else if (optPer[i]->isChecked()) {
+            entry.kind = SeatKind::Person;
+        }
+        entry.comboText = cmbNew[i]->currentText();
+        entry.typedText = txtNew[i]->text();
+        entry.typedBoxVisible = !txtNew[i]->isHidden();
+    }
+    return seats;
+}
+
+void frmNew::reject() {
+    setup_.Escape([this] { hide(); });
+}
+
+void frmNew::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (unloaded_ || !isVisible()) return;
+    setup_.CloseBox([this] { hide(); });
+    unloaded_ = true;
+    deleteLater();
+}
+
+}  // namespace vantry

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "gamestate.h"
+#include "newgamesetup.h"
+
+class QButtonGroup;
+class QCloseEvent;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vantry {
+
+class DocumentWindow;
+class GameCommands;
+class Prompter;
+class RandomSource;
+
+// The new-game dialog: four seats, each played by a person or the computer under a name, and
+// the buttons that start the game, draw computer names or open a saved game instead. It hands
+// its result to the board window through the game state and the board's name labels. Hiding
+// keeps it with the user's entries; its close box unloads it (Unloaded() turns true and the
+// dialog deletes itself), so whoever holds it builds it anew next time.
+class frmNew : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+           RandomSource& random, QWidget* owner);
+
+    bool Unloaded() const { return unloaded_; }
+
+    // Escape: hides the dialog and lets the game on the board go on.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildSeat(int i);
+    void BuildNameBoxes(int i);
+    void BuildButtons();
+    void SetTabOrder();
+    void Form_Load();
+
+    void optCom_Click(int i);
+    void optPer_Click(int i);
+    void ShowTypedBox(int i, bool typed);
+    void cmdRandom_Click();
+    void cmdStart_Click();
+    void cmdOpen_Click();
+    SeatEntries ReadSeats() const;
+
+    RandomSource& random_;
+    NewGameSetup setup_;
+    bool unloaded_ = false;
+
+    std::array<QGroupBox*, SeatCount> Frame2{};
+    std::array<QFrame*, SeatCount> Frame1{};
+    std::array<QPushButton*, SeatCount> optCom{};
+    std::array<QPushButton*, SeatCount> optPer{};
+    std::array<QButtonGroup*, SeatCount> kindGroup{};
+    std::array<QLabel*, SeatCount> Label4{};
+    std::array<QLineEdit*, SeatCount> txtNew{};
+    std::array<QComboBox*, SeatCount> cmbNew{};
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdRandom = nullptr;
+    QPushButton* cmdOpen = nullptr;
+};
+
+}  // namespace vantry

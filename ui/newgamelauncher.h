@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+
+#include "frmnew.h"
+
+class QWidget;
+
+namespace vantry {
+
+class DocumentWindow;
+class GameCommands;
+class Prompter;
+class RandomSource;
+struct GameState;
+
+// Opens the new-game dialog modally over the board, from File > New and at start-up. The
+// dialog stays loaded while it is only hidden, so the next opening shows the user's entries;
+// after its close box it is built anew, which runs its load step again.
+class NewGameLauncher {
+public:
+    explicit NewGameLauncher(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+                    RandomSource& random, QWidget* owner);
+
+    // File > New: the board is paused before the dialog shows.
+    void New();
+    // Start-up without a saved game: the dialog's own load step pauses the board.
+    void ShowAtStartUp();
+
+    // The loaded dialog, or null when none is.
+    frmNew* Dialog() const;
+
+private:
+    void ShowModal();
+
+    GameState& state_;
+    DocumentWindow& board_;
+    GameCommands& commands_;
+    Prompter& prompter_;
+    RandomSource& random_;
+    QWidget* owner_ = nullptr;
+    QPointer<frmNew> dialog_;
+};
+
+}  // namespace vantry
