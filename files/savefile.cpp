@@ -131,7 +131,7 @@ QString NameLine(QString name) {
 
 RecordResult WriteInPlace(const QByteArray& bytes, const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return RecordResult::Failure(Sentence(file.errorString()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return RecordResult::Failure(Sentence(file.errorString()));
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     const QString reason = file.errorString();
     file.close();
@@ -210,7 +210,7 @@ RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path) {
     if (info.exists() && !info.isFile() && !info.isDir()) return WriteInPlace(bytes, path);
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return RecordResult::Failure(Sentence(file.errorString()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return RecordResult::Failure(Sentence(file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();

@@ -46,9 +46,12 @@ private:
         dialogTitles << title;
         dialogFilters << filter;
         if (files.empty()) return std::nullopt;
-        auto f = files.front();
+        // Copied out as a plain string: copying the optional trips GCC's maybe-uninitialized.
+        const bool cancelled = !files.front().has_value();
+        const QString path = cancelled ? QString() : *files.front();
         files.pop_front();
-        return f;
+        if (cancelled) return std::nullopt;
+        return path;
     }
 };
 
