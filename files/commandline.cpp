@@ -2,6 +2,10 @@
 
 #include "version.h"
 
+#include <QTextStream>
+
+#include <cstdio>
+
 namespace vantry {
 
 CommandLine CommandLine::Parse(const QStringList& arguments) {
@@ -32,6 +36,36 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     }
     result.path = path;
     return result;
+}
+
+CommandLine CommandLine::ParseEarly(int argc, const char* const* argv) {
+    CommandLine result;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--")) break;
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) result.action = Action::Help;
+        if (arg == QLatin1String("--version")) result.action = Action::Version;
+        if (result.action != Action::Play) break;
+    }
+    return result;
+}
+
+int CommandLine::Report() const {
+    QTextStream out(action == Action::Error ? stderr : stdout);
+    switch (action) {
+    case Action::Help:
+        out << Usage();
+        break;
+    case Action::Version:
+        out << Version() << '\n';
+        break;
+    case Action::Error:
+        out << error << '\n';
+        break;
+    case Action::Play:
+        break;
+    }
+    return ExitCode(action);
 }
 
 QString CommandLine::Usage() {

@@ -23,6 +23,12 @@ struct CommandLine {
     // `arguments` as QCoreApplication::arguments() gives them: the program first, the
     // toolkit's own options already taken out.
     static CommandLine Parse(const QStringList& arguments);
+    // Only --help, -h and --version, straight from main's arguments before the toolkit starts,
+    // so that they answer without a display; Play for everything else, the toolkit's options
+    // included.
+    static CommandLine ParseEarly(int argc, const char* const* argv);
+    // Prints the usage, the version or the error and gives the exit status; nothing for Play.
+    int Report() const;
     static QString Usage();
     // "vantry 3.0.0".
     static QString Version();

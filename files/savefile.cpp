@@ -18,25 +18,6 @@ const QChar Quote = QLatin1Char('"');
 const QChar Cr = QLatin1Char('\r');
 const QChar Lf = QLatin1Char('\n');
 
-constexpr std::array<const char*, 4> SlotColour{"Blue", "Green", "Red", "Yellow"};
-
-// What a field holds, for the user: "the square of Red".
-QString FieldName(int field) {
-    const auto colour = [](int slot) { return QString::fromLatin1(SlotColour[static_cast<std::size_t>(slot)]); };
-    if (field < 4) return QStringLiteral("the kind of the %1 seat").arg(colour(field));
-    if (field >= 13) return QStringLiteral("the name of %1").arg(colour(field - 13));
-    if (field == 4 + SaveRecord::CurrentPlayerIndex) return QStringLiteral("the player on turn");
-    const int n = field - 4;
-    const int slot = n < SaveRecord::CurrentPlayerIndex ? n / 2 : 3;
-    const bool moves = n < SaveRecord::CurrentPlayerIndex ? n % 2 == 0 : n == 7;
-    return (moves ? QStringLiteral("the move count of %1") : QStringLiteral("the square of %1")).arg(colour(slot));
-}
-
-QString Capitalised(QString text) {
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text;
-}
-
 QString Sentence(QString reason) {
     if (!reason.endsWith(QLatin1Char('.'))) reason += QLatin1Char('.');
     return reason;
@@ -119,12 +100,15 @@ std::optional<std::int16_t> ToNumber(const QString& text) {
 // Names the reader would change travel between double quotes. A name in quotes cannot hold
 // one, so its double quotes become apostrophes; a line break would end the field, so it
 // becomes a blank.
+bool NeedsQuotes(const QString& name) {
+    return name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
+}
+
 QString NameLine(QString name) {
     name.replace(QLatin1String("\r\n"), QLatin1String(" "));
     name.replace(Cr, Blank);
     name.replace(Lf, Blank);
-    const bool quoted = name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
-    if (!quoted) return name;
+    if (!NeedsQuotes(name)) return name;
     name.replace(Quote, QLatin1Char('\''));
     return Quote + name + Quote;
 }
@@ -140,6 +124,11 @@ RecordResult WriteInPlace(const QByteArray& bytes, const QString& path) {
 }
 
 }  // namespace
+
+bool NameSurvivesSaving(const QString& name) {
+    if (name.contains(Cr) || name.contains(Lf)) return false;
+    return !(NeedsQuotes(name) && name.contains(Quote));
+}
 
 QByteArray EncodeSaveRecord(const SaveRecord& record) {
     QByteArray bytes;
@@ -193,7 +182,7 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
         const auto n = ToNumber(*value);
         if (!n) {
             return {RecordResult::Failure(QStringLiteral("%1 reads \"%2\", which is not a whole number from -32768 to 32767.")
-                                              .arg(Capitalised(FieldName(field)), *value)),
+                                              .arg(SaveRecord::FieldName(field, true), *value)),
                     {}};
         }
         parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;

@@ -20,6 +20,11 @@ struct ParsedRecord {
     SaveRecord record;
 };
 
+// False for a name that a save cannot bring back unchanged: one that must go between double
+// quotes and holds a double quote itself (written with apostrophes instead), or one holding a
+// line break (written as a blank). Where names are entered, such names are refused.
+bool NameSurvivesSaving(const QString& name);
+
 // The bytes of the file for the record.
 QByteArray EncodeSaveRecord(const SaveRecord& record);
 

@@ -16,6 +16,21 @@ constexpr std::array<const char*, 4> SeatColour{"Red", "Blue", "Yellow", "Green"
 
 QString Colour(int seat) { return QString::fromLatin1(SeatColour[static_cast<std::size_t>(seat)]); }
 
+constexpr int FirstNumberField = 4;
+
+QString FieldText(int field) {
+    const auto colour = [](int slot) { return Colour(SaveRecord::SeatOrder[static_cast<std::size_t>(slot)]); };
+    if (field < FirstNumberField) return QStringLiteral("the kind of the %1 seat").arg(colour(field));
+    if (field >= FirstNumberField + 9) return QStringLiteral("the name of %1").arg(colour(field - FirstNumberField - 9));
+    const int n = field - FirstNumberField;
+    if (n == SaveRecord::CurrentPlayerIndex) return QStringLiteral("the player on turn");
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        if (n == SaveRecord::MovesIndex(seat)) return QStringLiteral("the move count of %1").arg(Colour(seat));
+        if (n == SaveRecord::SquareIndex(seat)) return QStringLiteral("the square of %1").arg(Colour(seat));
+    }
+    return {};
+}
+
 // "True"/"False" in any case, or a numeral that is false only when zero. Blanks around the
 // word are tolerated, since the reader keeps whatever stood before the line end.
 std::optional<bool> ConvertKind(const QString& text) {
@@ -30,10 +45,21 @@ std::optional<bool> ConvertKind(const QString& text) {
     return false;
 }
 
-RecordResult CheckRange(std::int16_t value, int low, int high, const QString& what) {
+RecordResult CheckRange(std::int16_t value, int low, int high, int field) {
     if (value >= low && value <= high) return RecordResult::Success();
-    return RecordResult::Failure(
-        QStringLiteral("%1 is %2, but it must be from %3 to %4.").arg(what).arg(value).arg(low).arg(high));
+    return RecordResult::Failure(QStringLiteral("%1 is %2, but it must be from %3 to %4.")
+                                     .arg(SaveRecord::FieldName(field, true))
+                                     .arg(value)
+                                     .arg(low)
+                                     .arg(high));
+}
+
+// Told as the user counts squares, 1 to 100.
+RecordResult CheckSquare(std::int16_t position, int field) {
+    if (position >= 0 && position <= FinalPosition) return RecordResult::Success();
+    return RecordResult::Failure(QStringLiteral("%1 is %2, but the board has squares 1 to 100.")
+                                     .arg(SaveRecord::FieldName(field, true))
+                                     .arg(position + 1));
 }
 
 }  // namespace
@@ -53,6 +79,12 @@ int SaveRecord::MovesIndex(int seat) {
 
 int SaveRecord::SquareIndex(int seat) { return MovesIndex(seat) + 1; }
 
+QString SaveRecord::FieldName(int field, bool sentenceStart) {
+    QString name = FieldText(field);
+    if (sentenceStart && !name.isEmpty()) name[0] = name[0].toUpper();
+    return name;
+}
+
 SaveRecord FillSaveRecord(const GameState& state, const DocumentWindow& window) {
     SaveRecord record;
     for (int seat = 0; seat < SeatCount; ++seat) {
@@ -71,18 +103,17 @@ RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isCo
     for (int seat : SaveRecord::SeatOrder) {
         const auto kind = ConvertKind(record.Kind(seat));
         if (!kind) {
-            return RecordResult::Failure(
-                QStringLiteral("The kind of the %1 seat is \"%2\", but it must be True, False or a number.")
-                    .arg(Colour(seat), record.Kind(seat)));
+            return RecordResult::Failure(QStringLiteral("%1 is \"%2\", but it must be True, False or a number.")
+                                             .arg(SaveRecord::FieldName(SaveRecord::SlotOf(seat), true), record.Kind(seat)));
         }
         kinds[static_cast<std::size_t>(seat)] = *kind;
     }
     for (int seat : SaveRecord::SeatOrder) {
-        RecordResult r = CheckRange(record.Moves(seat), 0, 32767, QStringLiteral("The move count of %1").arg(Colour(seat)));
-        if (r.ok) r = CheckRange(record.Square(seat), 0, FinalPosition, QStringLiteral("The square of %1").arg(Colour(seat)));
+        RecordResult r = CheckRange(record.Moves(seat), 0, 32767, FirstNumberField + SaveRecord::MovesIndex(seat));
+        if (r.ok) r = CheckSquare(record.Square(seat), FirstNumberField + SaveRecord::SquareIndex(seat));
         if (!r.ok) return r;
     }
-    RecordResult r = CheckRange(record.CurrentPlayer(), 0, SeatCount - 1, QStringLiteral("The player on turn"));
+    RecordResult r = CheckRange(record.CurrentPlayer(), 0, SeatCount - 1, FirstNumberField + SaveRecord::CurrentPlayerIndex);
     if (!r.ok) return r;
     if (isComputer) *isComputer = kinds;
     return RecordResult::Success();

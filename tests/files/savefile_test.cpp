@@ -130,6 +130,7 @@ TEST(SaveFile, EveryNameTheGameAcceptsComesBack) {
         QStringLiteral(" 7 "),
     };
     for (const QString& name : names) {
+        EXPECT_TRUE(NameSurvivesSaving(name)) << name.toStdString();
         SaveRecord record = ExampleRecord();
         record.Name(0) = name;
         record.Name(2) = name;
@@ -156,6 +157,7 @@ TEST(SaveFile, NamesAreWrittenPlainUnlessTheReaderWouldChangeThem) {
         {QStringLiteral("Zoë"), "Zo\xC3\xAB", QStringLiteral("Zoë")},
     };
     for (const Case& c : cases) {
+        EXPECT_EQ(NameSurvivesSaving(c.name), c.readBack == c.name) << c.name.toStdString();
         SaveRecord record = ExampleRecord();
         record.Name(3) = c.name;  // field 15, the second name line
         const QByteArray bytes = EncodeSaveRecord(record);

@@ -76,8 +76,8 @@ TEST(SaveRecord, AnyValueOutOfRangeChangesNothing) {
         std::function<void(SaveRecord&)> spoil;
     };
     const Case cases[] = {
-        {"square of Red", [](SaveRecord& r) { r.Square(0) = 100; }},
-        {"square of Yellow", [](SaveRecord& r) { r.Square(2) = -1; }},
+        {"square of Red is 101", [](SaveRecord& r) { r.Square(0) = 100; }},
+        {"square of Yellow is 0", [](SaveRecord& r) { r.Square(2) = -1; }},
         {"move count of Green", [](SaveRecord& r) { r.Moves(3) = -1; }},
         {"player on turn", [](SaveRecord& r) { r.CurrentPlayer() = 4; }},
         {"player on turn", [](SaveRecord& r) { r.CurrentPlayer() = -1; }},

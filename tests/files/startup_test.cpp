@@ -112,6 +112,13 @@ TEST(CommandLine, ArgumentsMapToOnePath) {
         EXPECT_EQ(line.action, c.action) << c.args.join(' ').toStdString();
         EXPECT_EQ(line.path, QString::fromUtf8(c.path)) << c.args.join(' ').toStdString();
     }
+    // Before the toolkit has taken out its own options.
+    const char* const early[][4] = {
+        {"vantry", "-platform", "offscreen", "--help"}, {"vantry", "--platform", "offscreen", "--version"},
+        {"vantry", "--platform", "offscreen", "game"},  {"vantry", "--", "--help", "x"}};
+    const A earlyAction[] = {A::Help, A::Version, A::Play, A::Play};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(CommandLine::ParseEarly(4, early[i]).action, earlyAction[i]) << i;
+
     const CommandLine unknown = CommandLine::Parse({QStringLiteral("vantry"), QStringLiteral("--frobnicate")});
     EXPECT_TRUE(unknown.error.contains(QLatin1String("--frobnicate")));
     EXPECT_EQ(CommandLine::ExitCode(A::Error), 2);
