@@ -97,13 +97,13 @@ std::optional<std::int16_t> ToNumber(const QString& text) {
     return static_cast<std::int16_t>(value);
 }
 
-// Names the reader would change travel between double quotes. A name in quotes cannot hold
-// one, so its double quotes become apostrophes; a line break would end the field, so it
-// becomes a blank.
+// The names the reader would cut or strip when written as they are.
 bool NeedsQuotes(const QString& name) {
     return name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
 }
 
+// Such names travel between double quotes. A name in quotes cannot hold one, so its double
+// quotes become apostrophes; a line break would end the field, so it becomes a blank.
 QString NameLine(QString name) {
     name.replace(QLatin1String("\r\n"), QLatin1String(" "));
     name.replace(Cr, Blank);
