@@ -1,22 +1,105 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+
+#include "allocationcount.h"
 #include "engine.h"
-#include "fakeboardview.h"
 #include "gamestate.h"
+#include "nullboardview.h"
+#include "randomsource.h"
 
 namespace {
 
+using vantry::Engine;
+using vantry::GameState;
+using vantry::bench::AllocationCount;
+using vantry::bench::NullBoardView;
+
+// A cheap stand-in for the clock-seeded source, so the figures are about the engine.
+class FastRandom final : public vantry::RandomSource {
+public:
+    void Reseed() override {}
+    float Next() override {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
+    }
+
+private:
+    std::uint32_t state_ = 2463534242u;
+};
+
+// Ordinary moves only: the seats start on different squares and a counter that comes near
+// the goal is sent back to its start before it could win.
 void BM_Move(benchmark::State& s) {
-    vantry::GameState state;
-    vantry::test::FakeBoardView view;
-    vantry::test::ScriptedRandom random({0.1f});
-    vantry::Engine engine(state, view, random);
-    for (auto _ : s) {
+    GameState state;
+    state.Position = {{0, 1, 3, 4}};
+    NullBoardView view;
+    FastRandom random;
+    Engine engine(state, view, random);
+    engine.Throw();
+    const auto moveOnce = [&] {
+        const auto seat = static_cast<std::size_t>(state.CurrentPlayer);
+        if (state.Position[seat] >= 92) state.Position[seat] = static_cast<std::int16_t>(seat);
         engine.picM_Click(state.CurrentPlayer);
+    };
+    // Counted apart from the timed loop, which the benchmark library may allocate in.
+    const std::uint64_t before = AllocationCount();
+    constexpr int CountedMoves = 100000;
+    for (int n = 0; n < CountedMoves; ++n) moveOnce();
+    const std::uint64_t allocations = AllocationCount() - before;
+
+    for (auto _ : s) {
+        moveOnce();
         benchmark::DoNotOptimize(state.Position);
     }
+    s.SetItemsProcessed(s.iterations());
+    s.counters["allocs_per_move"] = static_cast<double>(allocations) / CountedMoves;
+    s.counters["wins"] = static_cast<double>(view.wins);
 }
 BENCHMARK(BM_Move);
+
+void NewGame(GameState& state, NullBoardView& view) {
+    state.CurrentPlayer = 0;
+    state.Position = {};
+    state.MoveCount = {};
+    state.GameReplaced();
+    view.ResetCounters();
+    view.SetTimers(true, false);
+}
+
+// Four computer seats played to the win through the tick handlers alone, as the timers would.
+template <class Random>
+void BM_ComputerGame(benchmark::State& s) {
+    GameState state;
+    state.IsComputer = {{true, true, true, true}};
+    NullBoardView view;
+    Random random;
+    Engine engine(state, view, random);
+    std::uint64_t moves = 0;
+    const std::uint64_t before = AllocationCount();
+    for (auto _ : s) {
+        NewGame(state, view);
+        const long wins = view.wins;
+        while (view.wins == wins) {
+            if (view.TimerOn(vantry::GameTimer::timPlay)) {
+                engine.timPlay_Timer();
+            } else {
+                engine.timGo_Timer();
+                ++moves;
+            }
+        }
+    }
+    const auto games = static_cast<double>(s.iterations());
+    s.SetItemsProcessed(s.iterations());
+    s.counters["moves_per_game"] = static_cast<double>(moves) / games;
+    s.counters["moves_per_s"] = benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
+    s.counters["allocs_per_game"] = static_cast<double>(AllocationCount() - before) / games;
+}
+BENCHMARK_TEMPLATE(BM_ComputerGame, FastRandom);
+// The production die reseeds from the clock six times a throw; this is what a game costs with it.
+BENCHMARK_TEMPLATE(BM_ComputerGame, vantry::ClockRandom);
 
 }  // namespace
 

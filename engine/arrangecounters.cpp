@@ -11,12 +11,13 @@ float Shifted(float left, float by) { return static_cast<float>(static_cast<doub
 
 void ArrangeCounters(BoardView& view, int current) {
     const int c = current;
+    // Only Left ever changes here, so the current counter's Top holds for every pass.
+    const float topC = view.CounterTop(c);
     for (int i = 0; i < 4; ++i) {
-        if (i == c) continue;
+        if (i == c || view.CounterTop(i) != topC) continue;
         const float q = view.CounterWidth(i) / 4.0f;
         const float leftC = view.CounterLeft(c);
         const float leftI = view.CounterLeft(i);
-        if (view.CounterTop(c) != view.CounterTop(i)) continue;
         const bool meets = leftC == leftI || Shifted(leftC, q) == leftI || Shifted(leftC, 2.0f * q) == leftI;
         if (!meets) continue;
         if (i < c) {

@@ -15,16 +15,18 @@ namespace {
 constexpr int StartFace = 6;
 constexpr int ReseedsPerThrow = 6;
 
-// Clears the busy flag however the move leaves.
+// Raises the busy flag for the length of a move and puts back what it found, so that a move
+// started from inside another one's win windows does not clear the outer move's flag early.
 class BusyScope {
 public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = false; }
+    explicit BusyScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = before_; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
     bool& flag_;
+    bool before_;
 };
 }  // namespace
 
@@ -92,15 +94,18 @@ void Engine::Win(int seat) {
     view_.SetTimerEnabled(GameTimer::Timer1, false);
     view_.SetFaceEnabled(tossIndex_, false);
 
-    const auto ranks = Standings(seat, state_.Position);
-    std::string standings = view_.NameCaption(seat) + ": 100";
-    for (int r : ranks) {
-        standings += '\n';
-        standings += view_.NameCaption(r) + ": " + std::to_string(state_.Position[static_cast<std::size_t>(r)] + 1);
+    // The ranks take their names and squares as they are placed; the winner's caption is read
+    // anew for each message.
+    std::string ranks;
+    for (int r : Standings(seat, state_.Position)) {
+        ranks += '\n';
+        ranks += view_.NameCaption(r);
+        ranks += ": ";
+        ranks += std::to_string(state_.Position[static_cast<std::size_t>(r)] + 1);
     }
 
     view_.ShowMessage(view_.NameCaption(seat) + " Wins!");
-    view_.ShowMessage(standings);
+    view_.ShowMessage(view_.NameCaption(seat) + ": 100" + ranks);
     view_.ShowBestPlayers();
 }
 

@@ -48,7 +48,7 @@ struct GameState {
 bool IsLadderFoot(int position);
 bool IsSnakeHead(int position);
 
-// Each row of the table in its order, compared with the position as it stands.
+// The jump of the row whose "from" is the position; other positions stay as they are.
 int ApplyLadders(int position);
 int ApplySnakes(int position);
 

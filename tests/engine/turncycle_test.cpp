@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "enginetable.h"
+
+namespace vantry::test {
+namespace {
+
+TEST(Throw, DrawsTheFaceFromTheWholePartOfSixTimesTheDraw) {
+    struct Case {
+        float r;
+        int face;
+    } const cases[] = {{0.0f, 0},  {0.16f, 0}, {0.17f, 1},  {0.34f, 2}, {0.5f, 3},
+                       {0.67f, 4}, {0.84f, 5}, {0.99f, 5}, {std::nextafter(1.0f, 0.0f), 5}};
+    for (const Case& c : cases) {
+        EngineTable t;
+        t.state.CurrentPlayer = 2;
+        t.random.Script({c.r});
+        t.engine.Throw();
+        EXPECT_EQ(t.engine.TossIndex(), c.face) << c.r;
+        EXPECT_EQ(t.random.reseeds, 6);
+        EXPECT_EQ(t.view.cues, (std::vector<Cue>{Cue::TossClick}));
+        EXPECT_EQ(t.view.VisibleFaceCount(), 1);
+        EXPECT_TRUE(t.view.faceVisible[static_cast<std::size_t>(c.face)]);
+        EXPECT_FALSE(t.view.faceEnabled[static_cast<std::size_t>(c.face)]);
+        EXPECT_TRUE(t.view.at(2).enabled);
+        EXPECT_FALSE(t.view.at(0).enabled);
+        EXPECT_TRUE(t.view.goEnabled);
+    }
+}
+
+TEST(Throw, ASecondThrowBeforeTheMoveReplacesTheFirst) {
+    EngineTable t;
+    t.random.Script({ScriptedRandom::For(2), ScriptedRandom::For(5)});
+    t.engine.Throw();
+    t.engine.Throw();
+    EXPECT_EQ(t.random.reseeds, 12);
+    EXPECT_EQ(t.view.VisibleFaceCount(), 1);
+    EXPECT_TRUE(t.view.faceVisible[4]);
+    t.engine.cmdGo_Click();
+    EXPECT_EQ(t.state.Position[0], 5);
+}
+
+TEST(Ticks, APersonSeatLeavesBothTimersAndTheBoardAlone) {
+    EngineTable t;
+    t.SetComputers({false, true, true, true});
+    t.engine.timPlay_Timer();
+    t.engine.timGo_Timer();
+    EXPECT_EQ(t.random.reseeds, 0);
+    EXPECT_TRUE(t.view.cues.empty());
+    EXPECT_TRUE(t.view.timerLog.empty());
+    EXPECT_EQ(t.state.Position[0], 0);
+    EXPECT_EQ(t.state.CurrentPlayer, 0);
+}
+
+TEST(Ticks, AComputerSeatThrowsOnTimPlayAndMovesOnTimGo) {
+    EngineTable t;
+    t.SetComputers({true, false, false, false});
+    t.random.Script({ScriptedRandom::For(4)});
+    t.engine.timPlay_Timer();
+    EXPECT_EQ(t.random.reseeds, 6);
+    EXPECT_TRUE(t.view.TimerOn(GameTimer::timGo));
+    EXPECT_FALSE(t.view.TimerOn(GameTimer::timPlay));
+    EXPECT_EQ(t.state.Position[0], 0);
+
+    t.engine.timGo_Timer();
+    EXPECT_EQ(t.state.Position[0], 4);
+    EXPECT_FALSE(t.view.TimerOn(GameTimer::timGo));
+    EXPECT_TRUE(t.view.TimerOn(GameTimer::timPlay));
+    EXPECT_EQ(t.state.CurrentPlayer, 1);
+
+    t.engine.timPlay_Timer();  // a person now
+    EXPECT_EQ(t.random.reseeds, 6);
+}
+
+// Go clicked between a computer's throw and its move: timGo stays on and moves the next
+// computer seat with the throw that is still shown.
+TEST(Ticks, TimGoLeftOnMovesTheNextComputerSeatWithTheShownThrow) {
+    EngineTable t;
+    t.SetComputers({true, true, false, false});
+    t.random.Script({ScriptedRandom::For(3)});
+    t.engine.timPlay_Timer();
+    t.engine.cmdGo_Click();
+    EXPECT_EQ(t.state.Position[0], 3);
+    EXPECT_TRUE(t.view.TimerOn(GameTimer::timGo));
+    EXPECT_FALSE(t.view.TimerOn(GameTimer::timPlay));
+
+    t.engine.timGo_Timer();
+    EXPECT_EQ(t.state.Position[1], 3);
+    EXPECT_EQ(t.random.reseeds, 6) << "no new throw";
+    EXPECT_EQ(t.state.CurrentPlayer, 2);
+}
+
+TEST(Ticks, AfterAWinAComputerSeatStillThrowsAndMoves) {
+    EngineTable t;
+    t.SetComputers({false, true, false, false});
+    t.MoveFrom(97, 5);
+    ASSERT_EQ(t.view.bestPlayersShown, 1);
+    t.random.Script({ScriptedRandom::For(2)});
+    t.engine.timPlay_Timer();
+    t.engine.timGo_Timer();
+    EXPECT_EQ(t.state.Position[1], 17);
+    EXPECT_EQ(t.state.CurrentPlayer, 2);
+}
+
+TEST(Blink, ShowsTheSeatBeforeAndTogglesTheSeatOnTurn) {
+    struct Case {
+        std::int16_t current;
+        int before;
+    } const cases[] = {{0, 3}, {1, 0}, {2, 1}, {3, 2}};
+    for (const Case& c : cases) {
+        EngineTable t;
+        t.state.CurrentPlayer = c.current;
+        t.view.nameVisible = {{false, false, false, false}};
+        t.engine.Timer1_Timer();
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(t.view.nameVisible[static_cast<std::size_t>(i)], i == c.before || i == c.current)
+                << "seat " << c.current << " label " << i;
+        }
+        t.engine.Timer1_Timer();
+        EXPECT_FALSE(t.view.nameVisible[static_cast<std::size_t>(c.current)]);
+        EXPECT_TRUE(t.view.nameVisible[static_cast<std::size_t>(c.before)]);
+    }
+}
+
+TEST(ClockRandom, DrawsStayInTheUnitRangeAndEveryFaceTurnsUp) {
+    ClockRandom random;
+    for (int n = 0; n < 20000; ++n) {
+        const float r = random.Next();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+    }
+    GameState state;
+    FakeBoardView view;
+    Engine engine(state, view, random);
+    std::set<int> faces;
+    for (int n = 0; n < 600; ++n) {
+        engine.Throw();
+        faces.insert(engine.TossIndex());
+    }
+    EXPECT_EQ(faces.size(), 6u);
+}
+
+}  // namespace
+}  // namespace vantry::test

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace vantry {
+
+// Resource paths of the game's pictures, compiled in from ui/pictures/pictures.qrc.
+namespace Pictures {
+inline const QString Background = QStringLiteral(":/pictures/background.svg");
+inline const QString House = QStringLiteral(":/pictures/house.svg");
+inline const QString File = QStringLiteral(":/pictures/file.svg");
+inline const QString Icon = QStringLiteral(":/pictures/icon.svg");
+inline const QString Computer = QStringLiteral(":/pictures/computer.svg");
+inline const QString Person = QStringLiteral(":/pictures/person.svg");
+
+// The snake drawn by the board element ImageN, N = 2..8.
+inline QString Snake(int image) {
+    return QStringLiteral(":/pictures/snake%1.svg").arg(image);
+}
+}  // namespace Pictures
+
+}  // namespace vantry

@@ -1,0 +1,65 @@
+#include "svgpicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "svgrendering.h"
+
+namespace vantry {
+
+SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
+    : QWidget(parent), resource_(resource) {
+    // Only the picture is painted; whatever lies behind shows through its transparent parts.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAutoFillBackground(false);
+}
+
+QPixmap SvgPicture::currentPixmap() const {
+    const qreal dpr = devicePixelRatioF();
+    const QSize wanted = size() * dpr;
+    if (cache_.isNull() || cache_.size() != wanted || cache_.devicePixelRatio() != dpr) {
+        cache_ = RenderSvg(resource_, size(), dpr);
+    }
+    return cache_;
+}
+
+QSize SvgPicture::sizeHint() const {
+    const QSvgRenderer* renderer = SharedSvgRenderer(resource_);
+    if (renderer == nullptr || !renderer->isValid()) {
+        return QWidget::sizeHint();
+    }
+    return renderer->defaultSize();
+}
+
+void SvgPicture::paintEvent(QPaintEvent*) {
+    const QPixmap pixmap = currentPixmap();
+    if (!pixmap.isNull()) {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, pixmap);
+    }
+}
+
+void SvgPicture::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void SvgPicture::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    event->accept();
+    if (wasPressed && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+}  // namespace vantry

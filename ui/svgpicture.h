@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace vantry {
+
+// A picture element of the game's windows: one SVG resource stretched to fill the widget,
+// drawn crisply at the screen's pixel density and see-through where the picture is. The
+// rendering is kept and redone only when the size or the pixel density changes.
+class SvgPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit SvgPicture(const QString& resource, QWidget* parent = nullptr);
+
+    QString resource() const { return resource_; }
+    // The pixmap painted at the widget's present size and pixel density.
+    QPixmap currentPixmap() const;
+    QSize sizeHint() const override;
+
+signals:
+    // The left button was pressed and released inside the picture.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QString resource_;
+    mutable QPixmap cache_;
+    bool pressed_ = false;
+};
+
+}  // namespace vantry
