@@ -1,0 +1,86 @@
+#include "commandline.h"
+
+#include "version.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace vantry {
+
+CommandLine CommandLine::Parse(const QStringList& arguments) {
+    CommandLine result;
+    QStringList parts;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == QLatin1String("--help") || arg == QLatin1String("-h"))) {
+            result.action = Action::Help;
+            return result;
+        } else if (!optionsEnded && arg == QLatin1String("--version")) {
+            result.action = Action::Version;
+            return result;
+        } else if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
+            result.action = Action::Error;
+            result.error = QStringLiteral("vantry: unknown option '%1'\nTry 'vantry --help' for more information.").arg(arg);
+            return result;
+        } else {
+            parts << arg;
+        }
+    }
+    QString path = parts.join(QLatin1Char(' '));
+    if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"'))) {
+        path = path.mid(1, path.size() - 2);
+    }
+    result.path = path;
+    return result;
+}
+
+CommandLine CommandLine::ParseEarly(int argc, const char* const* argv) {
+    CommandLine result;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--")) break;
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) result.action = Action::Help;
+        if (arg == QLatin1String("--version")) result.action = Action::Version;
+        if (result.action != Action::Play) break;
+    }
+    return result;
+}
+
+int CommandLine::Report() const {
+    QTextStream out(action == Action::Error ? stderr : stdout);
+    switch (action) {
+    case Action::Help:
+        out << Usage();
+        break;
+    case Action::Version:
+        out << Version() << '\n';
+        break;
+    case Action::Error:
+        out << error << '\n';
+        break;
+    case Action::Play:
+        break;
+    }
+    return ExitCode(action);
+}
+
+QString CommandLine::Usage() {
+    return QStringLiteral(
+        "Usage: vantry [FILE]\n"
+        "Plays Vantry, a race over a board of ladders and snakes for up to four players.\n"
+        "With FILE, goes on with the saved game in it; without, opens the new-game dialog.\n"
+        "\n"
+        "  -h, --help     show this help and exit\n"
+        "      --version  show the version and exit\n"
+        "      --         take every later argument as part of FILE\n"
+        "\n"
+        "A FILE given as several arguments is joined again with single blanks.\n");
+}
+
+QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }
+
+}  // namespace vantry

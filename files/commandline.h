@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vantry {
+
+// What the program was asked to do by its arguments. The game takes one saved-game path; a
+// path split over several arguments (an unquoted name with blanks) is joined again with single
+// blanks, and one pair of double quotes around the whole of it is dropped. "--help"/"-h" and
+// "--version" are the only options; any other argument that begins with "--" is refused as an
+// unknown option rather than taken for a file, and after "--" every argument is part of the
+// path.
+struct CommandLine {
+    enum class Action { Play, Help, Version, Error };
+
+    Action action = Action::Play;
+    // The saved game to open at start; empty for a new game.
+    QString path;
+    // For Error: what to tell the user on the error stream.
+    QString error;
+
+    // `arguments` as QCoreApplication::arguments() gives them: the program first, the
+    // toolkit's own options already taken out.
+    static CommandLine Parse(const QStringList& arguments);
+    // Only --help, -h and --version, straight from main's arguments before the toolkit starts,
+    // so that they answer without a display; Play for everything else, the toolkit's options
+    // included.
+    static CommandLine ParseEarly(int argc, const char* const* argv);
+    // Prints the usage, the version or the error and gives the exit status; nothing for Play.
+    int Report() const;
+    static QString Usage();
+    // "vantry 3.0.0".
+    static QString Version();
+    // The exit status that goes with an action that ends the program at once.
+    static int ExitCode(Action action) { return action == Action::Error ? 2 : 0; }
+};
+
+}  // namespace vantry

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+
+#include "gamecommands.h"
+
+namespace vantry {
+
+struct GameState;
+class DocumentWindow;
+class Prompter;
+struct SaveRecord;
+
+// The game on the board as a document: untitled, or tied to one saved-game file whose name the
+// board window's caption shows. Opens, saves and resets the board for the File menu, the
+// new-game dialog, the best-players window and start-up. Every failure is told to the user
+// through the prompter and leaves the game, the file on disk and the document state as they
+// were.
+class Document : public GameCommands {
+public:
+    static inline const QString Title = QStringLiteral("Vantry");
+    static inline const QString UntitledCaption = QStringLiteral("Vantry - Untitled");
+    static inline const QString FileFilter = QStringLiteral("Vantry Game Files (*.vty)|*.vty");
+    static inline const QString OpenTitle = QStringLiteral("Open File");
+    static inline const QString SaveTitle = QStringLiteral("Save File");
+
+    Document(GameState& state, DocumentWindow& window, Prompter& prompter);
+
+    // The untitled new-game state: every counter back at the start, the turn cycle running.
+    void ResetBoard() override;
+    // Asks for a file and loads it. Counters sharing a square are not spread, and the timers
+    // keep running, so play goes on from the loaded player.
+    void OpenGame() override;
+    // Loads the file at `path` and ties the document to it; false, after telling the user why,
+    // when the file is not a saved game the board can take.
+    bool OpenPath(const QString& path);
+
+    // Writes to GamePath, or asks for a file first while the game is untitled. True only when
+    // the file was written.
+    bool Save();
+    // Always asks for a file; the document is tied to it only when the write succeeded.
+    bool SaveAs();
+
+    // The full path of the file the game is tied to; empty while untitled.
+    QString GamePath() const { return gamePath_; }
+
+    // "Vantry - " and the file's name without its folder.
+    static QString CaptionFor(const QString& path);
+    // The close prompt's question for a board with this caption.
+    static QString CloseQuestion(const QString& caption);
+    // Asks the close prompt's question and saves on Yes. True when the program may end: after
+    // No, or after Yes and a successful save.
+    bool ConfirmClose();
+
+private:
+    bool Write(const SaveRecord& record, const QString& path);
+    void TieTo(const QString& path);
+
+    GameState& state_;
+    DocumentWindow& window_;
+    Prompter& prompter_;
+    QString gamePath_;
+};
+
+}  // namespace vantry

@@ -1,0 +1,226 @@
+#include "savefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace vantry {
+
+namespace {
+
+const QChar Blank = QLatin1Char(' ');
+const QChar Comma = QLatin1Char(',');
+const QChar Quote = QLatin1Char('"');
+const QChar Cr = QLatin1Char('\r');
+const QChar Lf = QLatin1Char('\n');
+
+QString Sentence(QString reason) {
+    if (!reason.endsWith(QLatin1Char('.'))) reason += QLatin1Char('.');
+    return reason;
+}
+
+// Walks the text of a file field by field, the way the game has always read its saved games.
+class FieldReader {
+public:
+    explicit FieldReader(const QString& text) : text_(text) {}
+
+    // No value when the text has ended before the field.
+    std::optional<QString> Text() {
+        SkipBlanks();
+        if (AtEnd()) return std::nullopt;
+        if (Peek() == Quote) return QuotedText();
+        const qsizetype start = pos_;
+        while (!AtEnd() && !AtSeparator()) ++pos_;
+        const QString value = text_.mid(start, pos_ - start);
+        PassSeparator();
+        return value;
+    }
+
+    // The characters of a number field, up to a blank, comma or line end.
+    std::optional<QString> NumberText() {
+        SkipBlanks();
+        if (AtEnd()) return std::nullopt;
+        const qsizetype start = pos_;
+        while (!AtEnd() && !AtSeparator() && Peek() != Blank) ++pos_;
+        const QString value = text_.mid(start, pos_ - start);
+        SkipBlanks();
+        PassSeparator();
+        return value;
+    }
+
+private:
+    // Runs to the next double quote wherever it stands; what follows it up to the separator
+    // is passed over.
+    QString QuotedText() {
+        ++pos_;
+        const qsizetype close = text_.indexOf(Quote, pos_);
+        const qsizetype end = close < 0 ? text_.size() : close;
+        const QString value = text_.mid(pos_, end - pos_);
+        pos_ = close < 0 ? end : end + 1;
+        while (!AtEnd() && !AtSeparator()) ++pos_;
+        PassSeparator();
+        return value;
+    }
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    QChar Peek() const { return text_.at(pos_); }
+    bool AtSeparator() const { return Peek() == Comma || Peek() == Cr || Peek() == Lf; }
+    void SkipBlanks() {
+        while (!AtEnd() && Peek() == Blank) ++pos_;
+    }
+    // One comma or one line end: CR LF, a lone CR or a lone LF.
+    void PassSeparator() {
+        if (AtEnd()) return;
+        const QChar c = Peek();
+        if (c == Comma || c == Lf) {
+            ++pos_;
+        } else if (c == Cr) {
+            ++pos_;
+            if (!AtEnd() && Peek() == Lf) ++pos_;
+        }
+    }
+
+    const QString& text_;
+    qsizetype pos_ = 0;
+};
+
+std::optional<std::int16_t> ToNumber(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!digits.match(text).hasMatch()) return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < -32768 || value > 32767) return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+// The names the reader would cut or strip when written as they are.
+bool NeedsQuotes(const QString& name) {
+    return name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
+}
+
+// Such names travel between double quotes. A name in quotes cannot hold one, so its double
+// quotes become apostrophes; a line break would end the field, so it becomes a blank.
+QString NameLine(QString name) {
+    name.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    name.replace(Cr, Blank);
+    name.replace(Lf, Blank);
+    if (!NeedsQuotes(name)) return name;
+    name.replace(Quote, QLatin1Char('\''));
+    return Quote + name + Quote;
+}
+
+RecordResult WriteInPlace(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return RecordResult::Failure(Sentence(file.errorString()));
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const QString reason = file.errorString();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) return RecordResult::Failure(Sentence(reason));
+    return RecordResult::Success();
+}
+
+}  // namespace
+
+bool NameSurvivesSaving(const QString& name) {
+    if (name.contains(Cr) || name.contains(Lf)) return false;
+    return !(NeedsQuotes(name) && name.contains(Quote));
+}
+
+QByteArray EncodeSaveRecord(const SaveRecord& record) {
+    QByteArray bytes;
+    const auto line = [&bytes](const QString& text) { bytes += text.toUtf8() + "\r\n"; };
+    for (const QString& kind : record.Kinds) line(kind);
+    for (std::int16_t n : record.Numbers) line(QStringLiteral(" %1 ").arg(n));
+    for (const QString& name : record.Names) line(NameLine(name));
+    return bytes;
+}
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    static constexpr std::array<char16_t, 32> High{
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text;
+    text.reserve(bytes.size());
+    for (char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        text += (b >= 0x80 && b <= 0x9F) ? QChar(High[b - 0x80u]) : QChar(b);
+    }
+    return text;
+}
+
+QString DecodeSaveText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) return text;
+    QStringDecoder ansi("windows-1252");
+    if (ansi.isValid()) return ansi(bytes);
+    return DecodeWindows1252(bytes);
+}
+
+ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
+    const QString text = DecodeSaveText(bytes);
+    FieldReader reader(text);
+    ParsedRecord parsed;
+    const auto ended = [](int field) {
+        return RecordResult::Failure(
+            QStringLiteral("It ends after %1 of the %2 fields of a saved game.").arg(field).arg(SaveRecord::FieldCount));
+    };
+    for (int field = 0; field < SaveRecord::FieldCount; ++field) {
+        const bool number = field >= 4 && field < 13;
+        const std::optional<QString> value = number ? reader.NumberText() : reader.Text();
+        if (!value) return {ended(field), {}};
+        if (!number) {
+            (field < 4 ? parsed.record.Kinds[static_cast<std::size_t>(field)]
+                       : parsed.record.Names[static_cast<std::size_t>(field - 13)]) = *value;
+            continue;
+        }
+        const auto n = ToNumber(*value);
+        if (!n) {
+            return {RecordResult::Failure(QStringLiteral("%1 reads \"%2\", which is not a whole number from -32768 to 32767.")
+                                              .arg(SaveRecord::FieldName(field, true), *value)),
+                    {}};
+        }
+        parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;
+    }
+    parsed.result = RecordResult::Success();
+    return parsed;
+}
+
+RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path) {
+    const QByteArray bytes = EncodeSaveRecord(record);
+    // Replacing a device or a pipe with a regular file would destroy it, so those are written
+    // through; anything else is replaced only once the new file is complete.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) return WriteInPlace(bytes, path);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return RecordResult::Failure(Sentence(file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return RecordResult::Failure(Sentence(reason));
+    }
+    if (!file.commit()) return RecordResult::Failure(Sentence(file.errorString()));
+    return RecordResult::Success();
+}
+
+ParsedRecord ReadSaveRecord(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {RecordResult::Failure(Sentence(file.errorString())), {}};
+    const QByteArray bytes = file.read(MaxSaveFileSize + 1);
+    const bool failed = file.error() != QFileDevice::NoError;
+    const QString reason = file.errorString();
+    file.close();
+    if (failed) return {RecordResult::Failure(Sentence(reason)), {}};
+    if (bytes.size() > MaxSaveFileSize) {
+        return {RecordResult::Failure(QStringLiteral("It is larger than 1 MiB, so it is not a saved game.")), {}};
+    }
+    return ParseSaveRecord(bytes);
+}
+
+}  // namespace vantry

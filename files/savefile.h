@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "saverecord.h"
+
+namespace vantry {
+
+// The saved-game file: 17 lines, each ended by CR LF, in UTF-8. Kind lines hold "True" or
+// "False", number lines a blank, the digits and a blank, name lines the name itself. A name
+// that the reader would otherwise change (one holding a comma or beginning with a blank or a
+// double quote) is written between double quotes.
+
+// Nothing larger is a saved game; such a file is refused without reading it whole.
+constexpr qint64 MaxSaveFileSize = 1024 * 1024;
+
+struct ParsedRecord {
+    RecordResult result;
+    SaveRecord record;
+};
+
+// False for a name that a save cannot bring back unchanged: one that must go between double
+// quotes and holds a double quote itself (written with apostrophes instead), or one holding a
+// line break (written as a blank). Where names are entered, such names are refused.
+bool NameSurvivesSaving(const QString& name);
+
+// The bytes of the file for the record.
+QByteArray EncodeSaveRecord(const SaveRecord& record);
+
+// Text of a file: UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
+QString DecodeSaveText(const QByteArray& bytes);
+// Windows-1252 from a table of our own (0x80..0x9F, Latin-1 above and below), for a Qt
+// without a converter for it.
+QString DecodeWindows1252(const QByteArray& bytes);
+
+// Reads the 17 fields from the bytes of a file. Lines after the 17th field are not looked at;
+// a lone CR or a lone LF ends a line as CR LF does. Fails when the text ends before the 17th
+// field or a number field is not a 16-bit number. The values are not range-checked here.
+ParsedRecord ParseSaveRecord(const QByteArray& bytes);
+
+// Replaces the file at `path` only when the whole record was written: a failure leaves any
+// previous file as it was. A device or other special file is written in place rather than
+// replaced.
+RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path);
+
+// Reads the record from the file at `path`; the file is closed again in every case.
+ParsedRecord ReadSaveRecord(const QString& path);
+
+}  // namespace vantry

@@ -1,0 +1,144 @@
+#include "saverecord.h"
+
+#include <QRegularExpression>
+
+#include <optional>
+
+#include "arrangecounters.h"
+#include "documentwindow.h"
+#include "gamestate.h"
+
+namespace vantry {
+
+namespace {
+
+constexpr std::array<const char*, 4> SeatColour{"Red", "Blue", "Yellow", "Green"};
+
+QString Colour(int seat) { return QString::fromLatin1(SeatColour[static_cast<std::size_t>(seat)]); }
+
+constexpr int FirstNumberField = 4;
+
+QString FieldText(int field) {
+    const auto colour = [](int slot) { return Colour(SaveRecord::SeatOrder[static_cast<std::size_t>(slot)]); };
+    if (field < FirstNumberField) return QStringLiteral("the kind of the %1 seat").arg(colour(field));
+    if (field >= FirstNumberField + 9) return QStringLiteral("the name of %1").arg(colour(field - FirstNumberField - 9));
+    const int n = field - FirstNumberField;
+    if (n == SaveRecord::CurrentPlayerIndex) return QStringLiteral("the player on turn");
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        if (n == SaveRecord::MovesIndex(seat)) return QStringLiteral("the move count of %1").arg(Colour(seat));
+        if (n == SaveRecord::SquareIndex(seat)) return QStringLiteral("the square of %1").arg(Colour(seat));
+    }
+    return {};
+}
+
+// "True"/"False" in any case, or a numeral that is false only when zero. Blanks around the
+// word are tolerated, since the reader keeps whatever stood before the line end.
+std::optional<bool> ConvertKind(const QString& text) {
+    const QString word = text.trimmed();
+    if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+    if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+    static const QRegularExpression numeral(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
+    if (!numeral.match(word).hasMatch()) return std::nullopt;
+    for (QChar c : word) {
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('9')) return true;
+    }
+    return false;
+}
+
+RecordResult CheckRange(std::int16_t value, int low, int high, int field) {
+    if (value >= low && value <= high) return RecordResult::Success();
+    return RecordResult::Failure(QStringLiteral("%1 is %2, but it must be from %3 to %4.")
+                                     .arg(SaveRecord::FieldName(field, true))
+                                     .arg(value)
+                                     .arg(low)
+                                     .arg(high));
+}
+
+// Told as the user counts squares, 1 to 100.
+RecordResult CheckSquare(std::int16_t position, int field) {
+    if (position >= 0 && position <= FinalPosition) return RecordResult::Success();
+    return RecordResult::Failure(QStringLiteral("%1 is %2, but the board has squares 1 to 100.")
+                                     .arg(SaveRecord::FieldName(field, true))
+                                     .arg(position + 1));
+}
+
+}  // namespace
+
+int SaveRecord::SlotOf(int seat) {
+    for (int slot = 0; slot < 4; ++slot) {
+        if (SeatOrder[static_cast<std::size_t>(slot)] == seat) return slot;
+    }
+    return 0;
+}
+
+int SaveRecord::MovesIndex(int seat) {
+    const int slot = SlotOf(seat);
+    // Seat 2's pair comes after the current player.
+    return slot < 3 ? 2 * slot : 7;
+}
+
+int SaveRecord::SquareIndex(int seat) { return MovesIndex(seat) + 1; }
+
+QString SaveRecord::FieldName(int field, bool sentenceStart) {
+    QString name = FieldText(field);
+    if (sentenceStart && !name.isEmpty()) name[0] = name[0].toUpper();
+    return name;
+}
+
+SaveRecord FillSaveRecord(const GameState& state, const DocumentWindow& window) {
+    SaveRecord record;
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        const auto i = static_cast<std::size_t>(seat);
+        record.Kind(seat) = state.IsComputer[i] ? QStringLiteral("True") : QStringLiteral("False");
+        record.Moves(seat) = state.MoveCount[i];
+        record.Square(seat) = state.Position[i];
+        record.Name(seat) = window.NameCaption(seat);
+    }
+    record.CurrentPlayer() = state.CurrentPlayer;
+    return record;
+}
+
+RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isComputer) {
+    std::array<bool, 4> kinds{};
+    for (int seat : SaveRecord::SeatOrder) {
+        const auto kind = ConvertKind(record.Kind(seat));
+        if (!kind) {
+            return RecordResult::Failure(QStringLiteral("%1 is \"%2\", but it must be True, False or a number.")
+                                             .arg(SaveRecord::FieldName(SaveRecord::SlotOf(seat), true), record.Kind(seat)));
+        }
+        kinds[static_cast<std::size_t>(seat)] = *kind;
+    }
+    for (int seat : SaveRecord::SeatOrder) {
+        RecordResult r = CheckRange(record.Moves(seat), 0, 32767, FirstNumberField + SaveRecord::MovesIndex(seat));
+        if (r.ok) r = CheckSquare(record.Square(seat), FirstNumberField + SaveRecord::SquareIndex(seat));
+        if (!r.ok) return r;
+    }
+    RecordResult r = CheckRange(record.CurrentPlayer(), 0, SeatCount - 1, FirstNumberField + SaveRecord::CurrentPlayerIndex);
+    if (!r.ok) return r;
+    if (isComputer) *isComputer = kinds;
+    return RecordResult::Success();
+}
+
+RecordResult ApplySaveRecord(const SaveRecord& record, GameState& state, DocumentWindow& window) {
+    std::array<bool, 4> kinds{};
+    RecordResult checked = CheckSaveRecord(record, &kinds);
+    if (!checked.ok) return checked;
+
+    state.IsComputer = kinds;
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        const auto i = static_cast<std::size_t>(seat);
+        state.MoveCount[i] = record.Moves(seat);
+        state.Position[i] = record.Square(seat);
+    }
+    state.CurrentPlayer = record.CurrentPlayer();
+    for (int seat : SaveRecord::SeatOrder) window.SetNameCaption(seat, record.Name(seat));
+
+    BoardView& view = window.Board();
+    for (int k = 0; k < SeatCount; ++k) {
+        PlaceCounter(view, k, state.Position[static_cast<std::size_t>(k)], view.CounterHeight(state.CurrentPlayer));
+    }
+    state.GameReplaced();
+    return RecordResult::Success();
+}
+
+}  // namespace vantry

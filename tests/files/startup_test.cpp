@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "arrangecounters.h"
+#include "commandline.h"
+#include "document.h"
+#include "examplegame.h"
+#include "scriptedprompter.h"
+#include "startup.h"
+#include "startupwindows.h"
+
+namespace vantry {
+namespace {
+
+struct RecordingStartupWindows : StartupWindows {
+    void ShowNewGameDialog() override {
+        ++dialogs;
+        if (onDialog) onDialog();
+    }
+    int dialogs = 0;
+    std::function<void()> onDialog;
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QTemporaryDir dir;
+    GameState state;
+    test::FakeDocumentWindow window;
+    test::ScriptedPrompter prompter;
+    Document document{state, window, prompter};
+    RecordingStartupWindows windows;
+};
+
+TEST_F(StartupTest, WithoutAPathTheNewGameDialogOpensOverTheUntitledBoard) {
+    windows.onDialog = [this] {
+        EXPECT_EQ(window.shown, 1);
+        EXPECT_EQ(window.caption, QStringLiteral("Vantry - Untitled"));
+    };
+    Main(QString(), state, window, document, windows);
+    EXPECT_EQ(windows.dialogs, 1);
+}
+
+TEST_F(StartupTest, WithASavedGamePlayGoesOnWithCountersSideBySide) {
+    QByteArray bytes = test::ExampleBytes;
+    bytes.replace(" 12 \r\n", " 20 \r\n");  // Ann on Bart's square; Bart is to play
+    const QString path = dir.filePath(QStringLiteral("shared game.vty"));
+    test::WriteBytes(path, bytes);
+    Main(path, state, window, document, windows);
+
+    EXPECT_EQ(windows.dialogs, 0);
+    EXPECT_EQ(window.shown, 1);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(window.caption, QStringLiteral("Vantry - shared game.vty"));
+    EXPECT_EQ(window.board.names, (std::array<std::string, 4>{"Ann", "Bart", "Robin", "Eve"}));
+    test::FakeBoardView square;
+    PlaceCounter(square, 0, 20, 615.0f);
+    const float x = square.at(0).left;
+    EXPECT_EQ(window.board.at(0).left, x - 63.75f);
+    EXPECT_EQ(window.board.at(1).left, x + 63.75f);
+    EXPECT_EQ(window.board.at(0).top, window.board.at(1).top);
+    // The load handler's timers are left running.
+    EXPECT_TRUE(window.board.TimerOn(GameTimer::timPlay));
+
+    state.Position[1] = 30;
+    EXPECT_TRUE(document.Save());
+    EXPECT_TRUE(prompter.dialogTitles.isEmpty());
+    EXPECT_TRUE(test::ReadBytes(path).contains(" 30 \r\n"));
+}
+
+TEST_F(StartupTest, ABadPathIsReportedThenTheNewGameDialogOpens) {
+    const QString path = dir.filePath(QStringLiteral("short.vty"));
+    test::WriteBytes(path, test::ExampleBytes.left(40));
+    const test::FakeBoardView before = window.board;
+    windows.onDialog = [this] { EXPECT_EQ(prompter.messages.size(), 1); };
+    Main(path, state, window, document, windows);
+
+    EXPECT_EQ(windows.dialogs, 1);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.first().contains(QDir::toNativeSeparators(path)));
+    EXPECT_EQ(window.caption, QStringLiteral("Vantry - Untitled"));
+    EXPECT_TRUE(document.GamePath().isEmpty());
+    EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{}));
+    EXPECT_EQ(window.board.names, before.names);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(window.board.at(k).left, before.at(k).left);
+}
+
+TEST(CommandLine, ArgumentsMapToOnePath) {
+    struct Case {
+        QStringList args;
+        CommandLine::Action action;
+        const char* path;
+    };
+    using A = CommandLine::Action;
+    const Case cases[] = {
+        {{}, A::Play, ""},
+        {{"game.vty"}, A::Play, "game.vty"},
+        {{"/home/ann/My", "Games/a.vty"}, A::Play, "/home/ann/My Games/a.vty"},
+        {{"\"/home/ann/My Games/a.vty\""}, A::Play, "/home/ann/My Games/a.vty"},
+        {{"--help"}, A::Help, ""},
+        {{"game.vty", "-h"}, A::Help, ""},
+        {{"--version"}, A::Version, ""},
+        {{"--frobnicate"}, A::Error, ""},
+        {{"--", "--help"}, A::Play, "--help"},
+        {{"-", "x"}, A::Play, "- x"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = CommandLine::Parse(QStringList{QStringLiteral("vantry")} + c.args);
+        EXPECT_EQ(line.action, c.action) << c.args.join(' ').toStdString();
+        EXPECT_EQ(line.path, QString::fromUtf8(c.path)) << c.args.join(' ').toStdString();
+    }
+    // Before the toolkit has taken out its own options.
+    const char* const early[][4] = {
+        {"vantry", "-platform", "offscreen", "--help"}, {"vantry", "--platform", "offscreen", "--version"},
+        {"vantry", "--platform", "offscreen", "game"},  {"vantry", "--", "--help", "x"}};
+    const A earlyAction[] = {A::Help, A::Version, A::Play, A::Play};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(CommandLine::ParseEarly(4, early[i]).action, earlyAction[i]) << i;
+
+    const CommandLine unknown = CommandLine::Parse({QStringLiteral("vantry"), QStringLiteral("--frobnicate")});
+    EXPECT_TRUE(unknown.error.contains(QLatin1String("--frobnicate")));
+    EXPECT_EQ(CommandLine::ExitCode(A::Error), 2);
+    EXPECT_EQ(CommandLine::ExitCode(A::Help), 0);
+    EXPECT_EQ(CommandLine::Version(), QStringLiteral("vantry 3.0.0"));
+    EXPECT_TRUE(CommandLine::Usage().contains(QLatin1String("--version")));
+}
+
+}  // namespace
+}  // namespace vantry
