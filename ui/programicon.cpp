@@ -1,0 +1,7 @@
+#include "programicon.h"
+
+namespace vantry {
+
+QIcon ProgramIcon() { return QIcon(":/pictures/icon.svg"); }
+
+}  // namespace vantry
