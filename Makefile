@@ -1,9 +1,10 @@
-# Vantry: `make run` builds and starts the game, `make test` runs the test suite.
+# Vantry: `make run` builds and starts the game, `make test` runs the test suite,
+# `make screenshot` renders a game in progress to docs/screenshot.png.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench screenshot clean
 
 all: build
 
@@ -26,6 +27,11 @@ test: build
 
 bench: build
 	@$(BUILD)/bench/vantry_bench
+
+screenshot: configure
+	@cmake --build $(BUILD) --target vantry_screenshot -j $(JOBS) -- --no-print-directory
+	@mkdir -p docs
+	@$(BUILD)/tools/vantry_screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD)

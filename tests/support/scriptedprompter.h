@@ -46,9 +46,12 @@ private:
         dialogTitles << title;
         dialogFilters << filter;
         if (files.empty()) return std::nullopt;
-        auto f = files.front();
+        // Taken apart rather than copied whole: GCC's optimiser warns on copying an optional.
+        const bool chosen = files.front().has_value();
+        const QString path = chosen ? *files.front() : QString();
         files.pop_front();
-        return f;
+        if (!chosen) return std::nullopt;
+        return path;
     }
 };
 
