@@ -1,10 +1,11 @@
 # Vantry: `make run` builds and starts the game, `make test` runs the test suite,
 # `make package` builds the Debian package into $(BUILD)/ and `make package-check` checks it.
+# `make screenshot` renders a game in progress to docs/screenshot.png.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean package package-check
+.PHONY: all deps configure build run test bench screenshot clean package package-check
 
 all: build
 
@@ -47,6 +48,11 @@ package:
 
 package-check: package
 	@tests/install/check-package.sh $(BUILD)/vantry_*.deb $(DEB_BUILD)/generated/version.h
+
+screenshot: configure
+	@cmake --build $(BUILD) --target vantry_screenshot -j $(JOBS) -- --no-print-directory
+	@mkdir -p docs
+	@$(BUILD)/tools/vantry_screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD)

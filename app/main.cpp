@@ -1,10 +1,23 @@
 #include <QApplication>
 
-#include "frmmain.h"
+#include "application.h"
+#include "commandline.h"
+#include "programicon.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
+    // --help and --version answer before the toolkit starts, so they need no display.
+    const vantry::CommandLine early = vantry::CommandLine::ParseEarly(argc, argv);
+    if (early.action != vantry::CommandLine::Action::Play) return early.Report();
+
     QApplication app(argc, argv);
-    vantry::frmMain board;
-    board.show();
+    QGuiApplication::setDesktopFileName(VANTRY_APP_ID);
+    QApplication::setWindowIcon(vantry::ProgramIcon());
+
+    const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
+    if (line.action != vantry::CommandLine::Action::Play) return line.Report();
+
+    vantry::Application game;
+    game.Start(line.path);
     return QApplication::exec();
 }

@@ -1,11 +1,318 @@
 #include "frmmain.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "boardcommands.h"
+#include "boardgeometry.h"
+#include "boardlayer.h"
+#include "boardwidgets.h"
+#include "clicklabel.h"
+#include "clickpanel.h"
+#include "dieface.h"
+#include "filemenu.h"
+#include "gamestate.h"
+#include "keytable.h"
+#include "programicon.h"
+#include "prompter.h"
+#include "recordsflag.h"
+#include "soundcues.h"
+#include "svgpicture.h"
+#include "twips.h"
+
+// The pictures are compiled into the library; this keeps the linker from dropping them.
+static void LoadPictures() { Q_INIT_RESOURCE(pictures); }
+
 namespace vantry {
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent) {
-    setObjectName("frmMain");
-    setWindowTitle("Vantry - Untitled");
-    resize(792, 573);
+namespace {
+constexpr int TimerInterval = 500;
+constexpr int LastNumberedSquare = 100;
+const QString UntitledCaption = "Vantry - Untitled";
+
+template <typename Array>
+auto Element(const Array& items, int i) -> typename Array::value_type {
+    if (i < 0 || static_cast<std::size_t>(i) >= items.size()) return nullptr;
+    return items[static_cast<std::size_t>(i)];
 }
+}  // namespace
+
+frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, BoardCommands& commands, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      state_(state),
+      prompter_(prompter),
+      random_(random),
+      commands_(commands),
+      cues_(std::make_unique<SoundCues>()) {
+    LoadPictures();
+    setObjectName("frmMain");
+    setWindowIcon(ProgramIcon());
+    setFocusPolicy(Qt::StrongFocus);
+    resize(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size());
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, QColor(29, 59, 37));
+    setPalette(dark);
+
+    widgets_ = std::make_unique<BoardWidgets>(this);
+    mnuFile_ = new FileMenu(this);
+    timPlay_.setObjectName("timPlay");
+    timGo_.setObjectName("timGo");
+    Timer1_.setObjectName("Timer1");
+    for (QTimer* t : {&timPlay_, &timGo_, &Timer1_}) t->setInterval(TimerInterval);
+
+    Connect();
+    InstallKeyHandler();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load() {
+    ReadRecordsStored(state_.RecordsStored);
+
+    const QSize outer = frameGeometry().size();
+    model_.Background() = TwipsRect{0.0f, 0.0f, static_cast<float>(outer.width()) * TwipsPerPixel,
+                                    static_cast<float>(outer.height()) * TwipsPerPixel};
+    widgets_->imgPic->setGeometry(PixelRect(model_.Background()));
+
+    SetTimerEnabled(GameTimer::Timer1, true);
+    SetTimerEnabled(GameTimer::timPlay, true);
+    SetTimerEnabled(GameTimer::timGo, false);
+
+    PlaceNumbers();
+    for (int i = LastNumberedSquare + 1; i < BoardModel::NumberLabelCount; ++i) {
+        model_.Number(i).visible = false;
+        widgets_->lblCtr[static_cast<std::size_t>(i)]->hide();
+    }
+
+    widgets_->track->SetLineColour(Qt::white);
+}
+
+void frmMain::PlaceNumbers() {
+    for (int i = 1; i <= LastNumberedSquare; ++i) {
+        model_.PlaceNumber(i);
+        const BoardModel::NumberLabel& number = model_.Number(i);
+        QLabel* label = widgets_->lblCtr[static_cast<std::size_t>(i)];
+        label->setText(number.caption);
+        label->setStyleSheet("QLabel { background: transparent; color: white; }");
+        // The widget is a little wider than the design label, so a wider face than the
+        // design's is not clipped; the text stays centred on the design label.
+        label->setGeometry(PixelRect(number.rect).adjusted(-6, -2, 6, 0));
+    }
+}
+
+void frmMain::Connect() {
+    BoardWidgets& w = *widgets_;
+    for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
+        connect(w.picToss[static_cast<std::size_t>(k)], &ClickPanel::clicked, this, [this, k] { picToss_Click(k); });
+    }
+    connect(w.Label1, &ClickLabel::clicked, this, &frmMain::Label1_Click);
+    for (int i = 0; i < 4; ++i) {
+        connect(w.picM[static_cast<std::size_t>(i)], &ClickPanel::clicked, this, [this, i] { picM_Click(i); });
+    }
+    connect(w.cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
+    connect(w.imgFile, &SvgPicture::clicked, this, &frmMain::imgFile_Click);
+    connect(&timPlay_, &QTimer::timeout, this, &frmMain::timPlay_Timer);
+    connect(&timGo_, &QTimer::timeout, this, &frmMain::timGo_Timer);
+    connect(&Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+    FileMenu& m = *mnuFile_;
+    connect(m.mnuFileAbout, &QAction::triggered, this, &frmMain::mnuFileAbout_Click);
+    connect(m.mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(m.mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+}
+
+// Keys go to whichever control has the focus; filtering the window and every control in it
+// (the pop-up menu is a window of its own) sends each press to the one key handler, before a
+// focused button could take Space or Enter for itself.
+void frmMain::InstallKeyHandler() {
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->window() == this) child->installEventFilter(this);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) return HandleKey(static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmMain::HandleKey(QKeyEvent* event) {
+    const KeyCommand command = KeyCommandFor(event->key(), event->modifiers());
+    if (command == KeyCommand::None) return false;
+    if (event->isAutoRepeat()) return true;  // a held key is one press
+    switch (command) {
+        case KeyCommand::Throw: engine_.Throw(); break;
+        case KeyCommand::Go:
+            if (widgets_->cmdGo->isEnabled()) widgets_->cmdGo->click();
+            break;
+        case KeyCommand::New: mnuFileNew_Click(); break;
+        case KeyCommand::Open: mnuFileOpen_Click(); break;
+        case KeyCommand::Save: mnuFileSave_Click(); break;
+        case KeyCommand::About: mnuFileAbout_Click(); break;
+        case KeyCommand::Exit: mnuFileExit_Click(); break;
+        case KeyCommand::None: break;
+    }
+    return true;
+}
+
+// Any face throws; its index does not matter.
+void frmMain::picToss_Click(int) { engine_.Throw(); }
+void frmMain::Label1_Click() { engine_.Throw(); }
+void frmMain::picM_Click(int index) { engine_.picM_Click(static_cast<std::int16_t>(index)); }
+void frmMain::cmdGo_Click() { engine_.cmdGo_Click(); }
+void frmMain::timPlay_Timer() { engine_.timPlay_Timer(); }
+void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
+void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
+
+QPoint frmMain::FileMenuCorner() const { return widgets_->imgFile->mapToGlobal(QPoint(0, 0)); }
+void frmMain::imgFile_Click() { mnuFile_->popup(FileMenuCorner()); }
+
+void frmMain::mnuFileAbout_Click() { commands_.About(); }
+
+void frmMain::mnuFileNew_Click() {
+    SetTimerEnabled(GameTimer::Timer1, false);
+    SetTimerEnabled(GameTimer::timGo, false);
+    SetTimerEnabled(GameTimer::timPlay, false);
+    commands_.New();
+}
+
+void frmMain::mnuFileOpen_Click() { commands_.Open(); }
+void frmMain::mnuFileSave_Click() { commands_.Save(); }
+void frmMain::mnuFileSaveAs_Click() { commands_.SaveAs(); }
+void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::CloseWithoutAsking() {
+    closingWithoutAsking_ = true;
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (closingWithoutAsking_ || ConfirmClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// A Yes whose save was cancelled or failed keeps the board, so the game is not lost.
+bool frmMain::ConfirmClose() {
+    const QString question = windowTitle() == UntitledCaption ? "Do you want to save your game?"
+                                                              : "Do you want to save changes on your game?";
+    switch (prompter_.AskYesNoCancel(question)) {
+        case Prompter::Answer::Yes: return commands_.Save();
+        case Prompter::Answer::No: return true;
+        case Prompter::Answer::Cancel: return false;
+    }
+    return false;
+}
+
+void frmMain::FindMediaFolder() { mediaFolder_ = ::vantry::FindMediaFolder(); }
+void frmMain::PlayCue(Cue cue) { cues_->Play(CuePath(mediaFolder_, CueLiteral(cue))); }
+void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) {
+    if (player) cues_ = std::move(player);
+}
+
+float frmMain::MarkerX1(int k) const { return IsMarkerIndex(k) ? MarkerLine(k).x1 : 0.0f; }
+float frmMain::MarkerY2(int k) const { return IsMarkerIndex(k) ? MarkerLine(k).y2 : 0.0f; }
+
+float frmMain::CounterLeft(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).left : 0.0f; }
+float frmMain::CounterTop(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).top : 0.0f; }
+float frmMain::CounterWidth(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).width : 0.0f; }
+float frmMain::CounterHeight(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).height : 0.0f; }
+
+void frmMain::SetCounterLeft(int i, float left) {
+    if (!Element(widgets_->picM, i)) return;
+    model_.Counter(i).left = left;
+    MoveCounterWidget(i);
+}
+
+void frmMain::SetCounterTop(int i, float top) {
+    if (!Element(widgets_->picM, i)) return;
+    model_.Counter(i).top = top;
+    MoveCounterWidget(i);
+}
+
+void frmMain::MoveCounterWidget(int i) { widgets_->picM[static_cast<std::size_t>(i)]->setGeometry(PixelRect(model_.Counter(i))); }
+
+void frmMain::SetCounterEnabled(int i, bool enabled) {
+    if (ClickPanel* counter = Element(widgets_->picM, i)) counter->setEnabled(enabled);
+}
+
+void frmMain::SetGoEnabled(bool enabled) { widgets_->cmdGo->setEnabled(enabled); }
+
+void frmMain::SetFaceVisible(int k, bool visible) {
+    if (DieFace* face = Element(widgets_->picToss, k)) face->setHidden(!visible);
+}
+
+void frmMain::SetFaceEnabled(int k, bool enabled) {
+    if (DieFace* face = Element(widgets_->picToss, k)) face->setEnabled(enabled);
+}
+
+void frmMain::ShowStartFace() {
+    for (int k = 0; k < BoardWidgets::FaceCount - 1; ++k) SetFaceVisible(k, false);
+    SetFaceVisible(BoardWidgets::FaceCount - 1, true);
+    SetFaceEnabled(BoardWidgets::FaceCount - 1, true);
+}
+
+QTimer& frmMain::Timer(GameTimer timer) {
+    switch (timer) {
+        case GameTimer::timPlay: return timPlay_;
+        case GameTimer::timGo: return timGo_;
+        case GameTimer::Timer1: return Timer1_;
+    }
+    return timPlay_;
+}
+
+// Enabling a running timer leaves its interval alone; enabling a stopped one starts it afresh.
+void frmMain::SetTimerEnabled(GameTimer timer, bool enabled) {
+    QTimer& t = Timer(timer);
+    if (!enabled) {
+        t.stop();
+    } else if (!t.isActive()) {
+        t.start();
+    }
+}
+
+bool frmMain::TimerEnabled(GameTimer timer) const {
+    switch (timer) {
+        case GameTimer::timPlay: return timPlay_.isActive();
+        case GameTimer::timGo: return timGo_.isActive();
+        case GameTimer::Timer1: return Timer1_.isActive();
+    }
+    return false;
+}
+
+QString frmMain::NameText(int i) const {
+    QLabel* label = Element(widgets_->txtName, i);
+    return label ? label->text() : QString();
+}
+
+bool frmMain::NameVisible(int i) const {
+    QLabel* label = Element(widgets_->txtName, i);
+    return label && !label->isHidden();
+}
+
+void frmMain::SetNameVisible(int i, bool visible) {
+    if (QLabel* label = Element(widgets_->txtName, i)) label->setHidden(!visible);
+}
+
+void frmMain::SetNameCaption(int seat, const QString& name) {
+    if (QLabel* label = Element(widgets_->txtName, seat)) label->setText(name);
+}
+
+void frmMain::ShowMessage(const std::string& text) { prompter_.Message(QString::fromStdString(text)); }
+void frmMain::ShowBestPlayers() { commands_.BestPlayers(); }
+
+QString frmMain::Caption() const { return windowTitle(); }
+void frmMain::SetCaption(const QString& caption) { setWindowTitle(caption); }
+void frmMain::ShowWindow() { show(); }
+BoardView& frmMain::Board() { return *this; }
 
 }  // namespace vantry

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+#include "boardcommands.h"
+#include "cueplayer.h"
+#include "fakeboardview.h"
+#include "frmmain.h"
+#include "gamestate.h"
+#include "scriptedprompter.h"
+
+namespace vantry::test {
+
+// Counts the board's hand-overs; Save answers `saveResult`.
+class RecordingCommands : public BoardCommands {
+public:
+    void New() override { ++news; }
+    void Open() override { ++opens; }
+    bool Save() override {
+        ++saves;
+        return saveResult;
+    }
+    void SaveAs() override { ++saveAses; }
+    void About() override { ++abouts; }
+    void BestPlayers() override {
+        ++bestPlayers;
+        if (onBestPlayers) onBestPlayers();
+    }
+
+    int news = 0, opens = 0, saves = 0, saveAses = 0, abouts = 0, bestPlayers = 0;
+    bool saveResult = true;
+    std::function<void()> onBestPlayers;
+};
+
+class RecordingCues : public CuePlayer {
+public:
+    void Play(const QString& path) override { paths << path; }
+    QStringList paths;
+};
+
+// A board window over a fresh game, answering through the scripted prompter and recording
+// commands and cues.
+struct BoardRig {
+    BoardRig() : window(std::make_unique<frmMain>(state, prompter, random, commands)) {
+        auto recorder = std::make_unique<RecordingCues>();
+        cues = recorder.get();
+        window->SetCuePlayer(std::move(recorder));
+        window->SetCaption("Vantry - Untitled");
+    }
+
+    template <typename W = QWidget>
+    W* Find(const QString& name) const {
+        return window->findChild<W*>(name);
+    }
+
+    GameState state;
+    ScriptedPrompter prompter;
+    ScriptedRandom random{{ScriptedRandom::For(4)}};
+    RecordingCommands commands;
+    RecordingCues* cues = nullptr;
+    std::unique_ptr<frmMain> window;
+};
+
+}  // namespace vantry::test

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+
+#include "boardlayer.h"
+#include "boardlayout.h"
+#include "boardrig.h"
+
+namespace vantry::test {
+namespace {
+
+struct NumberPlace {
+    int square;
+    float left;
+    float top;
+};
+
+// Each number is centred between its square's ticks and stands on the strip's bottom edge.
+TEST(BoardLoad, SquareNumbersStandBetweenTheirTicks) {
+    BoardRig rig;
+    const NumberPlace places[] = {
+        {1, (10680.0f + 9630.0f) / 2 - 45, 8280 - 195},  // right end of the bottom row
+        {10, (1290.0f + 240.0f) / 2 - 90, 8280 - 195},   // left end of the bottom row
+        {11, (240.0f + 1290.0f) / 2 - 90, 7440 - 195},   // left end of row 2, after the turn
+        {94, (3360.0f + 4410.0f) / 2 - 90, 720 - 195},   // the top row's odd tick
+        {100, (9630.0f + 10680.0f) / 2 - 135, 720 - 195},
+    };
+    for (const NumberPlace& p : places) {
+        const auto& number = rig.window->Model().Number(p.square);
+        EXPECT_EQ(number.caption, QString::number(p.square));
+        EXPECT_FLOAT_EQ(number.rect.left, p.left) << p.square;
+        EXPECT_FLOAT_EQ(number.rect.top, p.top) << p.square;
+    }
+    // The design metrics, not the machine's font, size the label.
+    EXPECT_FLOAT_EQ(rig.window->Model().Number(94).rect.width, 180.0f);
+    EXPECT_FLOAT_EQ(rig.window->Model().Number(100).rect.width, 270.0f);
+}
+
+TEST(BoardLoad, OnlyTheHundredSquareNumbersShow) {
+    BoardRig rig;
+    for (int i = 0; i <= 106; ++i) {
+        auto* label = rig.Find<QLabel>(QString("lblCtr(%1)").arg(i));
+        ASSERT_NE(label, nullptr) << i;
+        const bool numbered = i >= 1 && i <= 100;
+        EXPECT_EQ(!label->isHidden(), numbered) << i;
+        EXPECT_EQ(rig.window->Model().Number(i).visible, numbered) << i;
+        if (numbered) {
+            EXPECT_EQ(label->text(), QString::number(i));
+            label->ensurePolished();
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white)) << i;
+        }
+    }
+}
+
+TEST(BoardLoad, OpensAwaitingTheFirstThrow) {
+    BoardRig rig;
+    for (int k = 0; k <= 6; ++k) {
+        auto* face = rig.Find(QString("picToss(%1)").arg(k));
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(!face->isHidden(), k == 6) << k;
+    }
+    EXPECT_EQ(rig.Find<QLabel>("Label1")->text(), "Click");
+    EXPECT_FALSE(rig.Find("cmdGo")->isEnabled());
+    EXPECT_TRUE(rig.Find<QPushButton>("cmdGo")->isDefault());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(rig.Find(QString("picM(%1)").arg(i))->isEnabled()) << i;
+        EXPECT_EQ(rig.Find<QLabel>(QString("txtName(%1)").arg(i))->text(), QString("Unknown%1").arg(i + 1));
+    }
+    EXPECT_TRUE(rig.window->Timer(GameTimer::timPlay).isActive());
+    EXPECT_TRUE(rig.window->Timer(GameTimer::Timer1).isActive());
+    EXPECT_FALSE(rig.window->Timer(GameTimer::timGo).isActive());
+    EXPECT_EQ(rig.window->Timer(GameTimer::timGo).interval(), 500);
+    EXPECT_EQ(rig.Find<BoardLayer>("linM")->LineColour(), QColor(Qt::white));
+}
+
+TEST(BoardLoad, WindowHasTheDesignClientAreaAndPlaces) {
+    BoardRig rig;
+    EXPECT_EQ(rig.window->size(), QSize(792, 573));
+    EXPECT_FALSE(rig.window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(rig.window->windowIcon().isNull());
+    EXPECT_EQ(rig.Find("picM(2)")->geometry(), QRect(752, 512, 17, 41));
+    EXPECT_EQ(rig.Find("imgFile")->geometry(), QRect(720, 144, 73, 25));
+    EXPECT_EQ(rig.Find("Label1")->pos(), QPoint(8, 13));
+    // The background covers at least the whole client area.
+    EXPECT_GE(rig.window->Model().Background().width, 11880.0f);
+    EXPECT_GE(rig.window->Model().Background().height, 8595.0f);
+}
+
+TEST(BoardLoad, ReadsTheRecordsMarker) {
+    QSettings settings("Vantry", "Vantry");
+    settings.setValue("Records/Boolean", "True");
+    settings.sync();
+    {
+        BoardRig rig;
+        EXPECT_TRUE(rig.state.RecordsStored);
+    }
+    settings.remove("Records/Boolean");
+    settings.sync();
+    BoardRig rig;
+    EXPECT_FALSE(rig.state.RecordsStored);
+}
+
+TEST(BoardLayoutTables, LaddersHaveTwoRailsAndTheirRungs) {
+    const auto lines = LadderLines();
+    int rails = 0;
+    int rungs = 0;
+    for (const BoardLine& l : lines) {
+        if (l.line.x1 == l.line.x2) {
+            ++rails;
+            EXPECT_FLOAT_EQ(l.widthPx, 5.0f);
+        } else {
+            ++rungs;
+            EXPECT_FLOAT_EQ(l.widthPx, 2.0f);
+        }
+    }
+    EXPECT_EQ(rails, 18);  // Line1(0..17)
+    EXPECT_EQ(rungs, 71);  // Line7(0..70)
+}
+
+TEST(BoardLayoutTables, TurnsJoinTheEndsOfConsecutiveStrips) {
+    const auto turns = TurnLines();
+    ASSERT_EQ(turns.size(), 9u);
+    EXPECT_FLOAT_EQ(turns[0].line.x1, 240.0f);  // rows 1-2 turn on the left
+    EXPECT_FLOAT_EQ(turns[0].line.y1, 7440.0f);
+    EXPECT_FLOAT_EQ(turns[0].line.y2, 8040.0f);
+    EXPECT_FLOAT_EQ(turns[1].line.x1, 10680.0f);  // rows 2-3 on the right
+    EXPECT_FLOAT_EQ(turns[8].line.y1, 720.0f);    // rows 9-10 end on row 9's ruled edge
+    EXPECT_FLOAT_EQ(turns[8].line.y2, 1305.0f);
+    // Every tick linM and two edges per strip.
+    EXPECT_EQ(TrackLines().size(), 101u + 9u + 20u);
+}
+
+}  // namespace
+}  // namespace vantry::test

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "boardrig.h"
+#include "soundcues.h"
+#include "version.h"
+
+namespace vantry::test {
+namespace {
+
+// Sets an environment variable for one test and puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+TEST(MediaFolder, ConfiguredFolderComesFirst) {
+    ScopedEnv env("VANTRY_DATA_DIR", "/opt/vantry-data/");
+    EXPECT_EQ(FindMediaFolder(), "/opt/vantry-data");
+}
+
+TEST(MediaFolder, BuildTreeDataWhenRunFromTheBuildTree) {
+    qunsetenv("VANTRY_DATA_DIR");
+    // The tests run from the build tree, where the cues were made.
+    EXPECT_EQ(FindMediaFolder(), QString(VANTRY_BUILD_DATA_DIR));
+    EXPECT_TRUE(QFileInfo::exists(CuePath(FindMediaFolder(), CueLiteral(Cue::TossClick))));
+}
+
+TEST(MediaFolder, LiteralsKeepBackslashesUntilThePathIsMade) {
+    EXPECT_STREQ(CueLiteral(Cue::NOH), "\\Media\\NOH.wav");
+    EXPECT_EQ(CuePath("/data", CueLiteral(Cue::NOH)), "/data/Media/NOH.wav");
+    // No folder at all leaves the path at the root, as the cue names it.
+    EXPECT_EQ(CuePath("", CueLiteral(Cue::MOH)), "/Media/MOH.wav");
+}
+
+TEST(MediaFolder, EveryThrowLooksTheFolderUpAfresh) {
+    BoardRig rig;
+    {
+        ScopedEnv env("VANTRY_DATA_DIR", "/first");
+        rig.window->GameEngine().Throw();
+    }
+    ScopedEnv env("VANTRY_DATA_DIR", "/second");
+    rig.window->GameEngine().Throw();
+    EXPECT_EQ(rig.cues->paths, QStringList({"/first/Media/TossClick.wav", "/second/Media/TossClick.wav"}));
+    EXPECT_EQ(rig.window->MediaFolder(), "/second");
+}
+
+TEST(MediaFolder, MissingFolderIsSilent) {
+    QTemporaryDir empty;
+    ScopedEnv env("VANTRY_DATA_DIR", QDir(empty.path()).filePath("nothing-here").toUtf8());
+    GameState state;
+    ScriptedPrompter prompter;
+    ScriptedRandom random{{ScriptedRandom::For(2)}};
+    RecordingCommands commands;
+    frmMain window(state, prompter, random, commands);  // the window's own cue player
+    window.GameEngine().Throw();
+    window.GameEngine().cmdGo_Click();
+    EXPECT_EQ(state.Position[0], 17);  // the ladder still carries the counter, with no sound
+    EXPECT_EQ(state.CurrentPlayer, 1);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+
+    SoundCues cues;
+    cues.Play(QDir(empty.path()).filePath("Media/TossClick.wav"));
+    cues.Play(QString());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+}  // namespace
+}  // namespace vantry::test

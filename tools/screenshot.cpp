@@ -1,0 +1,80 @@
+// Renders the board in the middle of a game, without a screen, to the PNG named on the command
+// line: named seats, counters on several squares (two sharing one) and a die face on show.
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdio>
+
+#include "arrangecounters.h"
+#include "boardcommands.h"
+#include "cueplayer.h"
+#include "frmmain.h"
+#include "gamestate.h"
+#include "prompter.h"
+#include "randomsource.h"
+
+namespace {
+
+class Silent : public vantry::CuePlayer {
+public:
+    void Play(const QString&) override {}
+};
+
+class NoCommands : public vantry::BoardCommands {
+public:
+    void New() override {}
+    void Open() override {}
+    bool Save() override { return false; }
+    void SaveAs() override {}
+    void About() override {}
+    void BestPlayers() override {}
+};
+
+class NoPrompts : public vantry::Prompter {
+public:
+    void Message(const QString&, Icon) override {}
+    Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
+    std::optional<QString> OpenFileName(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> SaveFileName(const QString&, const QString&) override { return std::nullopt; }
+};
+
+// Throws a four.
+class FixedDie : public vantry::RandomSource {
+public:
+    void Reseed() override {}
+    float Next() override { return 0.55f; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("screenshot.png");
+
+    vantry::GameState state;
+    NoPrompts prompter;
+    FixedDie die;
+    NoCommands commands;
+    vantry::frmMain board(state, prompter, die, commands);
+    board.SetCuePlayer(std::make_unique<Silent>());
+    board.SetCaption("Vantry - Untitled");
+    const char* names[] = {"Robin", "Ethel", "Marvin", "Elayne"};
+    const std::int16_t positions[] = {33, 57, 33, 12};
+    for (int i = 0; i < 4; ++i) {
+        board.SetNameCaption(i, names[i]);
+        state.Position[static_cast<std::size_t>(i)] = positions[i];
+        vantry::PlaceCounter(board, i, positions[i], board.CounterHeight(i));
+        vantry::ArrangeCounters(board, i);
+    }
+    state.CurrentPlayer = 1;
+    board.GameEngine().Throw();
+
+    board.show();
+    QApplication::processEvents();
+    if (!board.grab().save(out)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "boardmodel.h"
+
+#include "boardgeometry.h"
+
+namespace vantry {
+
+BoardModel::BoardModel() {
+    for (int i = 0; i < 4; ++i) counters_[static_cast<std::size_t>(i)] = CounterDesignRect(i);
+    // Spare label 0 is hidden by design; 101..106 are hidden at load.
+    numbers_[0].visible = false;
+}
+
+void BoardModel::PlaceNumber(int i) {
+    NumberLabel& label = Number(i);
+    label.caption = QString::number(i);
+    label.rect.width = NumberDigitWidth * static_cast<float>(label.caption.size());
+    label.rect.height = NumberHeight;
+    label.rect.left = (MarkerLine(i - 1).x1 + MarkerLine(i).x1) / 2.0f - label.rect.width / 2.0f;
+    label.rect.top = MarkerLine(i).y2 - label.rect.height;
+}
+
+}  // namespace vantry

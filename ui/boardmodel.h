@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+#include "boardlayout.h"
+
+namespace vantry {
+
+// Where the movable and placed things of the board stand, in float twips: the four counters
+// and the square-number labels lblCtr(0..106). The window positions its widgets from here and
+// never reads a place back from a widget, so the engine's single-precision arithmetic meets
+// exactly the values it wrote.
+class BoardModel {
+public:
+    static constexpr int NumberLabelCount = 107;
+
+    struct NumberLabel {
+        QString caption;
+        TwipsRect rect;
+        bool visible = true;
+    };
+
+    BoardModel();
+
+    TwipsRect& Counter(int seat) { return counters_[static_cast<std::size_t>(seat)]; }
+    const TwipsRect& Counter(int seat) const { return counters_[static_cast<std::size_t>(seat)]; }
+
+    // imgPic, sized to the window's outer size once, at load.
+    TwipsRect& Background() { return background_; }
+    const TwipsRect& Background() const { return background_; }
+
+    NumberLabel& Number(int i) { return numbers_[static_cast<std::size_t>(i)]; }
+    const NumberLabel& Number(int i) const { return numbers_[static_cast<std::size_t>(i)]; }
+
+    // Numbers square i (1..100) and stands it centred between linM(i - 1) and linM(i), on the
+    // lower end of linM(i). The label sizes itself to its caption by the design metrics.
+    void PlaceNumber(int i);
+
+private:
+    TwipsRect background_{0.0f, 0.0f, ClientWidth, ClientHeight};
+    std::array<TwipsRect, 4> counters_{};
+    std::array<NumberLabel, NumberLabelCount> numbers_{};
+};
+
+}  // namespace vantry

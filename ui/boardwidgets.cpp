@@ -1,0 +1,116 @@
+#include "boardwidgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "boardlayer.h"
+#include "boardlayout.h"
+#include "clicklabel.h"
+#include "clickpanel.h"
+#include "dieface.h"
+#include "svgpicture.h"
+#include "twips.h"
+
+namespace vantry {
+
+namespace {
+
+QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+QString CssColour(const Rgb& c) { return QString("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
+
+SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window) {
+    auto* picture = new SvgPicture(":/pictures/" + resource, window);
+    picture->setObjectName(name);
+    picture->setGeometry(PixelRect(rect));
+    return picture;
+}
+
+}  // namespace
+
+BoardWidgets::BoardWidgets(QWidget* window) {
+    MakeBoard(window);
+    MakeNameLabels(window);
+    MakePictures(window);
+    MakeControls(window);
+}
+
+void BoardWidgets::MakeBoard(QWidget* window) {
+    imgPic = Picture("imgPic", "background.svg", TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}, window);
+    imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // The track is drawn in black until the window's load colours it.
+    track = new BoardLayer(TrackLines(), Qt::black, window);
+    track->setObjectName("linM");
+
+    QFont numberFont = window->font();
+    numberFont.setPointSize(8);
+    for (int i = 0; i < NumberLabelCount; ++i) {
+        auto* label = new QLabel(window);
+        label->setObjectName(QString("lblCtr(%1)").arg(i));
+        label->setFont(numberFont);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->setStyleSheet("QLabel { background: transparent; }");
+        lblCtr[static_cast<std::size_t>(i)] = label;
+    }
+    lblCtr[0]->hide();
+
+    ladders = new BoardLayer(LadderLines(), ToColour(LadderOrange), window);
+    ladders->setObjectName("Line1");
+}
+
+void BoardWidgets::MakeNameLabels(QWidget* window) {
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(QString("Unknown%1").arg(i + 1), window);
+        label->setObjectName(QString("txtName(%1)").arg(i));
+        label->setGeometry(PixelRect(NameLabelRect(i)));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setStyleSheet(QString("QLabel { background-color: %1; color: %2; border: 1px solid black; padding-left: 2px; }")
+                                 .arg(CssColour(SeatColour[static_cast<std::size_t>(i)]),
+                                      SeatTextWhite(i) ? "white" : "black"));
+        txtName[static_cast<std::size_t>(i)] = label;
+    }
+    turns = new BoardLayer(TurnLines(), Qt::white, window);
+    turns->setObjectName("Line8");
+}
+
+void BoardWidgets::MakePictures(QWidget* window) {
+    Image1 = Picture("Image1", "house.svg", HouseRect, window);
+    imgFile = Picture("imgFile", "file.svg", FileButtonRect, window);
+    imgFile->setCursor(Qt::PointingHandCursor);
+    for (int n = 0; n < 7; ++n) {
+        snakes[static_cast<std::size_t>(n)] = Picture(QString("Image%1").arg(n + 2), QString("snake%1.svg").arg(n + 2),
+                                                      SnakeRects[static_cast<std::size_t>(n)], window);
+        snakes[static_cast<std::size_t>(n)]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+void BoardWidgets::MakeControls(QWidget* window) {
+    cmdGo = new QPushButton("Go", window);
+    cmdGo->setObjectName("cmdGo");
+    cmdGo->setGeometry(PixelRect(GoRect));
+    cmdGo->setDefault(true);
+    cmdGo->setEnabled(false);
+
+    for (int i = 0; i < 4; ++i) {
+        auto* counter = new ClickPanel(ToColour(SeatColour[static_cast<std::size_t>(i)]), QString("picM(%1)").arg(i), window);
+        counter->setGeometry(PixelRect(CounterDesignRect(i)));
+        counter->setEnabled(false);
+        picM[static_cast<std::size_t>(i)] = counter;
+    }
+
+    for (int k = 0; k < FaceCount; ++k) {
+        auto* face = new DieFace(k, window);
+        face->setGeometry(PixelRect(DieRect));
+        face->setVisible(k == FaceCount - 1);
+        picToss[static_cast<std::size_t>(k)] = face;
+    }
+    Label1 = new ClickLabel("Click", picToss[FaceCount - 1]);
+    Label1->setObjectName("Label1");
+    Label1->setStyleSheet(QString("QLabel { background-color: %1; color: black; }").arg(CssColour(DiePaleYellow)));
+    Label1->move(PixelPoint(ClickLabelLeft, ClickLabelTop).toPoint());
+    Label1->adjustSize();
+}
+
+}  // namespace vantry

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace vantry {
+
+class BoardLayer;
+class ClickLabel;
+class ClickPanel;
+class DieFace;
+class SvgPicture;
+
+// The child widgets of the board window in their design looks and places, created back to
+// front so that the stacking order is the design's: background, track and numbers, ladders,
+// name labels, turns, house and FILE pictures, snakes, and the die, counters and Go in front.
+// The window gives them their behaviour.
+class BoardWidgets {
+public:
+    static constexpr int NumberLabelCount = 107;
+    static constexpr int FaceCount = 7;
+
+    explicit BoardWidgets(QWidget* window);
+
+    SvgPicture* imgPic = nullptr;
+    BoardLayer* track = nullptr;
+    std::array<QLabel*, NumberLabelCount> lblCtr{};
+    BoardLayer* ladders = nullptr;
+    std::array<QLabel*, 4> txtName{};
+    BoardLayer* turns = nullptr;
+    SvgPicture* Image1 = nullptr;
+    SvgPicture* imgFile = nullptr;
+    std::array<SvgPicture*, 7> snakes{};  // Image2..Image8
+    QPushButton* cmdGo = nullptr;
+    std::array<ClickPanel*, 4> picM{};
+    std::array<DieFace*, FaceCount> picToss{};
+    ClickLabel* Label1 = nullptr;
+
+private:
+    void MakeBoard(QWidget* window);
+    void MakeNameLabels(QWidget* window);
+    void MakePictures(QWidget* window);
+    void MakeControls(QWidget* window);
+};
+
+}  // namespace vantry

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace vantry {
+
+// A plain coloured panel that reports a click (press and release inside it). The counters are
+// such panels, and the die faces build on it. A disabled panel gets no mouse events at all.
+class ClickPanel : public QWidget {
+    Q_OBJECT
+public:
+    ClickPanel(const QColor& colour, const QString& name, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QColor colour_;
+    bool pressed_ = false;
+};
+
+}  // namespace vantry

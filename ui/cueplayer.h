@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace vantry {
+
+// Plays a cue file in the background; the board window's only way to make a sound, so window
+// tests can put a recorder in its place.
+class CuePlayer {
+public:
+    virtual ~CuePlayer() = default;
+    // Returns at once. A file that is missing or cannot be played is silence.
+    virtual void Play(const QString& path) = 0;
+};
+
+}  // namespace vantry

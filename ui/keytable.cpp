@@ -1,0 +1,22 @@
+#include "keytable.h"
+
+namespace vantry {
+
+KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Space) return KeyCommand::Throw;
+    // The keypad flag only says where the key is, not which modifiers are held.
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && held == Qt::NoModifier) return KeyCommand::Go;
+    if (held != Qt::ControlModifier) return KeyCommand::None;
+    switch (key) {
+        case Qt::Key_N: return KeyCommand::New;
+        case Qt::Key_O: return KeyCommand::Open;
+        case Qt::Key_S: return KeyCommand::Save;
+        case Qt::Key_A: return KeyCommand::About;
+        case Qt::Key_X: return KeyCommand::Exit;
+        default: return KeyCommand::None;
+    }
+}
+
+}  // namespace vantry

@@ -1,0 +1,62 @@
+#include "qtprompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "programicon.h"
+
+namespace vantry {
+
+namespace {
+const QString Title = "Vantry";
+
+std::optional<QString> Chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+}  // namespace
+
+void QtPrompter::Message(const QString& text, Icon icon) {
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, Title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowIcon(ProgramIcon());
+    box.exec();
+}
+
+Prompter::Answer QtPrompter::AskYesNoCancel(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.setWindowIcon(ProgramIcon());
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtPrompter::OpenFileName(const QString& title, const QString& filter) {
+    return Chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), QtFilter(filter)));
+}
+
+std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QString& filter) {
+    return Chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), QtFilter(filter)));
+}
+
+QString QtPrompter::QtFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ').trimmed();
+        // Qt reads the patterns from the parentheses of the description.
+        filters << (description.contains('(') ? description : description + " (" + patterns + ")");
+    }
+    if (filters.isEmpty() && !filter.isEmpty()) filters << filter;
+    return filters.join(";;");
+}
+
+}  // namespace vantry

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "prompter.h"
+
+namespace vantry {
+
+// The prompter of the running game: QMessageBox and QFileDialog over the active window, with
+// the program title as caption.
+class QtPrompter : public Prompter {
+public:
+    void Message(const QString& text, Icon icon = Icon::None) override;
+    Answer AskYesNoCancel(const QString& text) override;
+    std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> SaveFileName(const QString& title, const QString& filter) override;
+
+    // "Description (*.ext)|*.ext|..." to Qt's "Description (*.ext);;...".
+    static QString QtFilter(const QString& filter);
+};
+
+}  // namespace vantry
