@@ -1,5 +1,6 @@
 #include "boardwidgets.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -60,11 +61,27 @@ void BoardWidgets::MakeBoard(QWidget* window) {
     ladders->setObjectName("Line1");
 }
 
+void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
+    constexpr int DesignPoints = 8;
+    constexpr int SmallestPoints = 6;
+    constexpr int Margins = 5;  // the border and the left padding
+    QFont font = label->font();
+    font.setPointSize(DesignPoints);
+    while (font.pointSize() > SmallestPoints &&
+           QFontMetrics(font).horizontalAdvance(name) > label->width() - Margins) {
+        font.setPointSize(font.pointSize() - 1);
+    }
+    label->setFont(font);
+    label->setText(name);
+    label->setToolTip(name);
+}
+
 void BoardWidgets::MakeNameLabels(QWidget* window) {
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(QString("Unknown%1").arg(i + 1), window);
+        auto* label = new QLabel(window);
         label->setObjectName(QString("txtName(%1)").arg(i));
         label->setGeometry(PixelRect(NameLabelRect(i)));
+        SetNameText(label, QString("Unknown%1").arg(i + 1));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setStyleSheet(QString("QLabel { background-color: %1; color: %2; border: 1px solid black; padding-left: 2px; }")
                                  .arg(CssColour(SeatColour[static_cast<std::size_t>(i)]),

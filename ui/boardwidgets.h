@@ -3,6 +3,7 @@
 #include <array>
 
 class QLabel;
+class QString;
 class QPushButton;
 class QWidget;
 
@@ -20,6 +21,10 @@ class SvgPicture;
 // The window gives them their behaviour.
 class BoardWidgets {
 public:
+    // Sets a name label's caption, in the design's small face or, for a name too long for the
+    // label, a smaller one (down to 6 points); the whole name is always the label's tooltip.
+    static void SetNameText(QLabel* label, const QString& name);
+
     static constexpr int NumberLabelCount = 107;
     static constexpr int FaceCount = 7;
 

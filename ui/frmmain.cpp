@@ -304,7 +304,7 @@ void frmMain::SetNameVisible(int i, bool visible) {
 }
 
 void frmMain::SetNameCaption(int seat, const QString& name) {
-    if (QLabel* label = Element(widgets_->txtName, seat)) label->setText(name);
+    if (QLabel* label = Element(widgets_->txtName, seat)) BoardWidgets::SetNameText(label, name);
 }
 
 void frmMain::ShowMessage(const std::string& text) { prompter_.Message(QString::fromStdString(text)); }

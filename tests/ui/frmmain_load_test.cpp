@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -133,4 +134,23 @@ TEST(BoardLayoutTables, TurnsJoinTheEndsOfConsecutiveStrips) {
 }
 
 }  // namespace
+TEST(BoardNames, LongNamesShrinkToFitTheirLabelAndKeepTheWholeName) {
+    BoardRig rig;
+    auto* label = rig.Find<QLabel>("txtName(2)");
+    ASSERT_NE(label, nullptr);
+    const QString designName = "Unknown3";
+    EXPECT_EQ(label->text(), designName);
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(designName), label->width());
+
+    const QString longName = "Bartholomew Longname";
+    static_cast<DocumentWindow&>(*rig.window).SetNameCaption(2, longName);
+    EXPECT_EQ(label->text(), longName);
+    EXPECT_EQ(label->toolTip(), longName);
+    EXPECT_LT(label->font().pointSize(), 8);
+    EXPECT_GE(label->font().pointSize(), 6);
+
+    static_cast<DocumentWindow&>(*rig.window).SetNameCaption(2, "Ann");
+    EXPECT_EQ(label->font().pointSize(), 8);
+}
+
 }  // namespace vantry::test
