@@ -72,7 +72,8 @@ QString CommandLine::Usage() {
     return QStringLiteral(
         "Usage: vantry [FILE]\n"
         "Plays Vantry, a race over a board of ladders and snakes for up to four players.\n"
-        "With FILE, goes on with the saved game in it; without, opens the new-game dialog.\n"
+        "With FILE, opens that saved game (a .vty file) and goes on with it; without,\n"
+        "starts with the new-game dialog.\n"
         "\n"
         "  -h, --help     show this help and exit\n"
         "      --version  show the version and exit\n"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "arrangecounters.h"
@@ -125,6 +126,15 @@ TEST(CommandLine, ArgumentsMapToOnePath) {
     EXPECT_EQ(CommandLine::ExitCode(A::Help), 0);
     EXPECT_EQ(CommandLine::Version(), QStringLiteral("vantry 3.0.0"));
     EXPECT_TRUE(CommandLine::Usage().contains(QLatin1String("--version")));
+}
+
+// The help has to fit an 80 by 24 terminal without scrolling or wrapping.
+TEST(CommandLine, UsageFitsOneScreenAndTellsHowToOpenASavedGame) {
+    const QStringList lines = CommandLine::Usage().split(QLatin1Char('\n'));
+    EXPECT_LT(lines.size(), 24);
+    for (const QString& line : lines) EXPECT_LT(line.size(), 80) << line.toStdString();
+    EXPECT_TRUE(CommandLine::Usage().contains(QLatin1String("saved game")));
+    EXPECT_TRUE(CommandLine::Usage().contains(QLatin1String(".vty")));
 }
 
 }  // namespace
