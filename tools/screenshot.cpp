@@ -27,6 +27,7 @@ public:
     bool Save() override { return false; }
     void SaveAs() override {}
     void About() override {}
+    void OpenDropped(const QString&) override {}
     void BestPlayers() override {}
 };
 

@@ -16,6 +16,9 @@ void Application::New() { launcher_.New(); }
 
 void Application::Open() { document_.OpenGame(); }
 
+// The same load as File > Open's once its dialog has named the file.
+void Application::OpenDropped(const QString& path) { document_.OpenPath(path); }
+
 bool Application::Save() { return document_.Save(); }
 
 void Application::SaveAs() { document_.SaveAs(); }

@@ -32,6 +32,7 @@ public:
     bool Save() override;
     void SaveAs() override;
     void About() override;
+    void OpenDropped(const QString& path) override;
     void BestPlayers() override;
 
     // StartupWindows

@@ -1,9 +1,11 @@
 #pragma once
 
+class QString;
+
 namespace vantry {
 
-// What the board window hands on to the rest of the program: its File menu commands and the
-// best-players window after a win. The application implements it; window tests record it.
+// What the board window hands on to the rest of the program: its File menu commands, a saved
+// game dropped on it and the best-players window after a win. The application implements it; window tests record it.
 class BoardCommands {
 public:
     virtual ~BoardCommands() = default;
@@ -13,6 +15,8 @@ public:
     virtual bool Save() = 0;
     virtual void SaveAs() = 0;
     virtual void About() = 0;
+    // A saved game dropped on the board: opened as File > Open opens the file it is given.
+    virtual void OpenDropped(const QString& path) = 0;
     // Shown modally after a win; returns when the window has closed.
     virtual void BestPlayers() = 0;
 };

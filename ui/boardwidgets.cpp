@@ -74,6 +74,7 @@ void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
     label->setFont(font);
     label->setText(name);
     label->setToolTip(name);
+    label->setAccessibleName(name);
 }
 
 void BoardWidgets::MakeNameLabels(QWidget* window) {

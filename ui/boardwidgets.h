@@ -22,7 +22,8 @@ class SvgPicture;
 class BoardWidgets {
 public:
     // Sets a name label's caption, in the design's small face or, for a name too long for the
-    // label, a smaller one (down to 6 points); the whole name is always the label's tooltip.
+    // label, a smaller one (down to 6 points); the whole name is always the label's tooltip
+    // and accessible name.
     static void SetNameText(QLabel* label, const QString& name);
 
     static constexpr int NumberLabelCount = 107;

@@ -1,17 +1,20 @@
 #include "frmmain.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "boardcommands.h"
+#include "boarddescriptions.h"
 #include "boardgeometry.h"
 #include "boardlayer.h"
 #include "boardwidgets.h"
 #include "clicklabel.h"
 #include "clickpanel.h"
 #include "dieface.h"
+#include "droppedfile.h"
 #include "filemenu.h"
 #include "gamestate.h"
 #include "keytable.h"
@@ -51,6 +54,7 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     setObjectName("frmMain");
     setWindowIcon(ProgramIcon());
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     resize(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size());
     QPalette dark = palette();
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
@@ -66,6 +70,7 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     Connect();
     InstallKeyHandler();
     Form_Load();
+    descriptions_ = std::make_unique<BoardDescriptions>(state_, model_, *widgets_);
 }
 
 frmMain::~frmMain() = default;
@@ -157,6 +162,7 @@ bool frmMain::HandleKey(QKeyEvent* event) {
         case KeyCommand::Save: mnuFileSave_Click(); break;
         case KeyCommand::About: mnuFileAbout_Click(); break;
         case KeyCommand::Exit: mnuFileExit_Click(); break;
+        case KeyCommand::Menu: OpenFileMenuFromKeyboard(); break;
         case KeyCommand::None: break;
     }
     return true;
@@ -165,14 +171,58 @@ bool frmMain::HandleKey(QKeyEvent* event) {
 // Any face throws; its index does not matter.
 void frmMain::picToss_Click(int) { engine_.Throw(); }
 void frmMain::Label1_Click() { engine_.Throw(); }
-void frmMain::picM_Click(int index) { engine_.picM_Click(static_cast<std::int16_t>(index)); }
-void frmMain::cmdGo_Click() { engine_.cmdGo_Click(); }
+
+// A move ends with the next player on turn, which the engine does not report; the descriptions
+// catch up here. The blink and the other ticks leave them alone.
+void frmMain::picM_Click(int index) {
+    engine_.picM_Click(static_cast<std::int16_t>(index));
+    descriptions_->Refresh();
+}
+
+void frmMain::cmdGo_Click() {
+    engine_.cmdGo_Click();
+    descriptions_->Refresh();
+}
+
 void frmMain::timPlay_Timer() { engine_.timPlay_Timer(); }
-void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
+
+void frmMain::timGo_Timer() {
+    engine_.timGo_Timer();
+    descriptions_->Refresh();
+}
+
 void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
 
 QPoint frmMain::FileMenuCorner() const { return widgets_->imgFile->mapToGlobal(QPoint(0, 0)); }
 void frmMain::imgFile_Click() { mnuFile_->popup(FileMenuCorner()); }
+
+// Opened from a key, the menu starts on its first entry so the arrows and Enter work at once.
+void frmMain::OpenFileMenuFromKeyboard() {
+    imgFile_Click();
+    if (!mnuFile_->actions().isEmpty()) mnuFile_->setActiveAction(mnuFile_->actions().constFirst());
+}
+
+bool frmMain::TakeDrop(QDropEvent* event) const {
+    const Qt::DropAction action = DropActionFor(event->possibleActions());
+    if (action == Qt::IgnoreAction || DroppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(action);
+    event->accept();
+    return true;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) { TakeDrop(event); }
+void frmMain::dragMoveEvent(QDragMoveEvent* event) { TakeDrop(event); }
+
+// The file opens once the drop is over, so that a message about a damaged file does not keep
+// the program it was dragged from waiting.
+void frmMain::dropEvent(QDropEvent* event) {
+    if (!TakeDrop(event)) return;
+    const QString path = DroppedFile(event->mimeData());
+    QMetaObject::invokeMethod(this, [this, path] { commands_.OpenDropped(path); }, Qt::QueuedConnection);
+}
 
 void frmMain::mnuFileAbout_Click() { commands_.About(); }
 
@@ -245,7 +295,10 @@ void frmMain::SetCounterEnabled(int i, bool enabled) {
     if (ClickPanel* counter = Element(widgets_->picM, i)) counter->setEnabled(enabled);
 }
 
-void frmMain::SetGoEnabled(bool enabled) { widgets_->cmdGo->setEnabled(enabled); }
+void frmMain::SetGoEnabled(bool enabled) {
+    widgets_->cmdGo->setEnabled(enabled);
+    descriptions_->Refresh();
+}
 
 void frmMain::SetFaceVisible(int k, bool visible) {
     if (DieFace* face = Element(widgets_->picToss, k)) face->setHidden(!visible);
@@ -305,13 +358,22 @@ void frmMain::SetNameVisible(int i, bool visible) {
 
 void frmMain::SetNameCaption(int seat, const QString& name) {
     if (QLabel* label = Element(widgets_->txtName, seat)) BoardWidgets::SetNameText(label, name);
+    descriptions_->Refresh();
 }
 
-void frmMain::ShowMessage(const std::string& text) { prompter_.Message(QString::fromStdString(text)); }
+// The win's messages come before the turn passes on; the board already reads as won.
+void frmMain::ShowMessage(const std::string& text) {
+    descriptions_->Refresh();
+    prompter_.Message(QString::fromStdString(text));
+}
 void frmMain::ShowBestPlayers() { commands_.BestPlayers(); }
 
 QString frmMain::Caption() const { return windowTitle(); }
-void frmMain::SetCaption(const QString& caption) { setWindowTitle(caption); }
+// The document sets the caption last when it has loaded or reset a game.
+void frmMain::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+    descriptions_->Refresh();
+}
 void frmMain::ShowWindow() { show(); }
 BoardView& frmMain::Board() { return *this; }
 

@@ -12,6 +12,7 @@
 namespace vantry {
 
 class BoardCommands;
+class BoardDescriptions;
 class BoardWidgets;
 class CuePlayer;
 class FileMenu;
@@ -21,8 +22,8 @@ struct GameState;
 
 // The board window, on which the whole game is played. It owns the engine, the three game
 // timers and the cue player; it shows the engine's moves (BoardView) and the document state
-// the file commands keep (DocumentWindow). Its File menu and close prompt hand over to the
-// BoardCommands; every message box goes through the Prompter.
+// the file commands keep (DocumentWindow). Its File menu, close prompt and a saved game dropped
+// on it hand over to the BoardCommands; every message box goes through the Prompter.
 class frmMain : public QWidget, public BoardViewBridge, public DocumentWindowBridge {
     Q_OBJECT
 public:
@@ -96,6 +97,9 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -103,6 +107,9 @@ private:
     void Connect();
     void InstallKeyHandler();
     bool HandleKey(QKeyEvent* event);
+    void OpenFileMenuFromKeyboard();
+    // Accepts a drop of one saved game as a copy, or ignores it.
+    bool TakeDrop(QDropEvent* event) const;
     bool ConfirmClose();
     void MoveCounterWidget(int i);
 
@@ -112,6 +119,7 @@ private:
     BoardCommands& commands_;
     BoardModel model_;
     std::unique_ptr<BoardWidgets> widgets_;
+    std::unique_ptr<BoardDescriptions> descriptions_;
     FileMenu* mnuFile_ = nullptr;
     QTimer timPlay_;
     QTimer timGo_;

@@ -8,6 +8,8 @@ KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers held =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && held == Qt::NoModifier) return KeyCommand::Go;
+    if (key == Qt::Key_Menu && held == Qt::NoModifier) return KeyCommand::Menu;
+    if (key == Qt::Key_F10 && held == Qt::ShiftModifier) return KeyCommand::Menu;
     if (held != Qt::ControlModifier) return KeyCommand::None;
     switch (key) {
         case Qt::Key_N: return KeyCommand::New;

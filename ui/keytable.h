@@ -4,10 +4,11 @@
 
 namespace vantry {
 
-enum class KeyCommand { None, Throw, Go, New, Open, Save, About, Exit };
+enum class KeyCommand { None, Throw, Go, New, Open, Save, About, Exit, Menu };
 
 // What a key press on the board window does. Space throws whatever the modifiers; the File
-// commands need Ctrl alone (Ctrl+Shift+S and S are nothing); Enter and Return press Go.
+// commands need Ctrl alone (Ctrl+Shift+S and S are nothing); Enter and Return press Go; the
+// Menu key and Shift+F10, each without other modifiers, open the File menu.
 KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers);
 
 }  // namespace vantry

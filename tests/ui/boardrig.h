@@ -15,7 +15,7 @@
 
 namespace vantry::test {
 
-// Counts the board's hand-overs; Save answers `saveResult`.
+// Counts the board's hand-overs and keeps the dropped paths; Save answers `saveResult`.
 class RecordingCommands : public BoardCommands {
 public:
     void New() override { ++news; }
@@ -26,14 +26,20 @@ public:
     }
     void SaveAs() override { ++saveAses; }
     void About() override { ++abouts; }
+    void OpenDropped(const QString& path) override {
+        dropped << path;
+        if (onOpenDropped) onOpenDropped(path);
+    }
     void BestPlayers() override {
         ++bestPlayers;
         if (onBestPlayers) onBestPlayers();
     }
 
     int news = 0, opens = 0, saves = 0, saveAses = 0, abouts = 0, bestPlayers = 0;
+    QStringList dropped;
     bool saveResult = true;
     std::function<void()> onBestPlayers;
+    std::function<void(const QString&)> onOpenDropped;
 };
 
 class RecordingCues : public CuePlayer {

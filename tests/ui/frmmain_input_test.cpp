@@ -36,6 +36,11 @@ TEST(KeyTable, CtrlAloneRunsTheFileCommandsAndSpaceAlwaysThrows) {
         {Qt::Key_Return, Qt::NoModifier, KeyCommand::Go},
         {Qt::Key_Enter, Qt::KeypadModifier, KeyCommand::Go},
         {Qt::Key_Return, Qt::ControlModifier, KeyCommand::None},
+        {Qt::Key_Menu, Qt::NoModifier, KeyCommand::Menu},
+        {Qt::Key_F10, Qt::ShiftModifier, KeyCommand::Menu},
+        {Qt::Key_F10, Qt::NoModifier, KeyCommand::None},
+        {Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier, KeyCommand::None},
+        {Qt::Key_Menu, Qt::ControlModifier, KeyCommand::None},
     };
     for (const KeyCase& c : cases) {
         EXPECT_EQ(KeyCommandFor(c.key, c.modifiers), c.command) << c.key << " " << c.modifiers;
@@ -95,6 +100,24 @@ TEST(BoardMenu, PopsUpAtTheFilePicturesCorner) {
     EXPECT_EQ(rig.window->FileMenuCorner(), file->mapToGlobal(QPoint(0, 0)));
     EXPECT_EQ(menu.pos(), file->mapToGlobal(QPoint(0, 0)));
     menu.hide();
+}
+
+TEST(BoardMenu, MenuKeyAndShiftF10OpenItOnItsFirstEntry) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Menu, Qt::NoModifier},
+                                                              {Qt::Key_F10, Qt::ShiftModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        BoardRig rig;
+        rig.window->move(-600, 0);
+        rig.window->show();
+        // From a focused control too, as the other board keys.
+        QTest::keyClick(rig.Find("cmdGo"), key, modifiers);
+        FileMenu& menu = rig.window->Menu();
+        EXPECT_TRUE(menu.isVisible()) << key;
+        EXPECT_EQ(menu.pos(), rig.window->FileMenuCorner()) << key;
+        EXPECT_EQ(menu.activeAction(), menu.mnuFileAbout) << key;
+        menu.hide();
+        EXPECT_EQ(rig.commands.abouts + rig.commands.news + rig.commands.opens, 0);
+    }
 }
 
 TEST(BoardMenu, EntriesShowTheirShortcutsAndRunTheirCommands) {
