@@ -35,9 +35,12 @@ TEST_F(AppTest, AnAllComputerGameWonOnTheTimersShowsTheResultOnceAndNewGameStart
     });
     bool restarted = false;
     driver.Expect("frmNew", [&](QDialog& d) {
-        // The dialog comes back as it was left: four computer seats.
+        // The dialog comes back as it was left; this time only Ann is the computer's.
+        auto* computer = d.findChild<QAbstractButton*>("optCom(3)");
+        EXPECT_TRUE(computer && computer->isChecked());
         EXPECT_EQ(Timers(), (std::array<bool, 3>{false, false, false}));
         EXPECT_EQ(Record("Names1"), "Ann");
+        FillSeats(d, {{{true, "Ann"}, {false, "Bart"}, {false, "Cleo"}, {false, "Dee"}}});
         Click(d, "cmdStart");
         restarted = !d.isVisible();
         EXPECT_EQ(State().CurrentPlayer, 0);
@@ -51,8 +54,8 @@ TEST_F(AppTest, AnAllComputerGameWonOnTheTimersShowsTheResultOnceAndNewGameStart
     ASSERT_TRUE(restarted);
     EXPECT_EQ(messagesBeforeTable, (QStringList{"Ann Wins!", "Ann: 100\nBart: 94\nCleo: 94\nDee: 94", "Ann Moves = 14"}));
 
-    // The new game's first move is seat 0's.
-    ASSERT_TRUE(WaitFor([&] { return State().MoveCount != Moves{}; }));
+    // The new game's first move is seat 0's; Bart's turn then waits for him.
+    ASSERT_TRUE(WaitFor([&] { return State().CurrentPlayer == 1; }));
     EXPECT_EQ(State().MoveCount, (Moves{1, 0, 0, 0}));
     EXPECT_EQ(prompter.messages.count("Ann Wins!"), 1);
 
