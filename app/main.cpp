@@ -3,6 +3,8 @@
 #include "application.h"
 #include "commandline.h"
 #include "programicon.h"
+#include "qtprompter.h"
+#include "randomsource.h"
 #include "version.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +19,9 @@ int main(int argc, char** argv) {
     const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
     if (line.action != vantry::CommandLine::Action::Play) return line.Report();
 
-    vantry::Application game;
+    vantry::QtPrompter prompter;
+    vantry::ClockRandom random;
+    vantry::Application game({prompter, random});
     game.Start(line.path);
     return QApplication::exec();
 }

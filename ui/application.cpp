@@ -2,13 +2,15 @@
 
 #include <QTimer>
 
+#include <utility>
+
 #include "frmabout.h"
 #include "frmrec.h"
 #include "startup.h"
 
 namespace vantry {
 
-Application::Application() = default;
+Application::Application(Services services) : services_(std::move(services)) {}
 
 void Application::Start(const QString& path) { Main(path, state_, board_, document_, *this); }
 
@@ -24,12 +26,12 @@ bool Application::Save() { return document_.Save(); }
 void Application::SaveAs() { document_.SaveAs(); }
 
 void Application::About() {
-    frmAbout about(&board_);
+    frmAbout about(&board_, services_.openUrl);
     about.exec();
 }
 
 void Application::BestPlayers() {
-    frmRec rec(state_, prompter_, document_, &board_);
+    frmRec rec(state_, services_.prompter, document_, &board_, services_.exitProgram);
     if (rec.Run() == frmRec::Outcome::NewGame) {
         // The winning move finishes first; the new game then starts from seat 0.
         QTimer::singleShot(0, &board_, [this] { launcher_.New(); });

@@ -4,24 +4,39 @@
 
 #include "boardcommands.h"
 #include "document.h"
+#include "frmabout.h"
 #include "frmmain.h"
+#include "frmrec.h"
 #include "gamestate.h"
 #include "newgamelauncher.h"
-#include "qtprompter.h"
-#include "randomsource.h"
 #include "startupwindows.h"
 
 namespace vantry {
 
+class Prompter;
+class RandomSource;
+
 // The whole program once the toolkit is up: the one game state, the board window, the document
-// and the dialogs, wired together. The board's File menu and its win hand over here.
+// and the dialogs, wired together. The board's File menu and its win hand over here. What
+// reaches beyond the program (dialogs, chance, ending the run, the desktop's links) comes in as
+// Services, so the whole program can be driven with scripted ones.
 class Application final : public BoardCommands, public StartupWindows {
 public:
-    Application();
+    struct Services {
+        Prompter& prompter;
+        RandomSource& random;
+        // The best players' "Exit": ends the program where it stands.
+        frmRec::ExitAction exitProgram = frmRec::EndProgram;
+        // The About window's mail and web links.
+        frmAbout::UrlOpener openUrl = frmAbout::OpenWithDesktop;
+    };
+
+    explicit Application(Services services);
 
     // Shows the board and takes the start-up road for `path` (empty for a new game).
     void Start(const QString& path);
 
+    GameState& State() { return state_; }
     frmMain& Board() { return board_; }
     Document& GameDocument() { return document_; }
     NewGameLauncher& Launcher() { return launcher_; }
@@ -39,12 +54,11 @@ public:
     void ShowNewGameDialog() override;
 
 private:
+    Services services_;
     GameState state_;
-    ClockRandom random_;
-    QtPrompter prompter_;
-    frmMain board_{state_, prompter_, random_, *this};
-    Document document_{state_, board_, prompter_};
-    NewGameLauncher launcher_{state_, board_, document_, prompter_, random_, &board_};
+    frmMain board_{state_, services_.prompter, services_.random, *this};
+    Document document_{state_, board_, services_.prompter};
+    NewGameLauncher launcher_{state_, board_, document_, services_.prompter, services_.random, &board_};
 };
 
 }  // namespace vantry
