@@ -33,7 +33,10 @@ void Document::ResetBoard() {
     for (int i = 0; i < SeatCount; ++i) {
         view.SetCounterLeft(i, CounterStartLeft + CounterSpacing * static_cast<float>(i));
         view.SetCounterTop(i, CounterStartTop);
+        // A throw of the old game may still wait for its move; the new one starts with a throw.
+        view.SetCounterEnabled(i, false);
     }
+    view.SetGoEnabled(false);
     window_.SetCaption(UntitledCaption);
 }
 

@@ -328,6 +328,10 @@ void frmMain::SetTimerEnabled(GameTimer timer, bool enabled) {
     QTimer& t = Timer(timer);
     if (!enabled) {
         t.stop();
+        // A blink stopped in its dark half would leave that player's name off the board.
+        if (timer == GameTimer::Timer1) {
+            for (int i = 0; i < 4; ++i) SetNameVisible(i, true);
+        }
     } else if (!t.isActive()) {
         t.start();
     }

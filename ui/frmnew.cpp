@@ -251,7 +251,11 @@ SeatEntries frmNew::ReadSeats() const {
     return seats;
 }
 
+// Escape belongs to the seats' boxes and kind buttons; on the three command buttons it is
+// nothing, so a slip of the finger there does not leave the dialog.
 void frmNew::reject() {
+    const QWidget* focus = focusWidget();
+    if (focus == cmdStart || focus == cmdRandom || focus == cmdOpen) return;
     setup_.Escape([this] { hide(); });
 }
 

@@ -36,7 +36,7 @@ public:
 
     bool Unloaded() const { return unloaded_; }
 
-    // Escape: hides the dialog and lets the game on the board go on.
+    // Escape from a seat's controls: hides the dialog and lets the game on the board go on.
     void reject() override;
 
 protected:

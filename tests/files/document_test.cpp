@@ -86,8 +86,13 @@ TEST_F(DocumentTest, ResetBoardMakesANewUntitledGame) {
     Titled("game.vty");
     window.board.faceVisible[6] = false;
     window.board.timerLog.clear();
+    // Thrown, not yet moved: the counter on turn and Go wait for the move.
+    window.board.at(2).enabled = true;
+    window.board.goEnabled = true;
     const auto started = state.GamesStarted;
     document.ResetBoard();
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(window.board.at(i).enabled) << i;
+    EXPECT_FALSE(window.board.goEnabled);
     EXPECT_EQ(state.CurrentPlayer, 0);
     EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{}));
     EXPECT_EQ(state.MoveCount, (std::array<std::int16_t, 4>{}));

@@ -93,6 +93,27 @@ TEST(Turns, NameOfTheSeatToPlayBlinks) {
     EXPECT_TRUE(rig.window->NameVisible(2));
 }
 
+TEST(Turns, EveryNameStaysOnTheBoardOnceTheBlinkStops) {
+    BoardRig rig;
+    rig.window->show();
+    rig.state.Position[0] = 93;
+    PlaceCounter(*rig.window, 0, 93, 615.0f);
+    rig.random.Script({ScriptedRandom::For(6)});
+    rig.window->Timer1_Timer();  // the winner's name in its dark half
+    ASSERT_FALSE(rig.window->NameVisible(0));
+    QTest::keyClick(rig.window.get(), Qt::Key_Space);
+    QTest::keyClick(rig.window.get(), Qt::Key_Return);
+    ASSERT_EQ(rig.commands.bestPlayers, 1);
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(rig.window->NameVisible(i)) << i;
+
+    // The same when File > New pauses the board in the middle of a blink.
+    rig.window->SetTimerEnabled(GameTimer::Timer1, true);
+    rig.window->Timer1_Timer();
+    ASSERT_FALSE(rig.window->NameVisible(1));
+    rig.window->mnuFileNew_Click();
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(rig.window->NameVisible(i)) << i;
+}
+
 TEST(Turns, AllComputerGameRunsToOneWin) {
     BoardRig rig;
     rig.state.IsComputer = {true, true, true, true};

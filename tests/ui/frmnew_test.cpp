@@ -298,8 +298,8 @@ TEST_F(FrmNewTest, CloseBoxOverAGameWhoseFirstSeatIsUnknownResetsTheBoard) {
     EXPECT_EQ(board.Timers(), Running);
 }
 
-TEST_F(FrmNewTest, EscapeFromAnyControlHidesAndResumes) {
-    for (const char* name : {"txtNew(0)", "cmbNew(1)", "optCom(2)", "optPer(3)", "cmdStart", "cmdOpen"}) {
+TEST_F(FrmNewTest, EscapeFromASeatsControlsHidesAndResumes) {
+    for (const char* name : {"txtNew(0)", "cmbNew(1)", "optCom(2)", "optPer(3)"}) {
         SCOPED_TRACE(name);
         ShowActive();
         board.view.timers = {false, false, false};
@@ -314,6 +314,20 @@ TEST_F(FrmNewTest, EscapeFromAnyControlHidesAndResumes) {
     }
     EXPECT_EQ(commands.resets, 0);
     EXPECT_EQ(board.Names(), DesignNames);
+}
+
+TEST_F(FrmNewTest, EscapeOnACommandButtonDoesNothing) {
+    ShowActive();
+    board.log.clear();
+    for (const char* name : {"cmdStart", "cmdRandom", "cmdOpen"}) {
+        SCOPED_TRACE(name);
+        Button(name)->setFocus();
+        ASSERT_EQ(NamedOwner(QApplication::focusWidget()), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(dialog->isVisible());
+    }
+    EXPECT_TRUE(board.log.isEmpty());
+    EXPECT_EQ(board.Timers(), (std::array<bool, 3>{false, false, false}));
 }
 
 TEST_F(FrmNewTest, EnterInANameBoxStartsTheGame) {
