@@ -81,18 +81,6 @@ QString Document::CloseQuestion(const QString& caption) {
                                       : QStringLiteral("Do you want to save changes on your game?");
 }
 
-bool Document::ConfirmClose() {
-    switch (prompter_.AskYesNoCancel(CloseQuestion(window_.Caption()))) {
-    case Prompter::Answer::Yes:
-        return Save();
-    case Prompter::Answer::No:
-        return true;
-    case Prompter::Answer::Cancel:
-        break;
-    }
-    return false;
-}
-
 bool Document::Write(const SaveRecord& record, const QString& path) {
     const RecordResult result = WriteSaveRecord(record, path);
     if (!result.ok) {

@@ -48,9 +48,6 @@ public:
     static QString CaptionFor(const QString& path);
     // The close prompt's question for a board with this caption.
     static QString CloseQuestion(const QString& caption);
-    // Asks the close prompt's question and saves on Yes. True when the program may end: after
-    // No, or after Yes and a successful save.
-    bool ConfirmClose();
 
 private:
     bool Write(const SaveRecord& record, const QString& path);

@@ -14,6 +14,7 @@
 #include "clicklabel.h"
 #include "clickpanel.h"
 #include "dieface.h"
+#include "document.h"
 #include "droppedfile.h"
 #include "filemenu.h"
 #include "gamestate.h"
@@ -33,7 +34,6 @@ namespace vantry {
 namespace {
 constexpr int TimerInterval = 500;
 constexpr int LastNumberedSquare = 100;
-const QString UntitledCaption = "Vantry - Untitled";
 
 template <typename Array>
 auto Element(const Array& items, int i) -> typename Array::value_type {
@@ -253,9 +253,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 // A Yes whose save was cancelled or failed keeps the board, so the game is not lost.
 bool frmMain::ConfirmClose() {
-    const QString question = windowTitle() == UntitledCaption ? "Do you want to save your game?"
-                                                              : "Do you want to save changes on your game?";
-    switch (prompter_.AskYesNoCancel(question)) {
+    switch (prompter_.AskYesNoCancel(Document::CloseQuestion(windowTitle()))) {
         case Prompter::Answer::Yes: return commands_.Save();
         case Prompter::Answer::No: return true;
         case Prompter::Answer::Cancel: return false;
