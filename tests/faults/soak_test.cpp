@@ -12,6 +12,21 @@
 #include "nullboardview.h"
 #include "scriptedprompter.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define VANTRY_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VANTRY_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+#ifdef VANTRY_ADDRESS_SANITIZER
+// The address sanitizer holds freed memory back for a while to catch late uses, so the memory
+// in use would grow with every string the games make and free. Without that hold, memory that
+// is freed is used again, and what still grows is what the games keep.
+extern "C" const char* __asan_default_options() { return "quarantine_size_mb=0:thread_local_quarantine_size_kb=0"; }
+#endif
+
 namespace vantry {
 namespace {
 
