@@ -1,11 +1,13 @@
 # Vantry: `make run` builds and starts the game, `make test` runs the test suite,
 # `make package` builds the Debian package into $(BUILD)/ and `make package-check` checks it.
 # `make screenshot` renders a game in progress to docs/screenshot.png.
+# `make test-asan` runs the suite under the address and undefined-behaviour sanitizers, and
+# `make fuzz` runs the fuzz targets for FUZZ_SECONDS each (`make fuzz-short` for a quick pass).
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshot clean package package-check
+.PHONY: all deps configure build run test bench screenshot clean package package-check test-asan fuzz fuzz-short fuzz-corpus
 
 all: build
 
@@ -54,5 +56,54 @@ screenshot: configure
 	@mkdir -p docs
 	@$(BUILD)/tools/vantry_screenshot docs/screenshot.png
 
+# The sanitizer build: the whole suite with AddressSanitizer (leak checking on) and
+# UndefinedBehaviorSanitizer, stopping at the first finding. The build runs our programs too
+# (the cue generator, the icon renderer, the test listing), so the options hold for it as well.
+ASAN_BUILD ?= build-asan
+SANITIZE = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+test-asan:
+	@scripts/install-deps
+	@$(SANITIZER_ENV) cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTRY_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" >/dev/null
+	@$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS) -- --no-print-directory
+	@$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The fuzz targets build in a tree of their own with clang and libFuzzer; only the libraries
+# they reach are built there.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = savegame records
+FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+fuzz:
+	@scripts/install-deps --sanitizers
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVANTRY_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) -- --no-print-directory
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/findings/$$t; \
+	  log=$(FUZZ_BUILD)/fuzz_$$t.log; \
+	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_ENV) $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/findings/$$t/ \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t >$$log 2>&1 || { tail -n 80 $$log; exit 1; }; \
+	  grep -E 'stat::number_of_executed_units|stat::peak_rss_mb|INFO: seed corpus' $$log; \
+	done
+
+fuzz-short:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=15
+
+# Writes the seed files of fuzz/corpus/ anew with the game's own writer.
+fuzz-corpus:
+	@scripts/install-deps --sanitizers
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVANTRY_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target fuzz_makecorpus -j $(JOBS) -- --no-print-directory
+	@$(FUZZ_BUILD)/fuzz/fuzz_makecorpus fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

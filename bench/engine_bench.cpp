@@ -13,7 +13,7 @@ namespace {
 using vantry::Engine;
 using vantry::GameState;
 using vantry::bench::AllocationCount;
-using vantry::bench::NullBoardView;
+using vantry::test::NullBoardView;
 
 // A cheap stand-in for the clock-seeded source, so the figures are about the engine.
 class FastRandom final : public vantry::RandomSource {

@@ -212,7 +212,14 @@ RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path) {
 ParsedRecord ReadSaveRecord(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {RecordResult::Failure(Sentence(file.errorString())), {}};
-    const QByteArray bytes = file.read(MaxSaveFileSize + 1);
+    // A read that fails part way hands over what came before the failure without a word; only
+    // the read after it reports the error. So reading goes on until a read brings nothing.
+    QByteArray bytes;
+    while (bytes.size() <= MaxSaveFileSize) {
+        const QByteArray chunk = file.read(MaxSaveFileSize + 1 - bytes.size());
+        if (chunk.isEmpty()) break;
+        bytes += chunk;
+    }
     const bool failed = file.error() != QFileDevice::NoError;
     const QString reason = file.errorString();
     file.close();

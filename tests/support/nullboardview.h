@@ -6,11 +6,11 @@
 #include "boardgeometry.h"
 #include "boardview.h"
 
-namespace vantry::bench {
+namespace vantry::test {
 
 // A board that keeps only what the engine reads back (counter places, the marker table, the
 // timers and the name labels' visibility) and does nothing else: no sound, no drawing, no
-// recording, so a benchmark measures the engine itself.
+// recording, so a benchmark or a long run measures the engine itself.
 class NullBoardView final : public BoardView {
 public:
     NullBoardView() {
@@ -70,4 +70,4 @@ private:
     std::array<std::string, 4> names_{{"Unknown1", "Unknown2", "Unknown3", "Unknown4"}};
 };
 
-}  // namespace vantry::bench
+}  // namespace vantry::test

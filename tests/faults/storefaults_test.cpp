@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include "frmrec.h"
+#include "gamecommands.h"
+#include "gamestate.h"
+#include "isolatedstores.h"
+#include "qstringprinter.h"
+#include "recordsflag.h"
+#include "scriptedprompter.h"
+
+namespace vantry {
+namespace {
+
+class NoCommands : public GameCommands {
+public:
+    void ResetBoard() override {}
+    void OpenGame() override {}
+};
+
+// Ways a per-user store cannot be written even by root, for whom permissions are no bar: its
+// folder would have to be made inside a regular file, or the store's file name is a folder.
+enum class Blocked { FolderIsAFile, StoreIsAFolder };
+
+class StoreFaultTest : public ::testing::TestWithParam<Blocked> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(stores_.valid());
+        ASSERT_TRUE(dir_.isValid());
+        QString folder = dir_.filePath(QStringLiteral("settings"));
+        if (GetParam() == Blocked::FolderIsAFile) {
+            QFile file(dir_.filePath(QStringLiteral("plain")));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            folder = dir_.filePath(QStringLiteral("plain/settings"));
+        }
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, folder);
+        }
+        storePath_ = QSettings("Vantry", "Vantry").fileName();
+        if (GetParam() == Blocked::StoreIsAFolder) {
+            ASSERT_TRUE(QDir().mkpath(storePath_));
+        }
+    }
+
+    // One opening of the window after a win of `moves`, left by "&New Game".
+    void WinAndStartAgain(int moves, bool stored) {
+        state_.WinnerName = "Zed";
+        state_.WinnerMoves = static_cast<std::int16_t>(moves);
+        state_.RecordsStored = stored;
+        frmRec window(state_, prompter_, commands_, &owner_, [this] { ++exits_; });
+        window.Form_Load();
+        window.show();
+        rowOne_ = window.findChild<QLabel*>(QStringLiteral("lblName(1)"))->text();
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(window.outcome(), frmRec::Outcome::NewGame);
+    }
+
+    test::IsolatedStores stores_;
+    QTemporaryDir dir_;
+    QString storePath_;
+    GameState state_;
+    test::ScriptedPrompter prompter_;
+    NoCommands commands_;
+    QWidget owner_;
+    QString rowOne_;
+    int exits_ = 0;
+};
+
+// The table is a keepsake: a store that refuses it costs the stored table, never the game. The
+// window still enters and shows the result, closes as usual and says nothing of the store.
+TEST_P(StoreFaultTest, TheWindowWorksAndClosesWhileStoringIsSkippedSilently) {
+    for (int opening = 1; opening <= 2; ++opening) {
+        WinAndStartAgain(20, false);
+        EXPECT_EQ(rowOne_, QStringLiteral("Zed")) << opening;
+        EXPECT_EQ(prompter_.messages, QStringList{QStringLiteral("Zed Moves = 20")}) << opening;
+        prompter_.messages.clear();
+    }
+    // A table once stored but now unreadable reads as empty rows of no moves, which no result
+    // beats; the window still closes normally.
+    WinAndStartAgain(20, true);
+    EXPECT_EQ(rowOne_, QString());
+    EXPECT_EQ(prompter_.messages, QStringList{QStringLiteral("Zed Moves = 20")});
+    EXPECT_EQ(exits_, 0);
+
+    bool stored = false;
+    ReadRecordsStored(stored);
+    EXPECT_FALSE(stored) << "the marker reads back though it could not be written";
+    EXPECT_FALSE(QFileInfo(storePath_).isFile());
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocked, StoreFaultTest, ::testing::Values(Blocked::FolderIsAFile, Blocked::StoreIsAFolder),
+                         [](const auto& info) {
+                             return info.param == Blocked::FolderIsAFile ? std::string("FolderIsAFile")
+                                                                         : std::string("StoreIsAFolder");
+                         });
+
+}  // namespace
+}  // namespace vantry
