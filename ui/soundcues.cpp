@@ -42,7 +42,7 @@ QString CuePath(const QString& folder, const char* literal) {
     return folder + tail;
 }
 
-SoundCues::SoundCues() = default;
+SoundCues::SoundCues(std::optional<bool> hasAudio) : hasAudio_(hasAudio) {}
 SoundCues::~SoundCues() = default;
 
 bool SoundCues::HasAudio() {
@@ -56,6 +56,9 @@ void SoundCues::Play(const QString& path) {
     if (!HasAudio() || !QFileInfo(path).isFile()) return;
 
     auto& effect = effects_[path];
+    // A file that could not be read when it was loaded (its folder gone meanwhile, or the file
+    // half copied) is loaded afresh now that it is there again.
+    if (effect && effect->status() == QSoundEffect::Error) effect.reset();
     if (!effect) {
         effect = std::make_unique<QSoundEffect>();
         effect->setSource(QUrl::fromLocalFile(path));
@@ -64,5 +67,7 @@ void SoundCues::Play(const QString& path) {
     effect->play();
     sounding_ = effect.get();
 }
+
+bool SoundCues::Sounding() const { return sounding_ && sounding_->isPlaying(); }
 
 }  // namespace vantry

@@ -25,10 +25,14 @@ QString CuePath(const QString& folder, const char* literal);
 // still sounding. With no audio output or a missing file the cue is silent.
 class SoundCues : public CuePlayer {
 public:
-    SoundCues();
+    // `hasAudio` answers for the system whether there is an audio output; left empty, the
+    // system is asked at the first cue.
+    explicit SoundCues(std::optional<bool> hasAudio = std::nullopt);
     ~SoundCues() override;
 
     void Play(const QString& path) override;
+    // Whether the last cue asked for is sounding, or will as soon as its file is loaded.
+    bool Sounding() const;
 
 private:
     bool HasAudio();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include "boardrig.h"
@@ -79,6 +81,35 @@ TEST(MediaFolder, MissingFolderIsSilent) {
     cues.Play(QDir(empty.path()).filePath("Media/TossClick.wav"));
     cues.Play(QString());
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+// A cue file that cannot be read when it loads (its folder removed meanwhile, or the file half
+// copied) must not silence that cue for the rest of the run once the file is whole again.
+TEST(SoundCuesTest, ACueWhoseFileFailedToLoadSoundsAgainOnceTheFileIsBack) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("TossClick.wav");
+    const auto write = [&path](const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write("RIFF, but no sound in it"));
+    SoundCues cues(true);  // as on a machine with an audio output
+    cues.Play(path);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !cues.Sounding(); }, 3000)) << "a broken file sounds";
+
+    QFile good(CuePath(QString(VANTRY_BUILD_DATA_DIR), CueLiteral(Cue::TossClick)));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(write(good.readAll()));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        cues.Play(path);
+        return cues.Sounding();
+    }, 3000));
+
+    // Gone again: silence, with nothing left sounding from before.
+    ASSERT_TRUE(QFile::remove(path));
+    cues.Play(path);
+    EXPECT_FALSE(cues.Sounding());
 }
 
 }  // namespace
