@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "blockedstore.h"
 #include "frmrec.h"
 #include "gamecommands.h"
 #include "gamestate.h"
@@ -26,28 +27,15 @@ public:
     void OpenGame() override {}
 };
 
-// Ways a per-user store cannot be written even by root, for whom permissions are no bar: its
-// folder would have to be made inside a regular file, or the store's file name is a folder.
-enum class Blocked { FolderIsAFile, StoreIsAFolder };
+using test::Blocked;
 
 class StoreFaultTest : public ::testing::TestWithParam<Blocked> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(stores_.valid());
         ASSERT_TRUE(dir_.isValid());
-        QString folder = dir_.filePath(QStringLiteral("settings"));
-        if (GetParam() == Blocked::FolderIsAFile) {
-            QFile file(dir_.filePath(QStringLiteral("plain")));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            folder = dir_.filePath(QStringLiteral("plain/settings"));
-        }
-        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-            QSettings::setPath(format, QSettings::UserScope, folder);
-        }
-        storePath_ = QSettings("Vantry", "Vantry").fileName();
-        if (GetParam() == Blocked::StoreIsAFolder) {
-            ASSERT_TRUE(QDir().mkpath(storePath_));
-        }
+        storePath_ = test::BlockUserStore(dir_, GetParam());
+        ASSERT_FALSE(storePath_.isEmpty());
     }
 
     // One opening of the window after a win of `moves`, left by "&New Game".
@@ -98,10 +86,7 @@ TEST_P(StoreFaultTest, TheWindowWorksAndClosesWhileStoringIsSkippedSilently) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocked, StoreFaultTest, ::testing::Values(Blocked::FolderIsAFile, Blocked::StoreIsAFolder),
-                         [](const auto& info) {
-                             return info.param == Blocked::FolderIsAFile ? std::string("FolderIsAFile")
-                                                                         : std::string("StoreIsAFolder");
-                         });
+                         [](const auto& info) { return test::BlockedName(info.param); });
 
 }  // namespace
 }  // namespace vantry

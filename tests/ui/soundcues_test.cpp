@@ -6,31 +6,12 @@
 #include <QTemporaryDir>
 
 #include "boardrig.h"
+#include "scopedenv.h"
 #include "soundcues.h"
 #include "version.h"
 
 namespace vantry::test {
 namespace {
-
-// Sets an environment variable for one test and puts back what was there.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (had_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
 
 TEST(MediaFolder, ConfiguredFolderComesFirst) {
     ScopedEnv env("VANTRY_DATA_DIR", "/opt/vantry-data/");
