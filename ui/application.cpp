@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "firstframereport.h"
 #include "frmabout.h"
 #include "frmrec.h"
 #include "startup.h"
@@ -10,7 +11,10 @@ namespace vantry {
 
 Application::Application() = default;
 
-void Application::Start(const QString& path) { Main(path, state_, board_, document_, *this); }
+void Application::Start(const QString& path) {
+    Main(path, state_, board_, document_, *this);
+    if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
+}
 
 void Application::New() { launcher_.New(); }
 
