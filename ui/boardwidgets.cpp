@@ -52,7 +52,6 @@ void BoardWidgets::MakeBoard(QWidget* window) {
         label->setFont(numberFont);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->setStyleSheet("QLabel { background: transparent; }");
         lblCtr[static_cast<std::size_t>(i)] = label;
     }
     lblCtr[0]->hide();
