@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "commandline.h"
+#include "firstframereport.h"
 #include "programicon.h"
 #include "qtprompter.h"
 #include "randomsource.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     if (early.action != vantry::CommandLine::Action::Play) return early.Report();
 
     QApplication app(argc, argv);
+    vantry::ReportFirstFrameIfAsked();
     QGuiApplication::setDesktopFileName(VANTRY_APP_ID);
     QApplication::setWindowIcon(vantry::ProgramIcon());
 

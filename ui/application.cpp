@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "firstframereport.h"
 #include "frmabout.h"
 #include "frmrec.h"
 #include "startup.h"
@@ -12,7 +13,10 @@ namespace vantry {
 
 Application::Application(Services services) : services_(std::move(services)) {}
 
-void Application::Start(const QString& path) { Main(path, state_, board_, document_, *this); }
+void Application::Start(const QString& path) {
+    Main(path, state_, board_, document_, *this);
+    if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
+}
 
 void Application::New() { launcher_.New(); }
 

@@ -9,6 +9,7 @@
 #include "clicklabel.h"
 #include "clickpanel.h"
 #include "dieface.h"
+#include "namelabel.h"
 #include "svgpicture.h"
 #include "twips.h"
 
@@ -17,8 +18,6 @@ namespace vantry {
 namespace {
 
 QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
-
-QString CssColour(const Rgb& c) { return QString("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
 
 SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window) {
     auto* picture = new SvgPicture(":/pictures/" + resource, window);
@@ -52,7 +51,6 @@ void BoardWidgets::MakeBoard(QWidget* window) {
         label->setFont(numberFont);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->setStyleSheet("QLabel { background: transparent; }");
         lblCtr[static_cast<std::size_t>(i)] = label;
     }
     lblCtr[0]->hide();
@@ -79,14 +77,12 @@ void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
 
 void BoardWidgets::MakeNameLabels(QWidget* window) {
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(window);
+        const auto seat = static_cast<std::size_t>(i);
+        auto* label = new NameLabel(ToColour(SeatColour[seat]), SeatTextWhite(i) ? Qt::white : Qt::black, window);
         label->setObjectName(QString("txtName(%1)").arg(i));
         label->setGeometry(PixelRect(NameLabelRect(i)));
         SetNameText(label, QString("Unknown%1").arg(i + 1));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setStyleSheet(QString("QLabel { background-color: %1; color: %2; border: 1px solid black; padding-left: 2px; }")
-                                 .arg(CssColour(SeatColour[static_cast<std::size_t>(i)]),
-                                      SeatTextWhite(i) ? "white" : "black"));
         txtName[static_cast<std::size_t>(i)] = label;
     }
     turns = new BoardLayer(TurnLines(), Qt::white, window);
@@ -126,7 +122,11 @@ void BoardWidgets::MakeControls(QWidget* window) {
     }
     Label1 = new ClickLabel("Click", picToss[FaceCount - 1]);
     Label1->setObjectName("Label1");
-    Label1->setStyleSheet(QString("QLabel { background-color: %1; color: black; }").arg(CssColour(DiePaleYellow)));
+    QPalette pale = Label1->palette();
+    pale.setColor(QPalette::Window, ToColour(DiePaleYellow));
+    pale.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(pale);
+    Label1->setAutoFillBackground(true);
     Label1->move(PixelPoint(ClickLabelLeft, ClickLabelTop).toPoint());
     Label1->adjustSize();
 }

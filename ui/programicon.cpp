@@ -1,7 +1,10 @@
 #include "programicon.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QSize>
+
+#include <optional>
 
 #include "picturenames.h"
 #include "svgrendering.h"
@@ -19,8 +22,22 @@ QIcon PictureIcon(const QString& resource) {
     return icon;
 }
 
+namespace {
+std::optional<QIcon>& CachedProgramIcon() {
+    static std::optional<QIcon> icon;
+    return icon;
+}
+}  // namespace
+
+// Every window asks for it, the application first; it is drawn once and let go with the
+// application, since pixmaps must not outlive it.
 QIcon ProgramIcon() {
-    return PictureIcon(Pictures::Icon);
+    std::optional<QIcon>& icon = CachedProgramIcon();
+    if (!icon) {
+        icon = PictureIcon(Pictures::Icon);
+        qAddPostRoutine([] { CachedProgramIcon().reset(); });
+    }
+    return *icon;
 }
 
 }  // namespace vantry

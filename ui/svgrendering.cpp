@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <QSvgRenderer>
 
 #include <cmath>
+
+#include "picturediskcache.h"
 
 // Resources compiled into a static library are registered only when something asks for them.
 static void InitPictureResources() {
@@ -16,12 +19,32 @@ static void InitPictureResources() {
 
 namespace vantry {
 
-QSvgRenderer* SharedSvgRenderer(const QString& resource) {
+namespace {
+
+void EnsurePictureResources() {
     static bool registered = false;
     if (!registered) {
         InitPictureResources();
         registered = true;
     }
+}
+
+QImage Draw(const QString& resource, const QSize& device) {
+    QSvgRenderer* renderer = SharedSvgRenderer(resource);
+    if (renderer == nullptr || !renderer->isValid()) return {};
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+    return image;
+}
+
+}  // namespace
+
+QSvgRenderer* SharedSvgRenderer(const QString& resource) {
+    EnsurePictureResources();
     // Renderers are children of the application so they go before it does; a later
     // application object gets fresh ones.
     static QHash<QString, QPointer<QSvgRenderer>> cache;
@@ -35,21 +58,23 @@ QSvgRenderer* SharedSvgRenderer(const QString& resource) {
     return entry.data();
 }
 
+// A picture drawn before is read back from the disk cache, and its SVG is not even parsed.
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
-    QSvgRenderer* renderer = SharedSvgRenderer(resource);
-    if (renderer == nullptr || !renderer->isValid() || logicalSize.isEmpty() || dpr <= 0) {
-        return {};
-    }
+    if (logicalSize.isEmpty() || dpr <= 0) return {};
+    EnsurePictureResources();
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) return {};
     const QSize device(static_cast<int>(std::lround(logicalSize.width() * dpr)),
                        static_cast<int>(std::lround(logicalSize.height() * dpr)));
-    QPixmap pixmap(device);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+    const PictureDiskCache& cache = PictureDiskCache::Shared();
+    const QByteArray key = PictureDiskCache::Key(file.readAll(), device, dpr);
+    QImage image = cache.Load(key, device);
+    if (image.isNull()) {
+        image = Draw(resource, device);
+        if (image.isNull()) return {};
+        cache.Store(key, image);
     }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(dpr);
     return pixmap;
 }

@@ -15,7 +15,8 @@ QSvgRenderer* SharedSvgRenderer(const QString& resource);
 
 // The picture stretched to logicalSize, drawn at logicalSize * dpr device pixels and tagged with
 // that ratio, transparent where the picture is. A null pixmap for an empty size or a picture
-// that cannot be drawn.
+// that cannot be drawn. Drawn once per machine: later calls read the pixels back from the
+// program's picture cache on disk.
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr);
 
 }  // namespace vantry

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantry::bench {
+
+// What one start of a program cost.
+struct Sample {
+    double startupMs = 0.0;    // process start to the first frame shown
+    double residentMiB = 0.0;  // VmRSS a second after that frame
+    double idleCpuMs = 0.0;    // user + system CPU time over the ten idle seconds
+};
+
+// The middle value (the mean of the middle two for an even count); nullopt for none.
+std::optional<double> Median(std::vector<double> values);
+
+// CPU figures come in whole clock ticks; a bare window commonly uses none in ten seconds, when
+// its true cost lies below one tick and the ratio is told as a lower bound.
+struct Ratio {
+    double value = 0.0;
+    bool lowerBound = false;
+};
+Ratio CpuRatio(double vantryMs, double bareMs, double tickMs);
+
+void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, const std::vector<Sample>& vantry,
+                      const std::vector<Sample>& bare, const std::vector<Sample>& about);
+
+}  // namespace vantry::bench

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPaintEvent>
+#include <QTest>
+
+#include "boardrig.h"
+#include "svgpicture.h"
+
+namespace vantry::test {
+namespace {
+
+// Every paint any widget of the board gets, as a region in the window's coordinates.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* window) : window_(window) {
+        window->installEventFilter(this);
+        for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            auto* widget = static_cast<QWidget*>(watched);
+            painted += static_cast<QPaintEvent*>(event)->region().translated(widget->mapTo(window_, QPoint(0, 0)));
+            ++paints;
+        }
+        return false;
+    }
+
+    QRegion painted;
+    int paints = 0;
+
+private:
+    QWidget* window_;
+};
+
+// Lets every posted update reach the screen; a widget just shown is painted a pass later.
+void Settle() {
+    for (int pass = 0; pass < 5; ++pass) QTest::qWait(10);
+}
+
+// A shown board with its first frames painted, so that what follows paints only what changes.
+struct ShownBoard {
+    ShownBoard() {
+        rig.window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(rig.window.get()));
+        for (GameTimer t : {GameTimer::Timer1, GameTimer::timPlay, GameTimer::timGo}) rig.window->Timer(t).stop();
+        Settle();
+    }
+    QRect Geometry(const QString& name) const { return rig.Find(name)->geometry(); }
+
+    BoardRig rig;
+};
+
+TEST(BoardPainting, ABlinkRepaintsTheBlinkingNameAlone) {
+    ShownBoard board;
+    const QRect name = board.Geometry("txtName(0)");
+    for (int tick = 0; tick < 2; ++tick) {  // hidden, then shown again
+        SCOPED_TRACE(tick);
+        PaintRecorder recorder(board.rig.window.get());
+        board.rig.window->Timer1_Timer();
+        Settle();
+        EXPECT_GT(recorder.paints, 0);
+        EXPECT_EQ(recorder.painted.boundingRect(), name);
+    }
+}
+
+TEST(BoardPainting, AMoveRepaintsTheCounterWhereItWasAndWhereItGoes) {
+    ShownBoard board;
+    const QRect from = board.Geometry("picM(2)");
+    PaintRecorder recorder(board.rig.window.get());
+    board.rig.window->SetCounterLeft(2, board.rig.window->CounterLeft(2) - 1500.0f);
+    Settle();
+    const QRect to = board.Geometry("picM(2)");
+    ASSERT_NE(from, to);
+    EXPECT_TRUE(recorder.painted.contains(from));
+    EXPECT_TRUE(recorder.painted.contains(to));
+    EXPECT_TRUE((recorder.painted - QRegion(from) - QRegion(to)).isEmpty());
+}
+
+TEST(BoardPainting, PicturesAreDrawnOnceAndRepaintedFromTheirPixmaps) {
+    ShownBoard board;
+    std::vector<std::pair<SvgPicture*, qint64>> before;
+    for (SvgPicture* picture : board.rig.window->findChildren<SvgPicture*>()) {
+        before.emplace_back(picture, picture->currentPixmap().cacheKey());
+    }
+    ASSERT_EQ(before.size(), 10u);  // background, house, FILE and seven snakes
+    board.rig.window->repaint();
+    board.rig.window->Timer1_Timer();
+    Settle();
+    for (const auto& [picture, key] : before) EXPECT_EQ(picture->currentPixmap().cacheKey(), key) << picture->objectName().toStdString();
+}
+
+}  // namespace
+}  // namespace vantry::test

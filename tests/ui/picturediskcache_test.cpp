@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include "picturediskcache.h"
+#include "picturenames.h"
+#include "svgrendering.h"
+
+namespace vantry::test {
+namespace {
+
+QImage Gradient(const QSize& size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qPremultiply(qRgba(x * 7, y * 5, x + y, (x * 31) % 256)));
+    }
+    return image;
+}
+
+QByteArray ResourceBytes(const QString& resource) {
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(PictureDiskCache, GivesBackEveryPixelItStored) {
+    QTemporaryDir folder;
+    const PictureDiskCache cache(folder.path());
+    for (const QSize size : {QSize(1, 1), QSize(3, 17), QSize(64, 5)}) {
+        SCOPED_TRACE(size.width() * 1000 + size.height());
+        const QByteArray key = PictureDiskCache::Key("picture", size, 1.0);
+        const QImage stored = Gradient(size);
+        cache.Store(key, stored);
+        EXPECT_EQ(cache.Load(key, size), stored);
+    }
+}
+
+TEST(PictureDiskCache, AnEntryThatIsNotWholeOrNotOfTheSizeIsAbsent) {
+    QTemporaryDir folder;
+    const PictureDiskCache cache(folder.path());
+    const QSize size(8, 4);
+    const QByteArray key = PictureDiskCache::Key("picture", size, 1.0);
+    EXPECT_TRUE(cache.Load(key, size).isNull());  // never stored
+
+    cache.Store(key, Gradient(size));
+    EXPECT_TRUE(cache.Load(key, QSize(4, 8)).isNull());
+
+    const QString path = folder.filePath(QString::fromLatin1(key) + ".pic");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray whole = file.readAll();
+    file.resize(whole.size() - 1);
+    file.close();
+    EXPECT_TRUE(cache.Load(key, size).isNull());
+
+    QByteArray foreign = whole;
+    foreign[0] = 'X';
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(foreign);
+    file.close();
+    EXPECT_TRUE(cache.Load(key, size).isNull());
+}
+
+TEST(PictureDiskCache, WithoutAFolderNothingIsKept) {
+    const PictureDiskCache cache{QString()};
+    const QByteArray key = PictureDiskCache::Key("picture", QSize(2, 2), 1.0);
+    cache.Store(key, Gradient(QSize(2, 2)));
+    EXPECT_TRUE(cache.Load(key, QSize(2, 2)).isNull());
+}
+
+TEST(PictureDiskCache, KeyChangesWithThePictureTheSizeAndThePixelRatio) {
+    const QByteArray key = PictureDiskCache::Key("picture", QSize(10, 20), 1.0);
+    EXPECT_EQ(PictureDiskCache::Key("picture", QSize(10, 20), 1.0), key);
+    EXPECT_NE(PictureDiskCache::Key("picturf", QSize(10, 20), 1.0), key);
+    EXPECT_NE(PictureDiskCache::Key("picture", QSize(20, 10), 1.0), key);
+    EXPECT_NE(PictureDiskCache::Key("picture", QSize(10, 20), 1.25), key);
+}
+
+TEST(PictureDiskCache, RenderingReadsAPictureDrawnBeforeBackFromTheDisk) {
+    const QSize logical(31, 23);
+    const qreal dpr = 2.0;
+    const QSize device = logical * dpr;
+    const QByteArray key = PictureDiskCache::Key(ResourceBytes(Pictures::House), device, dpr);
+    const QString entry = PictureDiskCache::Shared().Folder() + "/" + QString::fromLatin1(key) + ".pic";
+    QFile::remove(entry);  // so the first rendering draws
+    const QPixmap drawn = RenderSvg(Pictures::House, logical, dpr);
+    ASSERT_FALSE(drawn.isNull());
+    const QPixmap again = RenderSvg(Pictures::House, logical, dpr);
+    EXPECT_EQ(again.toImage(), drawn.toImage());
+    EXPECT_EQ(again.devicePixelRatio(), dpr);
+
+    // Whatever the entry holds is what the next rendering shows: the SVG is not drawn again.
+    const QImage marked = Gradient(device);
+    PictureDiskCache::Shared().Store(key, marked);
+    EXPECT_EQ(RenderSvg(Pictures::House, logical, dpr).toImage(), marked);
+
+    // A damaged entry is drawn afresh and replaced.
+    QFile::resize(entry, 10);
+    EXPECT_EQ(RenderSvg(Pictures::House, logical, dpr).toImage(), drawn.toImage());
+    EXPECT_EQ(PictureDiskCache::Shared().Load(key, device), drawn.toImage());
+}
+
+}  // namespace
+}  // namespace vantry::test

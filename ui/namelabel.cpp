@@ -1,0 +1,28 @@
+#include "namelabel.h"
+
+#include <QPainter>
+
+namespace vantry {
+
+namespace {
+constexpr int Border = 1;
+constexpr int Padding = 2;
+}  // namespace
+
+NameLabel::NameLabel(const QColor& background, const QColor& text, QWidget* parent) : QLabel(parent) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, text);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setContentsMargins(Border + Padding, Border, Border, Border);
+}
+
+void NameLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace vantry

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace vantry {
+
+// Rendered pictures kept on disk between runs, so that a start shows the board without drawing
+// an SVG it has drawn before: the big background and snakes take far longer to draw than to
+// read back. An entry is named after the picture's bytes, the size in device pixels, the pixel
+// ratio and the toolkit's version, so a changed picture or a new toolkit is simply drawn
+// afresh. Anything unreadable counts as absent; a cache that cannot be written is no cache.
+class PictureDiskCache {
+public:
+    // Entries in `folder`; an empty folder keeps nothing.
+    explicit PictureDiskCache(QString folder);
+
+    // The cache of this program, in its cache folder ($XDG_CACHE_HOME/...).
+    static PictureDiskCache& Shared();
+
+    static QByteArray Key(const QByteArray& picture, const QSize& deviceSize, qreal dpr);
+
+    // The image stored under `key`, if it is whole and of `deviceSize`; a null image otherwise.
+    QImage Load(const QByteArray& key, const QSize& deviceSize) const;
+    // Stores a premultiplied ARGB32 image; other formats are converted first.
+    void Store(const QByteArray& key, const QImage& image) const;
+
+    QString Folder() const { return folder_; }
+
+private:
+    QString PathOf(const QByteArray& key) const;
+
+    QString folder_;
+};
+
+}  // namespace vantry
