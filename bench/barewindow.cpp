@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "firstframereport.h"
+#include "boardlayout.h"
 #include "twips.h"
 
 int main(int argc, char** argv) {

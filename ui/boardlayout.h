@@ -4,26 +4,19 @@
 #include <vector>
 
 #include "boardgeometry.h"
+#include "twips.h"
 
 namespace vantry {
 
 // The design of the board window in twips: what is drawn as lines, where each picture and
 // control stands. Positions stay float twips here; only drawing and widget placement turn them
 // into logical pixels (twips / 15).
-struct TwipsRect {
-    float left = 0.0f;
-    float top = 0.0f;
-    float width = 0.0f;
-    float height = 0.0f;
-};
-
 struct Rgb {
     int r = 0;
     int g = 0;
     int b = 0;
 };
 
-constexpr float TwipsPerPixel = 15.0f;
 constexpr float ClientWidth = 11880.0f;
 constexpr float ClientHeight = 8595.0f;
 

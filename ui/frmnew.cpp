@@ -16,6 +16,7 @@
 #include "gamecommands.h"
 #include "prompter.h"
 #include "randomsource.h"
+#include "twips.h"
 
 // The pictures are compiled into this static library, where nothing would otherwise pull them in.
 static void LoadPictures() {
@@ -35,7 +36,6 @@ struct TwipRect {
     int left, top, width, height;
 };
 
-constexpr int TwipsPerPixel = 15;
 constexpr int ClientWidth = 4650;
 constexpr int ClientHeight = 4575;
 constexpr int SeatPitch = 960;
@@ -64,8 +64,8 @@ const std::array<SeatLook, SeatCount> SeatLooks{{
 }};
 
 void Place(QWidget* widget, const TwipRect& r, int extraTop = 0) {
-    widget->setGeometry(r.left / TwipsPerPixel, (r.top + extraTop) / TwipsPerPixel, r.width / TwipsPerPixel,
-                        r.height / TwipsPerPixel);
+    widget->setGeometry(PixelRect(TwipsRect{static_cast<float>(r.left), static_cast<float>(r.top + extraTop),
+                                            static_cast<float>(r.width), static_cast<float>(r.height)}));
 }
 
 QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
@@ -110,7 +110,7 @@ frmNew::frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, 
       setup_(state, board, commands, prompter) {
     setObjectName("frmNew");
     LoadPictures();
-    setFixedSize(ClientWidth / TwipsPerPixel, ClientHeight / TwipsPerPixel);
+    setFixedSize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
     // The places are sized for a small face; the toolkit's larger default would clip "Name:".
     QFont small = font();
     small.setPointSize(8);
@@ -154,7 +154,7 @@ void frmNew::BuildSeat(int i) {
     Label4[seat]->setPalette(plain);
     Place(Label4[seat], Label4Place);
     // Faces wider than the design's may need the room up to the name box to show the colon.
-    const int room = (txtNewPlace.left - Label4Place.left) / TwipsPerPixel;
+    const int room = PixelEdge(static_cast<float>(txtNewPlace.left - Label4Place.left));
     Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), room),
                          Label4[seat]->height());
     BuildNameBoxes(i);

@@ -10,15 +10,16 @@
 #include "programicon.h"
 #include "prompter.h"
 #include "recordsstore.h"
+#include "twips.h"
 
 namespace vantry {
 
 namespace {
 
-// Layout in twips; 15 twips make a logical pixel.
-int Px(double twips) { return qRound(twips / 15.0); }
+int Px(double twips) { return PixelEdge(static_cast<float>(twips)); }
 QRect PxRect(double left, double top, double width, double height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
+    return PixelRect(TwipsRect{static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
+                               static_cast<float>(height)});
 }
 
 constexpr int ClientWidth = 5325;
