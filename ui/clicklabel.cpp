@@ -7,15 +7,13 @@ namespace vantry {
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.Press(event);
     event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click) emit clicked();
+    if (click_.Release(event, rect())) emit clicked();
 }
 
 }  // namespace vantry

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "leftclick.h"
+
 namespace vantry {
 
 // A caption that reports a click, for the "Click" label on the die's start face.
@@ -18,7 +20,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    LeftClick click_;
 };
 
 }  // namespace vantry

@@ -17,15 +17,13 @@ void ClickPanel::paintEvent(QPaintEvent*) {
 }
 
 void ClickPanel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.Press(event);
     event->accept();
 }
 
 void ClickPanel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click) emit clicked();
+    if (click_.Release(event, rect())) emit clicked();
 }
 
 }  // namespace vantry

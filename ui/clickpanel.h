@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "leftclick.h"
+
 namespace vantry {
 
 // A plain coloured panel that reports a click (press and release inside it). The counters are
@@ -22,7 +24,7 @@ protected:
 
 private:
     QColor colour_;
-    bool pressed_ = false;
+    LeftClick click_;
 };
 
 }  // namespace vantry

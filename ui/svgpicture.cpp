@@ -41,12 +41,12 @@ void SvgPicture::paintEvent(QPaintEvent*) {
 }
 
 void SvgPicture::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        event->accept();
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
         return;
     }
-    QWidget::mousePressEvent(event);
+    click_.Press(event);
+    event->accept();
 }
 
 void SvgPicture::mouseReleaseEvent(QMouseEvent* event) {
@@ -54,12 +54,8 @@ void SvgPicture::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    const bool wasPressed = pressed_;
-    pressed_ = false;
     event->accept();
-    if (wasPressed && rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
+    if (click_.Release(event, rect())) emit clicked();
 }
 
 }  // namespace vantry

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "leftclick.h"
+
 namespace vantry {
 
 // A picture element of the game's windows: one SVG resource stretched to fill the widget,
@@ -31,7 +33,7 @@ protected:
 private:
     const QString resource_;
     mutable QPixmap cache_;
-    bool pressed_ = false;
+    LeftClick click_;
 };
 
 }  // namespace vantry
