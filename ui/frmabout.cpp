@@ -21,12 +21,6 @@ namespace vantry {
 
 namespace {
 
-int Px(double twips) { return PixelEdge(static_cast<float>(twips)); }
-QRect PxRect(double left, double top, double width, double height) {
-    return PixelRect(TwipsRect{static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
-                               static_cast<float>(height)});
-}
-
 constexpr int ClientWidth = 4020;
 constexpr int ClientHeight = 3705;
 constexpr float PanelWidth = 3975.0f;
@@ -56,14 +50,14 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
-    resize(Px(ClientWidth), Px(ClientHeight));
+    resize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
     BuildPanel();
     BuildCredits();
     BuildLinks();
 
     auto* Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName("Command1");
-    Command1->setGeometry(PxRect(1440, 3240, 1215, 375));
+    Command1->setGeometry(PixelRect(1440, 3240, 1215, 375));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -81,7 +75,7 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
 void frmAbout::BuildPanel() {
     Picture1_ = new QWidget(this);
     Picture1_->setObjectName("Picture1");
-    Picture1_->setGeometry(PxRect(0, 0, PanelWidth, PanelHeight));
+    Picture1_->setGeometry(PixelRect(0, 0, PanelWidth, PanelHeight));
     // Dark behind the picture, so the white lines stay readable wherever it leaves a gap.
     Picture1_->setAutoFillBackground(true);
     QPalette dark = Picture1_->palette();
@@ -123,8 +117,8 @@ void frmAbout::BuildLinks() {
         label->setObjectName(name);
         label->setPalette(blue);
         label->setCursor(Qt::PointingHandCursor);
-        label->move(Px(left), Px(top));
-        label->resize(label->sizeHint().width(), std::max(Px(195), label->sizeHint().height()));
+        label->move(PixelEdge(left), PixelEdge(top));
+        label->resize(label->sizeHint().width(), std::max(PixelEdge(195), label->sizeHint().height()));
         label->installEventFilter(this);
         return label;
     };
@@ -154,7 +148,7 @@ void frmAbout::Form_Load() {
 
 void frmAbout::PlaceLine(int index) {
     const auto at = static_cast<std::size_t>(index);
-    lbl_[at]->setGeometry(PxRect(lblLeft_[at], lblTop_[at], lblWidth_[at], lblHeight_[at]));
+    lbl_[at]->setGeometry(PixelRect(lblLeft_[at], lblTop_[at], lblWidth_[at], lblHeight_[at]));
 }
 
 void frmAbout::Timer1_Timer() {

@@ -16,12 +16,6 @@ namespace vantry {
 
 namespace {
 
-int Px(double twips) { return PixelEdge(static_cast<float>(twips)); }
-QRect PxRect(double left, double top, double width, double height) {
-    return PixelRect(TwipsRect{static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
-                               static_cast<float>(height)});
-}
-
 constexpr int ClientWidth = 5325;
 constexpr int ClientHeight = 6165;
 constexpr int GridLeft = 120;
@@ -45,7 +39,7 @@ frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWi
     setObjectName("frmRec");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Px(ClientWidth), Px(ClientHeight));
+    setFixedSize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
     setWindowIcon(ProgramIcon());
     BuildRows();
     BuildButtons();
@@ -56,16 +50,16 @@ void frmRec::BuildRows() {
         const int top = LabelTop + RowPitch * i;
         lblP_[i] = new QLabel(i == 0 ? QStringLiteral("P") : QString::number(i), this);
         lblP_[i]->setObjectName(i == 0 ? QStringLiteral("Label11") : Indexed("lblP", i));
-        lblP_[i]->move(Px(240), Px(top));
+        lblP_[i]->move(PixelEdge(240), PixelEdge(top));
         lblP_[i]->adjustSize();
 
         lblName_[i] = new QLabel(this);
         lblName_[i]->setObjectName(Indexed("lblName", i));
-        lblName_[i]->setGeometry(PxRect(600, top, 2895, LabelHeight));
+        lblName_[i]->setGeometry(PixelRect(600, top, 2895, LabelHeight));
 
         lblMove_[i] = new QLabel(this);
         lblMove_[i]->setObjectName(Indexed("lblMove", i));
-        lblMove_[i]->setGeometry(PxRect(3720, top, 1335, LabelHeight));
+        lblMove_[i]->setGeometry(PixelRect(3720, top, 1335, LabelHeight));
         for (QLabel* label : {lblName_[i], lblMove_[i]}) label->setAlignment(Qt::AlignCenter);
     }
     const QFont heading(QStringLiteral("Arial"), 12);
@@ -79,7 +73,7 @@ void frmRec::BuildRows() {
 QPushButton* frmRec::MakeButton(const char* name, const QString& caption, int leftTwips) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
-    button->setGeometry(PxRect(leftTwips, ButtonTop, 1215, 375));
+    button->setGeometry(PixelRect(leftTwips, ButtonTop, 1215, 375));
     return button;
 }
 

@@ -27,6 +27,10 @@ inline QRect PixelRect(const TwipsRect& r) {
     return QRect(left, top, PixelEdge(r.left + r.width) - left, PixelEdge(r.top + r.height) - top);
 }
 
+inline QRect PixelRect(float left, float top, float width, float height) {
+    return PixelRect(TwipsRect{left, top, width, height});
+}
+
 inline QPointF PixelPoint(float x, float y) { return QPointF(x / TwipsPerPixel, y / TwipsPerPixel); }
 
 }  // namespace vantry
