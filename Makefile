@@ -45,7 +45,8 @@ package:
 	@scripts/install-deps --packaging
 	@cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DVANTRY_DEBIAN_PACKAGE=ON -DVANTRY_BUILD_TESTS=OFF -DVANTRY_BUILD_BENCH=OFF \
-	  -DCMAKE_CXX_FLAGS="$(DEB_CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(DEB_LDFLAGS)" >/dev/null
+	  -DCMAKE_CXX_FLAGS="$(DEB_CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(DEB_LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$(DEB_LDFLAGS)" >/dev/null
 	@cmake --build $(DEB_BUILD) -j $(JOBS) -- --no-print-directory
 	@rm -f $(BUILD)/vantry_*.deb
 	@cd $(DEB_BUILD) && cpack -G DEB -B $(abspath $(BUILD)) >/dev/null

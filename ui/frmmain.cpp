@@ -19,10 +19,11 @@
 #include "filemenu.h"
 #include "gamestate.h"
 #include "keytable.h"
+#include "mediafolder.h"
+#include "modulecues.h"
 #include "programicon.h"
 #include "prompter.h"
 #include "recordsflag.h"
-#include "soundcues.h"
 #include "svgpicture.h"
 #include "twips.h"
 
@@ -49,7 +50,7 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
       prompter_(prompter),
       random_(random),
       commands_(commands),
-      cues_(std::make_unique<SoundCues>()) {
+      cues_(std::make_unique<ModuleCues>()) {
     LoadPictures();
     setObjectName("frmMain");
     setWindowIcon(ProgramIcon());

@@ -12,14 +12,6 @@ class QSoundEffect;
 
 namespace vantry {
 
-// The folder in front of every cue literal: $VANTRY_DATA_DIR when set; the build tree's data
-// folder when the program runs from the build tree and that folder exists; else the installed
-// data folder. No trailing separator.
-QString FindMediaFolder();
-
-// The cue's file: the folder followed by the literal, whose backslashes become '/' only here.
-QString CuePath(const QString& folder, const char* literal);
-
 // Plays cues through QSoundEffect. Nothing of the audio system is touched until the first cue,
 // so start-up never waits on it; each file is loaded once and kept; a newer cue stops the one
 // still sounding. With no audio output or a missing file the cue is silent.

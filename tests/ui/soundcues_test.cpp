@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "boardrig.h"
+#include "mediafolder.h"
 #include "scopedenv.h"
 #include "soundcues.h"
 #include "version.h"
