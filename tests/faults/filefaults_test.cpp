@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "document.h"
+#include "documentfixture.h"
 #include "examplegame.h"
 #include "failingcalls.h"
 #include "qstringprinter.h"
@@ -23,21 +24,10 @@ namespace {
 using test::ExampleBytes;
 using test::FailingCalls;
 
-class FileFaultTest : public ::testing::Test {
+class FileFaultTest : public test::DocumentFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        test::SetUpExample(state, window);
-    }
-    QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QStringList Entries() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
     QString LastMessage() { return prompter.messages.isEmpty() ? QString() : prompter.messages.takeLast(); }
-
-    QTemporaryDir dir;
-    GameState state;
-    test::FakeDocumentWindow window;
-    test::ScriptedPrompter prompter;
-    Document document{state, window, prompter};
 };
 
 // The new file is complete when it is to take the old one's place, and that last step fails:

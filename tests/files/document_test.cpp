@@ -10,6 +10,7 @@
 #include <sys/sysmacros.h>
 
 #include "document.h"
+#include "documentfixture.h"
 #include "examplegame.h"
 #include "savefile.h"
 #include "scriptedprompter.h"
@@ -19,25 +20,14 @@ namespace {
 
 using test::ExampleBytes;
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public test::DocumentFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        test::SetUpExample(state, window);
-    }
-    QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     // The document tied to a file holding the example, as after Save As.
     QString Titled(const char* name) {
         prompter.files.push_back(File(name));
         EXPECT_TRUE(document.SaveAs());
         return File(name);
     }
-
-    QTemporaryDir dir;
-    GameState state;
-    test::FakeDocumentWindow window;
-    test::ScriptedPrompter prompter;
-    Document document{state, window, prompter};
 };
 
 TEST_F(DocumentTest, SaveOnAnUntitledGameAsksOnceThenWritesToTheSameFile) {

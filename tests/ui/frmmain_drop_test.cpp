@@ -69,10 +69,16 @@ DropResult DragAndDrop(QWidget* board, QMimeData* data, Qt::DropActions offered)
     return {enter.isAccepted(), drop.isAccepted(), drop.dropAction()};
 }
 
-TEST(BoardDrop, ASavedGameOpensAsFileOpenWouldOpenIt) {
-    QTemporaryDir dir;
+// The example game saved in `dir` by the game's own writer.
+QString ExampleFile(const QTemporaryDir& dir) {
     const QString path = dir.filePath("race.vty");
     WriteFile(path, EncodeSaveRecord(ExampleRecord()));
+    return path;
+}
+
+TEST(BoardDrop, ASavedGameOpensAsFileOpenWouldOpenIt) {
+    QTemporaryDir dir;
+    const QString path = ExampleFile(dir);
 
     DocumentRig rig;
     rig.window->show();
@@ -160,8 +166,7 @@ TEST(BoardDrop, RefusesWhatIsNotOneLocalFile) {
 
 TEST(BoardDrop, ALinkIsTakenWhenNoCopyIsOffered) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("race.vty");
-    WriteFile(path, EncodeSaveRecord(ExampleRecord()));
+    const QString path = ExampleFile(dir);
     DocumentRig rig;
     rig.window->show();
     const DropResult r = DragAndDrop(rig.window.get(), Urls({QUrl::fromLocalFile(path)}),

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "fakeboardwindow.h"
+#include "newgameparts.h"
 #include "frmnew.h"
 #include "qstringprinter.h"
 #include "scriptedprompter.h"
@@ -29,7 +30,7 @@ QString NamedOwner(QWidget* w) {
     return w ? w->objectName() : QString("<none>");
 }
 
-class FrmNewTest : public ::testing::Test {
+class FrmNewTest : public ::testing::Test, protected NewGameParts {
 protected:
     void SetUp() override { dialog = new frmNew(state, board, commands, prompter, random, &owner); }
 
@@ -49,12 +50,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     }
 
-    GameState state;
-    FakeBoardWindow board;
-    RecordingGameCommands commands{board};
-    ScriptedPrompter prompter;
-    ScriptedRandom random;
-    QWidget owner;
     QPointer<frmNew> dialog;
 };
 

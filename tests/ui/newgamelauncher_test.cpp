@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "fakeboardwindow.h"
+#include "newgameparts.h"
 #include "newgamelauncher.h"
 #include "qstringprinter.h"
 #include "scriptedprompter.h"
@@ -20,7 +21,7 @@ namespace {
 const QStringList NewPause{"Timer1 off", "timGo off", "timPlay off"};
 const QStringList LoadStep{"Timer1 off", "timPlay off", "timGo off"};
 
-class NewGameLauncherTest : public ::testing::Test {
+class NewGameLauncherTest : public ::testing::Test, protected NewGameParts {
 protected:
     // Runs one modal showing; `drive` acts on the dialog from inside its modal loop and must
     // dismiss it. Should it not, the dialog is hidden so that the test goes on.
@@ -42,12 +43,6 @@ protected:
         Open([this] { launcher.New(); }, drive);
     }
 
-    GameState state;
-    FakeBoardWindow board;
-    RecordingGameCommands commands{board};
-    ScriptedPrompter prompter;
-    ScriptedRandom random;
-    QWidget owner;
     NewGameLauncher launcher{state, board, commands, prompter, random, &owner};
 };
 
