@@ -11,6 +11,17 @@ const char* CueLiteral(Cue cue);
 
 enum class GameTimer { timPlay, timGo, Timer1 };
 
+// What one move did, in 0-based positions: where the counter stood, the square the throw took
+// it to (never past the last square), and where it came to rest after a ladder or a snake.
+// `moves` is the seat's move count after the move.
+struct MoveReport {
+    int seat = 0;
+    int from = 0;
+    int reached = 0;
+    int to = 0;
+    int moves = 0;
+};
+
 // What the move, the throw and the turn cycle need of the board window. The window implements
 // it; tests implement it with a recording fake. Counter places are single-precision twips.
 class BoardView {
@@ -48,6 +59,14 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // The best-players window, modal over the board; returns when it is closed.
     virtual void ShowBestPlayers() = 0;
+
+    // The game's events as they happen, for what the board shows over time (the counters'
+    // travel) and what it says (announcements); nothing of the game waits on them. A throw
+    // reports the seat on turn and the face 0..5; a move is reported before its counter is
+    // placed and before any message of its win; a passed turn reports the seat now on turn.
+    virtual void Thrown(int /*seat*/, int /*face*/) {}
+    virtual void CounterMoved(const MoveReport& /*move*/) {}
+    virtual void TurnPassed(int /*seat*/) {}
 };
 
 }  // namespace vantry

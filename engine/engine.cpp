@@ -49,6 +49,7 @@ void Engine::Throw() {
     view_.SetGoEnabled(true);
     view_.SetFaceVisible(tossIndex_, true);
     view_.SetFaceEnabled(tossIndex_, false);
+    view_.Thrown(state_.CurrentPlayer, tossIndex_);
 }
 
 void Engine::picM_Click(std::int16_t index) {
@@ -59,7 +60,9 @@ void Engine::picM_Click(std::int16_t index) {
     if (index == state_.CurrentPlayer) {
         const auto seat = static_cast<std::size_t>(index);
         view_.PlayCue(Cue::PicMMove);
-        int p = state_.Position[seat] + tossIndex_ + 1;
+        const int from = state_.Position[seat];
+        int p = from + tossIndex_ + 1;
+        const int reached = p >= FinalPosition ? FinalPosition : p;
         // A count at the 16-bit ceiling cannot grow; the step is left out and the move goes on.
         if (state_.MoveCount[seat] < std::numeric_limits<std::int16_t>::max()) ++state_.MoveCount[seat];
         if (IsLadderFoot(p)) view_.PlayCue(Cue::MOH);
@@ -69,6 +72,7 @@ void Engine::picM_Click(std::int16_t index) {
         if (p >= FinalPosition) p = FinalPosition;
         state_.Position[seat] = static_cast<std::int16_t>(p);
 
+        view_.CounterMoved(MoveReport{index, from, reached, p, state_.MoveCount[seat]});
         PlaceCounter(view_, state_.CurrentPlayer, p, view_.CounterHeight(state_.CurrentPlayer));
 
         if (p == FinalPosition) {
@@ -84,6 +88,7 @@ void Engine::picM_Click(std::int16_t index) {
     if (state_.GamesStarted != game) return;
     ArrangeCounters(view_, state_.CurrentPlayer);
     state_.CurrentPlayer = static_cast<std::int16_t>(state_.CurrentPlayer + 1 > 3 ? 0 : state_.CurrentPlayer + 1);
+    view_.TurnPassed(state_.CurrentPlayer);
 }
 
 void Engine::Win(int seat) {

@@ -31,6 +31,33 @@ TEST(Move, PlainMoveReenablesTheShownFaceAndClosesTheTurn) {
     EXPECT_TRUE(t.view.messages.empty());
 }
 
+TEST(Move, ReportsWhereTheThrowTookTheCounterAndWhereItCameToRest) {
+    struct Case {
+        int from, pips, reached, to;
+        const char* what;
+    } const cases[] = {
+        {10, 4, 14, 14, "a plain move"},
+        {0, 2, 2, 17, "a ladder from its foot"},
+        {20, 3, 23, 5, "a snake from its head"},
+        {96, 6, 99, 99, "a throw past the last square stops on it"},
+    };
+    for (const Case& c : cases) {
+        EngineTable t;
+        t.state.CurrentPlayer = 2;
+        t.state.MoveCount[2] = 7;
+        t.MoveFrom(c.from, c.pips);
+        ASSERT_EQ(t.view.moves.size(), 1u) << c.what;
+        const MoveReport& m = t.view.moves.front();
+        EXPECT_EQ(m.seat, 2) << c.what;
+        EXPECT_EQ(m.from, c.from) << c.what;
+        EXPECT_EQ(m.reached, c.reached) << c.what;
+        EXPECT_EQ(m.to, c.to) << c.what;
+        EXPECT_EQ(m.moves, 8) << c.what;
+        const std::vector<std::string> order{"throw 2 " + std::to_string(c.pips - 1), "move 2", "turn 3"};
+        EXPECT_EQ(t.view.events, order) << c.what;
+    }
+}
+
 TEST(Move, ASixGivesNoExtraTurn) {
     EngineTable t;
     t.MoveFrom(3, 6);

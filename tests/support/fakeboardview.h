@@ -63,6 +63,13 @@ public:
         if (onBestPlayers) onBestPlayers();
     }
 
+    void Thrown(int seat, int face) override { events.push_back("throw " + std::to_string(seat) + " " + std::to_string(face)); }
+    void CounterMoved(const MoveReport& m) override {
+        moves.push_back(m);
+        events.push_back("move " + std::to_string(m.seat));
+    }
+    void TurnPassed(int seat) override { events.push_back("turn " + std::to_string(seat)); }
+
     bool TimerOn(GameTimer timer) const { return timers[static_cast<std::size_t>(timer)]; }
     int VisibleFaceCount() const {
         int n = 0;
@@ -84,6 +91,8 @@ public:
     std::vector<Cue> cues;
     std::vector<std::string> messages;
     int bestPlayersShown = 0;
+    std::vector<MoveReport> moves;
+    std::vector<std::string> events;  // throws, moves and passed turns in their order
     std::function<void(const std::string&)> onMessage;
     std::function<void()> onBestPlayers;
 };
