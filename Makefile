@@ -1,5 +1,6 @@
 # Vantry: `make run` builds and starts the game, `make test` runs the test suite,
 # `make package` builds the Debian package into $(BUILD)/ and `make package-check` checks it.
+# `make translations` brings translations/*.ts up to date with the texts in the code.
 # `make screenshot` renders a game in progress to docs/screenshot.png.
 # `make test-asan` runs the suite under the address and undefined-behaviour sanitizers, and
 # `make fuzz` runs the fuzz targets for FUZZ_SECONDS each (`make fuzz-short` for a quick pass).
@@ -7,7 +8,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench screenshot clean package package-check test-asan fuzz fuzz-short fuzz-corpus
+.PHONY: all deps configure build run test bench translations screenshot clean package package-check test-asan fuzz fuzz-short fuzz-corpus
 
 all: build
 
@@ -27,6 +28,10 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# lupdate over the code: new texts join every .ts file unfinished, texts gone from the code leave.
+translations: configure
+	@cmake --build $(BUILD) --target update_translations -- --no-print-directory
 
 # The engine's figures, then the game against a bare window of the board's size under Xvfb.
 bench: build

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 
 #include "application.h"
 #include "commandline.h"
@@ -6,14 +7,23 @@
 #include "programicon.h"
 #include "qtprompter.h"
 #include "randomsource.h"
+#include "translations.h"
 #include "version.h"
 
 int main(int argc, char** argv) {
     // --help and --version answer before the toolkit starts, so they need no display.
     const vantry::CommandLine early = vantry::CommandLine::ParseEarly(argc, argv);
-    if (early.action != vantry::CommandLine::Action::Play) return early.Report();
+    if (early.action != vantry::CommandLine::Action::Play) {
+        // Translators need an application; a core one needs no display either.
+        QCoreApplication core(argc, argv);
+        vantry::Translations translations;
+        translations.Install(QLocale::system());
+        return early.Report();
+    }
 
     QApplication app(argc, argv);
+    vantry::Translations translations;
+    translations.Install(QLocale::system());
     vantry::ReportFirstFrameIfAsked();
     QGuiApplication::setDesktopFileName(VANTRY_APP_ID);
     QApplication::setWindowIcon(vantry::ProgramIcon());

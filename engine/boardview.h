@@ -57,6 +57,13 @@ public:
 
     // A message box with an OK button and the program title; returns when it is closed.
     virtual void ShowMessage(const std::string& text) = 0;
+    // The wording of the win's two messages, which the window gives in the player's language:
+    // the winner's line, and one line of the standings for a name on a square (1..100).
+    // The engine's own English is the default.
+    virtual std::string WinsText(const std::string& winner) const { return winner + " Wins!"; }
+    virtual std::string StandingText(const std::string& name, int square) const {
+        return name + ": " + std::to_string(square);
+    }
     // The best-players window, modal over the board; returns when it is closed.
     virtual void ShowBestPlayers() = 0;
 

@@ -104,13 +104,11 @@ void Engine::Win(int seat) {
     std::string ranks;
     for (int r : Standings(seat, state_.Position)) {
         ranks += '\n';
-        ranks += view_.NameCaption(r);
-        ranks += ": ";
-        ranks += std::to_string(state_.Position[static_cast<std::size_t>(r)] + 1);
+        ranks += view_.StandingText(view_.NameCaption(r), state_.Position[static_cast<std::size_t>(r)] + 1);
     }
 
-    view_.ShowMessage(view_.NameCaption(seat) + " Wins!");
-    view_.ShowMessage(view_.NameCaption(seat) + ": 100" + ranks);
+    view_.ShowMessage(view_.WinsText(view_.NameCaption(seat)));
+    view_.ShowMessage(view_.StandingText(view_.NameCaption(seat), FinalPosition + 1) + ranks);
     view_.ShowBestPlayers();
 }
 

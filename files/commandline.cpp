@@ -2,6 +2,7 @@
 
 #include "version.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -24,7 +25,9 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
             return result;
         } else if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
             result.action = Action::Error;
-            result.error = QStringLiteral("vantry: unknown option '%1'\nTry 'vantry --help' for more information.").arg(arg);
+            result.error = QCoreApplication::translate(
+                               "CommandLine", "vantry: unknown option '%1'\nTry 'vantry --help' for more information.")
+                               .arg(arg);
             return result;
         } else {
             parts << arg;
@@ -69,7 +72,8 @@ int CommandLine::Report() const {
 }
 
 QString CommandLine::Usage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: vantry [FILE]\n"
         "Plays Vantry, a race over a board of ladders and snakes for up to four players.\n"
         "With FILE, opens that saved game (a .vty file) and goes on with it; without,\n"

@@ -1,5 +1,6 @@
 #include "document.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,6 +16,14 @@ namespace vantry {
 namespace {
 QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
 }  // namespace
+
+QString Document::UntitledCaption() { return QCoreApplication::translate("Document", "Vantry - Untitled"); }
+// The pattern is the same in every language; only the description is translated.
+QString Document::FileFilter() {
+    return QCoreApplication::translate("Document", "Vantry Game Files (*.vty)") + QStringLiteral("|*.vty");
+}
+QString Document::OpenTitle() { return QCoreApplication::translate("Document", "Open File"); }
+QString Document::SaveTitle() { return QCoreApplication::translate("Document", "Save File"); }
 
 Document::Document(GameState& state, DocumentWindow& window, Prompter& prompter)
     : state_(state), window_(window), prompter_(prompter) {}
@@ -37,11 +46,11 @@ void Document::ResetBoard() {
         view.SetCounterEnabled(i, false);
     }
     view.SetGoEnabled(false);
-    window_.SetCaption(UntitledCaption);
+    window_.SetCaption(UntitledCaption());
 }
 
 void Document::OpenGame() {
-    const auto path = prompter_.OpenFileName(OpenTitle, FileFilter);
+    const auto path = prompter_.OpenFileName(OpenTitle(), FileFilter());
     if (!path) return;
     OpenPath(*path);
 }
@@ -51,7 +60,8 @@ bool Document::OpenPath(const QString& path) {
     RecordResult result = parsed.result;
     if (result.ok) result = ApplySaveRecord(parsed.record, state_, window_);
     if (!result.ok) {
-        prompter_.Message(QStringLiteral("The game could not be opened from \"%1\".\n\n%2").arg(Shown(path), result.error),
+        prompter_.Message(QCoreApplication::translate("Document", "The game could not be opened from \"%1\".\n\n%2")
+                              .arg(Shown(path), result.error),
                           Prompter::Icon::Warning);
         return false;
     }
@@ -67,7 +77,7 @@ bool Document::Save() {
 bool Document::SaveAs() {
     // The record is taken before the dialog, while the timers may still move the game on.
     const SaveRecord record = FillSaveRecord(state_, window_);
-    const auto path = prompter_.SaveFileName(SaveTitle, FileFilter);
+    const auto path = prompter_.SaveFileName(SaveTitle(), FileFilter());
     if (!path) return false;
     if (!Write(record, *path)) return false;
     TieTo(*path);
@@ -76,15 +86,16 @@ bool Document::SaveAs() {
 
 QString Document::CaptionFor(const QString& path) { return Title + QStringLiteral(" - ") + QFileInfo(path).fileName(); }
 
-QString Document::CloseQuestion(const QString& caption) {
-    return caption == UntitledCaption ? QStringLiteral("Do you want to save your game?")
-                                      : QStringLiteral("Do you want to save changes on your game?");
+QString Document::CloseQuestion(bool untitled) {
+    return untitled ? QCoreApplication::translate("Document", "Do you want to save your game?")
+                    : QCoreApplication::translate("Document", "Do you want to save changes on your game?");
 }
 
 bool Document::Write(const SaveRecord& record, const QString& path) {
     const RecordResult result = WriteSaveRecord(record, path);
     if (!result.ok) {
-        prompter_.Message(QStringLiteral("The game could not be saved to \"%1\".\n\n%2").arg(Shown(path), result.error),
+        prompter_.Message(QCoreApplication::translate("Document", "The game could not be saved to \"%1\".\n\n%2")
+                              .arg(Shown(path), result.error),
                           Prompter::Icon::Warning);
     }
     return result.ok;

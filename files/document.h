@@ -18,11 +18,13 @@ struct SaveRecord;
 // were.
 class Document : public GameCommands {
 public:
+    // The program's name, the same in every language.
     static inline const QString Title = QStringLiteral("Vantry");
-    static inline const QString UntitledCaption = QStringLiteral("Vantry - Untitled");
-    static inline const QString FileFilter = QStringLiteral("Vantry Game Files (*.vty)|*.vty");
-    static inline const QString OpenTitle = QStringLiteral("Open File");
-    static inline const QString SaveTitle = QStringLiteral("Save File");
+    // The texts below are in the player's language, so they are asked for when shown.
+    static QString UntitledCaption();
+    static QString FileFilter();
+    static QString OpenTitle();
+    static QString SaveTitle();
 
     Document(GameState& state, DocumentWindow& window, Prompter& prompter);
 
@@ -46,8 +48,9 @@ public:
 
     // "Vantry - " and the file's name without its folder.
     static QString CaptionFor(const QString& path);
-    // The close prompt's question for a board with this caption.
-    static QString CloseQuestion(const QString& caption);
+    // The close prompt's question, for a game tied to no file or to one. Chosen by that state
+    // rather than by the caption, which reads differently in every language.
+    static QString CloseQuestion(bool untitled);
 
 private:
     bool Write(const SaveRecord& record, const QString& path);

@@ -1,5 +1,7 @@
 #include "newgamesetup.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "documentwindow.h"
@@ -11,13 +13,14 @@ namespace vantry {
 
 namespace {
 
-const QString SelectMessage = QStringLiteral("Please Select the Name!");
-const QString TypeMessage = QStringLiteral("Please type the Name!");
+// A player name, the same in every language: the board's labels hold it as data.
 const QString UnknownName = QStringLiteral("Unknown");
 
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 }  // namespace
+
+QString SelectPrompt() { return QCoreApplication::translate("NewGameSetup", "Select"); }
 
 NewGameSetup::NewGameSetup(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter)
     : state_(state), board_(board), commands_(commands), prompter_(prompter) {}
@@ -48,10 +51,11 @@ std::optional<SeatRefusal> NewGameSetup::TakeSeat(int seat, const SeatEntry& ent
     const bool computer = entry.kind == SeatKind::Computer;
     const QString& name = computer ? entry.comboText : entry.typedText;
     QString message;
-    if (computer && (name.isEmpty() || name == QLatin1String(SelectPrompt))) {
-        message = SelectMessage;
+    // The prompt is recognised as the dialog shows it, in the player's language.
+    if (computer && (name.isEmpty() || name == SelectPrompt())) {
+        message = QCoreApplication::translate("NewGameSetup", "Please Select the Name!");
     } else if (!computer && name.isEmpty()) {
-        message = TypeMessage;
+        message = QCoreApplication::translate("NewGameSetup", "Please type the Name!");
     } else {
         message = UnsafeNameMessage(name);
     }
@@ -113,11 +117,12 @@ QString NewGameSetup::UnsafeNameMessage(const QString& name) {
     // A saved name is read back up to the next comma, with leading blanks skipped, unless it
     // is quoted; a name that starts with a quote, or needs quoting and holds one, cannot return.
     if (name.startsWith(QLatin1Char('"'))) {
-        return QStringLiteral("A name cannot begin with a double quote (\").");
+        return QCoreApplication::translate("NewGameSetup", "A name cannot begin with a double quote (\").");
     }
     const bool needsQuotes = name.contains(QLatin1Char(',')) || (!name.isEmpty() && IsBlank(name.front()));
     if (needsQuotes && name.contains(QLatin1Char('"'))) {
-        return QStringLiteral("A name with a comma or a leading blank cannot also hold a double quote (\").");
+        return QCoreApplication::translate("NewGameSetup",
+                                           "A name with a comma or a leading blank cannot also hold a double quote (\").");
     }
     return {};
 }

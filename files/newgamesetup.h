@@ -25,8 +25,9 @@ inline constexpr std::array<const char*, 11> PresetNames{{
     "Daxo", "Bart", "Elayne", "Ethel", "Gax", "Harly", "Jaspar", "Marvin", "Maurice", "Robin", "Roswell",
 }};
 
-// A computer seat's combo box reads this until a name is chosen.
-inline constexpr const char* SelectPrompt = "Select";
+// A computer seat's combo box reads this prompt, in the player's language, until a name is
+// chosen.
+QString SelectPrompt();
 
 // One seat of the new-game dialog as it stands when a command reads it.
 struct SeatEntry {

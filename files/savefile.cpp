@@ -1,5 +1,6 @@
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -168,7 +169,9 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
     ParsedRecord parsed;
     const auto ended = [](int field) {
         return RecordResult::Failure(
-            QStringLiteral("It ends after %1 of the %2 fields of a saved game.").arg(field).arg(SaveRecord::FieldCount));
+            QCoreApplication::translate("SaveFile", "It ends after %1 of the %2 fields of a saved game.")
+                .arg(field)
+                .arg(SaveRecord::FieldCount));
     };
     for (int field = 0; field < SaveRecord::FieldCount; ++field) {
         const bool number = field >= 4 && field < 13;
@@ -181,8 +184,10 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
         }
         const auto n = ToNumber(*value);
         if (!n) {
-            return {RecordResult::Failure(QStringLiteral("%1 reads \"%2\", which is not a whole number from -32768 to 32767.")
-                                              .arg(SaveRecord::FieldName(field, true), *value)),
+            return {RecordResult::Failure(
+                        QCoreApplication::translate("SaveFile",
+                                                    "%1 reads \"%2\", which is not a whole number from -32768 to 32767.")
+                            .arg(SaveRecord::FieldName(field, true), *value)),
                     {}};
         }
         parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;
@@ -225,7 +230,9 @@ ParsedRecord ReadSaveRecord(const QString& path) {
     file.close();
     if (failed) return {RecordResult::Failure(Sentence(reason)), {}};
     if (bytes.size() > MaxSaveFileSize) {
-        return {RecordResult::Failure(QStringLiteral("It is larger than 1 MiB, so it is not a saved game.")), {}};
+        return {RecordResult::Failure(
+                    QCoreApplication::translate("SaveFile", "It is larger than 1 MiB, so it is not a saved game.")),
+                {}};
     }
     return ParseSaveRecord(bytes);
 }

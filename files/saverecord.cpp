@@ -1,5 +1,6 @@
 #include "saverecord.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -12,21 +13,32 @@ namespace vantry {
 
 namespace {
 
-constexpr std::array<const char*, 4> SeatColour{"Red", "Blue", "Yellow", "Green"};
+constexpr std::array<const char*, 4> SeatColour{QT_TRANSLATE_NOOP("SaveRecord", "Red"),
+                                                QT_TRANSLATE_NOOP("SaveRecord", "Blue"),
+                                                QT_TRANSLATE_NOOP("SaveRecord", "Yellow"),
+                                                QT_TRANSLATE_NOOP("SaveRecord", "Green")};
 
-QString Colour(int seat) { return QString::fromLatin1(SeatColour[static_cast<std::size_t>(seat)]); }
+QString Colour(int seat) { return QCoreApplication::translate("SaveRecord", SeatColour[static_cast<std::size_t>(seat)]); }
 
 constexpr int FirstNumberField = 4;
 
 QString FieldText(int field) {
     const auto colour = [](int slot) { return Colour(SaveRecord::SeatOrder[static_cast<std::size_t>(slot)]); };
-    if (field < FirstNumberField) return QStringLiteral("the kind of the %1 seat").arg(colour(field));
-    if (field >= FirstNumberField + 9) return QStringLiteral("the name of %1").arg(colour(field - FirstNumberField - 9));
+    if (field < FirstNumberField) {
+        return QCoreApplication::translate("SaveRecord", "the kind of the %1 seat").arg(colour(field));
+    }
+    if (field >= FirstNumberField + 9) {
+        return QCoreApplication::translate("SaveRecord", "the name of %1").arg(colour(field - FirstNumberField - 9));
+    }
     const int n = field - FirstNumberField;
-    if (n == SaveRecord::CurrentPlayerIndex) return QStringLiteral("the player on turn");
+    if (n == SaveRecord::CurrentPlayerIndex) return QCoreApplication::translate("SaveRecord", "the player on turn");
     for (int seat = 0; seat < SeatCount; ++seat) {
-        if (n == SaveRecord::MovesIndex(seat)) return QStringLiteral("the move count of %1").arg(Colour(seat));
-        if (n == SaveRecord::SquareIndex(seat)) return QStringLiteral("the square of %1").arg(Colour(seat));
+        if (n == SaveRecord::MovesIndex(seat)) {
+            return QCoreApplication::translate("SaveRecord", "the move count of %1").arg(Colour(seat));
+        }
+        if (n == SaveRecord::SquareIndex(seat)) {
+            return QCoreApplication::translate("SaveRecord", "the square of %1").arg(Colour(seat));
+        }
     }
     return {};
 }
@@ -47,7 +59,7 @@ std::optional<bool> ConvertKind(const QString& text) {
 
 RecordResult CheckRange(std::int16_t value, int low, int high, int field) {
     if (value >= low && value <= high) return RecordResult::Success();
-    return RecordResult::Failure(QStringLiteral("%1 is %2, but it must be from %3 to %4.")
+    return RecordResult::Failure(QCoreApplication::translate("SaveRecord", "%1 is %2, but it must be from %3 to %4.")
                                      .arg(SaveRecord::FieldName(field, true))
                                      .arg(value)
                                      .arg(low)
@@ -57,7 +69,8 @@ RecordResult CheckRange(std::int16_t value, int low, int high, int field) {
 // Told as the user counts squares, 1 to 100.
 RecordResult CheckSquare(std::int16_t position, int field) {
     if (position >= 0 && position <= FinalPosition) return RecordResult::Success();
-    return RecordResult::Failure(QStringLiteral("%1 is %2, but the board has squares 1 to 100.")
+    return RecordResult::Failure(
+        QCoreApplication::translate("SaveRecord", "%1 is %2, but the board has squares 1 to 100.")
                                      .arg(SaveRecord::FieldName(field, true))
                                      .arg(position + 1));
 }
@@ -103,8 +116,9 @@ RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isCo
     for (int seat : SaveRecord::SeatOrder) {
         const auto kind = ConvertKind(record.Kind(seat));
         if (!kind) {
-            return RecordResult::Failure(QStringLiteral("%1 is \"%2\", but it must be True, False or a number.")
-                                             .arg(SaveRecord::FieldName(SaveRecord::SlotOf(seat), true), record.Kind(seat)));
+            return RecordResult::Failure(
+                QCoreApplication::translate("SaveRecord", "%1 is \"%2\", but it must be True, False or a number.")
+                    .arg(SaveRecord::FieldName(SaveRecord::SlotOf(seat), true), record.Kind(seat)));
         }
         kinds[static_cast<std::size_t>(seat)] = *kind;
     }

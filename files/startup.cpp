@@ -10,7 +10,7 @@ namespace vantry {
 
 void Main(const QString& commandLinePath, GameState& state, DocumentWindow& window, Document& document,
           StartupWindows& windows) {
-    window.SetCaption(Document::UntitledCaption);
+    window.SetCaption(Document::UntitledCaption());
     window.ShowWindow();
     if (!commandLinePath.isEmpty() && document.OpenPath(commandLinePath)) {
         ArrangeCounters(window.Board(), state.CurrentPlayer);

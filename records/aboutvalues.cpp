@@ -1,5 +1,6 @@
 #include "aboutvalues.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "settingtext.h"
@@ -10,7 +11,9 @@ QStringList ReadAboutValues() {
     QSettings store(QSettings::NativeFormat, QSettings::SystemScope, "Quorlen", "Vantry");
     // Only the game's own key counts, not one shared by every program of the organisation.
     store.setFallbacksEnabled(false);
-    if (store.status() != QSettings::NoError || !store.childGroups().contains("1.0")) return {"Error"};
+    if (store.status() != QSettings::NoError || !store.childGroups().contains("1.0")) {
+        return {QCoreApplication::translate("AboutValues", "Error")};
+    }
     store.beginGroup("1.0");
     QStringList values;
     for (const QString& key : store.childKeys()) {

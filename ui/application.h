@@ -49,6 +49,7 @@ public:
     void About() override;
     void OpenDropped(const QString& path) override;
     void BestPlayers() override;
+    bool Untitled() const override { return document_.GamePath().isEmpty(); }
 
     // StartupWindows
     void ShowNewGameDialog() override;

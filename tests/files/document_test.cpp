@@ -64,9 +64,9 @@ TEST_F(DocumentTest, SaveAsAlwaysAsksAndReplacesTheChosenFile) {
 }
 
 TEST_F(DocumentTest, CancellingTheSaveDialogChangesNothing) {
-    window.SetCaption(Document::UntitledCaption);
+    window.SetCaption(Document::UntitledCaption());
     EXPECT_FALSE(document.Save());
-    EXPECT_EQ(window.caption, Document::UntitledCaption);
+    EXPECT_EQ(window.caption, Document::UntitledCaption());
     EXPECT_TRUE(document.GamePath().isEmpty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
@@ -115,7 +115,7 @@ TEST_F(DocumentTest, OpenGameLoadsWithoutSpreadingCountersOrTouchingTimers) {
     prompter.files.push_back(File("shared.vty"));
     document.OpenGame();
     EXPECT_EQ(prompter.dialogTitles, QStringList{QStringLiteral("Open File")});
-    EXPECT_EQ(prompter.dialogFilters, QStringList{Document::FileFilter});
+    EXPECT_EQ(prompter.dialogFilters, QStringList{Document::FileFilter()});
     EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{44, 20, 3, 44}));
     EXPECT_EQ(window.board.at(0).left, window.board.at(3).left);
     EXPECT_TRUE(window.board.timerLog.empty());
@@ -125,11 +125,11 @@ TEST_F(DocumentTest, OpenGameLoadsWithoutSpreadingCountersOrTouchingTimers) {
 }
 
 TEST_F(DocumentTest, CancellingTheOpenDialogIsSilent) {
-    window.SetCaption(Document::UntitledCaption);
+    window.SetCaption(Document::UntitledCaption());
     document.OpenGame();
     EXPECT_EQ(prompter.dialogTitles.size(), 1);
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(window.caption, Document::UntitledCaption);
+    EXPECT_EQ(window.caption, Document::UntitledCaption());
 }
 
 // A file that does not load leaves the game, the names, the counters and the document alone
@@ -184,10 +184,9 @@ TEST_F(DocumentTest, AFileThatDoesNotLoadChangesNothingAndSaysWhy) {
     }
 }
 
-TEST_F(DocumentTest, ClosePromptQuestionFollowsTheCaption) {
-    EXPECT_EQ(Document::CloseQuestion(QStringLiteral("Vantry - Untitled")), QStringLiteral("Do you want to save your game?"));
-    EXPECT_EQ(Document::CloseQuestion(QStringLiteral("Vantry - game.vty")),
-              QStringLiteral("Do you want to save changes on your game?"));
+TEST_F(DocumentTest, ClosePromptQuestionFollowsTheUntitledState) {
+    EXPECT_EQ(Document::CloseQuestion(true), QStringLiteral("Do you want to save your game?"));
+    EXPECT_EQ(Document::CloseQuestion(false), QStringLiteral("Do you want to save changes on your game?"));
 }
 
 // --- Saves that fail -------------------------------------------------------------------

@@ -35,9 +35,12 @@ public:
         if (onBestPlayers) onBestPlayers();
     }
 
+    bool Untitled() const override { return untitled; }
+
     int news = 0, opens = 0, saves = 0, saveAses = 0, abouts = 0, bestPlayers = 0;
     QStringList dropped;
     bool saveResult = true;
+    bool untitled = true;
     std::function<void()> onBestPlayers;
     std::function<void(const QString&)> onOpenDropped;
 };

@@ -141,7 +141,7 @@ TEST(BoardMenu, EntriesShowTheirShortcutsAndRunTheirCommands) {
 }
 
 struct CloseCase {
-    const char* caption;
+    bool untitled;
     Prompter::Answer answer;
     bool saveResult;
     const char* question;
@@ -153,19 +153,19 @@ TEST(BoardClose, AsksAndClosesOnlyWhenTheGameIsSafe) {
     const char* untitled = "Do you want to save your game?";
     const char* withFile = "Do you want to save changes on your game?";
     const CloseCase cases[] = {
-        {"Vantry - Untitled", Prompter::Answer::Cancel, true, untitled, false, 0},
-        {"Vantry - race.vty", Prompter::Answer::Cancel, true, withFile, false, 0},
-        {"Vantry - race.vty", Prompter::Answer::No, true, withFile, true, 0},
-        {"Vantry - Untitled", Prompter::Answer::Yes, true, untitled, true, 1},
-        {"Vantry - Untitled", Prompter::Answer::Yes, false, untitled, false, 1},
+        {true, Prompter::Answer::Cancel, true, untitled, false, 0},
+        {false, Prompter::Answer::Cancel, true, withFile, false, 0},
+        {false, Prompter::Answer::No, true, withFile, true, 0},
+        {true, Prompter::Answer::Yes, true, untitled, true, 1},
+        {true, Prompter::Answer::Yes, false, untitled, false, 1},
     };
     for (const CloseCase& c : cases) {
         BoardRig rig;
-        rig.window->SetCaption(c.caption);
+        rig.commands.untitled = c.untitled;
         rig.window->show();
         rig.prompter.answers = {c.answer};
         rig.commands.saveResult = c.saveResult;
-        EXPECT_EQ(rig.window->close(), c.closes) << c.caption;
+        EXPECT_EQ(rig.window->close(), c.closes) << c.question;
         EXPECT_EQ(rig.window->isVisible(), !c.closes);
         EXPECT_EQ(rig.prompter.questions, QStringList{c.question});
         EXPECT_EQ(rig.commands.saves, c.saves);

@@ -19,6 +19,8 @@ public:
     virtual void OpenDropped(const QString& path) = 0;
     // Shown modally after a win; returns when the window has closed.
     virtual void BestPlayers() = 0;
+    // True while the game is tied to no saved-game file; the close prompt asks accordingly.
+    virtual bool Untitled() const = 0;
 };
 
 }  // namespace vantry

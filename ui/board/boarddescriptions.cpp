@@ -1,5 +1,6 @@
 #include "boarddescriptions.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,10 +18,31 @@ namespace vantry {
 
 namespace {
 
-const QString DieName = QStringLiteral("Die");
-const QString StartFaceText = QStringLiteral("Die: click to throw");
+// Each phrase names its seat's colour whole, so that every language can agree the colour with
+// its counter as its grammar wants.
+using SeatPhrases = std::array<const char*, SeatCount>;
+constexpr SeatPhrases CounterNames{
+    QT_TRANSLATE_NOOP("BoardDescriptions", "Red counter"), QT_TRANSLATE_NOOP("BoardDescriptions", "Blue counter"),
+    QT_TRANSLATE_NOOP("BoardDescriptions", "Yellow counter"), QT_TRANSLATE_NOOP("BoardDescriptions", "Green counter")};
+constexpr SeatPhrases CountersAtStart{QT_TRANSLATE_NOOP("BoardDescriptions", "Red counter at the start"),
+                                      QT_TRANSLATE_NOOP("BoardDescriptions", "Blue counter at the start"),
+                                      QT_TRANSLATE_NOOP("BoardDescriptions", "Yellow counter at the start"),
+                                      QT_TRANSLATE_NOOP("BoardDescriptions", "Green counter at the start")};
+constexpr SeatPhrases CountersOnSquare{QT_TRANSLATE_NOOP("BoardDescriptions", "Red counter on square %1"),
+                                       QT_TRANSLATE_NOOP("BoardDescriptions", "Blue counter on square %1"),
+                                       QT_TRANSLATE_NOOP("BoardDescriptions", "Yellow counter on square %1"),
+                                       QT_TRANSLATE_NOOP("BoardDescriptions", "Green counter on square %1")};
+constexpr SeatPhrases CounterMoves{QT_TRANSLATE_NOOP("BoardDescriptions", "Move the red counter"),
+                                   QT_TRANSLATE_NOOP("BoardDescriptions", "Move the blue counter"),
+                                   QT_TRANSLATE_NOOP("BoardDescriptions", "Move the yellow counter"),
+                                   QT_TRANSLATE_NOOP("BoardDescriptions", "Move the green counter")};
+constexpr SeatPhrases ColourWords{
+    QT_TRANSLATE_NOOP("BoardDescriptions", "red"), QT_TRANSLATE_NOOP("BoardDescriptions", "blue"),
+    QT_TRANSLATE_NOOP("BoardDescriptions", "yellow"), QT_TRANSLATE_NOOP("BoardDescriptions", "green")};
 
-QString Colour(int seat) { return QLatin1String(SeatColourName[static_cast<std::size_t>(seat)]); }
+QString Phrase(const SeatPhrases& phrases, int seat) {
+    return QCoreApplication::translate("BoardDescriptions", phrases[static_cast<std::size_t>(seat)]);
+}
 
 void Describe(QWidget* widget, const QString& text) {
     if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
@@ -29,9 +51,8 @@ void Describe(QWidget* widget, const QString& text) {
 }  // namespace
 
 QString BoardDescriptions::CounterText(int seat, int position, bool atStart) {
-    const QString counter = Colour(seat) + QStringLiteral(" counter");
-    if (atStart) return counter + QStringLiteral(" at the start");
-    return counter + QStringLiteral(" on square %1").arg(position + 1);
+    if (atStart) return Phrase(CountersAtStart, seat);
+    return Phrase(CountersOnSquare, seat).arg(position + 1);
 }
 
 BoardDescriptions::BoardDescriptions(const GameState& state, const BoardModel& model, BoardWidgets& widgets)
@@ -41,20 +62,21 @@ BoardDescriptions::BoardDescriptions(const GameState& state, const BoardModel& m
 }
 
 void BoardDescriptions::NameControls() {
+    const QString dieName = QCoreApplication::translate("BoardDescriptions", "Die");
+    const QString startFaceText = QCoreApplication::translate("BoardDescriptions", "Die: click to throw");
     for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
         DieFace* face = widgets_.picToss[static_cast<std::size_t>(k)];
-        face->setAccessibleName(DieName);
-        face->setAccessibleDescription(k == BoardWidgets::FaceCount - 1 ? StartFaceText
-                                                                         : QStringLiteral("Die: %1").arg(k + 1));
+        face->setAccessibleName(dieName);
+        face->setAccessibleDescription(k == BoardWidgets::FaceCount - 1
+                                           ? startFaceText
+                                           : QCoreApplication::translate("BoardDescriptions", "Die: %1").arg(k + 1));
     }
     // The start face's caption throws as the face does, and is read as part of it.
-    widgets_.Label1->setAccessibleName(DieName);
-    widgets_.Label1->setAccessibleDescription(StartFaceText);
-    for (int i = 0; i < SeatCount; ++i) {
-        widgets_.picM[static_cast<std::size_t>(i)]->setAccessibleName(Colour(i) + QStringLiteral(" counter"));
-    }
-    widgets_.cmdGo->setAccessibleName(QStringLiteral("Go"));
-    widgets_.imgFile->setAccessibleName(QStringLiteral("File menu"));
+    widgets_.Label1->setAccessibleName(dieName);
+    widgets_.Label1->setAccessibleDescription(startFaceText);
+    for (int i = 0; i < SeatCount; ++i) widgets_.picM[static_cast<std::size_t>(i)]->setAccessibleName(Phrase(CounterNames, i));
+    widgets_.cmdGo->setAccessibleName(QCoreApplication::translate("BoardDescriptions", "Go"));
+    widgets_.imgFile->setAccessibleName(QCoreApplication::translate("BoardDescriptions", "File menu"));
 }
 
 void BoardDescriptions::Refresh() {
@@ -76,13 +98,15 @@ void BoardDescriptions::DescribeCounter(int seat) {
 
 void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
     const auto s = static_cast<std::size_t>(seat);
-    QString text = widgets_.txtName[s]->text() + QStringLiteral(", ") + Colour(seat).toLower();
-    if (state_.IsComputer[s]) text += QStringLiteral(", computer");
+    // The name, then what else is true of the seat, each after a comma.
+    QStringList parts{widgets_.txtName[s]->text(), Phrase(ColourWords, seat)};
+    if (state_.IsComputer[s]) parts << QCoreApplication::translate("BoardDescriptions", "computer");
     if (winner == seat) {
-        text += QStringLiteral(", winner");
+        parts << QCoreApplication::translate("BoardDescriptions", "winner");
     } else if (winner < 0 && seat == state_.CurrentPlayer) {
-        text += QStringLiteral(", to play");
+        parts << QCoreApplication::translate("BoardDescriptions", "to play");
     }
+    const QString text = parts.join(QStringLiteral(", "));
     Describe(widgets_.txtName[s], text);
 }
 
@@ -90,7 +114,7 @@ void BoardDescriptions::DescribeGo() {
     QPushButton* go = widgets_.cmdGo;
     const int seat = state_.CurrentPlayer;
     const bool known = seat >= 0 && seat < SeatCount;
-    Describe(go, go->isEnabled() && known ? QStringLiteral("Move the %1 counter").arg(Colour(seat).toLower()) : QString());
+    Describe(go, go->isEnabled() && known ? Phrase(CounterMoves, seat) : QString());
 }
 
 int BoardDescriptions::Winner() const {

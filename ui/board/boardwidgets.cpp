@@ -1,5 +1,6 @@
 #include "boardwidgets.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -81,6 +82,7 @@ void BoardWidgets::MakeNameLabels(QWidget* window) {
         auto* label = new NameLabel(ToColour(SeatColour[seat]), SeatTextWhite(i) ? Qt::white : Qt::black, window);
         label->setObjectName(QString("txtName(%1)").arg(i));
         label->setGeometry(PixelRect(NameLabelRect(i)));
+        // A design name, not a text: it is saved and compared as it stands in every language.
         SetNameText(label, QString("Unknown%1").arg(i + 1));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         txtName[static_cast<std::size_t>(i)] = label;
@@ -101,7 +103,7 @@ void BoardWidgets::MakePictures(QWidget* window) {
 }
 
 void BoardWidgets::MakeControls(QWidget* window) {
-    cmdGo = new QPushButton("Go", window);
+    cmdGo = new QPushButton(QCoreApplication::translate("BoardWidgets", "Go"), window);
     cmdGo->setObjectName("cmdGo");
     cmdGo->setGeometry(PixelRect(GoRect));
     cmdGo->setDefault(true);
@@ -120,7 +122,7 @@ void BoardWidgets::MakeControls(QWidget* window) {
         face->setVisible(k == FaceCount - 1);
         picToss[static_cast<std::size_t>(k)] = face;
     }
-    Label1 = new ClickLabel("Click", picToss[FaceCount - 1]);
+    Label1 = new ClickLabel(QCoreApplication::translate("BoardWidgets", "Click"), picToss[FaceCount - 1]);
     Label1->setObjectName("Label1");
     QPalette pale = Label1->palette();
     pale.setColor(QPalette::Window, ToColour(DiePaleYellow));

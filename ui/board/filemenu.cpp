@@ -1,22 +1,29 @@
 #include "filemenu.h"
 
+#include <QKeySequence>
+
 namespace vantry {
 
-FileMenu::FileMenu(QWidget* parent) : QMenu("File", parent) {
+FileMenu::FileMenu(QWidget* parent) : QMenu(tr("File"), parent) {
     setObjectName("mnuFile");
-    mnuFileAbout = Entry("mnuFileAbout", "&About", "Ctrl+A");
+    mnuFileAbout = Entry("mnuFileAbout", tr("&About"), "Ctrl+A");
     Separator("fdgf");
-    mnuFileNew = Entry("mnuFileNew", "&New", "Ctrl+N");
-    mnuFileOpen = Entry("mnuFileOpen", "&Open", "Ctrl+O");
-    mnuFileSave = Entry("mnuFileSave", "&Save", "Ctrl+S");
-    mnuFileSaveAs = Entry("mnuFileSaveAs", "Save &As...", QString());
+    mnuFileNew = Entry("mnuFileNew", tr("&New"), "Ctrl+N");
+    mnuFileOpen = Entry("mnuFileOpen", tr("&Open"), "Ctrl+O");
+    mnuFileSave = Entry("mnuFileSave", tr("&Save"), "Ctrl+S");
+    mnuFileSaveAs = Entry("mnuFileSaveAs", tr("Save &As..."), nullptr);
     Separator("mnuFileDat1");
-    mnuFileExit = Entry("mnuFileExit", "&Exit", "Ctrl+X");
+    mnuFileExit = Entry("mnuFileExit", tr("&Exit"), "Ctrl+X");
 }
 
-QAction* FileMenu::Entry(const char* name, const QString& caption, const QString& shortcut) {
-    // The text after a tab is drawn in the shortcut column without binding a shortcut.
-    QAction* action = addAction(shortcut.isEmpty() ? caption : caption + '\t' + shortcut);
+QAction* FileMenu::Entry(const char* name, const QString& caption, const char* shortcut) {
+    // The text after a tab is drawn in the shortcut column without binding a shortcut. Qt's own
+    // translations name the keys as the player's keyboard does ("Strg+N" in German).
+    const QString keys =
+        shortcut ? QKeySequence::fromString(QString::fromLatin1(shortcut), QKeySequence::PortableText)
+                       .toString(QKeySequence::NativeText)
+                 : QString();
+    QAction* action = addAction(keys.isEmpty() ? caption : caption + '\t' + keys);
     action->setObjectName(name);
     return action;
 }

@@ -20,7 +20,7 @@ public:
     QAction* mnuFileExit = nullptr;
 
 private:
-    QAction* Entry(const char* name, const QString& caption, const QString& shortcut);
+    QAction* Entry(const char* name, const QString& caption, const char* shortcut);
     void Separator(const char* name);
 };
 

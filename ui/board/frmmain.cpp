@@ -258,7 +258,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 // A Yes whose save was cancelled or failed keeps the board, so the game is not lost.
 bool frmMain::ConfirmClose() {
-    switch (prompter_.AskYesNoCancel(Document::CloseQuestion(windowTitle()))) {
+    switch (prompter_.AskYesNoCancel(Document::CloseQuestion(commands_.Untitled()))) {
         case Prompter::Answer::Yes: return commands_.Save();
         case Prompter::Answer::No: return true;
         case Prompter::Answer::Cancel: return false;
@@ -374,6 +374,14 @@ void frmMain::ShowMessage(const std::string& text) {
     prompter_.Message(QString::fromStdString(text));
 }
 void frmMain::ShowBestPlayers() { commands_.BestPlayers(); }
+
+// Names are put in with the one-pass arg, so a name holding "%1" stays as it was typed.
+std::string frmMain::WinsText(const std::string& winner) const {
+    return tr("%1 Wins!").arg(QString::fromStdString(winner)).toStdString();
+}
+std::string frmMain::StandingText(const std::string& name, int square) const {
+    return tr("%1: %2").arg(QString::fromStdString(name), QString::number(square)).toStdString();
+}
 
 QString frmMain::Caption() const { return windowTitle(); }
 // The document sets the caption last when it has loaded or reset a game.

@@ -49,6 +49,8 @@ public:
     bool NameVisible(int i) const override;
     void SetNameVisible(int i, bool visible) override;
     void ShowMessage(const std::string& text) override;
+    std::string WinsText(const std::string& winner) const override;
+    std::string StandingText(const std::string& name, int square) const override;
     void ShowBestPlayers() override;
 
     // BoardView and DocumentWindow alike

@@ -34,13 +34,19 @@ constexpr int ScrollIntervalMs = 15;
 const QString ContactAddress = QStringLiteral("info@hollowmere.example");
 const QString WebAddress = QStringLiteral("www.hollowmere.example");
 
-// Lines 6 and 7 are the licence lines; their placeholders are replaced at load.
-const std::array<QString, 10> CreditTexts{
-    QStringLiteral("Written by"),       QStringLiteral("Tamsin Orrell"),
-    QStringLiteral("Griphics:"),        QStringLiteral("Bram Kettleby"),
-    QStringLiteral("Ysolde Marrin"),    QStringLiteral("This copy is licensed to:"),
-    QStringLiteral("Name"),             QStringLiteral("Company"),
-    QStringLiteral("Published by"),     QStringLiteral("Hollowmere Software"),
+// Lines 6 and 7 are the licence lines; their placeholders are replaced at load. People's and
+// the publisher's names are the same in every language.
+const std::array<const char*, 10> CreditTexts{
+    QT_TRANSLATE_NOOP("vantry::frmAbout", "Written by"),
+    "Tamsin Orrell",
+    QT_TRANSLATE_NOOP("vantry::frmAbout", "Griphics:"),
+    "Bram Kettleby",
+    "Ysolde Marrin",
+    QT_TRANSLATE_NOOP("vantry::frmAbout", "This copy is licensed to:"),
+    QT_TRANSLATE_NOOP("vantry::frmAbout", "Name"),
+    QT_TRANSLATE_NOOP("vantry::frmAbout", "Company"),
+    QT_TRANSLATE_NOOP("vantry::frmAbout", "Published by"),
+    "Hollowmere Software",
 };
 
 }  // namespace
@@ -55,7 +61,7 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     BuildCredits();
     BuildLinks();
 
-    auto* Command1 = new QPushButton(QStringLiteral("OK"), this);
+    auto* Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName("Command1");
     Command1->setGeometry(PixelRect(1440, 3240, 1215, 375));
     Command1->setDefault(true);
@@ -90,7 +96,7 @@ void frmAbout::BuildCredits() {
     QPalette white = palette();
     white.setColor(QPalette::WindowText, Qt::white);
     for (int i = 0; i < LineCount; ++i) {
-        auto* line = new QLabel(i == TitleIndex ? QString() : CreditTexts[static_cast<std::size_t>(i)], Picture1_);
+        auto* line = new QLabel(i == TitleIndex ? QString() : tr(CreditTexts[static_cast<std::size_t>(i)]), Picture1_);
         line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
         line->setPalette(white);
         line->setAttribute(Qt::WA_TranslucentBackground);
@@ -99,7 +105,7 @@ void frmAbout::BuildCredits() {
     QLabel* title = lbl_[TitleIndex];
     // The edition is held together, so the wrap can only fall in the run of spaces after the
     // name and "3rd Edition" makes the second line.
-    title->setText(QStringLiteral("Vantry         3rd") + QChar(0x00A0) + QStringLiteral("Edition"));
+    title->setText(QStringLiteral("Vantry         ") + tr("3rd Edition").replace(QLatin1Char(' '), QChar(0x00A0)));
     title->setWordWrap(true);
     title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
     lblLeft_[TitleIndex] = 120.0f;
@@ -122,13 +128,13 @@ void frmAbout::BuildLinks() {
         label->installEventFilter(this);
         return label;
     };
-    lblEmail_ = link("lblEmail", QStringLiteral("E-mail: ") + ContactAddress, 720, 2640);
-    lblWSite_ = link("lblWSite", QStringLiteral("W-site: ") + WebAddress, 360, 2880);
+    lblEmail_ = link("lblEmail", tr("E-mail: %1").arg(ContactAddress), 720, 2640);
+    lblWSite_ = link("lblWSite", tr("W-site: %1").arg(WebAddress), 360, 2880);
 }
 
 void frmAbout::Form_Load() {
     const QStringList values = ReadAboutValues();
-    setWindowTitle(QStringLiteral("Vantry - About"));
+    setWindowTitle(tr("Vantry - About"));
     lbl_[6]->setText(values.value(0));
     lbl_[7]->setText(values.value(1));
 

@@ -57,10 +57,10 @@ struct SeatLook {
 };
 
 const std::array<SeatLook, SeatCount> SeatLooks{{
-    {"Red", QColor(255, 0, 0), Qt::white},
-    {"Blue", QColor(0, 0, 255), Qt::white},
-    {"Yellow", QColor(255, 255, 0), Qt::black},
-    {"Green", QColor(0, 255, 0), Qt::black},
+    {QT_TRANSLATE_NOOP("vantry::frmNew", "Red"), QColor(255, 0, 0), Qt::white},
+    {QT_TRANSLATE_NOOP("vantry::frmNew", "Blue"), QColor(0, 0, 255), Qt::white},
+    {QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow"), QColor(255, 255, 0), Qt::black},
+    {QT_TRANSLATE_NOOP("vantry::frmNew", "Green"), QColor(0, 255, 0), Qt::black},
 }};
 
 void Place(QWidget* widget, const TwipRect& r, int extraTop = 0) {
@@ -93,8 +93,8 @@ QPushButton* KindButton(QWidget* parent, const QString& name, const char* icon, 
     return button;
 }
 
-QPushButton* CommandButton(QWidget* parent, const char* name, const char* caption, const TwipRect& place) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* CommandButton(QWidget* parent, const char* name, const QString& caption, const TwipRect& place) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     Place(button, place);
     return button;
@@ -124,7 +124,7 @@ frmNew::frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, 
 void frmNew::BuildSeat(int i) {
     const auto seat = static_cast<std::size_t>(i);
     const SeatLook& look = SeatLooks[seat];
-    Frame2[seat] = new QGroupBox(QLatin1String(look.title), this);
+    Frame2[seat] = new QGroupBox(tr(look.title), this);
     Frame2[seat]->setObjectName(Indexed("Frame2", i));
     Place(Frame2[seat], Frame2Place, SeatPitch * i);
     // The title takes the seat's colour; the group's other texts keep the dialog's own.
@@ -174,17 +174,17 @@ void frmNew::BuildNameBoxes(int i) {
     cmbNew[seat]->setInsertPolicy(QComboBox::NoInsert);
     for (const char* name : PresetNames) cmbNew[seat]->addItem(QString::fromLatin1(name));
     cmbNew[seat]->setCurrentIndex(-1);
-    cmbNew[seat]->setEditText(QLatin1String(SelectPrompt));
+    cmbNew[seat]->setEditText(SelectPrompt());
     Place(cmbNew[seat], cmbNewPlace);
     PaintSeatColours(cmbNew[seat], SeatLooks[seat]);
     ShowTypedBox(i, i == 0);
 }
 
 void frmNew::BuildButtons() {
-    cmdStart = CommandButton(this, "cmdStart", "&Start Game", cmdStartPlace);
+    cmdStart = CommandButton(this, "cmdStart", tr("&Start Game"), cmdStartPlace);
     cmdStart->setDefault(true);
-    cmdRandom = CommandButton(this, "cmdRandom", "&Randomize", cmdRandomPlace);
-    cmdOpen = CommandButton(this, "cmdOpen", "&Open Game", cmdOpenPlace);
+    cmdRandom = CommandButton(this, "cmdRandom", tr("&Randomize"), cmdRandomPlace);
+    cmdOpen = CommandButton(this, "cmdOpen", tr("&Open Game"), cmdOpenPlace);
     connect(cmdStart, &QPushButton::clicked, this, &frmNew::cmdStart_Click);
     connect(cmdRandom, &QPushButton::clicked, this, &frmNew::cmdRandom_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmNew::cmdOpen_Click);
@@ -201,7 +201,7 @@ void frmNew::SetTabOrder() {
 
 void frmNew::Form_Load() {
     setup_.Load();
-    setWindowTitle(QStringLiteral("Vantry - New Game"));
+    setWindowTitle(tr("Vantry - New Game"));
 }
 
 void frmNew::optCom_Click(int i) { ShowTypedBox(i, false); }

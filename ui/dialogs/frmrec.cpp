@@ -48,7 +48,7 @@ frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWi
 void frmRec::BuildRows() {
     for (int i = 0; i <= RecordRowCount; ++i) {
         const int top = LabelTop + RowPitch * i;
-        lblP_[i] = new QLabel(i == 0 ? QStringLiteral("P") : QString::number(i), this);
+        lblP_[i] = new QLabel(i == 0 ? tr("P", "heading of the places column") : QString::number(i), this);
         lblP_[i]->setObjectName(i == 0 ? QStringLiteral("Label11") : Indexed("lblP", i));
         lblP_[i]->move(PixelEdge(240), PixelEdge(top));
         lblP_[i]->adjustSize();
@@ -65,8 +65,8 @@ void frmRec::BuildRows() {
     const QFont heading(QStringLiteral("Arial"), 12);
     lblName_[0]->setFont(heading);
     lblMove_[0]->setFont(heading);
-    lblName_[0]->setText(QStringLiteral("Name"));
-    lblMove_[0]->setText(QStringLiteral("Moves"));
+    lblName_[0]->setText(tr("Name"));
+    lblMove_[0]->setText(tr("Moves"));
     ShowRows(DefaultRecordRows());
 }
 
@@ -78,9 +78,9 @@ QPushButton* frmRec::MakeButton(const char* name, const QString& caption, int le
 }
 
 void frmRec::BuildButtons() {
-    QPushButton* cmdOK = MakeButton("cmdOK", QStringLiteral("&New Game"), 600);
-    QPushButton* cmdOpen = MakeButton("cmdOpen", QStringLiteral("&Open Game"), 2160);
-    QPushButton* cmdExit = MakeButton("cmdExit", QStringLiteral("Exit"), 3720);
+    QPushButton* cmdOK = MakeButton("cmdOK", tr("&New Game"), 600);
+    QPushButton* cmdOpen = MakeButton("cmdOpen", tr("&Open Game"), 2160);
+    QPushButton* cmdExit = MakeButton("cmdExit", tr("Exit"), 3720);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmRec::cmdOK_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmRec::cmdOpen_Click);
@@ -119,12 +119,12 @@ frmRec::Outcome frmRec::Run() {
 
 void frmRec::Form_Load() {
     const QString winner = QString::fromStdString(state_.WinnerName);
-    prompter_.Message(winner + QStringLiteral(" Moves = ") + QString::number(state_.WinnerMoves));
+    prompter_.Message(tr("%1 Moves = %2").arg(winner, QString::number(state_.WinnerMoves)));
     // During the first run the marker is written at every opening and the defaults stay shown.
     if (!state_.RecordsStored) WriteRecordsMarker();
     if (state_.RecordsStored) ShowRows(ReadStoredRecordRows());
     RecordsTable table(ShownRows());
-    setWindowTitle(QStringLiteral("Vantry - Best Players"));
+    setWindowTitle(tr("Vantry - Best Players"));
     const int row = table.Enter(winner, state_.WinnerMoves);
     if (row == 0) return;
     MarkRow(row);

@@ -1,0 +1,476 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutValues</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Die: click to throw</source>
+        <translation>Würfel: zum Würfeln klicken</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Würfel: %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>File menu</source>
+        <translation>Menü Datei</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>Gewinner</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>am Zug</translation>
+    </message>
+    <message>
+        <source>Red counter</source>
+        <translation>Rote Spielfigur</translation>
+    </message>
+    <message>
+        <source>Blue counter</source>
+        <translation>Blaue Spielfigur</translation>
+    </message>
+    <message>
+        <source>Yellow counter</source>
+        <translation>Gelbe Spielfigur</translation>
+    </message>
+    <message>
+        <source>Green counter</source>
+        <translation>Grüne Spielfigur</translation>
+    </message>
+    <message>
+        <source>Red counter at the start</source>
+        <translation>Rote Spielfigur am Start</translation>
+    </message>
+    <message>
+        <source>Blue counter at the start</source>
+        <translation>Blaue Spielfigur am Start</translation>
+    </message>
+    <message>
+        <source>Yellow counter at the start</source>
+        <translation>Gelbe Spielfigur am Start</translation>
+    </message>
+    <message>
+        <source>Green counter at the start</source>
+        <translation>Grüne Spielfigur am Start</translation>
+    </message>
+    <message>
+        <source>Red counter on square %1</source>
+        <translation>Rote Spielfigur auf Feld %1</translation>
+    </message>
+    <message>
+        <source>Blue counter on square %1</source>
+        <translation>Blaue Spielfigur auf Feld %1</translation>
+    </message>
+    <message>
+        <source>Yellow counter on square %1</source>
+        <translation>Gelbe Spielfigur auf Feld %1</translation>
+    </message>
+    <message>
+        <source>Green counter on square %1</source>
+        <translation>Grüne Spielfigur auf Feld %1</translation>
+    </message>
+    <message>
+        <source>Move the red counter</source>
+        <translation>Rote Spielfigur ziehen</translation>
+    </message>
+    <message>
+        <source>Move the blue counter</source>
+        <translation>Blaue Spielfigur ziehen</translation>
+    </message>
+    <message>
+        <source>Move the yellow counter</source>
+        <translation>Gelbe Spielfigur ziehen</translation>
+    </message>
+    <message>
+        <source>Move the green counter</source>
+        <translation>Grüne Spielfigur ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidgets</name>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Klick</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vantry: unknown option &apos;%1&apos;
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation>vantry: unbekannte Option &apos;%1&apos;
+&apos;vantry --help&apos; zeigt mehr Informationen.</translation>
+    </message>
+    <message>
+        <source>Usage: vantry [FILE]
+Plays Vantry, a race over a board of ladders and snakes for up to four players.
+With FILE, opens that saved game (a .vty file) and goes on with it; without,
+starts with the new-game dialog.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every later argument as part of FILE
+
+A FILE given as several arguments is joined again with single blanks.
+</source>
+        <translation>Aufruf: vantry [DATEI]
+Spielt Vantry, ein Wettrennen über ein Brett mit Leitern und Schlangen für bis
+zu vier Spieler.
+Mit DATEI wird dieses gespeicherte Spiel (eine .vty-Datei) geöffnet und weiter-
+gespielt; ohne DATEI beginnt es mit dem Fenster für ein neues Spiel.
+
+  -h, --help     diese Hilfe zeigen und beenden
+      --version  die Version zeigen und beenden
+      --         jedes weitere Argument als Teil von DATEI nehmen
+
+Eine DATEI aus mehreren Argumenten wird mit einzelnen Leerzeichen wieder
+zusammengesetzt.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Vantry - Untitled</source>
+        <translation>Vantry - Unbenannt</translation>
+    </message>
+    <message>
+        <source>Vantry Game Files (*.vty)</source>
+        <translation>Vantry-Spielstände (*.vty)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>The game could not be opened from &quot;%1&quot;.
+
+%2</source>
+        <translation>Das Spiel konnte nicht aus „%1“ geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Do you want to save your game?</source>
+        <translation>Möchtest du dein Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes on your game?</source>
+        <translation>Möchtest du die Änderungen an deinem Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Das Spiel konnte nicht in „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameSetup</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Please Select the Name!</source>
+        <translation>Bitte wähle den Namen aus!</translation>
+    </message>
+    <message>
+        <source>Please type the Name!</source>
+        <translation>Bitte tippe den Namen ein!</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with a double quote (&quot;).</source>
+        <translation>Ein Name darf nicht mit einem Anführungszeichen (&quot;) beginnen.</translation>
+    </message>
+    <message>
+        <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
+        <translation>Ein Name mit einem Komma oder einem Leerzeichen am Anfang darf kein Anführungszeichen (&quot;) enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>It ends after %1 of the %2 fields of a saved game.</source>
+        <translation>Die Datei endet nach %1 der %2 Felder eines gespeicherten Spiels.</translation>
+    </message>
+    <message>
+        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation>%1 lautet „%2“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, so it is not a saved game.</source>
+        <translation>Die Datei ist größer als 1 MiB, also kein gespeichertes Spiel.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRecord</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>the kind of the %1 seat</source>
+        <translation>die Spielerart auf Platz %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>der Name von %1</translation>
+    </message>
+    <message>
+        <source>the player on turn</source>
+        <translation>der Spieler am Zug</translation>
+    </message>
+    <message>
+        <source>the move count of %1</source>
+        <translation>die Zahl der Züge von %1</translation>
+    </message>
+    <message>
+        <source>the square of %1</source>
+        <translation>das Feld von %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but it must be from %3 to %4.</source>
+        <translation>%1 ist %2, muss aber zwischen %3 und %4 liegen.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board has squares 1 to 100.</source>
+        <translation>%1 ist %2, aber das Brett hat nur die Felder 1 bis 100.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
+        <translation>%1 ist „%2“, muss aber True, False oder eine Zahl sein.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmAbout</name>
+    <message>
+        <source>Written by</source>
+        <translation>Geschrieben von</translation>
+    </message>
+    <message>
+        <source>Griphics:</source>
+        <translation>Grafik:</translation>
+    </message>
+    <message>
+        <source>This copy is licensed to:</source>
+        <translation>Diese Kopie ist lizenziert für:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Published by</source>
+        <translation>Herausgegeben von</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>3rd Edition</source>
+        <translation>3. Ausgabe</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-Mail: %1</translation>
+    </message>
+    <message>
+        <source>W-site: %1</source>
+        <translation>Web: %1</translation>
+    </message>
+    <message>
+        <source>Vantry - About</source>
+        <translation>Vantry - Über</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmMain</name>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 gewinnt!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmNew</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>The computer plays this seat</source>
+        <translation>Der Computer spielt auf diesem Platz</translation>
+    </message>
+    <message>
+        <source>A person plays this seat</source>
+        <translation>Ein Mensch spielt auf diesem Platz</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Zufall</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Vantry - New Game</source>
+        <translation>Vantry - Neues Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmRec</name>
+    <message>
+        <source>P</source>
+        <comment>heading of the places column</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>%1 Moves = %2</source>
+        <translation>%1 – Züge: %2</translation>
+    </message>
+    <message>
+        <source>Vantry - Best Players</source>
+        <translation>Vantry - Bestenliste</translation>
+    </message>
+</context>
+</TS>

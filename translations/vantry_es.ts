@@ -1,0 +1,475 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutValues</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Die: click to throw</source>
+        <translation>Dado: haz clic para tirar</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Dado: %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>File menu</source>
+        <translation>Menú Archivo</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordenador</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>ganador</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>le toca</translation>
+    </message>
+    <message>
+        <source>Red counter</source>
+        <translation>Ficha roja</translation>
+    </message>
+    <message>
+        <source>Blue counter</source>
+        <translation>Ficha azul</translation>
+    </message>
+    <message>
+        <source>Yellow counter</source>
+        <translation>Ficha amarilla</translation>
+    </message>
+    <message>
+        <source>Green counter</source>
+        <translation>Ficha verde</translation>
+    </message>
+    <message>
+        <source>Red counter at the start</source>
+        <translation>Ficha roja en la salida</translation>
+    </message>
+    <message>
+        <source>Blue counter at the start</source>
+        <translation>Ficha azul en la salida</translation>
+    </message>
+    <message>
+        <source>Yellow counter at the start</source>
+        <translation>Ficha amarilla en la salida</translation>
+    </message>
+    <message>
+        <source>Green counter at the start</source>
+        <translation>Ficha verde en la salida</translation>
+    </message>
+    <message>
+        <source>Red counter on square %1</source>
+        <translation>Ficha roja en la casilla %1</translation>
+    </message>
+    <message>
+        <source>Blue counter on square %1</source>
+        <translation>Ficha azul en la casilla %1</translation>
+    </message>
+    <message>
+        <source>Yellow counter on square %1</source>
+        <translation>Ficha amarilla en la casilla %1</translation>
+    </message>
+    <message>
+        <source>Green counter on square %1</source>
+        <translation>Ficha verde en la casilla %1</translation>
+    </message>
+    <message>
+        <source>Move the red counter</source>
+        <translation>Mover la ficha roja</translation>
+    </message>
+    <message>
+        <source>Move the blue counter</source>
+        <translation>Mover la ficha azul</translation>
+    </message>
+    <message>
+        <source>Move the yellow counter</source>
+        <translation>Mover la ficha amarilla</translation>
+    </message>
+    <message>
+        <source>Move the green counter</source>
+        <translation>Mover la ficha verde</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidgets</name>
+    <message>
+        <source>Go</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vantry: unknown option &apos;%1&apos;
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation>vantry: opción desconocida &apos;%1&apos;
+Prueba &apos;vantry --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>Usage: vantry [FILE]
+Plays Vantry, a race over a board of ladders and snakes for up to four players.
+With FILE, opens that saved game (a .vty file) and goes on with it; without,
+starts with the new-game dialog.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every later argument as part of FILE
+
+A FILE given as several arguments is joined again with single blanks.
+</source>
+        <translation>Uso: vantry [ARCHIVO]
+Juega a Vantry, una carrera por un tablero de escaleras y serpientes para hasta
+cuatro jugadores.
+Con ARCHIVO, abre esa partida guardada (un archivo .vty) y la continúa; sin él,
+empieza con la ventana de nueva partida.
+
+  -h, --help     muestra esta ayuda y sale
+      --version  muestra la versión y sale
+      --         toma todos los argumentos siguientes como parte de ARCHIVO
+
+Un ARCHIVO dado en varios argumentos se vuelve a unir con espacios simples.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Vantry - Untitled</source>
+        <translation>Vantry - Sin título</translation>
+    </message>
+    <message>
+        <source>Vantry Game Files (*.vty)</source>
+        <translation>Partidas de Vantry (*.vty)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>The game could not be opened from &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo abrir la partida de «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Do you want to save your game?</source>
+        <translation>¿Quieres guardar tu partida?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes on your game?</source>
+        <translation>¿Quieres guardar los cambios de tu partida?</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo guardar la partida en «%1».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameSetup</name>
+    <message>
+        <source>Select</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Please Select the Name!</source>
+        <translation>¡Elige el nombre, por favor!</translation>
+    </message>
+    <message>
+        <source>Please type the Name!</source>
+        <translation>¡Escribe el nombre, por favor!</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with a double quote (&quot;).</source>
+        <translation>Un nombre no puede empezar con comillas dobles (&quot;).</translation>
+    </message>
+    <message>
+        <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
+        <translation>Un nombre con una coma o que empieza con un espacio no puede llevar también comillas dobles (&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>It ends after %1 of the %2 fields of a saved game.</source>
+        <translation>El archivo termina tras %1 de los %2 campos de una partida guardada.</translation>
+    </message>
+    <message>
+        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation>%1 dice «%2», que no es un número entero de -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, so it is not a saved game.</source>
+        <translation>El archivo ocupa más de 1 MiB, así que no es una partida guardada.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRecord</name>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>the kind of the %1 seat</source>
+        <translation>el tipo de jugador del puesto %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>el nombre de %1</translation>
+    </message>
+    <message>
+        <source>the player on turn</source>
+        <translation>el jugador al que le toca</translation>
+    </message>
+    <message>
+        <source>the move count of %1</source>
+        <translation>el número de jugadas de %1</translation>
+    </message>
+    <message>
+        <source>the square of %1</source>
+        <translation>la casilla de %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but it must be from %3 to %4.</source>
+        <translation>%1 es %2, pero debe estar entre %3 y %4.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board has squares 1 to 100.</source>
+        <translation>%1 es %2, pero el tablero tiene las casillas 1 a 100.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
+        <translation>%1 es «%2», pero debe ser True, False o un número.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>A&amp;brir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmAbout</name>
+    <message>
+        <source>Written by</source>
+        <translation>Escrito por</translation>
+    </message>
+    <message>
+        <source>Griphics:</source>
+        <translation>Gráficos:</translation>
+    </message>
+    <message>
+        <source>This copy is licensed to:</source>
+        <translation>Esta copia tiene licencia para:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Published by</source>
+        <translation>Publicado por</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>3rd Edition</source>
+        <translation>3.ª edición</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>Correo: %1</translation>
+    </message>
+    <message>
+        <source>W-site: %1</source>
+        <translation>Web: %1</translation>
+    </message>
+    <message>
+        <source>Vantry - About</source>
+        <translation>Vantry - Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmMain</name>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>¡%1 gana!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmNew</name>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The computer plays this seat</source>
+        <translation>El ordenador juega en este puesto</translation>
+    </message>
+    <message>
+        <source>A person plays this seat</source>
+        <translation>Una persona juega en este puesto</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>Al &amp;azar</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>A&amp;brir</translation>
+    </message>
+    <message>
+        <source>Vantry - New Game</source>
+        <translation>Vantry - Nueva partida</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmRec</name>
+    <message>
+        <source>P</source>
+        <comment>heading of the places column</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Otra vez</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>A&amp;brir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>%1 Moves = %2</source>
+        <translation>%1 – jugadas: %2</translation>
+    </message>
+    <message>
+        <source>Vantry - Best Players</source>
+        <translation>Vantry - Mejores jugadores</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,475 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutValues</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dé</translation>
+    </message>
+    <message>
+        <source>Die: click to throw</source>
+        <translation>Dé : clique pour lancer</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Dé : %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Allez</translation>
+    </message>
+    <message>
+        <source>File menu</source>
+        <translation>Menu Fichier</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordinateur</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>gagnant</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>à son tour</translation>
+    </message>
+    <message>
+        <source>Red counter</source>
+        <translation>Pion rouge</translation>
+    </message>
+    <message>
+        <source>Blue counter</source>
+        <translation>Pion bleu</translation>
+    </message>
+    <message>
+        <source>Yellow counter</source>
+        <translation>Pion jaune</translation>
+    </message>
+    <message>
+        <source>Green counter</source>
+        <translation>Pion vert</translation>
+    </message>
+    <message>
+        <source>Red counter at the start</source>
+        <translation>Pion rouge au départ</translation>
+    </message>
+    <message>
+        <source>Blue counter at the start</source>
+        <translation>Pion bleu au départ</translation>
+    </message>
+    <message>
+        <source>Yellow counter at the start</source>
+        <translation>Pion jaune au départ</translation>
+    </message>
+    <message>
+        <source>Green counter at the start</source>
+        <translation>Pion vert au départ</translation>
+    </message>
+    <message>
+        <source>Red counter on square %1</source>
+        <translation>Pion rouge sur la case %1</translation>
+    </message>
+    <message>
+        <source>Blue counter on square %1</source>
+        <translation>Pion bleu sur la case %1</translation>
+    </message>
+    <message>
+        <source>Yellow counter on square %1</source>
+        <translation>Pion jaune sur la case %1</translation>
+    </message>
+    <message>
+        <source>Green counter on square %1</source>
+        <translation>Pion vert sur la case %1</translation>
+    </message>
+    <message>
+        <source>Move the red counter</source>
+        <translation>Avancer le pion rouge</translation>
+    </message>
+    <message>
+        <source>Move the blue counter</source>
+        <translation>Avancer le pion bleu</translation>
+    </message>
+    <message>
+        <source>Move the yellow counter</source>
+        <translation>Avancer le pion jaune</translation>
+    </message>
+    <message>
+        <source>Move the green counter</source>
+        <translation>Avancer le pion vert</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidgets</name>
+    <message>
+        <source>Go</source>
+        <translation>Allez</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vantry: unknown option &apos;%1&apos;
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation>vantry : option inconnue &apos;%1&apos;
+&apos;vantry --help&apos; donne plus d’informations.</translation>
+    </message>
+    <message>
+        <source>Usage: vantry [FILE]
+Plays Vantry, a race over a board of ladders and snakes for up to four players.
+With FILE, opens that saved game (a .vty file) and goes on with it; without,
+starts with the new-game dialog.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every later argument as part of FILE
+
+A FILE given as several arguments is joined again with single blanks.
+</source>
+        <translation>Utilisation : vantry [FICHIER]
+Lance Vantry, une course sur un plateau d’échelles et de serpents, pour quatre
+joueurs au plus.
+Avec FICHIER, ouvre cette partie enregistrée (un fichier .vty) et la poursuit ;
+sans, commence par la fenêtre de nouvelle partie.
+
+  -h, --help     affiche cette aide et quitte
+      --version  affiche la version et quitte
+      --         prend tous les arguments suivants comme partie de FICHIER
+
+Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Vantry - Untitled</source>
+        <translation>Vantry - Sans titre</translation>
+    </message>
+    <message>
+        <source>Vantry Game Files (*.vty)</source>
+        <translation>Parties Vantry (*.vty)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer un fichier</translation>
+    </message>
+    <message>
+        <source>The game could not be opened from &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’ouvrir la partie « %1 ».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Do you want to save your game?</source>
+        <translation>Veux-tu enregistrer ta partie ?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes on your game?</source>
+        <translation>Veux-tu enregistrer les changements de ta partie ?</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’enregistrer la partie dans « %1 ».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameSetup</name>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Please Select the Name!</source>
+        <translation>Choisis le nom, s’il te plaît !</translation>
+    </message>
+    <message>
+        <source>Please type the Name!</source>
+        <translation>Écris le nom, s’il te plaît !</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with a double quote (&quot;).</source>
+        <translation>Un nom ne peut pas commencer par un guillemet droit (&quot;).</translation>
+    </message>
+    <message>
+        <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
+        <translation>Un nom qui contient une virgule ou commence par une espace ne peut pas contenir aussi de guillemet droit (&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>It ends after %1 of the %2 fields of a saved game.</source>
+        <translation>Le fichier s’arrête après %1 des %2 champs d’une partie enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation>%1 vaut « %2 », ce qui n’est pas un nombre entier de -32768 à 32767.</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, so it is not a saved game.</source>
+        <translation>Le fichier dépasse 1 Mio, ce n’est donc pas une partie enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRecord</name>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>the kind of the %1 seat</source>
+        <translation>le type de joueur de la place %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>le nom de %1</translation>
+    </message>
+    <message>
+        <source>the player on turn</source>
+        <translation>le joueur dont c’est le tour</translation>
+    </message>
+    <message>
+        <source>the move count of %1</source>
+        <translation>le nombre de coups de %1</translation>
+    </message>
+    <message>
+        <source>the square of %1</source>
+        <translation>la case de %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but it must be from %3 to %4.</source>
+        <translation>%1 vaut %2, mais doit aller de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board has squares 1 to 100.</source>
+        <translation>%1 vaut %2, mais le plateau a les cases 1 à 100.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
+        <translation>%1 vaut « %2 », mais doit être True, False ou un nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmAbout</name>
+    <message>
+        <source>Written by</source>
+        <translation>Écrit par</translation>
+    </message>
+    <message>
+        <source>Griphics:</source>
+        <translation>Graphismes :</translation>
+    </message>
+    <message>
+        <source>This copy is licensed to:</source>
+        <translation>Cette copie est concédée à :</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Published by</source>
+        <translation>Publié par</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>3rd Edition</source>
+        <translation>3e édition</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>Courriel : %1</translation>
+    </message>
+    <message>
+        <source>W-site: %1</source>
+        <translation>Site : %1</translation>
+    </message>
+    <message>
+        <source>Vantry - About</source>
+        <translation>Vantry - À propos</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmMain</name>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 a gagné !</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmNew</name>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>The computer plays this seat</source>
+        <translation>L’ordinateur joue à cette place</translation>
+    </message>
+    <message>
+        <source>A person plays this seat</source>
+        <translation>Une personne joue à cette place</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Hasard</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Vantry - New Game</source>
+        <translation>Vantry - Nouvelle partie</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmRec</name>
+    <message>
+        <source>P</source>
+        <comment>heading of the places column</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Rejouer</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>%1 Moves = %2</source>
+        <translation>%1 – coups : %2</translation>
+    </message>
+    <message>
+        <source>Vantry - Best Players</source>
+        <translation>Vantry - Meilleurs joueurs</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,475 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutValues</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Die: click to throw</source>
+        <translation>Dado: fai clic per lanciare</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Dado: %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Vai</translation>
+    </message>
+    <message>
+        <source>File menu</source>
+        <translation>Menu File</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>vincitore</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>di turno</translation>
+    </message>
+    <message>
+        <source>Red counter</source>
+        <translation>Pedina rossa</translation>
+    </message>
+    <message>
+        <source>Blue counter</source>
+        <translation>Pedina blu</translation>
+    </message>
+    <message>
+        <source>Yellow counter</source>
+        <translation>Pedina gialla</translation>
+    </message>
+    <message>
+        <source>Green counter</source>
+        <translation>Pedina verde</translation>
+    </message>
+    <message>
+        <source>Red counter at the start</source>
+        <translation>Pedina rossa alla partenza</translation>
+    </message>
+    <message>
+        <source>Blue counter at the start</source>
+        <translation>Pedina blu alla partenza</translation>
+    </message>
+    <message>
+        <source>Yellow counter at the start</source>
+        <translation>Pedina gialla alla partenza</translation>
+    </message>
+    <message>
+        <source>Green counter at the start</source>
+        <translation>Pedina verde alla partenza</translation>
+    </message>
+    <message>
+        <source>Red counter on square %1</source>
+        <translation>Pedina rossa sulla casella %1</translation>
+    </message>
+    <message>
+        <source>Blue counter on square %1</source>
+        <translation>Pedina blu sulla casella %1</translation>
+    </message>
+    <message>
+        <source>Yellow counter on square %1</source>
+        <translation>Pedina gialla sulla casella %1</translation>
+    </message>
+    <message>
+        <source>Green counter on square %1</source>
+        <translation>Pedina verde sulla casella %1</translation>
+    </message>
+    <message>
+        <source>Move the red counter</source>
+        <translation>Muovi la pedina rossa</translation>
+    </message>
+    <message>
+        <source>Move the blue counter</source>
+        <translation>Muovi la pedina blu</translation>
+    </message>
+    <message>
+        <source>Move the yellow counter</source>
+        <translation>Muovi la pedina gialla</translation>
+    </message>
+    <message>
+        <source>Move the green counter</source>
+        <translation>Muovi la pedina verde</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidgets</name>
+    <message>
+        <source>Go</source>
+        <translation>Vai</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clic</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vantry: unknown option &apos;%1&apos;
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation>vantry: opzione sconosciuta &apos;%1&apos;
+Prova &apos;vantry --help&apos; per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>Usage: vantry [FILE]
+Plays Vantry, a race over a board of ladders and snakes for up to four players.
+With FILE, opens that saved game (a .vty file) and goes on with it; without,
+starts with the new-game dialog.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every later argument as part of FILE
+
+A FILE given as several arguments is joined again with single blanks.
+</source>
+        <translation>Uso: vantry [FILE]
+Gioca a Vantry, una corsa su un tabellone di scale e serpenti per un massimo di
+quattro giocatori.
+Con FILE, apre quella partita salvata (un file .vty) e la prosegue; senza,
+inizia con la finestra della nuova partita.
+
+  -h, --help     mostra questo aiuto ed esce
+      --version  mostra la versione ed esce
+      --         considera ogni argomento successivo come parte di FILE
+
+Un FILE dato in più argomenti viene ricomposto con singoli spazi.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Vantry - Untitled</source>
+        <translation>Vantry - Senza titolo</translation>
+    </message>
+    <message>
+        <source>Vantry Game Files (*.vty)</source>
+        <translation>Partite di Vantry (*.vty)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salva file</translation>
+    </message>
+    <message>
+        <source>The game could not be opened from &quot;%1&quot;.
+
+%2</source>
+        <translation>Non è stato possibile aprire la partita da «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Do you want to save your game?</source>
+        <translation>Vuoi salvare la tua partita?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes on your game?</source>
+        <translation>Vuoi salvare le modifiche alla tua partita?</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Non è stato possibile salvare la partita in «%1».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameSetup</name>
+    <message>
+        <source>Select</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>Please Select the Name!</source>
+        <translation>Scegli il nome, per favore!</translation>
+    </message>
+    <message>
+        <source>Please type the Name!</source>
+        <translation>Scrivi il nome, per favore!</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with a double quote (&quot;).</source>
+        <translation>Un nome non può iniziare con le virgolette doppie (&quot;).</translation>
+    </message>
+    <message>
+        <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
+        <translation>Un nome con una virgola o che inizia con uno spazio non può contenere anche le virgolette doppie (&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>It ends after %1 of the %2 fields of a saved game.</source>
+        <translation>Il file finisce dopo %1 dei %2 campi di una partita salvata.</translation>
+    </message>
+    <message>
+        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation>%1 riporta «%2», che non è un numero intero da -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, so it is not a saved game.</source>
+        <translation>Il file supera 1 MiB, quindi non è una partita salvata.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRecord</name>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>the kind of the %1 seat</source>
+        <translation>il tipo di giocatore del posto %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>il nome di %1</translation>
+    </message>
+    <message>
+        <source>the player on turn</source>
+        <translation>il giocatore di turno</translation>
+    </message>
+    <message>
+        <source>the move count of %1</source>
+        <translation>il numero di mosse di %1</translation>
+    </message>
+    <message>
+        <source>the square of %1</source>
+        <translation>la casella di %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but it must be from %3 to %4.</source>
+        <translation>%1 è %2, ma deve essere da %3 a %4.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board has squares 1 to 100.</source>
+        <translation>%1 è %2, ma il tabellone ha le caselle da 1 a 100.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
+        <translation>%1 è «%2», ma deve essere True, False o un numero.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva &amp;con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmAbout</name>
+    <message>
+        <source>Written by</source>
+        <translation>Scritto da</translation>
+    </message>
+    <message>
+        <source>Griphics:</source>
+        <translation>Grafica:</translation>
+    </message>
+    <message>
+        <source>This copy is licensed to:</source>
+        <translation>Questa copia è concessa in licenza a:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Azienda</translation>
+    </message>
+    <message>
+        <source>Published by</source>
+        <translation>Pubblicato da</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>3rd Edition</source>
+        <translation>3ª edizione</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>W-site: %1</source>
+        <translation>Sito: %1</translation>
+    </message>
+    <message>
+        <source>Vantry - About</source>
+        <translation>Vantry - Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmMain</name>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 vince!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmNew</name>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The computer plays this seat</source>
+        <translation>Il computer gioca in questo posto</translation>
+    </message>
+    <message>
+        <source>A person plays this seat</source>
+        <translation>Una persona gioca in questo posto</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Gioca</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>A &amp;caso</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Vantry - New Game</source>
+        <translation>Vantry - Nuova partita</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmRec</name>
+    <message>
+        <source>P</source>
+        <comment>heading of the places column</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Rigioca</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>%1 Moves = %2</source>
+        <translation>%1 – mosse: %2</translation>
+    </message>
+    <message>
+        <source>Vantry - Best Players</source>
+        <translation>Vantry - Migliori giocatori</translation>
+    </message>
+</context>
+</TS>

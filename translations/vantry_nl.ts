@@ -1,0 +1,476 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>AboutValues</name>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Die: click to throw</source>
+        <translation>Dobbelsteen: klik om te gooien</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Dobbelsteen: %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ga</translation>
+    </message>
+    <message>
+        <source>File menu</source>
+        <translation>Menu Bestand</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>winnaar</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>aan de beurt</translation>
+    </message>
+    <message>
+        <source>Red counter</source>
+        <translation>Rode pion</translation>
+    </message>
+    <message>
+        <source>Blue counter</source>
+        <translation>Blauwe pion</translation>
+    </message>
+    <message>
+        <source>Yellow counter</source>
+        <translation>Gele pion</translation>
+    </message>
+    <message>
+        <source>Green counter</source>
+        <translation>Groene pion</translation>
+    </message>
+    <message>
+        <source>Red counter at the start</source>
+        <translation>Rode pion bij de start</translation>
+    </message>
+    <message>
+        <source>Blue counter at the start</source>
+        <translation>Blauwe pion bij de start</translation>
+    </message>
+    <message>
+        <source>Yellow counter at the start</source>
+        <translation>Gele pion bij de start</translation>
+    </message>
+    <message>
+        <source>Green counter at the start</source>
+        <translation>Groene pion bij de start</translation>
+    </message>
+    <message>
+        <source>Red counter on square %1</source>
+        <translation>Rode pion op vakje %1</translation>
+    </message>
+    <message>
+        <source>Blue counter on square %1</source>
+        <translation>Blauwe pion op vakje %1</translation>
+    </message>
+    <message>
+        <source>Yellow counter on square %1</source>
+        <translation>Gele pion op vakje %1</translation>
+    </message>
+    <message>
+        <source>Green counter on square %1</source>
+        <translation>Groene pion op vakje %1</translation>
+    </message>
+    <message>
+        <source>Move the red counter</source>
+        <translation>Verzet de rode pion</translation>
+    </message>
+    <message>
+        <source>Move the blue counter</source>
+        <translation>Verzet de blauwe pion</translation>
+    </message>
+    <message>
+        <source>Move the yellow counter</source>
+        <translation>Verzet de gele pion</translation>
+    </message>
+    <message>
+        <source>Move the green counter</source>
+        <translation>Verzet de groene pion</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidgets</name>
+    <message>
+        <source>Go</source>
+        <translation>Ga</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Klik</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vantry: unknown option &apos;%1&apos;
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation>vantry: onbekende optie &apos;%1&apos;
+Probeer &apos;vantry --help&apos; voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>Usage: vantry [FILE]
+Plays Vantry, a race over a board of ladders and snakes for up to four players.
+With FILE, opens that saved game (a .vty file) and goes on with it; without,
+starts with the new-game dialog.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every later argument as part of FILE
+
+A FILE given as several arguments is joined again with single blanks.
+</source>
+        <translation>Gebruik: vantry [BESTAND]
+Speelt Vantry, een race over een bord met ladders en slangen voor maximaal vier
+spelers.
+Met BESTAND wordt dat opgeslagen spel (een .vty-bestand) geopend en verder
+gespeeld; zonder begint het met het venster voor een nieuw spel.
+
+  -h, --help     deze hulp tonen en afsluiten
+      --version  de versie tonen en afsluiten
+      --         elk volgend argument als deel van BESTAND nemen
+
+Een BESTAND dat uit meerdere argumenten bestaat, wordt met enkele spaties weer
+samengevoegd.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Vantry - Untitled</source>
+        <translation>Vantry - Naamloos</translation>
+    </message>
+    <message>
+        <source>Vantry Game Files (*.vty)</source>
+        <translation>Vantry-spellen (*.vty)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+    <message>
+        <source>The game could not be opened from &quot;%1&quot;.
+
+%2</source>
+        <translation>Het spel kon niet worden geopend uit ‘%1’.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Do you want to save your game?</source>
+        <translation>Wil je je spel opslaan?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes on your game?</source>
+        <translation>Wil je de wijzigingen in je spel opslaan?</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Het spel kon niet worden opgeslagen in ‘%1’.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameSetup</name>
+    <message>
+        <source>Select</source>
+        <translation>Kiezen</translation>
+    </message>
+    <message>
+        <source>Please Select the Name!</source>
+        <translation>Kies de naam alsjeblieft!</translation>
+    </message>
+    <message>
+        <source>Please type the Name!</source>
+        <translation>Typ de naam alsjeblieft!</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with a double quote (&quot;).</source>
+        <translation>Een naam mag niet met een dubbel aanhalingsteken (&quot;) beginnen.</translation>
+    </message>
+    <message>
+        <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
+        <translation>Een naam met een komma of een spatie aan het begin mag niet ook een dubbel aanhalingsteken (&quot;) bevatten.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>It ends after %1 of the %2 fields of a saved game.</source>
+        <translation>Het bestand houdt op na %1 van de %2 velden van een opgeslagen spel.</translation>
+    </message>
+    <message>
+        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation>%1 is ‘%2’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, so it is not a saved game.</source>
+        <translation>Het bestand is groter dan 1 MiB, dus het is geen opgeslagen spel.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRecord</name>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>the kind of the %1 seat</source>
+        <translation>de soort speler op plaats %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>de naam van %1</translation>
+    </message>
+    <message>
+        <source>the player on turn</source>
+        <translation>de speler die aan de beurt is</translation>
+    </message>
+    <message>
+        <source>the move count of %1</source>
+        <translation>het aantal zetten van %1</translation>
+    </message>
+    <message>
+        <source>the square of %1</source>
+        <translation>het vakje van %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but it must be from %3 to %4.</source>
+        <translation>%1 is %2, maar moet van %3 tot en met %4 zijn.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board has squares 1 to 100.</source>
+        <translation>%1 is %2, maar het bord heeft de vakjes 1 tot en met 100.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
+        <translation>%1 is ‘%2’, maar moet True, False of een getal zijn.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>O&amp;ver</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan a&amp;ls...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmAbout</name>
+    <message>
+        <source>Written by</source>
+        <translation>Geschreven door</translation>
+    </message>
+    <message>
+        <source>Griphics:</source>
+        <translation>Tekeningen:</translation>
+    </message>
+    <message>
+        <source>This copy is licensed to:</source>
+        <translation>Licentie van deze kopie:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Bedrijf</translation>
+    </message>
+    <message>
+        <source>Published by</source>
+        <translation>Uitgegeven door</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>3rd Edition</source>
+        <translation>3e editie</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>W-site: %1</source>
+        <translation>Website: %1</translation>
+    </message>
+    <message>
+        <source>Vantry - About</source>
+        <translation>Vantry - Over</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmMain</name>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 wint!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmNew</name>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>The computer plays this seat</source>
+        <translation>De computer speelt op deze plaats</translation>
+    </message>
+    <message>
+        <source>A person plays this seat</source>
+        <translation>Een mens speelt op deze plaats</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Spelen</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Loten</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>Vantry - New Game</source>
+        <translation>Vantry - Nieuw spel</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmRec</name>
+    <message>
+        <source>P</source>
+        <comment>heading of the places column</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>%1 Moves = %2</source>
+        <translation>%1 – zetten: %2</translation>
+    </message>
+    <message>
+        <source>Vantry - Best Players</source>
+        <translation>Vantry - Beste spelers</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,475 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>AboutValues</name>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>czerwony</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>niebieski</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>żółty</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zielony</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Kostka</translation>
+    </message>
+    <message>
+        <source>Die: click to throw</source>
+        <translation>Kostka: kliknij, aby rzucić</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Kostka: %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Idź</translation>
+    </message>
+    <message>
+        <source>File menu</source>
+        <translation>Menu Plik</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>komputer</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>zwycięzca</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>ma ruch</translation>
+    </message>
+    <message>
+        <source>Red counter</source>
+        <translation>Czerwony pionek</translation>
+    </message>
+    <message>
+        <source>Blue counter</source>
+        <translation>Niebieski pionek</translation>
+    </message>
+    <message>
+        <source>Yellow counter</source>
+        <translation>Żółty pionek</translation>
+    </message>
+    <message>
+        <source>Green counter</source>
+        <translation>Zielony pionek</translation>
+    </message>
+    <message>
+        <source>Red counter at the start</source>
+        <translation>Czerwony pionek na starcie</translation>
+    </message>
+    <message>
+        <source>Blue counter at the start</source>
+        <translation>Niebieski pionek na starcie</translation>
+    </message>
+    <message>
+        <source>Yellow counter at the start</source>
+        <translation>Żółty pionek na starcie</translation>
+    </message>
+    <message>
+        <source>Green counter at the start</source>
+        <translation>Zielony pionek na starcie</translation>
+    </message>
+    <message>
+        <source>Red counter on square %1</source>
+        <translation>Czerwony pionek na polu %1</translation>
+    </message>
+    <message>
+        <source>Blue counter on square %1</source>
+        <translation>Niebieski pionek na polu %1</translation>
+    </message>
+    <message>
+        <source>Yellow counter on square %1</source>
+        <translation>Żółty pionek na polu %1</translation>
+    </message>
+    <message>
+        <source>Green counter on square %1</source>
+        <translation>Zielony pionek na polu %1</translation>
+    </message>
+    <message>
+        <source>Move the red counter</source>
+        <translation>Przesuń czerwony pionek</translation>
+    </message>
+    <message>
+        <source>Move the blue counter</source>
+        <translation>Przesuń niebieski pionek</translation>
+    </message>
+    <message>
+        <source>Move the yellow counter</source>
+        <translation>Przesuń żółty pionek</translation>
+    </message>
+    <message>
+        <source>Move the green counter</source>
+        <translation>Przesuń zielony pionek</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidgets</name>
+    <message>
+        <source>Go</source>
+        <translation>Idź</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Klik</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vantry: unknown option &apos;%1&apos;
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation>vantry: nieznana opcja &apos;%1&apos;
+Wpisz &apos;vantry --help&apos;, aby uzyskać więcej informacji.</translation>
+    </message>
+    <message>
+        <source>Usage: vantry [FILE]
+Plays Vantry, a race over a board of ladders and snakes for up to four players.
+With FILE, opens that saved game (a .vty file) and goes on with it; without,
+starts with the new-game dialog.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every later argument as part of FILE
+
+A FILE given as several arguments is joined again with single blanks.
+</source>
+        <translation>Użycie: vantry [PLIK]
+Uruchamia Vantry, wyścig po planszy z drabinami i wężami dla najwyżej czterech
+graczy.
+Z PLIKIEM otwiera tę zapisaną grę (plik .vty) i ją kontynuuje; bez niego
+zaczyna od okna nowej gry.
+
+  -h, --help     wyświetla tę pomoc i kończy działanie
+      --version  wyświetla wersję i kończy działanie
+      --         traktuje każdy kolejny argument jako część PLIKU
+
+PLIK podany jako kilka argumentów jest z powrotem łączony pojedynczymi spacjami.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Vantry - Untitled</source>
+        <translation>Vantry - Bez nazwy</translation>
+    </message>
+    <message>
+        <source>Vantry Game Files (*.vty)</source>
+        <translation>Gry Vantry (*.vty)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Zapisz plik</translation>
+    </message>
+    <message>
+        <source>The game could not be opened from &quot;%1&quot;.
+
+%2</source>
+        <translation>Nie udało się otworzyć gry z pliku „%1”.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Do you want to save your game?</source>
+        <translation>Czy chcesz zapisać swoją grę?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes on your game?</source>
+        <translation>Czy chcesz zapisać zmiany w swojej grze?</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Nie udało się zapisać gry do pliku „%1”.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameSetup</name>
+    <message>
+        <source>Select</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Please Select the Name!</source>
+        <translation>Wybierz imię z listy!</translation>
+    </message>
+    <message>
+        <source>Please type the Name!</source>
+        <translation>Wpisz imię!</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with a double quote (&quot;).</source>
+        <translation>Imię nie może zaczynać się od cudzysłowu (&quot;).</translation>
+    </message>
+    <message>
+        <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
+        <translation>Imię z przecinkiem lub spacją na początku nie może zawierać także cudzysłowu (&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>It ends after %1 of the %2 fields of a saved game.</source>
+        <translation>Plik kończy się po %1 z %2 pól zapisanej gry.</translation>
+    </message>
+    <message>
+        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation>%1 ma wartość „%2”, która nie jest liczbą całkowitą od -32768 do 32767.</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, so it is not a saved game.</source>
+        <translation>Plik jest większy niż 1 MiB, więc nie jest zapisaną grą.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRecord</name>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>the kind of the %1 seat</source>
+        <translation>rodzaj gracza na miejscu %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>imię gracza %1</translation>
+    </message>
+    <message>
+        <source>the player on turn</source>
+        <translation>gracz, który ma ruch</translation>
+    </message>
+    <message>
+        <source>the move count of %1</source>
+        <translation>liczba ruchów gracza %1</translation>
+    </message>
+    <message>
+        <source>the square of %1</source>
+        <translation>pole gracza %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but it must be from %3 to %4.</source>
+        <translation>%1 ma wartość %2, a musi być od %3 do %4.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board has squares 1 to 100.</source>
+        <translation>%1 ma wartość %2, a plansza ma pola od 1 do 100.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
+        <translation>%1 ma wartość „%2”, a musi to być True, False lub liczba.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>O p&amp;rogramie</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nowa gra</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Zapisz &amp;jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmAbout</name>
+    <message>
+        <source>Written by</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Griphics:</source>
+        <translation>Grafika:</translation>
+    </message>
+    <message>
+        <source>This copy is licensed to:</source>
+        <translation>Licencjobiorca tej kopii:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Published by</source>
+        <translation>Wydawca</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>3rd Edition</source>
+        <translation>Wydanie 3</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>W-site: %1</source>
+        <translation>WWW: %1</translation>
+    </message>
+    <message>
+        <source>Vantry - About</source>
+        <translation>Vantry - O programie</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmMain</name>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 wygrywa!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmNew</name>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>The computer plays this seat</source>
+        <translation>Na tym miejscu gra komputer</translation>
+    </message>
+    <message>
+        <source>A person plays this seat</source>
+        <translation>Na tym miejscu gra człowiek</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Imię:</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Graj</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Losuj</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>Vantry - New Game</source>
+        <translation>Vantry - Nowa gra</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmRec</name>
+    <message>
+        <source>P</source>
+        <comment>heading of the places column</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Gracz</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ruchy</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nowa gra</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>%1 Moves = %2</source>
+        <translation>%1 – ruchy: %2</translation>
+    </message>
+    <message>
+        <source>Vantry - Best Players</source>
+        <translation>Vantry - Najlepsi gracze</translation>
+    </message>
+</context>
+</TS>

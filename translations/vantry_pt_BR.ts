@@ -1,0 +1,475 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AboutValues</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarelo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Die: click to throw</source>
+        <translation>Dado: clique para jogar</translation>
+    </message>
+    <message>
+        <source>Die: %1</source>
+        <translation>Dado: %1</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Vai</translation>
+    </message>
+    <message>
+        <source>File menu</source>
+        <translation>Menu Arquivo</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computador</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>vencedor</translation>
+    </message>
+    <message>
+        <source>to play</source>
+        <translation>na vez</translation>
+    </message>
+    <message>
+        <source>Red counter</source>
+        <translation>Peão vermelho</translation>
+    </message>
+    <message>
+        <source>Blue counter</source>
+        <translation>Peão azul</translation>
+    </message>
+    <message>
+        <source>Yellow counter</source>
+        <translation>Peão amarelo</translation>
+    </message>
+    <message>
+        <source>Green counter</source>
+        <translation>Peão verde</translation>
+    </message>
+    <message>
+        <source>Red counter at the start</source>
+        <translation>Peão vermelho no início</translation>
+    </message>
+    <message>
+        <source>Blue counter at the start</source>
+        <translation>Peão azul no início</translation>
+    </message>
+    <message>
+        <source>Yellow counter at the start</source>
+        <translation>Peão amarelo no início</translation>
+    </message>
+    <message>
+        <source>Green counter at the start</source>
+        <translation>Peão verde no início</translation>
+    </message>
+    <message>
+        <source>Red counter on square %1</source>
+        <translation>Peão vermelho na casa %1</translation>
+    </message>
+    <message>
+        <source>Blue counter on square %1</source>
+        <translation>Peão azul na casa %1</translation>
+    </message>
+    <message>
+        <source>Yellow counter on square %1</source>
+        <translation>Peão amarelo na casa %1</translation>
+    </message>
+    <message>
+        <source>Green counter on square %1</source>
+        <translation>Peão verde na casa %1</translation>
+    </message>
+    <message>
+        <source>Move the red counter</source>
+        <translation>Mover o peão vermelho</translation>
+    </message>
+    <message>
+        <source>Move the blue counter</source>
+        <translation>Mover o peão azul</translation>
+    </message>
+    <message>
+        <source>Move the yellow counter</source>
+        <translation>Mover o peão amarelo</translation>
+    </message>
+    <message>
+        <source>Move the green counter</source>
+        <translation>Mover o peão verde</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidgets</name>
+    <message>
+        <source>Go</source>
+        <translation>Vai</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation>Clique</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vantry: unknown option &apos;%1&apos;
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation>vantry: opção desconhecida &apos;%1&apos;
+Tente &apos;vantry --help&apos; para mais informações.</translation>
+    </message>
+    <message>
+        <source>Usage: vantry [FILE]
+Plays Vantry, a race over a board of ladders and snakes for up to four players.
+With FILE, opens that saved game (a .vty file) and goes on with it; without,
+starts with the new-game dialog.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every later argument as part of FILE
+
+A FILE given as several arguments is joined again with single blanks.
+</source>
+        <translation>Uso: vantry [ARQUIVO]
+Joga Vantry, uma corrida num tabuleiro de escadas e cobras para até quatro
+jogadores.
+Com ARQUIVO, abre esse jogo salvo (um arquivo .vty) e continua a partir dele;
+sem ele, começa com a janela de novo jogo.
+
+  -h, --help     mostra esta ajuda e sai
+      --version  mostra a versão e sai
+      --         considera todos os argumentos seguintes parte de ARQUIVO
+
+Um ARQUIVO dado em vários argumentos é reunido com espaços simples.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Vantry - Untitled</source>
+        <translation>Vantry - Sem título</translation>
+    </message>
+    <message>
+        <source>Vantry Game Files (*.vty)</source>
+        <translation>Jogos do Vantry (*.vty)</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salvar arquivo</translation>
+    </message>
+    <message>
+        <source>The game could not be opened from &quot;%1&quot;.
+
+%2</source>
+        <translation>Não foi possível abrir o jogo de “%1”.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Do you want to save your game?</source>
+        <translation>Quer salvar seu jogo?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes on your game?</source>
+        <translation>Quer salvar as alterações no seu jogo?</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to &quot;%1&quot;.
+
+%2</source>
+        <translation>Não foi possível salvar o jogo em “%1”.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameSetup</name>
+    <message>
+        <source>Select</source>
+        <translation>Escolher</translation>
+    </message>
+    <message>
+        <source>Please Select the Name!</source>
+        <translation>Escolha o nome, por favor!</translation>
+    </message>
+    <message>
+        <source>Please type the Name!</source>
+        <translation>Digite o nome, por favor!</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with a double quote (&quot;).</source>
+        <translation>Um nome não pode começar com aspas duplas (&quot;).</translation>
+    </message>
+    <message>
+        <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
+        <translation>Um nome com vírgula ou que começa com espaço não pode ter também aspas duplas (&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>It ends after %1 of the %2 fields of a saved game.</source>
+        <translation>O arquivo termina depois de %1 dos %2 campos de um jogo salvo.</translation>
+    </message>
+    <message>
+        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation>%1 diz “%2”, que não é um número inteiro de -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>It is larger than 1 MiB, so it is not a saved game.</source>
+        <translation>O arquivo tem mais de 1 MiB, então não é um jogo salvo.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRecord</name>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>the kind of the %1 seat</source>
+        <translation>o tipo de jogador do lugar %1</translation>
+    </message>
+    <message>
+        <source>the name of %1</source>
+        <translation>o nome de %1</translation>
+    </message>
+    <message>
+        <source>the player on turn</source>
+        <translation>o jogador da vez</translation>
+    </message>
+    <message>
+        <source>the move count of %1</source>
+        <translation>o número de jogadas de %1</translation>
+    </message>
+    <message>
+        <source>the square of %1</source>
+        <translation>a casa de %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but it must be from %3 to %4.</source>
+        <translation>%1 é %2, mas deve ser de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board has squares 1 to 100.</source>
+        <translation>%1 é %2, mas o tabuleiro tem as casas de 1 a 100.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
+        <translation>%1 é “%2”, mas deve ser True, False ou um número.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Sa&amp;lvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmAbout</name>
+    <message>
+        <source>Written by</source>
+        <translation>Escrito por</translation>
+    </message>
+    <message>
+        <source>Griphics:</source>
+        <translation>Gráficos:</translation>
+    </message>
+    <message>
+        <source>This copy is licensed to:</source>
+        <translation>Esta cópia está licenciada para:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Published by</source>
+        <translation>Publicado por</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>3rd Edition</source>
+        <translation>3ª edição</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>W-site: %1</source>
+        <translation>Site: %1</translation>
+    </message>
+    <message>
+        <source>Vantry - About</source>
+        <translation>Vantry - Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmMain</name>
+    <message>
+        <source>%1 Wins!</source>
+        <translation>%1 venceu!</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmNew</name>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The computer plays this seat</source>
+        <translation>O computador joga neste lugar</translation>
+    </message>
+    <message>
+        <source>A person plays this seat</source>
+        <translation>Uma pessoa joga neste lugar</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Jogar</translation>
+    </message>
+    <message>
+        <source>&amp;Randomize</source>
+        <translation>&amp;Sortear</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Vantry - New Game</source>
+        <translation>Vantry - Novo jogo</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmRec</name>
+    <message>
+        <source>P</source>
+        <comment>heading of the places column</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jogadas</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>%1 Moves = %2</source>
+        <translation>%1 – jogadas: %2</translation>
+    </message>
+    <message>
+        <source>Vantry - Best Players</source>
+        <translation>Vantry - Melhores jogadores</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,35 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace vantry {
+
+namespace {
+// Where the build puts the compiled .ts files of translations/.
+const QString GameTranslations = QStringLiteral(":/i18n");
+}  // namespace
+
+Translations::~Translations() {
+    if (!installed_) return;
+    QCoreApplication::removeTranslator(&qt_);
+    QCoreApplication::removeTranslator(&game_);
+}
+
+bool Translations::Install(const QLocale& locale) {
+    // English is the game's own language; the start-up of the many who play in it looks for
+    // no file at all.
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C) return false;
+    if (!game_.load(locale, QStringLiteral("vantry"), QStringLiteral("_"), GameTranslations)) return false;
+    QCoreApplication::installTranslator(&game_);
+    // Without Qt's own file the buttons stay English, which is still a game to play.
+    if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_);
+    }
+    installed_ = true;
+    return true;
+}
+
+}  // namespace vantry

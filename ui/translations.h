@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QTranslator>
+
+class QLocale;
+
+namespace vantry {
+
+// The game in the player's language: the game's own texts, compiled into the program, and
+// Qt's texts for the message boxes' buttons and the file dialogs, from the system's Qt
+// translations. Under English, the C locale or a language the game has no translation for,
+// nothing is loaded and every text stays the game's own English. Both translators stay
+// installed for as long as this object lives.
+class Translations {
+public:
+    Translations() = default;
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+    ~Translations();
+
+    // Installs the translators for `locale` into the running application; false when the
+    // game has no translation for it.
+    bool Install(const QLocale& locale);
+
+private:
+    QTranslator game_;
+    QTranslator qt_;
+    bool installed_ = false;
+};
+
+}  // namespace vantry
