@@ -29,6 +29,7 @@ public:
     void About() override {}
     void OpenDropped(const QString&) override {}
     void BestPlayers() override {}
+    bool Untitled() const override { return true; }
 };
 
 class NoPrompts : public vantry::Prompter {

@@ -157,8 +157,8 @@ A FILE given as several arguments is joined again with single blanks.
         <translation>Aufruf: vantry [DATEI]
 Spielt Vantry, ein Wettrennen über ein Brett mit Leitern und Schlangen für bis
 zu vier Spieler.
-Mit DATEI wird dieses gespeicherte Spiel (eine .vty-Datei) geöffnet und weiter-
-gespielt; ohne DATEI beginnt es mit dem Fenster für ein neues Spiel.
+Mit DATEI wird dieses gespeicherte Spiel (eine .vty-Datei) geöffnet und
+weitergespielt; ohne DATEI beginnt es mit dem Fenster für ein neues Spiel.
 
   -h, --help     diese Hilfe zeigen und beenden
       --version  die Version zeigen und beenden
@@ -344,7 +344,7 @@ zusammengesetzt.
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Diese Kopie ist lizenziert für:</translation>
+        <translation>Lizenziert für:</translation>
     </message>
     <message>
         <source>Name</source>

@@ -343,7 +343,7 @@ Un ARCHIVO dado en varios argumentos se vuelve a unir con espacios simples.
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Esta copia tiene licencia para:</translation>
+        <translation>Copia con licencia para:</translation>
     </message>
     <message>
         <source>Name</source>

@@ -343,7 +343,7 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Cette copie est concédée à :</translation>
+        <translation>Licence accordée à :</translation>
     </message>
     <message>
         <source>Name</source>
@@ -367,7 +367,7 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation>Courriel : %1</translation>
+        <translation>E-mail : %1</translation>
     </message>
     <message>
         <source>W-site: %1</source>

@@ -343,7 +343,7 @@ Un FILE dato in più argomenti viene ricomposto con singoli spazi.
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Questa copia è concessa in licenza a:</translation>
+        <translation>Copia concessa in licenza a:</translation>
     </message>
     <message>
         <source>Name</source>

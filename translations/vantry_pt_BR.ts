@@ -343,7 +343,7 @@ Um ARQUIVO dado em vários argumentos é reunido com espaços simples.
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Esta cópia está licenciada para:</translation>
+        <translation>Cópia licenciada para:</translation>
     </message>
     <message>
         <source>Name</source>

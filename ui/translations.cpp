@@ -19,8 +19,10 @@ Translations::~Translations() {
 
 bool Translations::Install(const QLocale& locale) {
     // English is the game's own language; the start-up of the many who play in it looks for
-    // no file at all.
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C) return false;
+    // no file at all. The first of the languages the player reads (LANGUAGE, LC_MESSAGES) decides.
+    const QStringList languages = locale.uiLanguages();
+    const QLocale::Language first = languages.isEmpty() ? QLocale::C : QLocale(languages.constFirst()).language();
+    if (first == QLocale::English || first == QLocale::C) return false;
     if (!game_.load(locale, QStringLiteral("vantry"), QStringLiteral("_"), GameTranslations)) return false;
     QCoreApplication::installTranslator(&game_);
     // Without Qt's own file the buttons stay English, which is still a game to play.
