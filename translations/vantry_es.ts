@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Go</source>
-        <translation>Mover</translation>
+        <translation>Ir</translation>
     </message>
     <message>
         <source>File menu</source>
@@ -127,7 +127,7 @@
     <name>BoardWidgets</name>
     <message>
         <source>Go</source>
-        <translation>Mover</translation>
+        <translation>Ir</translation>
     </message>
     <message>
         <source>Click</source>
@@ -417,7 +417,7 @@ Un ARCHIVO dado en varios argumentos se vuelve a unir con espacios simples.
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nombre:</translation>
+        <translation>&amp;Alias:</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>

@@ -364,7 +364,7 @@ samengevoegd.
     </message>
     <message>
         <source>3rd Edition</source>
-        <translation>3e editie</translation>
+        <translation>Derde editie</translation>
     </message>
     <message>
         <source>E-mail: %1</source>

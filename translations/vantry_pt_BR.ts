@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Click</source>
-        <translation>Clique</translation>
+        <translation>Jogue</translation>
     </message>
 </context>
 <context>
