@@ -133,6 +133,11 @@
         <source>Click</source>
         <translation>Klik</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>the word on the File menu&apos;s button</comment>
+        <translation>BESTAND</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

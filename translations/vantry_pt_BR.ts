@@ -133,6 +133,11 @@
         <source>Click</source>
         <translation>Jogue</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>the word on the File menu&apos;s button</comment>
+        <translation>ARQUIVO</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -24,7 +24,8 @@ struct PictureCase {
 std::vector<PictureCase> AllPictures() {
     return {
         {Pictures::Background, 636, 476},    {Pictures::House, 1050, 795},
-        {Pictures::File, 1095, 375},         {Pictures::Snake(2), 2475, 1890},
+        {Pictures::File, 1095, 375},         {Pictures::FileButton, 1095, 375},
+        {Pictures::Snake(2), 2475, 1890},
         {Pictures::Snake(3), 2505, 1815},    {Pictures::Snake(4), 1905, 4455},
         {Pictures::Snake(5), 945, 3075},     {Pictures::Snake(6), 3720, 2595},
         {Pictures::Snake(7), 2865, 2535},    {Pictures::Snake(8), 3000, 1755},

@@ -10,6 +10,7 @@
 #include "clicklabel.h"
 #include "clickpanel.h"
 #include "dieface.h"
+#include "fileword.h"
 #include "namelabel.h"
 #include "svgpicture.h"
 #include "twips.h"
@@ -93,7 +94,11 @@ void BoardWidgets::MakeNameLabels(QWidget* window) {
 
 void BoardWidgets::MakePictures(QWidget* window) {
     Image1 = Picture("Image1", "house.svg", HouseRect, window);
-    imgFile = Picture("imgFile", "file.svg", FileButtonRect, window);
+    // The button's picture carries the English word; another language's goes on a blank face.
+    const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
+    const bool english = fileWord == QLatin1String("FILE");
+    imgFile = Picture("imgFile", english ? "file.svg" : "filebutton.svg", FileButtonRect, window);
+    if (!english) new FileWord(fileWord, imgFile);
     imgFile->setCursor(Qt::PointingHandCursor);
     for (int n = 0; n < 7; ++n) {
         snakes[static_cast<std::size_t>(n)] = Picture(QString("Image%1").arg(n + 2), QString("snake%1.svg").arg(n + 2),

@@ -9,6 +9,8 @@ namespace Pictures {
 inline const QString Background = QStringLiteral(":/pictures/background.svg");
 inline const QString House = QStringLiteral(":/pictures/house.svg");
 inline const QString File = QStringLiteral(":/pictures/file.svg");
+// The FILE button without its word, for a language that writes its own.
+inline const QString FileButton = QStringLiteral(":/pictures/filebutton.svg");
 inline const QString Icon = QStringLiteral(":/pictures/icon.svg");
 inline const QString Computer = QStringLiteral(":/pictures/computer.svg");
 inline const QString Person = QStringLiteral(":/pictures/person.svg");
