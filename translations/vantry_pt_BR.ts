@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>Click</source>
-        <translation>Jogue</translation>
+        <translation>Role</translation>
     </message>
     <message>
         <source>FILE</source>
