@@ -69,8 +69,7 @@ RecordResult CheckRange(std::int16_t value, int low, int high, int field) {
 // Told as the user counts squares, 1 to 100.
 RecordResult CheckSquare(std::int16_t position, int field) {
     if (position >= 0 && position <= FinalPosition) return RecordResult::Success();
-    return RecordResult::Failure(
-        QCoreApplication::translate("SaveRecord", "%1 is %2, but the board has squares 1 to 100.")
+    return RecordResult::Failure(QCoreApplication::translate("SaveRecord", "%1 is %2, but the board has squares 1 to 100.")
                                      .arg(SaveRecord::FieldName(field, true))
                                      .arg(position + 1));
 }

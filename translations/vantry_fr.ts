@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Die: click to throw</source>
-        <translation>Dé : clique pour lancer</translation>
+        <translation>Dé&#xa0;: clique pour lancer</translation>
     </message>
     <message>
         <source>Die: %1</source>
-        <translation>Dé : %1</translation>
+        <translation>Dé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Go</source>
@@ -195,23 +195,23 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
         <source>The game could not be opened from &quot;%1&quot;.
 
 %2</source>
-        <translation>Impossible d’ouvrir la partie « %1 ».
+        <translation>Impossible d’ouvrir la partie «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
     <message>
         <source>Do you want to save your game?</source>
-        <translation>Veux-tu enregistrer ta partie ?</translation>
+        <translation>Veux-tu enregistrer ta partie&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to save changes on your game?</source>
-        <translation>Veux-tu enregistrer les changements de ta partie ?</translation>
+        <translation>Veux-tu enregistrer les changements de ta partie&#xa0;?</translation>
     </message>
     <message>
         <source>The game could not be saved to &quot;%1&quot;.
 
 %2</source>
-        <translation>Impossible d’enregistrer la partie dans « %1 ».
+        <translation>Impossible d’enregistrer la partie dans «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
@@ -224,11 +224,11 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>Please Select the Name!</source>
-        <translation>Choisis le nom, s’il te plaît !</translation>
+        <translation>Choisis le nom, s’il te plaît&#xa0;!</translation>
     </message>
     <message>
         <source>Please type the Name!</source>
-        <translation>Écris le nom, s’il te plaît !</translation>
+        <translation>Écris le nom, s’il te plaît&#xa0;!</translation>
     </message>
     <message>
         <source>A name cannot begin with a double quote (&quot;).</source>
@@ -247,7 +247,7 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation>%1 vaut « %2 », ce qui n’est pas un nombre entier de -32768 à 32767.</translation>
+        <translation>%1 vaut «&#xa0;%2&#xa0;», ce qui n’est pas un nombre entier de -32768 à 32767.</translation>
     </message>
     <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
@@ -302,7 +302,7 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
-        <translation>%1 vaut « %2 », mais doit être True, False ou un nombre.</translation>
+        <translation>%1 vaut «&#xa0;%2&#xa0;», mais doit être True, False ou un nombre.</translation>
     </message>
 </context>
 <context>
@@ -344,11 +344,11 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>Griphics:</source>
-        <translation>Graphismes :</translation>
+        <translation>Graphismes&#xa0;:</translation>
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Licence accordée à :</translation>
+        <translation>Licence accordée à&#xa0;:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -372,11 +372,11 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation>E-mail : %1</translation>
+        <translation>E-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>W-site: %1</source>
-        <translation>Site : %1</translation>
+        <translation>Site&#xa0;: %1</translation>
     </message>
     <message>
         <source>Vantry - About</source>
@@ -387,11 +387,11 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     <name>vantry::frmMain</name>
     <message>
         <source>%1 Wins!</source>
-        <translation>%1 a gagné !</translation>
+        <translation>%1 a gagné&#xa0;!</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -422,7 +422,7 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
@@ -470,7 +470,7 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     </message>
     <message>
         <source>%1 Moves = %2</source>
-        <translation>%1 – coups : %2</translation>
+        <translation>%1 – coups&#xa0;: %2</translation>
     </message>
     <message>
         <source>Vantry - Best Players</source>

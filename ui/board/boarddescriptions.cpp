@@ -74,7 +74,9 @@ void BoardDescriptions::NameControls() {
     // The start face's caption throws as the face does, and is read as part of it.
     widgets_.Label1->setAccessibleName(dieName);
     widgets_.Label1->setAccessibleDescription(startFaceText);
-    for (int i = 0; i < SeatCount; ++i) widgets_.picM[static_cast<std::size_t>(i)]->setAccessibleName(Phrase(CounterNames, i));
+    for (int i = 0; i < SeatCount; ++i) {
+        widgets_.picM[static_cast<std::size_t>(i)]->setAccessibleName(Phrase(CounterNames, i));
+    }
     widgets_.cmdGo->setAccessibleName(QCoreApplication::translate("BoardDescriptions", "Go"));
     widgets_.imgFile->setAccessibleName(QCoreApplication::translate("BoardDescriptions", "File menu"));
 }
