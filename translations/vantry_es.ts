@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>to play</source>
-        <translation>le toca</translation>
+        <translation>su turno</translation>
     </message>
     <message>
         <source>Red counter</source>

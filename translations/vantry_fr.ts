@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>to play</source>
-        <translation>à son tour</translation>
+        <translation>c’est son tour</translation>
     </message>
     <message>
         <source>Red counter</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>to play</source>
-        <translation>na vez</translation>
+        <translation>vez de jogar</translation>
     </message>
     <message>
         <source>Red counter</source>
