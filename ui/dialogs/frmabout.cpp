@@ -92,6 +92,8 @@ void frmAbout::BuildCredits() {
     for (int i = 0; i < LineCount; ++i) {
         auto* line = new QLabel(i == TitleIndex ? QString() : CreditTexts[static_cast<std::size_t>(i)], Picture1_);
         line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        // Two of the lines show the machine-wide values as they stand.
+        line->setTextFormat(Qt::PlainText);
         line->setPalette(white);
         line->setAttribute(Qt::WA_TranslucentBackground);
         lbl_[static_cast<std::size_t>(i)] = line;
