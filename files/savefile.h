@@ -45,7 +45,7 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes);
 
 // Replaces the file at `path` only when the whole record was written: a failure leaves any
 // previous file as it was. Where the folder takes no new file, an existing file the user may
-// write is written in place instead. A path that is not a regular file (a directory, a pipe,
+// write is written in place instead, and a failure part way leaves it spoilt. A path that is not a regular file (a directory, a pipe,
 // a device) is refused without opening it.
 RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path);
 

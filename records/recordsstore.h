@@ -5,8 +5,9 @@
 namespace vantry {
 
 // The best-players table in the per-user store ("Vantry", section "Records"): the marker
-// "Boolean" and the rows "Names1".."Names10", "Moves1".."Moves10", all strings. Writes are not
-// checked: a write the store refuses is simply lost, as the table is only a keepsake.
+// "Boolean" and the rows "Names1".."Names10", "Moves1".."Moves10", all strings. A write the
+// store refuses is never reported to the user: it is simply lost, as the table is only a
+// keepsake.
 
 // The stored rows; a missing key reads as an empty caption.
 RecordRows ReadStoredRecordRows();
