@@ -27,19 +27,24 @@ TEST(QtPrompterFilter, GameFiltersBecomeQtFilters) {
 
 // Runs `look` on the modal window the prompter puts up, then closes it.
 template <typename Window>
-void WhenShown(const std::function<void(Window&)>& look) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, look] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (!window) return;
-        timer->stop();
-        timer->deleteLater();
-        look(*window);
-        window->reject();
-    });
-    timer->start();
-}
+class WhenShown {
+public:
+    explicit WhenShown(std::function<void(Window&)> look) : look_(std::move(look)) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (!window) return;
+            timer_.stop();
+            look_(*window);
+            window->reject();
+        });
+        timer_.start();
+    }
+
+private:
+    std::function<void(Window&)> look_;
+    QTimer timer_;
+};
 
 // What a tooltip shows: the toolkit renders it as markup when it looks like markup.
 QString ShownTip(const QString& tip) {
@@ -53,7 +58,7 @@ TEST(QtPrompterText, NamesThatLookLikeMarkupAreShownAsTyped) {
     const QString name = QStringLiteral("<u>Al</u>  & <b>co</b>");
     QtPrompter prompter;
     Qt::TextFormat shownAs = Qt::AutoText;
-    WhenShown<QMessageBox>([&](QMessageBox& box) {
+    const WhenShown<QMessageBox> closer([&](QMessageBox& box) {
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) shownAs = label->textFormat();
     });
     prompter.Message(name + QStringLiteral(" Wins!"));
@@ -73,7 +78,7 @@ TEST(QtPrompterDialogs, OfferAllFilesAfterTheGamesOwnFilter) {
     for (bool open : {true, false}) {
         QStringList filters;
         QString chosen;
-        WhenShown<QFileDialog>([&](QFileDialog& dialog) {
+        const WhenShown<QFileDialog> closer([&](QFileDialog& dialog) {
             filters = dialog.nameFilters();
             chosen = dialog.selectedNameFilter();
         });
