@@ -58,7 +58,10 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     setWindowIcon(ProgramIcon());
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    resize(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size());
+    // The window may grow but never hide the die, Go, FILE or the names beyond its edge.
+    const QSize designSize = PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size();
+    setMinimumSize(designSize);
+    resize(designSize);
     QPalette dark = palette();
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
     setPalette(dark);
