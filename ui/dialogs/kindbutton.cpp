@@ -42,6 +42,12 @@ void KindButton::paintEvent(QPaintEvent* event) {
     initStyleOption(&option);
     option.rect = inner.translated(1, 1);
     painter.drawControl(QStyle::CE_PushButtonLabel, option);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = inner.adjusted(2, 2, -2, -2);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 }  // namespace vantry
