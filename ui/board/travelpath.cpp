@@ -9,6 +9,8 @@ namespace vantry {
 
 namespace {
 
+constexpr float Pi = 3.14159265f;
+
 struct BodyPoint {
     float x;
     float y;
@@ -70,17 +72,18 @@ void Slide(TravelPath& path, const SnakeBody& body, CounterPlace headPlace, Coun
 
 TravelPath::TravelPath(CounterPlace from) { points_[0] = from; }
 
-void TravelPath::Via(CounterPlace next, float ms) {
+void TravelPath::Via(CounterPlace next, float ms, bool hop) {
     if (count_ >= Capacity) return;
-    const float before = count_ > 1 ? ends_[static_cast<std::size_t>(count_ - 2)] : 0.0f;
-    ends_[static_cast<std::size_t>(count_ - 1)] = before + ms;
+    Finish(ms, hop);
     points_[static_cast<std::size_t>(count_)] = next;
     ++count_;
 }
 
-void TravelPath::Finish(float ms) {
-    const float before = count_ > 1 ? ends_[static_cast<std::size_t>(count_ - 2)] : 0.0f;
-    ends_[static_cast<std::size_t>(count_ - 1)] = before + ms;
+void TravelPath::Finish(float ms, bool hop) {
+    const auto leg = static_cast<std::size_t>(count_ - 1);
+    const float before = count_ > 1 ? ends_[leg - 1] : 0.0f;
+    ends_[leg] = before + ms;
+    hops_[leg] = hop;
 }
 
 CounterPlace TravelPath::At(float ms, CounterPlace target) const {
@@ -92,7 +95,8 @@ CounterPlace TravelPath::At(float ms, CounterPlace target) const {
             const CounterPlace from = points_[leg];
             const CounterPlace to = i + 1 < count_ ? points_[leg + 1] : target;
             const float f = legEnd > legStart ? std::max(0.0f, ms - legStart) / (legEnd - legStart) : 1.0f;
-            return CounterPlace{from.left + (to.left - from.left) * f, from.top + (to.top - from.top) * f};
+            const float rise = hops_[leg] ? HopRise * std::sin(Pi * f) : 0.0f;
+            return CounterPlace{from.left + (to.left - from.left) * f, from.top + (to.top - from.top) * f - rise};
         }
         legStart = legEnd;
     }
@@ -106,9 +110,9 @@ TravelPath MovePath(const BoardView& view, const MoveReport& move, CounterPlace 
     const float hopMs = std::min(HopMs, (MoveMs - (jumps ? JumpMs : 0.0f)) / static_cast<float>(hops));
     // Without a ladder or a snake the last hop lands on the target itself.
     const int lastHopped = jumps ? move.reached : move.reached - 1;
-    for (int p = move.from + 1; p <= lastHopped; ++p) path.Via(PlaceOf(view, p, height), hopMs);
+    for (int p = move.from + 1; p <= lastHopped; ++p) path.Via(PlaceOf(view, p, height), hopMs, true);
     if (!jumps) {
-        path.Finish(hopMs);
+        path.Finish(hopMs, true);
         return path;
     }
     const SnakeBody* body = move.to < move.reached ? BodyOf(move.reached) : nullptr;

@@ -21,10 +21,11 @@ public:
     // A way that starts at `from` and has no legs yet.
     explicit TravelPath(CounterPlace from);
 
-    // Adds a leg to `next`, taking `ms`; a way already full drops its further waypoints.
-    void Via(CounterPlace next, float ms);
+    // Adds a leg to `next`, taking `ms`; a way already full drops its further waypoints. A hop
+    // rises a little over its leg and comes down on its end, so each square passed is seen.
+    void Via(CounterPlace next, float ms, bool hop = false);
     // The last leg, to the target, taking `ms`.
-    void Finish(float ms);
+    void Finish(float ms, bool hop = false);
 
     float TotalMs() const { return ends_[static_cast<std::size_t>(count_ - 1)]; }
     int WaypointCount() const { return count_; }
@@ -38,6 +39,7 @@ private:
     // ends_[i] is when the leg from points_[i] ends: at points_[i + 1], or at the target for
     // the last one.
     std::array<float, Capacity> ends_{};
+    std::array<bool, Capacity> hops_{};
     int count_ = 1;
 };
 
@@ -54,5 +56,7 @@ constexpr float MoveMs = 440.0f;
 constexpr float HopMs = 55.0f;
 constexpr float JumpMs = 220.0f;
 constexpr float GlideMs = 150.0f;
+// How high a hop rises at its middle.
+constexpr float HopRise = 90.0f;
 
 }  // namespace vantry
