@@ -29,7 +29,9 @@ constexpr float LineHeight = 255.0f;
 constexpr float LineSpacing = 500.0f;
 constexpr int RuleY = 2580;
 constexpr int RuleRight = 4080;
-constexpr int ScrollIntervalMs = 15;
+// The coarsest classic desktop timer ticks 18.2 times a second; at 50 twips a tick a line
+// takes some three seconds to cross the panel, time enough to read it.
+constexpr int ScrollIntervalMs = 55;
 
 const QString ContactAddress = QStringLiteral("info@hollowmere.example");
 const QString WebAddress = QStringLiteral("www.hollowmere.example");
