@@ -158,6 +158,8 @@ starts with the new-game dialog.
       --         take every later argument as part of FILE
 
 A FILE given as several arguments is joined again with single blanks.
+With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
+instead of travelling there.
 </source>
         <translation>Aufruf: vantry [DATEI]
 Spielt Vantry, ein Wettrennen über ein Brett mit Leitern und Schlangen für bis
@@ -171,6 +173,8 @@ weitergespielt; ohne DATEI beginnt es mit dem Fenster für ein neues Spiel.
 
 Eine DATEI aus mehreren Argumenten wird mit einzelnen Leerzeichen wieder
 zusammengesetzt.
+Mit VANTRY_NO_TRAVEL=1 in der Umgebung springen die Spielfiguren direkt auf
+ihre Felder, statt dorthin zu wandern.
 </translation>
     </message>
 </context>
@@ -254,6 +258,26 @@ zusammengesetzt.
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Die Datei ist größer als 1 MiB, also kein gespeichertes Spiel.</translation>
     </message>
+    <message>
+        <source>It is a directory, not a regular file.</source>
+        <translation>Das ist ein Ordner, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a regular file.</source>
+        <translation>Das ist eine benannte Pipe, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>Das ist ein Gerät, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>Das ist ein Socket, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
+    </message>
 </context>
 <context>
     <name>SaveRecord</name>
@@ -335,6 +359,13 @@ zusammengesetzt.
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::QtPrompter</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

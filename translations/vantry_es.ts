@@ -158,6 +158,8 @@ starts with the new-game dialog.
       --         take every later argument as part of FILE
 
 A FILE given as several arguments is joined again with single blanks.
+With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
+instead of travelling there.
 </source>
         <translation>Uso: vantry [ARCHIVO]
 Juega a Vantry, una carrera por un tablero de escaleras y serpientes para hasta
@@ -170,6 +172,8 @@ empieza con la ventana de nueva partida.
       --         toma todos los argumentos siguientes como parte de ARCHIVO
 
 Un ARCHIVO dado en varios argumentos se vuelve a unir con espacios simples.
+Con VANTRY_NO_TRAVEL=1 en el entorno, las fichas saltan a su casilla en vez de
+recorrer el camino.
 </translation>
     </message>
 </context>
@@ -253,6 +257,26 @@ Un ARCHIVO dado en varios argumentos se vuelve a unir con espacios simples.
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>El archivo ocupa más de 1 MiB, así que no es una partida guardada.</translation>
     </message>
+    <message>
+        <source>It is a directory, not a regular file.</source>
+        <translation>Es una carpeta, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a regular file.</source>
+        <translation>Es una tubería con nombre, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>Es un dispositivo, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>Es un socket, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
 </context>
 <context>
     <name>SaveRecord</name>
@@ -334,6 +358,13 @@ Un ARCHIVO dado en varios argumentos se vuelve a unir con espacios simples.
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::QtPrompter</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,8 @@ starts with the new-game dialog.
       --         take every later argument as part of FILE
 
 A FILE given as several arguments is joined again with single blanks.
+With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
+instead of travelling there.
 </source>
         <translation>Utilisation : vantry [FICHIER]
 Lance Vantry, une course sur un plateau d’échelles et de serpents, pour quatre
@@ -170,6 +172,8 @@ sans, commence par la fenêtre de nouvelle partie.
       --         prend tous les arguments suivants comme partie de FICHIER
 
 Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples.
+Avec VANTRY_NO_TRAVEL=1 dans l’environnement, les pions sautent sur leur case
+au lieu de s’y déplacer.
 </translation>
     </message>
 </context>
@@ -253,6 +257,26 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Le fichier dépasse 1 Mio, ce n’est donc pas une partie enregistrée.</translation>
     </message>
+    <message>
+        <source>It is a directory, not a regular file.</source>
+        <translation>C’est un dossier, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a regular file.</source>
+        <translation>C’est un tube nommé, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>C’est un périphérique, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>C’est une socket, pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
 </context>
 <context>
     <name>SaveRecord</name>
@@ -334,6 +358,13 @@ Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::QtPrompter</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,8 @@ starts with the new-game dialog.
       --         take every later argument as part of FILE
 
 A FILE given as several arguments is joined again with single blanks.
+With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
+instead of travelling there.
 </source>
         <translation>Uso: vantry [FILE]
 Gioca a Vantry, una corsa su un tabellone di scale e serpenti per un massimo di
@@ -170,6 +172,8 @@ inizia con la finestra della nuova partita.
       --         considera ogni argomento successivo come parte di FILE
 
 Un FILE dato in più argomenti viene ricomposto con singoli spazi.
+Con VANTRY_NO_TRAVEL=1 nell’ambiente le pedine saltano sulla loro casella
+invece di percorrere il tragitto.
 </translation>
     </message>
 </context>
@@ -253,6 +257,26 @@ Un FILE dato in più argomenti viene ricomposto con singoli spazi.
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Il file supera 1 MiB, quindi non è una partita salvata.</translation>
     </message>
+    <message>
+        <source>It is a directory, not a regular file.</source>
+        <translation>È una cartella, non un file normale.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a regular file.</source>
+        <translation>È una pipe con nome, non un file normale.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>È un dispositivo, non un file normale.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>È un socket, non un file normale.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
 </context>
 <context>
     <name>SaveRecord</name>
@@ -334,6 +358,13 @@ Un FILE dato in più argomenti viene ricomposto con singoli spazi.
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Esci</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::QtPrompter</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,8 @@ starts with the new-game dialog.
       --         take every later argument as part of FILE
 
 A FILE given as several arguments is joined again with single blanks.
+With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
+instead of travelling there.
 </source>
         <translation>Gebruik: vantry [BESTAND]
 Speelt Vantry, een race over een bord met ladders en slangen voor maximaal vier
@@ -171,6 +173,8 @@ gespeeld; zonder begint het met het venster voor een nieuw spel.
 
 Een BESTAND dat uit meerdere argumenten bestaat, wordt met enkele spaties weer
 samengevoegd.
+Met VANTRY_NO_TRAVEL=1 in de omgeving springen de pionnen naar hun vakje in
+plaats van erheen te lopen.
 </translation>
     </message>
 </context>
@@ -254,6 +258,26 @@ samengevoegd.
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Het bestand is groter dan 1 MiB, dus het is geen opgeslagen spel.</translation>
     </message>
+    <message>
+        <source>It is a directory, not a regular file.</source>
+        <translation>Het is een map, geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a regular file.</source>
+        <translation>Het is een named pipe, geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>Het is een apparaat, geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>Het is een socket, geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Het is geen gewoon bestand.</translation>
+    </message>
 </context>
 <context>
     <name>SaveRecord</name>
@@ -335,6 +359,13 @@ samengevoegd.
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::QtPrompter</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
     </message>
 </context>
 <context>

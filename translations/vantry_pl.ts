@@ -158,6 +158,8 @@ starts with the new-game dialog.
       --         take every later argument as part of FILE
 
 A FILE given as several arguments is joined again with single blanks.
+With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
+instead of travelling there.
 </source>
         <translation>Użycie: vantry [PLIK]
 Uruchamia Vantry, wyścig po planszy z drabinami i wężami dla najwyżej czterech
@@ -170,6 +172,8 @@ zaczyna od okna nowej gry.
       --         traktuje każdy kolejny argument jako część PLIKU
 
 PLIK podany jako kilka argumentów jest z powrotem łączony pojedynczymi spacjami.
+Z VANTRY_NO_TRAVEL=1 w środowisku pionki przeskakują na swoje pola, zamiast
+się do nich przesuwać.
 </translation>
     </message>
 </context>
@@ -253,6 +257,26 @@ PLIK podany jako kilka argumentów jest z powrotem łączony pojedynczymi spacja
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Plik jest większy niż 1 MiB, więc nie jest zapisaną grą.</translation>
     </message>
+    <message>
+        <source>It is a directory, not a regular file.</source>
+        <translation>To jest katalog, a nie zwykły plik.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a regular file.</source>
+        <translation>To jest potok nazwany, a nie zwykły plik.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>To jest urządzenie, a nie zwykły plik.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>To jest gniazdo, a nie zwykły plik.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>To nie jest zwykły plik.</translation>
+    </message>
 </context>
 <context>
     <name>SaveRecord</name>
@@ -334,6 +358,13 @@ PLIK podany jako kilka argumentów jest z powrotem łączony pojedynczymi spacja
     <message>
         <source>&amp;Exit</source>
         <translation>Za&amp;kończ</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::QtPrompter</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>

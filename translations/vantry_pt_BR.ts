@@ -158,6 +158,8 @@ starts with the new-game dialog.
       --         take every later argument as part of FILE
 
 A FILE given as several arguments is joined again with single blanks.
+With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
+instead of travelling there.
 </source>
         <translation>Uso: vantry [ARQUIVO]
 Joga Vantry, uma corrida num tabuleiro de escadas e cobras para até quatro
@@ -170,6 +172,8 @@ sem ele, começa com a janela de novo jogo.
       --         considera todos os argumentos seguintes parte de ARQUIVO
 
 Um ARQUIVO dado em vários argumentos é reunido com espaços simples.
+Com VANTRY_NO_TRAVEL=1 no ambiente, os peões saltam para a sua casa em vez de
+percorrer o caminho.
 </translation>
     </message>
 </context>
@@ -253,6 +257,26 @@ Um ARQUIVO dado em vários argumentos é reunido com espaços simples.
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>O arquivo tem mais de 1 MiB, então não é um jogo salvo.</translation>
     </message>
+    <message>
+        <source>It is a directory, not a regular file.</source>
+        <translation>É uma pasta, não um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a regular file.</source>
+        <translation>É um pipe nomeado, não um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>It is a device, not a regular file.</source>
+        <translation>É um dispositivo, não um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a regular file.</source>
+        <translation>É um socket, não um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
 </context>
 <context>
     <name>SaveRecord</name>
@@ -334,6 +358,13 @@ Um ARQUIVO dado em vários argumentos é reunido com espaços simples.
     <message>
         <source>&amp;Exit</source>
         <translation>Sai&amp;r</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::QtPrompter</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>

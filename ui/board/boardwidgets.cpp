@@ -12,6 +12,7 @@
 #include "dieface.h"
 #include "fileword.h"
 #include "namelabel.h"
+#include "plaintooltip.h"
 #include "svgpicture.h"
 #include "twips.h"
 
@@ -73,7 +74,7 @@ void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
     }
     label->setFont(font);
     label->setText(name);
-    label->setToolTip(name);
+    label->setToolTip(PlainToolTip(name));
     label->setAccessibleName(name);
 }
 
