@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "accessibleroles.h"
+#include "boardannouncements.h"
 #include "boardcommands.h"
 #include "boarddescriptions.h"
 #include "boardgeometry.h"
@@ -21,6 +23,8 @@
 #include "keytable.h"
 #include "mediafolder.h"
 #include "modulecues.h"
+#include "namelabel.h"
+#include "playfocus.h"
 #include "programicon.h"
 #include "prompter.h"
 #include "recordsflag.h"
@@ -52,6 +56,7 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
       commands_(commands),
       cues_(std::make_unique<ModuleCues>()) {
     LoadPictures();
+    AccessibleRoles::Install();
     setObjectName("frmMain");
     setWindowIcon(ProgramIcon());
     setFocusPolicy(Qt::StrongFocus);
@@ -72,6 +77,9 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     InstallKeyHandler();
     Form_Load();
     descriptions_ = std::make_unique<BoardDescriptions>(state_, model_, *widgets_);
+    announcements_ = std::make_unique<BoardAnnouncements>(state_, *descriptions_, *widgets_, this);
+    playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
+    announcedGame_ = state_.GamesStarted;
 }
 
 frmMain::~frmMain() = default;
@@ -158,10 +166,14 @@ bool frmMain::HandleKey(QKeyEvent* event) {
     if (command == KeyCommand::None) return false;
     if (event->isAutoRepeat()) return true;  // a held key is one press
     switch (command) {
-        case KeyCommand::Throw: engine_.Throw(); break;
+        case KeyCommand::Throw:
+            if (!PressFocused(event)) engine_.Throw();
+            break;
         case KeyCommand::Go:
+            if (PressFocused(event)) break;
             if (widgets_->cmdGo->isEnabled()) widgets_->cmdGo->click();
             break;
+        case KeyCommand::ReadBoard: announcements_->ReadBoard(); break;
         case KeyCommand::New: mnuFileNew_Click(); break;
         case KeyCommand::Open: mnuFileOpen_Click(); break;
         case KeyCommand::Save: mnuFileSave_Click(); break;
@@ -171,6 +183,33 @@ bool frmMain::HandleKey(QKeyEvent* event) {
         case KeyCommand::None: break;
     }
     return true;
+}
+
+bool frmMain::PressFocused(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || !focused->isEnabled()) return false;
+    for (int i = 0; i < SeatCount; ++i) {
+        if (focused == widgets_->picM[static_cast<std::size_t>(i)]) {
+            picM_Click(i);
+            return true;
+        }
+    }
+    if (focused == widgets_->imgFile) {
+        OpenFileMenuFromKeyboard();
+        return true;
+    }
+    if (focused == widgets_->cmdGo) {
+        widgets_->cmdGo->click();
+        return true;
+    }
+    for (DieFace* face : widgets_->picToss) {
+        if (focused == face) {
+            engine_.Throw();
+            return true;
+        }
+    }
+    return false;
 }
 
 // Any face throws; its index does not matter.
@@ -295,20 +334,30 @@ void frmMain::SetCounterTop(int i, float top) {
 void frmMain::MoveCounterWidget(int i) { widgets_->picM[static_cast<std::size_t>(i)]->setGeometry(PixelRect(model_.Counter(i))); }
 
 void frmMain::SetCounterEnabled(int i, bool enabled) {
-    if (ClickPanel* counter = Element(widgets_->picM, i)) counter->setEnabled(enabled);
+    ClickPanel* counter = Element(widgets_->picM, i);
+    if (!counter) return;
+    if (!enabled) playFocus_->Leaving(counter);
+    counter->setEnabled(enabled);
 }
 
 void frmMain::SetGoEnabled(bool enabled) {
+    if (!enabled) playFocus_->Leaving(widgets_->cmdGo);
     widgets_->cmdGo->setEnabled(enabled);
     descriptions_->Refresh();
 }
 
 void frmMain::SetFaceVisible(int k, bool visible) {
-    if (DieFace* face = Element(widgets_->picToss, k)) face->setHidden(!visible);
+    DieFace* face = Element(widgets_->picToss, k);
+    if (!face) return;
+    if (!visible) playFocus_->Leaving(face);
+    face->setHidden(!visible);
 }
 
 void frmMain::SetFaceEnabled(int k, bool enabled) {
-    if (DieFace* face = Element(widgets_->picToss, k)) face->setEnabled(enabled);
+    DieFace* face = Element(widgets_->picToss, k);
+    if (!face) return;
+    if (!enabled) playFocus_->Leaving(face);
+    face->setEnabled(enabled);
 }
 
 void frmMain::ShowStartFace() {
@@ -355,12 +404,12 @@ QString frmMain::NameText(int i) const {
 }
 
 bool frmMain::NameVisible(int i) const {
-    QLabel* label = Element(widgets_->txtName, i);
-    return label && !label->isHidden();
+    auto* label = qobject_cast<NameLabel*>(Element(widgets_->txtName, i));
+    return label && label->Lit();
 }
 
 void frmMain::SetNameVisible(int i, bool visible) {
-    if (QLabel* label = Element(widgets_->txtName, i)) label->setHidden(!visible);
+    if (auto* label = qobject_cast<NameLabel*>(Element(widgets_->txtName, i))) label->SetLit(visible);
 }
 
 void frmMain::SetNameCaption(int seat, const QString& name) {
@@ -371,15 +420,33 @@ void frmMain::SetNameCaption(int seat, const QString& name) {
 // The win's messages come before the turn passes on; the board already reads as won.
 void frmMain::ShowMessage(const std::string& text) {
     descriptions_->Refresh();
+    announcements_->Flush();
     prompter_.Message(QString::fromStdString(text));
 }
 void frmMain::ShowBestPlayers() { commands_.BestPlayers(); }
+
+void frmMain::Thrown(int seat, int face) {
+    announcements_->Thrown(seat, face);
+    playFocus_->Thrown(seat);
+}
+
+void frmMain::CounterMoved(const MoveReport& move) { announcements_->Moved(move); }
+
+void frmMain::TurnPassed(int seat) {
+    descriptions_->Refresh();
+    announcements_->TurnPassed(seat);
+    playFocus_->TurnPassed(seat);
+}
 
 QString frmMain::Caption() const { return windowTitle(); }
 // The document sets the caption last when it has loaded or reset a game.
 void frmMain::SetCaption(const QString& caption) {
     setWindowTitle(caption);
     descriptions_->Refresh();
+    if (state_.GamesStarted != announcedGame_) {
+        announcedGame_ = state_.GamesStarted;
+        announcements_->GameReplaced(caption);
+    }
 }
 void frmMain::ShowWindow() { show(); }
 BoardView& frmMain::Board() { return *this; }

@@ -11,11 +11,13 @@
 
 namespace vantry {
 
+class BoardAnnouncements;
 class BoardCommands;
 class BoardDescriptions;
 class BoardWidgets;
 class CuePlayer;
 class FileMenu;
+class PlayFocus;
 class Prompter;
 class RandomSource;
 struct GameState;
@@ -50,6 +52,9 @@ public:
     void SetNameVisible(int i, bool visible) override;
     void ShowMessage(const std::string& text) override;
     void ShowBestPlayers() override;
+    void Thrown(int seat, int face) override;
+    void CounterMoved(const MoveReport& move) override;
+    void TurnPassed(int seat) override;
 
     // BoardView and DocumentWindow alike
     void SetTimerEnabled(GameTimer timer, bool enabled) override;
@@ -69,6 +74,7 @@ public:
     void CloseWithoutAsking();
 
     const BoardModel& Model() const { return model_; }
+    const BoardAnnouncements& Announcements() const { return *announcements_; }
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
     QTimer& Timer(GameTimer timer);
@@ -107,6 +113,8 @@ private:
     void Connect();
     void InstallKeyHandler();
     bool HandleKey(QKeyEvent* event);
+    // Space or Enter on a focused control of the board presses it, as on any button.
+    bool PressFocused(QKeyEvent* event);
     void OpenFileMenuFromKeyboard();
     // Accepts a drop of one saved game as a copy, or ignores it.
     bool TakeDrop(QDropEvent* event) const;
@@ -120,6 +128,9 @@ private:
     BoardModel model_;
     std::unique_ptr<BoardWidgets> widgets_;
     std::unique_ptr<BoardDescriptions> descriptions_;
+    std::unique_ptr<BoardAnnouncements> announcements_;
+    std::unique_ptr<PlayFocus> playFocus_;
+    std::uint32_t announcedGame_ = 0;
     FileMenu* mnuFile_ = nullptr;
     QTimer timPlay_;
     QTimer timGo_;
