@@ -32,7 +32,7 @@ void BoardAnnouncements::Thrown(int seat, int face) {
 }
 
 void BoardAnnouncements::Moved(const MoveReport& move) {
-    const bool fromStart = descriptions_.AtStart(move.seat);
+    const bool fromStart = move.from == 0 && descriptions_.BesideBoard(move.seat);
     Add([this, move, fromStart] { return Announcer::Move(SeatOf(move.seat), move, fromStart); });
     if (move.to == FinalPosition) Add([this, move] { return Announcer::Win(SeatOf(move.seat), move.moves); });
 }

@@ -90,9 +90,10 @@ void BoardDescriptions::Refresh() {
 // A counter is at the start while it waits beside the board; a loaded game puts a counter of
 // position 0 on square 1, and only then is it "on square 1".
 bool BoardDescriptions::AtStart(int seat) const {
-    const int position = state_.Position[static_cast<std::size_t>(seat)];
-    return position == 0 && model_.Counter(seat).left >= BoardRight;
+    return state_.Position[static_cast<std::size_t>(seat)] == 0 && BesideBoard(seat);
 }
+
+bool BoardDescriptions::BesideBoard(int seat) const { return model_.Counter(seat).left >= BoardRight; }
 
 void BoardDescriptions::NameCounter(int seat) {
     const int position = state_.Position[static_cast<std::size_t>(seat)];

@@ -31,6 +31,8 @@ public:
 
     // True while the seat's counter waits beside the board, before its first move.
     bool AtStart(int seat) const;
+    // True while the seat's counter stands where the game starts it, beside the board.
+    bool BesideBoard(int seat) const;
 
 private:
     void NameControls();

@@ -12,7 +12,8 @@ namespace vantry {
 PlayFocus::PlayFocus(const GameState& state, const BoardWidgets& widgets) : state_(state), widgets_(widgets) {}
 
 void PlayFocus::Leaving(QWidget* control) {
-    if (control == nullptr || !control->hasFocus()) return;
+    // The window's own record, which also holds while another window is active.
+    if (control == nullptr || control->window()->focusWidget() != control) return;
     control->clearFocus();
     adrift_ = true;
 }
