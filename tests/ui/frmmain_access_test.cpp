@@ -48,7 +48,7 @@ TEST(BoardAccess, TheDieAndTheCountersReadAsTheyArePlayed) {
     rig.window->show();
     ExpectReading(rig, "picToss(6)", {QAccessible::Button, "Die, click to throw", true});
     ExpectReading(rig, Counter(0), {QAccessible::Graphic, "Red counter at the start", false});
-    ExpectReading(rig, "imgFile", {QAccessible::ButtonMenu, "File", true});
+    ExpectReading(rig, "imgFile", {QAccessible::ButtonMenu, "File menu", true});
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(rig.Find("imgFile"))->state().hasPopup);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(rig.Find(NameLabel(0)))->state().active);
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(rig.Find(NameLabel(1)))->state().active);
@@ -82,7 +82,7 @@ TEST(BoardAccess, APersonsTurnIsPlayedFromTheKeyboardAndSaid) {
     QCoreApplication::processEvents();
     EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 throws 4");
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(rig.state.Position[0], 4);
     EXPECT_TRUE(rig.Find("picToss(3)")->hasFocus());
     QCoreApplication::processEvents();

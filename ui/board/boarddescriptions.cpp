@@ -65,7 +65,8 @@ void BoardDescriptions::NameControls() {
     }
     widgets_.cmdGo->setAccessibleName(tr("Go"));
     AccessibleRoles::Set(widgets_.imgFile, QAccessible::ButtonMenu);
-    widgets_.imgFile->setAccessibleName(tr("File"));
+    // Read as a push button by the screen reader, so the name says it opens a menu.
+    widgets_.imgFile->setAccessibleName(tr("File menu"));
 }
 
 // Tab goes the way of a turn: the die, the counters, Go, then the File menu. Hidden faces and

@@ -59,7 +59,9 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     AccessibleRoles::Install();
     setObjectName("frmMain");
     setWindowIcon(ProgramIcon());
-    setFocusPolicy(Qt::StrongFocus);
+    // The controls take the focus in turn; the window is not a stop of its own under Tab, and
+    // its keys reach it whether or not a control has the focus.
+    setFocusPolicy(Qt::NoFocus);
     setAcceptDrops(true);
     resize(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size());
     QPalette dark = palette();
@@ -166,11 +168,9 @@ bool frmMain::HandleKey(QKeyEvent* event) {
     if (command == KeyCommand::None) return false;
     if (event->isAutoRepeat()) return true;  // a held key is one press
     switch (command) {
-        case KeyCommand::Throw:
-            if (!PressFocused(event)) engine_.Throw();
-            break;
+        case KeyCommand::Throw: engine_.Throw(); break;
         case KeyCommand::Go:
-            if (PressFocused(event)) break;
+            if (PressFocused()) break;
             if (widgets_->cmdGo->isEnabled()) widgets_->cmdGo->click();
             break;
         case KeyCommand::ReadBoard: announcements_->ReadBoard(); break;
@@ -185,8 +185,7 @@ bool frmMain::HandleKey(QKeyEvent* event) {
     return true;
 }
 
-bool frmMain::PressFocused(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+bool frmMain::PressFocused() {
     QWidget* focused = focusWidget();
     if (focused == nullptr || !focused->isEnabled()) return false;
     for (int i = 0; i < SeatCount; ++i) {

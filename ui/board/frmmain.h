@@ -113,8 +113,9 @@ private:
     void Connect();
     void InstallKeyHandler();
     bool HandleKey(QKeyEvent* event);
-    // Space or Enter on a focused control of the board presses it, as on any button.
-    bool PressFocused(QKeyEvent* event);
+    // Enter presses the focused control of the board, as on any button; Space keeps throwing
+    // wherever the focus is.
+    bool PressFocused();
     void OpenFileMenuFromKeyboard();
     // Accepts a drop of one saved game as a copy, or ignores it.
     bool TakeDrop(QDropEvent* event) const;
