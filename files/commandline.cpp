@@ -79,7 +79,11 @@ QString CommandLine::Usage() {
         "      --version  show the version and exit\n"
         "      --         take every later argument as part of FILE\n"
         "\n"
-        "A FILE given as several arguments is joined again with single blanks.\n");
+        "A FILE given as several arguments is joined again with single blanks.\n"
+        "\n"
+        "On the board: Space throws; Enter moves, or presses the control with the focus;\n"
+        "Tab goes from the die to the counters, Go and FILE; B reads the whole board\n"
+        "aloud through a screen reader.\n");
 }
 
 QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }
