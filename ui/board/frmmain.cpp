@@ -59,9 +59,9 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     AccessibleRoles::Install();
     setObjectName("frmMain");
     setWindowIcon(ProgramIcon());
-    // The controls take the focus in turn; the window is not a stop of its own under Tab, and
-    // its keys reach it whether or not a control has the focus.
-    setFocusPolicy(Qt::NoFocus);
+    // The window holds the focus until the player tabs to a control, so that Enter is Go and
+    // not whichever control the toolkit would pick; it is no stop of its own under Tab.
+    setFocusPolicy(Qt::ClickFocus);
     setAcceptDrops(true);
     resize(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size());
     QPalette dark = palette();
@@ -82,6 +82,7 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     announcements_ = std::make_unique<BoardAnnouncements>(state_, *descriptions_, *widgets_, this);
     playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
     announcedGame_ = state_.GamesStarted;
+    setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;

@@ -143,7 +143,13 @@ void frmAbout::Form_Load() {
         const QString line = lbl_[static_cast<std::size_t>(i)]->text().simplified();
         if (!line.isEmpty()) credits << line;
     }
-    Picture1_->setAccessibleName(credits.join(QStringLiteral(". ")));
+    // One text read in one breath: a line that leads into the next ("Written by") runs on.
+    QString text;
+    for (const QString& line : credits) {
+        if (!text.isEmpty()) text += text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(". ");
+        text += line;
+    }
+    Picture1_->setAccessibleName(text);
 
     Image1_->setGeometry(Picture1_->rect());
 

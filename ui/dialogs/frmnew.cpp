@@ -183,6 +183,7 @@ void frmNew::BuildNameBoxes(int i) {
     PaintSeatColours(cmbNew[seat], SeatLooks[seat]);
     // The label in front says only "Name:"; the box says whose seat it names.
     const QString name = tr("%1 seat name").arg(Frame2[seat]->title());
+    Label4[seat]->setAccessibleName(name);  // a screen reader names a box by its label first
     txtNew[seat]->setAccessibleName(name);
     cmbNew[seat]->setAccessibleName(name);
     ShowTypedBox(i, i == 0);
