@@ -446,6 +446,7 @@ void frmMain::SetCaption(const QString& caption) {
     if (state_.GamesStarted != announcedGame_) {
         announcedGame_ = state_.GamesStarted;
         announcements_->GameReplaced(caption);
+        playFocus_->TurnPassed(state_.CurrentPlayer);
     }
 }
 void frmMain::ShowWindow() { show(); }

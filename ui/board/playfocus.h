@@ -19,7 +19,7 @@ public:
 
     // Before `control` is hidden or disabled.
     void Leaving(QWidget* control);
-    // After a throw and after a passed turn.
+    // After a throw, and after a passed turn or a new or opened game.
     void Thrown(int seat);
     void TurnPassed(int seat);
 
