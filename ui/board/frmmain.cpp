@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "accessibleroles.h"
 #include "boardannouncements.h"
 #include "boardcommands.h"
@@ -186,30 +188,21 @@ bool frmMain::HandleKey(QKeyEvent* event) {
     return true;
 }
 
+// Go's own Enter is Go's click already.
 bool frmMain::PressFocused() {
-    QWidget* focused = focusWidget();
+    const QWidget* focused = focusWidget();
     if (focused == nullptr || !focused->isEnabled()) return false;
-    for (int i = 0; i < SeatCount; ++i) {
-        if (focused == widgets_->picM[static_cast<std::size_t>(i)]) {
-            picM_Click(i);
-            return true;
-        }
-    }
-    if (focused == widgets_->imgFile) {
+    const BoardWidgets& w = *widgets_;
+    if (std::find(w.picToss.begin(), w.picToss.end(), focused) != w.picToss.end()) {
+        engine_.Throw();
+    } else if (const auto counter = std::find(w.picM.begin(), w.picM.end(), focused); counter != w.picM.end()) {
+        picM_Click(static_cast<int>(counter - w.picM.begin()));
+    } else if (focused == w.imgFile) {
         OpenFileMenuFromKeyboard();
-        return true;
+    } else {
+        return false;
     }
-    if (focused == widgets_->cmdGo) {
-        widgets_->cmdGo->click();
-        return true;
-    }
-    for (DieFace* face : widgets_->picToss) {
-        if (focused == face) {
-            engine_.Throw();
-            return true;
-        }
-    }
-    return false;
+    return true;
 }
 
 // Any face throws; its index does not matter.
