@@ -15,7 +15,9 @@ class BoardAnnouncements;
 class BoardCommands;
 class BoardDescriptions;
 class BoardWidgets;
+class CounterTravel;
 class CuePlayer;
+class DocumentBoardView;
 class FileMenu;
 class PlayFocus;
 class Prompter;
@@ -74,6 +76,7 @@ public:
     void CloseWithoutAsking();
 
     const BoardModel& Model() const { return model_; }
+    CounterTravel& Travel() { return *travel_; }
     const BoardAnnouncements& Announcements() const { return *announcements_; }
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
@@ -129,6 +132,8 @@ private:
     BoardModel model_;
     std::unique_ptr<BoardWidgets> widgets_;
     std::unique_ptr<BoardDescriptions> descriptions_;
+    std::unique_ptr<CounterTravel> travel_;
+    std::unique_ptr<DocumentBoardView> documentBoard_;
     std::unique_ptr<BoardAnnouncements> announcements_;
     std::unique_ptr<PlayFocus> playFocus_;
     std::uint32_t announcedGame_ = 0;
