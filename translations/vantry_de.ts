@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>BoardDescriptions</name>
+    <name>Announcer</name>
     <message>
         <source>red</source>
         <translation>rot</translation>
@@ -27,16 +27,86 @@
         <translation>grün</translation>
     </message>
     <message>
-        <source>Die</source>
-        <translation>Würfel</translation>
+        <source>%1&apos;s turn, computer</source>
+        <translation>%1 ist am Zug, Computer</translation>
     </message>
     <message>
-        <source>Die: click to throw</source>
-        <translation>Würfel: zum Würfeln klicken</translation>
+        <source>%1&apos;s turn</source>
+        <translation>%1 ist am Zug</translation>
     </message>
     <message>
-        <source>Die: %1</source>
-        <translation>Würfel: %1</translation>
+        <source>%1 throws %2</source>
+        <translation>%1 würfelt eine %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2</source>
+        <translation>%1 zieht vom Start auf %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3</source>
+        <translation>%1 zieht von %2 auf %3</translation>
+    </message>
+    <message>
+        <source>%1, ladder up to %2</source>
+        <translation>%1, Leiter hinauf auf %2</translation>
+    </message>
+    <message>
+        <source>%1, snake down to %2</source>
+        <translation>%1, Schlange hinunter auf %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 wins in %n moves</source>
+        <translation>
+            <numerusform>%1 gewinnt mit %n Zug</numerusform>
+            <numerusform>%1 gewinnt mit %n Zügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, at the start</source>
+        <translation>%1, %2, %3, am Start</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, on square %4</source>
+        <translation>%1, %2, %3, auf Feld %4</translation>
+    </message>
+    <message>
+        <source>%1 has won</source>
+        <translation>%1 hat gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
     </message>
     <message>
         <source>Go</source>
@@ -57,22 +127,6 @@
     <message>
         <source>to play</source>
         <translation>am Zug</translation>
-    </message>
-    <message>
-        <source>Red counter</source>
-        <translation>Rote Spielfigur</translation>
-    </message>
-    <message>
-        <source>Blue counter</source>
-        <translation>Blaue Spielfigur</translation>
-    </message>
-    <message>
-        <source>Yellow counter</source>
-        <translation>Gelbe Spielfigur</translation>
-    </message>
-    <message>
-        <source>Green counter</source>
-        <translation>Grüne Spielfigur</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -122,6 +176,14 @@
         <source>Move the green counter</source>
         <translation>Grüne Spielfigur ziehen</translation>
     </message>
+    <message>
+        <source>Die, click to throw</source>
+        <translation>Würfel, zum Würfeln klicken</translation>
+    </message>
+    <message>
+        <source>Die, showing %1</source>
+        <translation>Würfel, zeigt %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -160,6 +222,10 @@ starts with the new-game dialog.
 A FILE given as several arguments is joined again with single blanks.
 With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
 instead of travelling there.
+
+On the board: Space throws; Enter moves, or presses the control with the focus;
+Tab goes from the die to the counters, Go and FILE; B reads the whole board
+aloud through a screen reader.
 </source>
         <translation>Aufruf: vantry [DATEI]
 Spielt Vantry, ein Wettrennen über ein Brett mit Leitern und Schlangen für bis
@@ -175,6 +241,10 @@ Eine DATEI aus mehreren Argumenten wird mit einzelnen Leerzeichen wieder
 zusammengesetzt.
 Mit VANTRY_NO_TRAVEL=1 in der Umgebung springen die Spielfiguren direkt auf
 ihre Felder, statt dorthin zu wandern.
+
+Auf dem Brett: Leertaste würfelt; Eingabe zieht oder drückt das Element mit dem
+Fokus; Tab geht vom Würfel zu den Spielfiguren, zu Los und zu DATEI; B liest
+das ganze Brett über einen Bildschirmleser vor.
 </translation>
     </message>
 </context>
@@ -472,6 +542,18 @@ ihre Felder, statt dorthin zu wandern.
         <source>Vantry - New Game</source>
         <translation>Vantry - Neues Spiel</translation>
     </message>
+    <message>
+        <source>%1 seat: computer</source>
+        <translation>Platz %1: Computer</translation>
+    </message>
+    <message>
+        <source>%1 seat: person</source>
+        <translation>Platz %1: Mensch</translation>
+    </message>
+    <message>
+        <source>%1 seat name</source>
+        <translation>Name für Platz %1</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>
@@ -507,6 +589,10 @@ ihre Felder, statt dorthin zu wandern.
     <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Bestenliste</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 moves</source>
+        <translation>%1, %2, %3 Züge</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>BoardDescriptions</name>
+    <name>Announcer</name>
     <message>
         <source>red</source>
         <translation>rojo</translation>
@@ -27,16 +27,86 @@
         <translation>verde</translation>
     </message>
     <message>
-        <source>Die</source>
-        <translation>Dado</translation>
+        <source>%1&apos;s turn, computer</source>
+        <translation>Le toca a %1, ordenador</translation>
     </message>
     <message>
-        <source>Die: click to throw</source>
-        <translation>Dado: haz clic para tirar</translation>
+        <source>%1&apos;s turn</source>
+        <translation>Le toca a %1</translation>
     </message>
     <message>
-        <source>Die: %1</source>
-        <translation>Dado: %1</translation>
+        <source>%1 throws %2</source>
+        <translation>%1 saca un %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2</source>
+        <translation>%1 avanza de la salida a la casilla %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3</source>
+        <translation>%1 avanza de la casilla %2 a la %3</translation>
+    </message>
+    <message>
+        <source>%1, ladder up to %2</source>
+        <translation>%1, escalera hasta la %2</translation>
+    </message>
+    <message>
+        <source>%1, snake down to %2</source>
+        <translation>%1, serpiente hasta la %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 wins in %n moves</source>
+        <translation>
+            <numerusform>%1 gana en %n jugada</numerusform>
+            <numerusform>%1 gana en %n jugadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Partida abierta: %1</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordenador</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>persona</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, at the start</source>
+        <translation>%1, %2, %3, en la salida</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, on square %4</source>
+        <translation>%1, %2, %3, en la casilla %4</translation>
+    </message>
+    <message>
+        <source>%1 has won</source>
+        <translation>%1 ha ganado</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
     </message>
     <message>
         <source>Go</source>
@@ -57,22 +127,6 @@
     <message>
         <source>to play</source>
         <translation>su turno</translation>
-    </message>
-    <message>
-        <source>Red counter</source>
-        <translation>Ficha roja</translation>
-    </message>
-    <message>
-        <source>Blue counter</source>
-        <translation>Ficha azul</translation>
-    </message>
-    <message>
-        <source>Yellow counter</source>
-        <translation>Ficha amarilla</translation>
-    </message>
-    <message>
-        <source>Green counter</source>
-        <translation>Ficha verde</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -122,6 +176,14 @@
         <source>Move the green counter</source>
         <translation>Mover la ficha verde</translation>
     </message>
+    <message>
+        <source>Die, click to throw</source>
+        <translation>Dado, haz clic para tirar</translation>
+    </message>
+    <message>
+        <source>Die, showing %1</source>
+        <translation>Dado, muestra %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -160,6 +222,10 @@ starts with the new-game dialog.
 A FILE given as several arguments is joined again with single blanks.
 With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
 instead of travelling there.
+
+On the board: Space throws; Enter moves, or presses the control with the focus;
+Tab goes from the die to the counters, Go and FILE; B reads the whole board
+aloud through a screen reader.
 </source>
         <translation>Uso: vantry [ARCHIVO]
 Juega a Vantry, una carrera por un tablero de escaleras y serpientes para hasta
@@ -174,6 +240,10 @@ empieza con la ventana de nueva partida.
 Un ARCHIVO dado en varios argumentos se vuelve a unir con espacios simples.
 Con VANTRY_NO_TRAVEL=1 en el entorno, las fichas saltan a su casilla en vez de
 recorrer el camino.
+
+En el tablero: Espacio tira el dado; Intro mueve, o pulsa el control que tiene
+el foco; Tab va del dado a las fichas, a Ir y a ARCHIVO; B lee todo el tablero
+en voz alta con un lector de pantalla.
 </translation>
     </message>
 </context>
@@ -471,6 +541,18 @@ recorrer el camino.
         <source>Vantry - New Game</source>
         <translation>Vantry - Nueva partida</translation>
     </message>
+    <message>
+        <source>%1 seat: computer</source>
+        <translation>Puesto %1: ordenador</translation>
+    </message>
+    <message>
+        <source>%1 seat: person</source>
+        <translation>Puesto %1: persona</translation>
+    </message>
+    <message>
+        <source>%1 seat name</source>
+        <translation>Nombre del puesto %1</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>
@@ -506,6 +588,10 @@ recorrer el camino.
     <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Mejores jugadores</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 moves</source>
+        <translation>%1, %2, %3 jugadas</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>BoardDescriptions</name>
+    <name>Announcer</name>
     <message>
         <source>red</source>
         <translation>rouge</translation>
@@ -27,16 +27,86 @@
         <translation>vert</translation>
     </message>
     <message>
-        <source>Die</source>
-        <translation>Dé</translation>
+        <source>%1&apos;s turn, computer</source>
+        <translation>À %1 de jouer, ordinateur</translation>
     </message>
     <message>
-        <source>Die: click to throw</source>
-        <translation>Dé&#xa0;: clique pour lancer</translation>
+        <source>%1&apos;s turn</source>
+        <translation>À %1 de jouer</translation>
     </message>
     <message>
-        <source>Die: %1</source>
-        <translation>Dé&#xa0;: %1</translation>
+        <source>%1 throws %2</source>
+        <translation>%1 fait %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2</source>
+        <translation>%1 avance du départ à la case %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3</source>
+        <translation>%1 avance de la case %2 à la case %3</translation>
+    </message>
+    <message>
+        <source>%1, ladder up to %2</source>
+        <translation>%1, échelle jusqu’à la case %2</translation>
+    </message>
+    <message>
+        <source>%1, snake down to %2</source>
+        <translation>%1, serpent jusqu’à la case %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 wins in %n moves</source>
+        <translation>
+            <numerusform>%1 gagne en %n coup</numerusform>
+            <numerusform>%1 gagne en %n coups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Partie ouverte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>ordinateur</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>personne</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, at the start</source>
+        <translation>%1, %2, %3, au départ</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, on square %4</source>
+        <translation>%1, %2, %3, sur la case %4</translation>
+    </message>
+    <message>
+        <source>%1 has won</source>
+        <translation>%1 a gagné</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
     </message>
     <message>
         <source>Go</source>
@@ -57,22 +127,6 @@
     <message>
         <source>to play</source>
         <translation>c’est son tour</translation>
-    </message>
-    <message>
-        <source>Red counter</source>
-        <translation>Pion rouge</translation>
-    </message>
-    <message>
-        <source>Blue counter</source>
-        <translation>Pion bleu</translation>
-    </message>
-    <message>
-        <source>Yellow counter</source>
-        <translation>Pion jaune</translation>
-    </message>
-    <message>
-        <source>Green counter</source>
-        <translation>Pion vert</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -122,6 +176,14 @@
         <source>Move the green counter</source>
         <translation>Avancer le pion vert</translation>
     </message>
+    <message>
+        <source>Die, click to throw</source>
+        <translation>Dé, clique pour lancer</translation>
+    </message>
+    <message>
+        <source>Die, showing %1</source>
+        <translation>Dé, face %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -160,6 +222,10 @@ starts with the new-game dialog.
 A FILE given as several arguments is joined again with single blanks.
 With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
 instead of travelling there.
+
+On the board: Space throws; Enter moves, or presses the control with the focus;
+Tab goes from the die to the counters, Go and FILE; B reads the whole board
+aloud through a screen reader.
 </source>
         <translation>Utilisation : vantry [FICHIER]
 Lance Vantry, une course sur un plateau d’échelles et de serpents, pour quatre
@@ -174,6 +240,10 @@ sans, commence par la fenêtre de nouvelle partie.
 Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples.
 Avec VANTRY_NO_TRAVEL=1 dans l’environnement, les pions sautent sur leur case
 au lieu de s’y déplacer.
+
+Sur le plateau : Espace lance le dé ; Entrée avance, ou appuie sur l’élément
+qui a le focus ; Tab va du dé aux pions, à Allez et à FICHIER ; B lit tout le
+plateau à voix haute par un lecteur d’écran.
 </translation>
     </message>
 </context>
@@ -471,6 +541,18 @@ au lieu de s’y déplacer.
         <source>Vantry - New Game</source>
         <translation>Vantry - Nouvelle partie</translation>
     </message>
+    <message>
+        <source>%1 seat: computer</source>
+        <translation>Place %1&#xa0;: ordinateur</translation>
+    </message>
+    <message>
+        <source>%1 seat: person</source>
+        <translation>Place %1&#xa0;: personne</translation>
+    </message>
+    <message>
+        <source>%1 seat name</source>
+        <translation>Nom de la place %1</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>
@@ -506,6 +588,10 @@ au lieu de s’y déplacer.
     <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Meilleurs joueurs</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 moves</source>
+        <translation>%1, %2, %3 coups</translation>
     </message>
 </context>
 </TS>

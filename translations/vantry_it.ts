@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>BoardDescriptions</name>
+    <name>Announcer</name>
     <message>
         <source>red</source>
         <translation>rosso</translation>
@@ -27,16 +27,86 @@
         <translation>verde</translation>
     </message>
     <message>
-        <source>Die</source>
-        <translation>Dado</translation>
+        <source>%1&apos;s turn, computer</source>
+        <translation>Tocca a %1, computer</translation>
     </message>
     <message>
-        <source>Die: click to throw</source>
-        <translation>Dado: fai clic per lanciare</translation>
+        <source>%1&apos;s turn</source>
+        <translation>Tocca a %1</translation>
     </message>
     <message>
-        <source>Die: %1</source>
-        <translation>Dado: %1</translation>
+        <source>%1 throws %2</source>
+        <translation>%1 tira un %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2</source>
+        <translation>%1 va dalla partenza alla casella %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3</source>
+        <translation>%1 va dalla casella %2 alla %3</translation>
+    </message>
+    <message>
+        <source>%1, ladder up to %2</source>
+        <translation>%1, scala fino alla %2</translation>
+    </message>
+    <message>
+        <source>%1, snake down to %2</source>
+        <translation>%1, serpente fino alla %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 wins in %n moves</source>
+        <translation>
+            <numerusform>%1 vince in %n mossa</numerusform>
+            <numerusform>%1 vince in %n mosse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Partita aperta: %1</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>persona</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, at the start</source>
+        <translation>%1, %2, %3, alla partenza</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, on square %4</source>
+        <translation>%1, %2, %3, sulla casella %4</translation>
+    </message>
+    <message>
+        <source>%1 has won</source>
+        <translation>%1 ha vinto</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
     </message>
     <message>
         <source>Go</source>
@@ -57,22 +127,6 @@
     <message>
         <source>to play</source>
         <translation>di turno</translation>
-    </message>
-    <message>
-        <source>Red counter</source>
-        <translation>Pedina rossa</translation>
-    </message>
-    <message>
-        <source>Blue counter</source>
-        <translation>Pedina blu</translation>
-    </message>
-    <message>
-        <source>Yellow counter</source>
-        <translation>Pedina gialla</translation>
-    </message>
-    <message>
-        <source>Green counter</source>
-        <translation>Pedina verde</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -122,6 +176,14 @@
         <source>Move the green counter</source>
         <translation>Muovi la pedina verde</translation>
     </message>
+    <message>
+        <source>Die, click to throw</source>
+        <translation>Dado, fai clic per lanciare</translation>
+    </message>
+    <message>
+        <source>Die, showing %1</source>
+        <translation>Dado, mostra %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -160,6 +222,10 @@ starts with the new-game dialog.
 A FILE given as several arguments is joined again with single blanks.
 With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
 instead of travelling there.
+
+On the board: Space throws; Enter moves, or presses the control with the focus;
+Tab goes from the die to the counters, Go and FILE; B reads the whole board
+aloud through a screen reader.
 </source>
         <translation>Uso: vantry [FILE]
 Gioca a Vantry, una corsa su un tabellone di scale e serpenti per un massimo di
@@ -174,6 +240,10 @@ inizia con la finestra della nuova partita.
 Un FILE dato in più argomenti viene ricomposto con singoli spazi.
 Con VANTRY_NO_TRAVEL=1 nell’ambiente le pedine saltano sulla loro casella
 invece di percorrere il tragitto.
+
+Sul tabellone: Spazio lancia il dado; Invio muove, o preme il controllo che ha
+il focus; Tab va dal dado alle pedine, a Vai e a FILE; B legge tutto il
+tabellone ad alta voce con un lettore di schermo.
 </translation>
     </message>
 </context>
@@ -471,6 +541,18 @@ invece di percorrere il tragitto.
         <source>Vantry - New Game</source>
         <translation>Vantry - Nuova partita</translation>
     </message>
+    <message>
+        <source>%1 seat: computer</source>
+        <translation>Posto %1: computer</translation>
+    </message>
+    <message>
+        <source>%1 seat: person</source>
+        <translation>Posto %1: persona</translation>
+    </message>
+    <message>
+        <source>%1 seat name</source>
+        <translation>Nome del posto %1</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>
@@ -506,6 +588,10 @@ invece di percorrere il tragitto.
     <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Migliori giocatori</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 moves</source>
+        <translation>%1, %2, %3 mosse</translation>
     </message>
 </context>
 </TS>

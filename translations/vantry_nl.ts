@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>BoardDescriptions</name>
+    <name>Announcer</name>
     <message>
         <source>red</source>
         <translation>rood</translation>
@@ -27,16 +27,86 @@
         <translation>groen</translation>
     </message>
     <message>
-        <source>Die</source>
-        <translation>Dobbelsteen</translation>
+        <source>%1&apos;s turn, computer</source>
+        <translation>%1 is aan de beurt, computer</translation>
     </message>
     <message>
-        <source>Die: click to throw</source>
-        <translation>Dobbelsteen: klik om te gooien</translation>
+        <source>%1&apos;s turn</source>
+        <translation>%1 is aan de beurt</translation>
     </message>
     <message>
-        <source>Die: %1</source>
-        <translation>Dobbelsteen: %1</translation>
+        <source>%1 throws %2</source>
+        <translation>%1 gooit %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2</source>
+        <translation>%1 gaat van de start naar %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3</source>
+        <translation>%1 gaat van %2 naar %3</translation>
+    </message>
+    <message>
+        <source>%1, ladder up to %2</source>
+        <translation>%1, ladder omhoog naar %2</translation>
+    </message>
+    <message>
+        <source>%1, snake down to %2</source>
+        <translation>%1, slang omlaag naar %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 wins in %n moves</source>
+        <translation>
+            <numerusform>%1 wint in %n zet</numerusform>
+            <numerusform>%1 wint in %n zetten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geopend</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>mens</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, at the start</source>
+        <translation>%1, %2, %3, bij de start</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, on square %4</source>
+        <translation>%1, %2, %3, op vakje %4</translation>
+    </message>
+    <message>
+        <source>%1 has won</source>
+        <translation>%1 heeft gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
     </message>
     <message>
         <source>Go</source>
@@ -57,22 +127,6 @@
     <message>
         <source>to play</source>
         <translation>aan de beurt</translation>
-    </message>
-    <message>
-        <source>Red counter</source>
-        <translation>Rode pion</translation>
-    </message>
-    <message>
-        <source>Blue counter</source>
-        <translation>Blauwe pion</translation>
-    </message>
-    <message>
-        <source>Yellow counter</source>
-        <translation>Gele pion</translation>
-    </message>
-    <message>
-        <source>Green counter</source>
-        <translation>Groene pion</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -122,6 +176,14 @@
         <source>Move the green counter</source>
         <translation>Verzet de groene pion</translation>
     </message>
+    <message>
+        <source>Die, click to throw</source>
+        <translation>Dobbelsteen, klik om te gooien</translation>
+    </message>
+    <message>
+        <source>Die, showing %1</source>
+        <translation>Dobbelsteen, toont %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -160,6 +222,10 @@ starts with the new-game dialog.
 A FILE given as several arguments is joined again with single blanks.
 With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
 instead of travelling there.
+
+On the board: Space throws; Enter moves, or presses the control with the focus;
+Tab goes from the die to the counters, Go and FILE; B reads the whole board
+aloud through a screen reader.
 </source>
         <translation>Gebruik: vantry [BESTAND]
 Speelt Vantry, een race over een bord met ladders en slangen voor maximaal vier
@@ -175,6 +241,10 @@ Een BESTAND dat uit meerdere argumenten bestaat, wordt met enkele spaties weer
 samengevoegd.
 Met VANTRY_NO_TRAVEL=1 in de omgeving springen de pionnen naar hun vakje in
 plaats van erheen te lopen.
+
+Op het bord: Spatie gooit; Enter zet, of drukt op het element met de focus;
+Tab gaat van de dobbelsteen naar de pionnen, Ga en BESTAND; B leest het hele
+bord voor via een schermlezer.
 </translation>
     </message>
 </context>
@@ -472,6 +542,18 @@ plaats van erheen te lopen.
         <source>Vantry - New Game</source>
         <translation>Vantry - Nieuw spel</translation>
     </message>
+    <message>
+        <source>%1 seat: computer</source>
+        <translation>Plaats %1: computer</translation>
+    </message>
+    <message>
+        <source>%1 seat: person</source>
+        <translation>Plaats %1: mens</translation>
+    </message>
+    <message>
+        <source>%1 seat name</source>
+        <translation>Naam voor plaats %1</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>
@@ -507,6 +589,10 @@ plaats van erheen te lopen.
     <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Beste spelers</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 moves</source>
+        <translation>%1, %2, %3 zetten</translation>
     </message>
 </context>
 </TS>

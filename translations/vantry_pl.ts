@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>BoardDescriptions</name>
+    <name>Announcer</name>
     <message>
         <source>red</source>
         <translation>czerwony</translation>
@@ -27,16 +27,87 @@
         <translation>zielony</translation>
     </message>
     <message>
-        <source>Die</source>
-        <translation>Kostka</translation>
+        <source>%1&apos;s turn, computer</source>
+        <translation>Ruch: %1, komputer</translation>
     </message>
     <message>
-        <source>Die: click to throw</source>
-        <translation>Kostka: kliknij, aby rzucić</translation>
+        <source>%1&apos;s turn</source>
+        <translation>Ruch: %1</translation>
     </message>
     <message>
-        <source>Die: %1</source>
-        <translation>Kostka: %1</translation>
+        <source>%1 throws %2</source>
+        <translation>%1 wyrzuca %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2</source>
+        <translation>%1 idzie ze startu na pole %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3</source>
+        <translation>%1 idzie z pola %2 na pole %3</translation>
+    </message>
+    <message>
+        <source>%1, ladder up to %2</source>
+        <translation>%1, drabiną w górę na pole %2</translation>
+    </message>
+    <message>
+        <source>%1, snake down to %2</source>
+        <translation>%1, wężem w dół na pole %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 wins in %n moves</source>
+        <translation>
+            <numerusform>%1 wygrywa w %n ruchu</numerusform>
+            <numerusform>%1 wygrywa w %n ruchach</numerusform>
+            <numerusform>%1 wygrywa w %n ruchach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Otwarto %1</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>komputer</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>człowiek</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, at the start</source>
+        <translation>%1, %2, %3, na starcie</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, on square %4</source>
+        <translation>%1, %2, %3, na polu %4</translation>
+    </message>
+    <message>
+        <source>%1 has won</source>
+        <translation>Zwycięzca: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>czerwony</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>niebieski</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>żółty</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zielony</translation>
     </message>
     <message>
         <source>Go</source>
@@ -57,22 +128,6 @@
     <message>
         <source>to play</source>
         <translation>ma ruch</translation>
-    </message>
-    <message>
-        <source>Red counter</source>
-        <translation>Czerwony pionek</translation>
-    </message>
-    <message>
-        <source>Blue counter</source>
-        <translation>Niebieski pionek</translation>
-    </message>
-    <message>
-        <source>Yellow counter</source>
-        <translation>Żółty pionek</translation>
-    </message>
-    <message>
-        <source>Green counter</source>
-        <translation>Zielony pionek</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -122,6 +177,14 @@
         <source>Move the green counter</source>
         <translation>Przesuń zielony pionek</translation>
     </message>
+    <message>
+        <source>Die, click to throw</source>
+        <translation>Kostka, kliknij, aby rzucić</translation>
+    </message>
+    <message>
+        <source>Die, showing %1</source>
+        <translation>Kostka, wyrzucono %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -160,6 +223,10 @@ starts with the new-game dialog.
 A FILE given as several arguments is joined again with single blanks.
 With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
 instead of travelling there.
+
+On the board: Space throws; Enter moves, or presses the control with the focus;
+Tab goes from the die to the counters, Go and FILE; B reads the whole board
+aloud through a screen reader.
 </source>
         <translation>Użycie: vantry [PLIK]
 Uruchamia Vantry, wyścig po planszy z drabinami i wężami dla najwyżej czterech
@@ -174,6 +241,10 @@ zaczyna od okna nowej gry.
 PLIK podany jako kilka argumentów jest z powrotem łączony pojedynczymi spacjami.
 Z VANTRY_NO_TRAVEL=1 w środowisku pionki przeskakują na swoje pola, zamiast
 się do nich przesuwać.
+
+Na planszy: Spacja rzuca kostką; Enter przesuwa pionek albo naciska element
+z fokusem; Tab przechodzi od kostki do pionków, Idź i PLIK; B odczytuje całą
+planszę przez czytnik ekranu.
 </translation>
     </message>
 </context>
@@ -471,6 +542,18 @@ się do nich przesuwać.
         <source>Vantry - New Game</source>
         <translation>Vantry - Nowa gra</translation>
     </message>
+    <message>
+        <source>%1 seat: computer</source>
+        <translation>Miejsce %1: komputer</translation>
+    </message>
+    <message>
+        <source>%1 seat: person</source>
+        <translation>Miejsce %1: człowiek</translation>
+    </message>
+    <message>
+        <source>%1 seat name</source>
+        <translation>Imię na miejscu %1</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>
@@ -506,6 +589,10 @@ się do nich przesuwać.
     <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Najlepsi gracze</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 moves</source>
+        <translation>%1, %2, ruchy: %3</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>BoardDescriptions</name>
+    <name>Announcer</name>
     <message>
         <source>red</source>
         <translation>vermelho</translation>
@@ -27,16 +27,86 @@
         <translation>verde</translation>
     </message>
     <message>
-        <source>Die</source>
-        <translation>Dado</translation>
+        <source>%1&apos;s turn, computer</source>
+        <translation>Vez de %1, computador</translation>
     </message>
     <message>
-        <source>Die: click to throw</source>
-        <translation>Dado: clique para jogar</translation>
+        <source>%1&apos;s turn</source>
+        <translation>Vez de %1</translation>
     </message>
     <message>
-        <source>Die: %1</source>
-        <translation>Dado: %1</translation>
+        <source>%1 throws %2</source>
+        <translation>%1 tirou %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2</source>
+        <translation>%1 vai do início para a casa %2</translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3</source>
+        <translation>%1 vai da casa %2 para a %3</translation>
+    </message>
+    <message>
+        <source>%1, ladder up to %2</source>
+        <translation>%1, escada até a casa %2</translation>
+    </message>
+    <message>
+        <source>%1, snake down to %2</source>
+        <translation>%1, cobra até a casa %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 wins in %n moves</source>
+        <translation>
+            <numerusform>%1 vence em %n jogada</numerusform>
+            <numerusform>%1 vence em %n jogadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Jogo aberto: %1</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>computador</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>pessoa</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, at the start</source>
+        <translation>%1, %2, %3, no início</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, on square %4</source>
+        <translation>%1, %2, %3, na casa %4</translation>
+    </message>
+    <message>
+        <source>%1 has won</source>
+        <translation>%1 venceu</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDescriptions</name>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarelo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
     </message>
     <message>
         <source>Go</source>
@@ -57,22 +127,6 @@
     <message>
         <source>to play</source>
         <translation>vez de jogar</translation>
-    </message>
-    <message>
-        <source>Red counter</source>
-        <translation>Peão vermelho</translation>
-    </message>
-    <message>
-        <source>Blue counter</source>
-        <translation>Peão azul</translation>
-    </message>
-    <message>
-        <source>Yellow counter</source>
-        <translation>Peão amarelo</translation>
-    </message>
-    <message>
-        <source>Green counter</source>
-        <translation>Peão verde</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -122,6 +176,14 @@
         <source>Move the green counter</source>
         <translation>Mover o peão verde</translation>
     </message>
+    <message>
+        <source>Die, click to throw</source>
+        <translation>Dado, clique para jogar</translation>
+    </message>
+    <message>
+        <source>Die, showing %1</source>
+        <translation>Dado, mostrando %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -160,6 +222,10 @@ starts with the new-game dialog.
 A FILE given as several arguments is joined again with single blanks.
 With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares
 instead of travelling there.
+
+On the board: Space throws; Enter moves, or presses the control with the focus;
+Tab goes from the die to the counters, Go and FILE; B reads the whole board
+aloud through a screen reader.
 </source>
         <translation>Uso: vantry [ARQUIVO]
 Joga Vantry, uma corrida num tabuleiro de escadas e cobras para até quatro
@@ -174,6 +240,10 @@ sem ele, começa com a janela de novo jogo.
 Um ARQUIVO dado em vários argumentos é reunido com espaços simples.
 Com VANTRY_NO_TRAVEL=1 no ambiente, os peões saltam para a sua casa em vez de
 percorrer o caminho.
+
+No tabuleiro: Espaço joga o dado; Enter move, ou aciona o controle com o foco;
+Tab vai do dado aos peões, ao Vai e ao ARQUIVO; B lê o tabuleiro inteiro em
+voz alta por um leitor de tela.
 </translation>
     </message>
 </context>
@@ -471,6 +541,18 @@ percorrer o caminho.
         <source>Vantry - New Game</source>
         <translation>Vantry - Novo jogo</translation>
     </message>
+    <message>
+        <source>%1 seat: computer</source>
+        <translation>Lugar %1: computador</translation>
+    </message>
+    <message>
+        <source>%1 seat: person</source>
+        <translation>Lugar %1: pessoa</translation>
+    </message>
+    <message>
+        <source>%1 seat name</source>
+        <translation>Nome do lugar %1</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>
@@ -506,6 +588,10 @@ percorrer o caminho.
     <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Melhores jogadores</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 moves</source>
+        <translation>%1, %2, %3 jogadas</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <vector>
+
+#include "accessibleroles.h"
 #include "boardgeometry.h"
 #include "boardlayout.h"
 #include "boardmodel.h"
@@ -21,9 +24,6 @@ namespace {
 // Each phrase names its seat's colour whole, so that every language can agree the colour with
 // its counter as its grammar wants.
 using SeatPhrases = std::array<const char*, SeatCount>;
-constexpr SeatPhrases CounterNames{
-    QT_TRANSLATE_NOOP("BoardDescriptions", "Red counter"), QT_TRANSLATE_NOOP("BoardDescriptions", "Blue counter"),
-    QT_TRANSLATE_NOOP("BoardDescriptions", "Yellow counter"), QT_TRANSLATE_NOOP("BoardDescriptions", "Green counter")};
 constexpr SeatPhrases CountersAtStart{QT_TRANSLATE_NOOP("BoardDescriptions", "Red counter at the start"),
                                       QT_TRANSLATE_NOOP("BoardDescriptions", "Blue counter at the start"),
                                       QT_TRANSLATE_NOOP("BoardDescriptions", "Yellow counter at the start"),
@@ -48,7 +48,16 @@ void Describe(QWidget* widget, const QString& text) {
     if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
 }
 
+void Name(QWidget* widget, const QString& text) {
+    if (widget->accessibleName() != text) widget->setAccessibleName(text);
+}
+
 }  // namespace
+
+QString BoardDescriptions::FaceText(int face) {
+    if (face < 0 || face >= BoardWidgets::FaceCount - 1) return tr("Die, click to throw");
+    return tr("Die, showing %1").arg(face + 1);
+}
 
 QString BoardDescriptions::CounterText(int seat, int position, bool atStart) {
     if (atStart) return Phrase(CountersAtStart, seat);
@@ -58,33 +67,43 @@ QString BoardDescriptions::CounterText(int seat, int position, bool atStart) {
 BoardDescriptions::BoardDescriptions(const GameState& state, const BoardModel& model, BoardWidgets& widgets)
     : state_(state), model_(model), widgets_(widgets) {
     NameControls();
+    MakeReachable();
     Refresh();
 }
 
 void BoardDescriptions::NameControls() {
-    const QString dieName = QCoreApplication::translate("BoardDescriptions", "Die");
-    const QString startFaceText = QCoreApplication::translate("BoardDescriptions", "Die: click to throw");
     for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
         DieFace* face = widgets_.picToss[static_cast<std::size_t>(k)];
-        face->setAccessibleName(dieName);
-        face->setAccessibleDescription(k == BoardWidgets::FaceCount - 1
-                                           ? startFaceText
-                                           : QCoreApplication::translate("BoardDescriptions", "Die: %1").arg(k + 1));
+        AccessibleRoles::Set(face, QAccessible::Button);
+        face->setAccessibleName(FaceText(k));
     }
     // The start face's caption throws as the face does, and is read as part of it.
-    widgets_.Label1->setAccessibleName(dieName);
-    widgets_.Label1->setAccessibleDescription(startFaceText);
+    AccessibleRoles::Silence(widgets_.Label1);
     for (int i = 0; i < SeatCount; ++i) {
-        widgets_.picM[static_cast<std::size_t>(i)]->setAccessibleName(Phrase(CounterNames, i));
+        ClickPanel* counter = widgets_.picM[static_cast<std::size_t>(i)];
+        AccessibleRoles::Set(counter, QAccessible::Button);
+        AccessibleRoles::SetWhenDisabled(counter, QAccessible::Graphic);
     }
-    widgets_.cmdGo->setAccessibleName(QCoreApplication::translate("BoardDescriptions", "Go"));
-    widgets_.imgFile->setAccessibleName(QCoreApplication::translate("BoardDescriptions", "File menu"));
+    widgets_.cmdGo->setAccessibleName(tr("Go"));
+    AccessibleRoles::Set(widgets_.imgFile, QAccessible::ButtonMenu);
+    // Read as a push button by the screen reader, so the name says it opens a menu.
+    widgets_.imgFile->setAccessibleName(tr("File menu"));
+}
+
+// Tab goes the way of a turn: the die, the counters, Go, then the File menu. Hidden faces and
+// disabled counters are passed over.
+void BoardDescriptions::MakeReachable() {
+    std::vector<QWidget*> order(widgets_.picToss.rbegin(), widgets_.picToss.rend());
+    order.insert(order.end(), widgets_.picM.begin(), widgets_.picM.end());
+    order.insert(order.end(), {widgets_.cmdGo, widgets_.imgFile});
+    for (QWidget* widget : order) widget->setFocusPolicy(Qt::StrongFocus);
+    for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 void BoardDescriptions::Refresh() {
     const int winner = Winner();
     for (int i = 0; i < SeatCount; ++i) {
-        DescribeCounter(i);
+        NameCounter(i);
         DescribeNameLabel(i, winner);
     }
     DescribeGo();
@@ -92,10 +111,15 @@ void BoardDescriptions::Refresh() {
 
 // A counter is at the start while it waits beside the board; a loaded game puts a counter of
 // position 0 on square 1, and only then is it "on square 1".
-void BoardDescriptions::DescribeCounter(int seat) {
+bool BoardDescriptions::AtStart(int seat) const {
+    return state_.Position[static_cast<std::size_t>(seat)] == 0 && BesideBoard(seat);
+}
+
+bool BoardDescriptions::BesideBoard(int seat) const { return model_.Counter(seat).left >= BoardRight; }
+
+void BoardDescriptions::NameCounter(int seat) {
     const int position = state_.Position[static_cast<std::size_t>(seat)];
-    const bool atStart = position == 0 && model_.Counter(seat).left >= BoardRight;
-    Describe(widgets_.picM[static_cast<std::size_t>(seat)], CounterText(seat, position, atStart));
+    Name(widgets_.picM[static_cast<std::size_t>(seat)], CounterText(seat, position, AtStart(seat)));
 }
 
 void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
@@ -110,6 +134,7 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
     }
     const QString text = parts.join(QStringLiteral(", "));
     Describe(widgets_.txtName[s], text);
+    AccessibleRoles::SetActive(widgets_.txtName[s], winner < 0 && seat == state_.CurrentPlayer);
 }
 
 void BoardDescriptions::DescribeGo() {
