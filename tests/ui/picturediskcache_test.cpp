@@ -19,11 +19,6 @@ QImage Gradient(const QSize& size) {
     return image;
 }
 
-QByteArray ResourceBytes(const QString& resource) {
-    QFile file(resource);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(PictureDiskCache, GivesBackEveryPixelItStored) {
     QTemporaryDir folder;
     const PictureDiskCache cache(folder.path());
@@ -34,6 +29,29 @@ TEST(PictureDiskCache, GivesBackEveryPixelItStored) {
         cache.Store(key, stored);
         EXPECT_EQ(cache.Load(key, size), stored);
     }
+}
+
+// An opaque picture is kept opaque, so the screen takes it without a conversion; its pixels
+// are the same.
+TEST(PictureDiskCache, AnOpaquePictureComesBackOpaque) {
+    QTemporaryDir folder;
+    const PictureDiskCache cache(folder.path());
+    const QSize size(5, 3);
+    QImage opaque = Gradient(size);
+    opaque.fill(QColor(10, 200, 30));
+    opaque.setPixel(4, 2, qRgb(1, 2, 3));
+    const QByteArray key = PictureDiskCache::Key("opaque", size, 1.0);
+    cache.Store(key, opaque);
+    const QImage back = cache.Load(key, size);
+    EXPECT_EQ(back.format(), QImage::Format_RGB32);
+    EXPECT_EQ(back.pixel(4, 2), qRgb(1, 2, 3));
+    EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32_Premultiplied), opaque);
+
+    // One see-through pixel keeps the whole picture see-through.
+    opaque.setPixel(0, 0, qPremultiply(qRgba(0, 0, 0, 128)));
+    cache.Store(key, opaque);
+    EXPECT_EQ(cache.Load(key, size).format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(cache.Load(key, size), opaque);
 }
 
 TEST(PictureDiskCache, AnEntryThatIsNotWholeOrNotOfTheSizeIsAbsent) {
@@ -81,7 +99,7 @@ TEST(PictureDiskCache, RenderingReadsAPictureDrawnBeforeBackFromTheDisk) {
     const QSize logical(31, 23);
     const qreal dpr = 2.0;
     const QSize device = logical * dpr;
-    const QByteArray key = PictureDiskCache::Key(ResourceBytes(Pictures::House), device, dpr);
+    const QByteArray key = PictureKey(Pictures::House, device, dpr);
     const QString entry = PictureDiskCache::Shared().Folder() + "/" + QString::fromLatin1(key) + ".pic";
     QFile::remove(entry);  // so the first rendering draws
     const QPixmap drawn = RenderSvg(Pictures::House, logical, dpr);

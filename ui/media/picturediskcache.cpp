@@ -1,21 +1,56 @@
 #include "picturediskcache.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <cstring>
 
 namespace vantry {
 
 namespace {
 
-// An entry: this magic, the width and height in device pixels, then the rows of premultiplied
-// ARGB32 pixels as they lie in memory, tightly packed.
-constexpr char Magic[8] = {'V', 'P', 'I', 'C', '0', '0', '0', '1'};
-constexpr qint64 HeaderBytes = sizeof Magic + 2 * sizeof(qint32);
+// An entry: this magic, the width and height in device pixels, the pixel format (opaque RGB32 or
+// premultiplied ARGB32), then the rows of pixels as they lie in memory, tightly packed. An opaque
+// picture is kept opaque, so that the screen takes it as it is, without a look for see-through
+// pixels or a conversion at every start.
+constexpr char Magic[8] = {'V', 'P', 'I', 'C', '0', '0', '0', '2'};
+constexpr qint64 HeaderBytes = sizeof Magic + 3 * sizeof(qint32);
+
+bool IsOpaque(const QImage& premultiplied) {
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        for (int x = 0; x < premultiplied.width(); ++x) {
+            if (qAlpha(row[x]) != 255) return false;
+        }
+    }
+    return true;
+}
+
+bool ReadPixels(QFile& file, QImage& image) {
+    const qint64 rowBytes = qint64{image.width()} * 4;
+    if (image.bytesPerLine() == rowBytes) {
+        return file.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) == image.sizeInBytes();
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        if (file.read(reinterpret_cast<char*>(image.scanLine(y)), rowBytes) != rowBytes) return false;
+    }
+    return true;
+}
+
+bool WritePixels(QFile& file, const QImage& image) {
+    const qint64 rowBytes = qint64{image.width()} * 4;
+    if (image.bytesPerLine() == rowBytes) {
+        return file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        if (file.write(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes) != rowBytes) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -44,35 +79,47 @@ QString PictureDiskCache::PathOf(const QByteArray& key) const {
 
 QImage PictureDiskCache::Load(const QByteArray& key, const QSize& deviceSize) const {
     if (folder_.isEmpty() || deviceSize.isEmpty()) return {};
+    // Unbuffered: the pixels go from the file straight into the image.
     QFile file(PathOf(key));
     const qint64 rowBytes = qint64{deviceSize.width()} * 4;
-    if (!file.open(QIODevice::ReadOnly) || file.size() != HeaderBytes + rowBytes * deviceSize.height()) return {};
-    char magic[sizeof Magic];
-    qint32 size[2] = {0, 0};
-    if (file.read(magic, sizeof magic) != sizeof magic || std::memcmp(magic, Magic, sizeof Magic) != 0 ||
-        file.read(reinterpret_cast<char*>(size), sizeof size) != sizeof size ||
-        QSize(size[0], size[1]) != deviceSize) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+        file.size() != HeaderBytes + rowBytes * deviceSize.height()) {
         return {};
     }
-    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) return {};
-    for (int y = 0; y < image.height(); ++y) {
-        if (file.read(reinterpret_cast<char*>(image.scanLine(y)), rowBytes) != rowBytes) return {};
+    char header[HeaderBytes];
+    if (file.read(header, HeaderBytes) != HeaderBytes || std::memcmp(header, Magic, sizeof Magic) != 0) return {};
+    qint32 fields[3] = {0, 0, 0};
+    std::memcpy(fields, header + sizeof Magic, sizeof fields);
+    const auto format = static_cast<QImage::Format>(fields[2]);
+    if (QSize(fields[0], fields[1]) != deviceSize ||
+        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
+        return {};
     }
+    QImage image(deviceSize, format);
+    if (image.isNull() || !ReadPixels(file, image)) return {};
     return image;
 }
 
+// The entry is written beside its place and renamed over it, so a reader sees the old entry or
+// the new one whole. It is not synced to the disk first: a cache entry lost in a crash is only
+// drawn again, and waiting for the disk would cost a first start more than the drawing.
 void PictureDiskCache::Store(const QByteArray& key, const QImage& image) const {
     if (folder_.isEmpty() || image.isNull() || !QDir().mkpath(folder_)) return;
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QSaveFile file(PathOf(key));
-    if (!file.open(QIODevice::WriteOnly)) return;
-    const qint32 size[2] = {pixels.width(), pixels.height()};
-    file.write(Magic, sizeof Magic);
-    file.write(reinterpret_cast<const char*>(size), sizeof size);
-    const qint64 rowBytes = qint64{pixels.width()} * 4;
-    for (int y = 0; y < pixels.height(); ++y) file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes);
-    file.commit();
+    QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (IsOpaque(pixels)) pixels = pixels.convertToFormat(QImage::Format_RGB32);
+    const QString path = PathOf(key);
+    const QString part = path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
+    QFile file(part);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) return;
+    char header[HeaderBytes];
+    const qint32 fields[3] = {pixels.width(), pixels.height(), static_cast<qint32>(pixels.format())};
+    std::memcpy(header, Magic, sizeof Magic);
+    std::memcpy(header + sizeof Magic, fields, sizeof fields);
+    const bool written = file.write(header, HeaderBytes) == HeaderBytes && WritePixels(file, pixels);
+    file.close();
+    if (!written || std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(part);
+    }
 }
 
 }  // namespace vantry

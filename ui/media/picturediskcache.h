@@ -23,8 +23,9 @@ public:
     static QByteArray Key(const QByteArray& picture, const QSize& deviceSize, qreal dpr);
 
     // The image stored under `key`, if it is whole and of `deviceSize`; a null image otherwise.
+    // An opaque picture comes back as RGB32, any other as premultiplied ARGB32.
     QImage Load(const QByteArray& key, const QSize& deviceSize) const;
-    // Stores a premultiplied ARGB32 image; other formats are converted first.
+    // Stores the image's pixels; other formats are converted first.
     void Store(const QByteArray& key, const QImage& image) const;
 
     QString Folder() const { return folder_; }

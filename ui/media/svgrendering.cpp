@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -58,16 +59,28 @@ QSvgRenderer* SharedSvgRenderer(const QString& resource) {
     return entry.data();
 }
 
+// A compiled-in picture is named by its bytes as they are stored, packed or not, so that a start
+// finding its pictures in the cache does not even unpack an SVG.
+QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr) {
+    EnsurePictureResources();
+    const QResource stored(resource);
+    if (stored.isValid() && stored.data() != nullptr) {
+        const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size());
+        return PictureDiskCache::Key(bytes, device, dpr);
+    }
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return PictureDiskCache::Key(file.readAll(), device, dpr);
+}
+
 // A picture drawn before is read back from the disk cache, and its SVG is not even parsed.
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
     if (logicalSize.isEmpty() || dpr <= 0) return {};
-    EnsurePictureResources();
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly)) return {};
     const QSize device(static_cast<int>(std::lround(logicalSize.width() * dpr)),
                        static_cast<int>(std::lround(logicalSize.height() * dpr)));
+    const QByteArray key = PictureKey(resource, device, dpr);
+    if (key.isEmpty()) return {};
     const PictureDiskCache& cache = PictureDiskCache::Shared();
-    const QByteArray key = PictureDiskCache::Key(file.readAll(), device, dpr);
     QImage image = cache.Load(key, device);
     if (image.isNull()) {
         image = Draw(resource, device);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPixmap>
 #include <QString>
 
@@ -12,6 +13,10 @@ namespace vantry {
 // object goes. Null when the resource is missing; an unparsable file gives an invalid renderer.
 // GUI thread only.
 QSvgRenderer* SharedSvgRenderer(const QString& resource);
+
+// The name of the picture's entry in the disk cache at that many device pixels and that ratio;
+// empty when there is no such picture.
+QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr);
 
 // The picture stretched to logicalSize, drawn at logicalSize * dpr device pixels and tagged with
 // that ratio, transparent where the picture is. A null pixmap for an empty size or a picture
