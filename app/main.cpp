@@ -3,6 +3,7 @@
 #include "application.h"
 #include "commandline.h"
 #include "firstframereport.h"
+#include "fontconfigwarmup.h"
 #include "programicon.h"
 #include "qtprompter.h"
 #include "randomsource.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     const vantry::CommandLine early = vantry::CommandLine::ParseEarly(argc, argv);
     if (early.action != vantry::CommandLine::Action::Play) return early.Report();
 
+    vantry::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     vantry::ReportFirstFrameIfAsked();
     QGuiApplication::setDesktopFileName(VANTRY_APP_ID);
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
     const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
     if (line.action != vantry::CommandLine::Action::Play) return line.Report();
 
+    fonts.Wait();
     vantry::QtPrompter prompter;
     vantry::ClockRandom random;
     vantry::Application game({prompter, random});
