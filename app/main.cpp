@@ -4,7 +4,6 @@
 #include "commandline.h"
 #include "firstframereport.h"
 #include "fontconfigwarmup.h"
-#include "programicon.h"
 #include "qtprompter.h"
 #include "randomsource.h"
 #include "version.h"
@@ -18,7 +17,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vantry::ReportFirstFrameIfAsked();
     QGuiApplication::setDesktopFileName(VANTRY_APP_ID);
-    QApplication::setWindowIcon(vantry::ProgramIcon());
 
     const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
     if (line.action != vantry::CommandLine::Action::Play) return line.Report();

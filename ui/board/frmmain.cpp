@@ -21,7 +21,6 @@
 #include "keytable.h"
 #include "mediafolder.h"
 #include "modulecues.h"
-#include "programicon.h"
 #include "prompter.h"
 #include "recordsflag.h"
 #include "svgpicture.h"
@@ -53,7 +52,6 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
       cues_(std::make_unique<ModuleCues>()) {
     LoadPictures();
     setObjectName("frmMain");
-    setWindowIcon(ProgramIcon());
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     resize(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size());
