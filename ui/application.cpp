@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include <utility>
 
 #include "firstframereport.h"
@@ -19,7 +21,10 @@ Application::Application(Services services) : services_(std::move(services)) {}
 void Application::Start(const QString& path) {
     // Every window's icon, once the board is on the screen: handing the window system the icon
     // at ten sizes is no part of the first frame.
-    AfterFirstPaint(&board_, [] { QApplication::setWindowIcon(ProgramIcon()); });
+    AfterFirstPaint(&board_, [] {
+        QApplication::setWindowIcon(ProgramIcon());
+        malloc_trim(0);
+    });
     Main(path, state_, board_, document_, *this);
     if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
 }
