@@ -80,11 +80,30 @@ TEST(PictureDiskCache, AnEntryThatIsNotWholeOrNotOfTheSizeIsAbsent) {
     EXPECT_TRUE(cache.Load(key, size).isNull());
 }
 
+// A mapped entry shows the pixels a read gives; one that is not whole or not of the size is
+// absent, as for a read.
+TEST(PictureDiskCache, MapsAnEntryAsItReadsIt) {
+    QTemporaryDir folder;
+    const PictureDiskCache cache(folder.path());
+    const QSize size(9, 7);
+    const QByteArray key = PictureDiskCache::Key("mapped", size, 1.0);
+    EXPECT_TRUE(cache.Map(key, size).isNull());
+    cache.Store(key, Gradient(size));
+    const QImage mapped = cache.Map(key, size);
+    ASSERT_FALSE(mapped.isNull());
+    EXPECT_EQ(mapped, cache.Load(key, size));
+    EXPECT_TRUE(cache.Map(key, QSize(7, 9)).isNull());
+
+    QFile::resize(folder.filePath(QString::fromLatin1(key) + ".pic"), 30);
+    EXPECT_TRUE(cache.Map(key, size).isNull());
+}
+
 TEST(PictureDiskCache, WithoutAFolderNothingIsKept) {
     const PictureDiskCache cache{QString()};
     const QByteArray key = PictureDiskCache::Key("picture", QSize(2, 2), 1.0);
     cache.Store(key, Gradient(QSize(2, 2)));
     EXPECT_TRUE(cache.Load(key, QSize(2, 2)).isNull());
+    EXPECT_TRUE(cache.Map(key, QSize(2, 2)).isNull());
 }
 
 TEST(PictureDiskCache, KeyChangesWithThePictureTheSizeAndThePixelRatio) {

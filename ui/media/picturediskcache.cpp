@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -28,6 +32,32 @@ bool IsOpaque(const QImage& premultiplied) {
         }
     }
     return true;
+}
+
+// The format of a whole entry of `deviceSize` whose header is `header`; Format_Invalid otherwise.
+QImage::Format EntryFormat(const char* header, const QSize& deviceSize) {
+    if (std::memcmp(header, Magic, sizeof Magic) != 0) return QImage::Format_Invalid;
+    qint32 fields[3] = {0, 0, 0};
+    std::memcpy(fields, header + sizeof Magic, sizeof fields);
+    const auto format = static_cast<QImage::Format>(fields[2]);
+    if (QSize(fields[0], fields[1]) != deviceSize ||
+        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
+        return QImage::Format_Invalid;
+    }
+    return format;
+}
+
+qint64 EntryBytes(const QSize& deviceSize) { return HeaderBytes + qint64{deviceSize.width()} * 4 * deviceSize.height(); }
+
+struct Mapping {
+    void* address;
+    size_t length;
+};
+
+void Unmap(void* info) {
+    const auto* mapping = static_cast<Mapping*>(info);
+    munmap(mapping->address, mapping->length);
+    delete mapping;
 }
 
 bool ReadPixels(QFile& file, QImage& image) {
@@ -81,23 +111,34 @@ QImage PictureDiskCache::Load(const QByteArray& key, const QSize& deviceSize) co
     if (folder_.isEmpty() || deviceSize.isEmpty()) return {};
     // Unbuffered: the pixels go from the file straight into the image.
     QFile file(PathOf(key));
-    const qint64 rowBytes = qint64{deviceSize.width()} * 4;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
-        file.size() != HeaderBytes + rowBytes * deviceSize.height()) {
-        return {};
-    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() != EntryBytes(deviceSize)) return {};
     char header[HeaderBytes];
-    if (file.read(header, HeaderBytes) != HeaderBytes || std::memcmp(header, Magic, sizeof Magic) != 0) return {};
-    qint32 fields[3] = {0, 0, 0};
-    std::memcpy(fields, header + sizeof Magic, sizeof fields);
-    const auto format = static_cast<QImage::Format>(fields[2]);
-    if (QSize(fields[0], fields[1]) != deviceSize ||
-        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
-        return {};
-    }
+    if (file.read(header, HeaderBytes) != HeaderBytes) return {};
+    const QImage::Format format = EntryFormat(header, deviceSize);
+    if (format == QImage::Format_Invalid) return {};
     QImage image(deviceSize, format);
     if (image.isNull() || !ReadPixels(file, image)) return {};
     return image;
+}
+
+QImage PictureDiskCache::Map(const QByteArray& key, const QSize& deviceSize) const {
+    if (folder_.isEmpty() || deviceSize.isEmpty()) return {};
+    const int fd = open(QFile::encodeName(PathOf(key)).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    const auto length = static_cast<size_t>(EntryBytes(deviceSize));
+    const off_t size = lseek(fd, 0, SEEK_END);
+    void* address = size == static_cast<off_t>(length) ? mmap(nullptr, length, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
+    close(fd);
+    if (address == MAP_FAILED) return {};
+    auto* mapping = new Mapping{address, length};
+    const auto* bytes = static_cast<const uchar*>(address);
+    const QImage::Format format = EntryFormat(reinterpret_cast<const char*>(bytes), deviceSize);
+    if (format == QImage::Format_Invalid) {
+        Unmap(mapping);
+        return {};
+    }
+    return QImage(bytes + HeaderBytes, deviceSize.width(), deviceSize.height(), qsizetype{deviceSize.width()} * 4, format,
+                  Unmap, mapping);
 }
 
 // The entry is written beside its place and renamed over it, so a reader sees the old entry or

@@ -25,6 +25,10 @@ public:
     // The image stored under `key`, if it is whole and of `deviceSize`; a null image otherwise.
     // An opaque picture comes back as RGB32, any other as premultiplied ARGB32.
     QImage Load(const QByteArray& key, const QSize& deviceSize) const;
+    // The same image, its pixels read from the entry's file as they are touched rather than
+    // copied: the memory is the system's file cache, not the program's, and goes when the image
+    // does. Read-only.
+    QImage Map(const QByteArray& key, const QSize& deviceSize) const;
     // Stores the image's pixels; other formats are converted first.
     void Store(const QByteArray& key, const QImage& image) const;
 

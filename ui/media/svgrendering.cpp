@@ -42,6 +42,11 @@ QImage Draw(const QString& resource, const QSize& device) {
     return image;
 }
 
+QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
+    return QSize(static_cast<int>(std::lround(logicalSize.width() * dpr)),
+                 static_cast<int>(std::lround(logicalSize.height() * dpr)));
+}
+
 }  // namespace
 
 QSvgRenderer* SharedSvgRenderer(const QString& resource) {
@@ -76,8 +81,7 @@ QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr) {
 // A picture drawn before is read back from the disk cache, and its SVG is not even parsed.
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
     if (logicalSize.isEmpty() || dpr <= 0) return {};
-    const QSize device(static_cast<int>(std::lround(logicalSize.width() * dpr)),
-                       static_cast<int>(std::lround(logicalSize.height() * dpr)));
+    const QSize device = DeviceSize(logicalSize, dpr);
     const QByteArray key = PictureKey(resource, device, dpr);
     if (key.isEmpty()) return {};
     const PictureDiskCache& cache = PictureDiskCache::Shared();
@@ -90,6 +94,19 @@ QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) 
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(dpr);
     return pixmap;
+}
+
+QImage MapSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
+    if (logicalSize.isEmpty() || dpr <= 0) return {};
+    const QSize device = DeviceSize(logicalSize, dpr);
+    const QByteArray key = PictureKey(resource, device, dpr);
+    if (key.isEmpty()) return {};
+    QImage image = PictureDiskCache::Shared().Map(key, device);
+    if (image.isNull() && !RenderSvg(resource, logicalSize, dpr).isNull()) {
+        image = PictureDiskCache::Shared().Map(key, device);
+    }
+    image.setDevicePixelRatio(dpr);
+    return image;
 }
 
 }  // namespace vantry

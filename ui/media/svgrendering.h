@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -23,5 +24,10 @@ QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr);
 // that cannot be drawn. Drawn once per machine: later calls read the pixels back from the
 // program's picture cache on disk.
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr);
+
+// The same picture straight from its entry in the picture cache (drawn and stored first if it is
+// not there), read from the file as it is painted instead of held in memory; null when the
+// cache keeps nothing.
+QImage MapSvg(const QString& resource, const QSize& logicalSize, qreal dpr);
 
 }  // namespace vantry
