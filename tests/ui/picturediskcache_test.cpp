@@ -7,6 +7,7 @@
 #include "picturediskcache.h"
 #include "picturenames.h"
 #include "svgrendering.h"
+#include "version.h"
 
 namespace vantry::test {
 namespace {
@@ -96,6 +97,33 @@ TEST(PictureDiskCache, MapsAnEntryAsItReadsIt) {
 
     QFile::resize(folder.filePath(QString::fromLatin1(key) + ".pic"), 30);
     EXPECT_TRUE(cache.Map(key, size).isNull());
+}
+
+// Pictures drawn at build time come from the pack when the cache folder lacks them; what the
+// pack does not hold is absent.
+TEST(PictureDiskCache, FallsBackToThePackOfPicturesDrawnBefore) {
+    QTemporaryDir folder;
+    const QString pack = folder.filePath("pictures.vpk");
+    const QSize small(3, 2), large(31, 17);
+    const QByteArray a = PictureDiskCache::Key("a", small, 1.0), b = PictureDiskCache::Key("b", large, 1.0);
+    QImage opaque(large, QImage::Format_RGB32);
+    opaque.fill(QColor(90, 20, 200));
+    ASSERT_TRUE(PictureDiskCache::WritePack(pack, {{a, Gradient(small)}, {b, opaque}}));
+
+    const PictureDiskCache cache(folder.filePath("cache"), pack);
+    EXPECT_EQ(cache.Load(a, small), Gradient(small));
+    EXPECT_EQ(cache.Map(b, large), opaque);
+    EXPECT_TRUE(cache.Load(a, large).isNull());
+    EXPECT_TRUE(cache.Map(PictureDiskCache::Key("c", small, 1.0), small).isNull());
+}
+
+// The pack built with the game holds the board's background as this toolkit draws it.
+TEST(PictureDiskCache, TheBuiltPackHoldsTheBoardBackground) {
+    const QSize board(792, 573);
+    const PictureDiskCache pack(QString(), QStringLiteral(VANTRY_BUILD_DATA_DIR "/") + PicturePackName);
+    const QImage packed = pack.Load(PictureKey(Pictures::Background, board, 1.0), board);
+    ASSERT_FALSE(packed.isNull());
+    EXPECT_EQ(packed, DrawSvg(Pictures::Background, board).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(PictureDiskCache, WithoutAFolderNothingIsKept) {

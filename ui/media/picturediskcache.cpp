@@ -1,5 +1,7 @@
 #include "picturediskcache.h"
 
+#include "mediafolder.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -23,6 +26,11 @@ namespace {
 // pixels or a conversion at every start.
 constexpr char Magic[8] = {'V', 'P', 'I', 'C', '0', '0', '0', '2'};
 constexpr qint64 HeaderBytes = sizeof Magic + 3 * sizeof(qint32);
+
+// A pack: this magic and the number of entries, then for each its key (40 hexadecimal digits)
+// and the offset of an entry as above, then the entries.
+constexpr char PackMagic[8] = {'V', 'P', 'A', 'K', '0', '0', '0', '1'};
+constexpr qint64 KeyBytes = 40;
 
 bool IsOpaque(const QImage& premultiplied) {
     for (int y = 0; y < premultiplied.height(); ++y) {
@@ -84,14 +92,15 @@ bool WritePixels(QFile& file, const QImage& image) {
 
 }  // namespace
 
-PictureDiskCache::PictureDiskCache(QString folder) : folder_(std::move(folder)) {}
+PictureDiskCache::PictureDiskCache(QString folder, QString pack) : folder_(std::move(folder)), pack_(std::move(pack)) {}
 
 PictureDiskCache& PictureDiskCache::Shared() {
     static PictureDiskCache cache(
         [] {
             const QString base = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
             return base.isEmpty() ? QString() : base + QStringLiteral("/pictures");
-        }());
+        }(),
+        FindMediaFolder() + QStringLiteral("/") + QString::fromLatin1(PicturePackName));
     return cache;
 }
 
@@ -108,37 +117,104 @@ QString PictureDiskCache::PathOf(const QByteArray& key) const {
 }
 
 QImage PictureDiskCache::Load(const QByteArray& key, const QSize& deviceSize) const {
-    if (folder_.isEmpty() || deviceSize.isEmpty()) return {};
-    // Unbuffered: the pixels go from the file straight into the image.
-    QFile file(PathOf(key));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() != EntryBytes(deviceSize)) return {};
-    char header[HeaderBytes];
-    if (file.read(header, HeaderBytes) != HeaderBytes) return {};
-    const QImage::Format format = EntryFormat(header, deviceSize);
-    if (format == QImage::Format_Invalid) return {};
-    QImage image(deviceSize, format);
-    if (image.isNull() || !ReadPixels(file, image)) return {};
-    return image;
+    if (deviceSize.isEmpty()) return {};
+    if (!folder_.isEmpty()) {
+        // Unbuffered: the pixels go from the file straight into the image.
+        QFile file(PathOf(key));
+        char header[HeaderBytes];
+        if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && file.size() == EntryBytes(deviceSize) &&
+            file.read(header, HeaderBytes) == HeaderBytes) {
+            const QImage::Format format = EntryFormat(header, deviceSize);
+            QImage image = format == QImage::Format_Invalid ? QImage() : QImage(deviceSize, format);
+            if (!image.isNull() && ReadPixels(file, image)) return image;
+        }
+    }
+    const qint64 offset = PackOffset(key);
+    return offset < 0 ? QImage() : MapFile(pack_, offset, deviceSize).copy();
 }
 
 QImage PictureDiskCache::Map(const QByteArray& key, const QSize& deviceSize) const {
-    if (folder_.isEmpty() || deviceSize.isEmpty()) return {};
-    const int fd = open(QFile::encodeName(PathOf(key)).constData(), O_RDONLY | O_CLOEXEC);
+    if (deviceSize.isEmpty()) return {};
+    if (!folder_.isEmpty()) {
+        QImage own = MapFile(PathOf(key), -1, deviceSize);
+        if (!own.isNull()) return own;
+    }
+    const qint64 offset = PackOffset(key);
+    return offset < 0 ? QImage() : MapFile(pack_, offset, deviceSize);
+}
+
+// The entry at `offset` in the file, or the file that is one entry and nothing else for a
+// negative offset.
+QImage PictureDiskCache::MapFile(const QString& path, qint64 offset, const QSize& deviceSize) const {
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {};
-    const auto length = static_cast<size_t>(EntryBytes(deviceSize));
     const off_t size = lseek(fd, 0, SEEK_END);
-    void* address = size == static_cast<off_t>(length) ? mmap(nullptr, length, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
+    const qint64 start = std::max<qint64>(offset, 0);
+    const bool fits = offset < 0 ? size == EntryBytes(deviceSize) : start + EntryBytes(deviceSize) <= size;
+    const auto length = static_cast<size_t>(size);
+    void* address = fits && size > 0 ? mmap(nullptr, length, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
     close(fd);
     if (address == MAP_FAILED) return {};
     auto* mapping = new Mapping{address, length};
-    const auto* bytes = static_cast<const uchar*>(address);
-    const QImage::Format format = EntryFormat(reinterpret_cast<const char*>(bytes), deviceSize);
+    const auto* entry = static_cast<const uchar*>(address) + start;
+    const QImage::Format format = EntryFormat(reinterpret_cast<const char*>(entry), deviceSize);
     if (format == QImage::Format_Invalid) {
         Unmap(mapping);
         return {};
     }
-    return QImage(bytes + HeaderBytes, deviceSize.width(), deviceSize.height(), qsizetype{deviceSize.width()} * 4, format,
+    return QImage(entry + HeaderBytes, deviceSize.width(), deviceSize.height(), qsizetype{deviceSize.width()} * 4, format,
                   Unmap, mapping);
+}
+
+qint64 PictureDiskCache::PackOffset(const QByteArray& key) const {
+    if (pack_.isEmpty() || key.size() != KeyBytes) return -1;
+    QFile file(pack_);
+    char head[sizeof PackMagic + sizeof(qint32)];
+    if (!file.open(QIODevice::ReadOnly) || file.read(head, sizeof head) != sizeof head ||
+        std::memcmp(head, PackMagic, sizeof PackMagic) != 0) {
+        return -1;
+    }
+    qint32 count = 0;
+    std::memcpy(&count, head + sizeof PackMagic, sizeof count);
+    for (qint32 i = 0; i < count; ++i) {
+        char row[KeyBytes + sizeof(qint64)];
+        if (file.read(row, sizeof row) != sizeof row) return -1;
+        if (std::memcmp(row, key.constData(), KeyBytes) == 0) {
+            qint64 offset = 0;
+            std::memcpy(&offset, row + KeyBytes, sizeof offset);
+            return offset;
+        }
+    }
+    return -1;
+}
+
+bool PictureDiskCache::WritePack(const QString& path, const QList<QPair<QByteArray, QImage>>& entries) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const auto count = static_cast<qint32>(entries.size());
+    bool written = file.write(PackMagic, sizeof PackMagic) == sizeof PackMagic &&
+                   file.write(reinterpret_cast<const char*>(&count), sizeof count) == sizeof count;
+    // Entries start on 16-byte boundaries, so their rows are aligned as the screen likes them.
+    auto aligned = [](qint64 at) { return (at + 15) / 16 * 16; };
+    qint64 at = aligned(static_cast<qint64>(sizeof PackMagic + sizeof count) + count * (KeyBytes + 8));
+    QList<QImage> pixels;
+    for (const auto& [key, image] : entries) {
+        QImage p = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (IsOpaque(p)) p = p.convertToFormat(QImage::Format_RGB32);
+        written = written && key.size() == KeyBytes && file.write(key) == KeyBytes &&
+                  file.write(reinterpret_cast<const char*>(&at), sizeof at) == sizeof at;
+        at = aligned(at + EntryBytes(p.size()));
+        pixels.append(p);
+    }
+    for (const QImage& p : pixels) {
+        char header[HeaderBytes];
+        const qint32 fields[3] = {p.width(), p.height(), static_cast<qint32>(p.format())};
+        std::memcpy(header, Magic, sizeof Magic);
+        std::memcpy(header + sizeof Magic, fields, sizeof fields);
+        written = written && file.seek(aligned(file.pos())) && file.write(header, HeaderBytes) == HeaderBytes &&
+                  WritePixels(file, p);
+    }
+    return written;
 }
 
 // The entry is written beside its place and renamed over it, so a reader sees the old entry or

@@ -30,7 +30,9 @@ void EnsurePictureResources() {
     }
 }
 
-QImage Draw(const QString& resource, const QSize& device) {
+}  // namespace
+
+QImage DrawSvg(const QString& resource, const QSize& device) {
     QSvgRenderer* renderer = SharedSvgRenderer(resource);
     if (renderer == nullptr || !renderer->isValid()) return {};
     QImage image(device, QImage::Format_ARGB32_Premultiplied);
@@ -41,6 +43,8 @@ QImage Draw(const QString& resource, const QSize& device) {
     renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
     return image;
 }
+
+namespace {
 
 QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
     return QSize(static_cast<int>(std::lround(logicalSize.width() * dpr)),
@@ -87,7 +91,7 @@ QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) 
     const PictureDiskCache& cache = PictureDiskCache::Shared();
     QImage image = cache.Load(key, device);
     if (image.isNull()) {
-        image = Draw(resource, device);
+        image = DrawSvg(resource, device);
         if (image.isNull()) return {};
         cache.Store(key, image);
     }

@@ -15,6 +15,9 @@ namespace vantry {
 // GUI thread only.
 QSvgRenderer* SharedSvgRenderer(const QString& resource);
 
+// The picture drawn afresh from its SVG at `device` pixels, see-through where the picture is.
+QImage DrawSvg(const QString& resource, const QSize& device);
+
 // The name of the picture's entry in the disk cache at that many device pixels and that ratio;
 // empty when there is no such picture.
 QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr);
