@@ -28,11 +28,13 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The engine's figures, then the game against a bare window of the board's size under Xvfb.
+# The engine's figures, then the game against a bare window of the board's size under Xvfb,
+# then a four-computer game with the counters' travel and without it.
 bench: build
 	@scripts/install-deps --bench
 	@$(BUILD)/bench/vantry_bench
 	@$(BUILD)/bench/vantry_floor_bench --vantry $(BUILD)/vantry --bare $(BUILD)/bench/vantry_bare_window
+	@$(BUILD)/bench/vantry_travel_bench --vantry $(BUILD)/vantry
 
 # The package is built in a tree of its own: it is configured for /usr with the Debian layout,
 # which the compiled-in data folder follows, and with Debian's hardening flags.

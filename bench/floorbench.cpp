@@ -27,9 +27,9 @@ constexpr std::int64_t Second = 1000000000;
 constexpr std::int64_t FirstFrameTimeout = 30 * Second;
 constexpr std::int64_t MemoryAfter = 1 * Second;
 constexpr std::int64_t IdleWindow = 10 * Second;
-// The credits are gone some 2.4 s after the About window opens; this leaves room for a busy
-// machine's late timers.
-constexpr std::int64_t AboutCreditsGone = 5 * Second;
+// The credits are gone some 8.6 s after the About window opens (156 ticks of 55 ms); this
+// leaves room for a busy machine's late timers.
+constexpr std::int64_t AboutCreditsGone = 12 * Second;
 
 struct Options {
     std::string vantry;

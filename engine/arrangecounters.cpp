@@ -30,11 +30,14 @@ void ArrangeCounters(BoardView& view, int current) {
     }
 }
 
+CounterPlace PlaceOf(const BoardView& view, int p, float height) {
+    return CounterPlace{(view.MarkerX1(p) + view.MarkerX1(p + 1)) / 2.0f - 127.0f, view.MarkerY2(p + 1) - height - 30.0f};
+}
+
 void PlaceCounter(BoardView& view, int k, int p, float height) {
-    const float left = (view.MarkerX1(p) + view.MarkerX1(p + 1)) / 2.0f - 127.0f;
-    view.SetCounterLeft(k, left);
-    const float top = view.MarkerY2(p + 1) - height - 30.0f;
-    view.SetCounterTop(k, top);
+    const CounterPlace place = PlaceOf(view, p, height);
+    view.SetCounterLeft(k, place.left);
+    view.SetCounterTop(k, place.top);
 }
 
 }  // namespace vantry

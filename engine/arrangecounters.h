@@ -9,8 +9,18 @@ class BoardView;
 // a width to its left, is moved a quarter width away, and the current counter the other way.
 void ArrangeCounters(BoardView& view, int current);
 
-// Puts counter k on position p by the board's placement rule, in single precision:
-// Left = (X1 of linM(p) + X1 of linM(p + 1)) / 2 - 127, Top = Y2 of linM(p + 1) - height - 30.
+// A counter's top-left corner in twips.
+struct CounterPlace {
+    float left = 0.0f;
+    float top = 0.0f;
+};
+
+// Where the board's placement rule puts a counter `height` high on position p, in single
+// precision: Left = (X1 of linM(p) + X1 of linM(p + 1)) / 2 - 127, Top = Y2 of linM(p + 1) -
+// height - 30. The drawing asks it for the squares a counter passes on its way.
+CounterPlace PlaceOf(const BoardView& view, int p, float height);
+
+// Puts counter k on position p by that rule.
 void PlaceCounter(BoardView& view, int k, int p, float height);
 
 }  // namespace vantry

@@ -35,7 +35,8 @@ struct GameState {
     std::int16_t WinnerMoves = 0;
     std::string WinnerName;
 
-    // True when the best-players table had been stored before the board window loaded.
+    // True when the best-players table had been stored before the board window loaded, or
+    // has been stored since in this run.
     bool RecordsStored = false;
 
     // Grows whenever the game on the board is replaced (a reset or a loaded game), so that a

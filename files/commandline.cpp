@@ -79,7 +79,9 @@ QString CommandLine::Usage() {
         "      --version  show the version and exit\n"
         "      --         take every later argument as part of FILE\n"
         "\n"
-        "A FILE given as several arguments is joined again with single blanks.\n");
+        "A FILE given as several arguments is joined again with single blanks.\n"
+        "With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares\n"
+        "instead of travelling there.\n");
 }
 
 QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }

@@ -6,6 +6,7 @@
 #include "gamecommands.h"
 #include "prompter.h"
 #include "randomsource.h"
+#include "savefile.h"
 
 namespace vantry {
 
@@ -14,8 +15,6 @@ namespace {
 const QString SelectMessage = QStringLiteral("Please Select the Name!");
 const QString TypeMessage = QStringLiteral("Please type the Name!");
 const QString UnknownName = QStringLiteral("Unknown");
-
-bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 }  // namespace
 
@@ -44,21 +43,23 @@ std::optional<SeatRefusal> NewGameSetup::StartGame(const SeatEntries& seats, con
 }
 
 std::optional<SeatRefusal> NewGameSetup::TakeSeat(int seat, const SeatEntry& entry) {
-    if (entry.kind == SeatKind::None) return std::nullopt;
     const bool computer = entry.kind == SeatKind::Computer;
-    const QString& name = computer ? entry.comboText : entry.typedText;
+    // A seat without a kind is given none, but the box on show still names it on the board.
+    const bool typed = entry.kind == SeatKind::None ? entry.typedBoxVisible : !computer;
+    const QString& name = typed ? entry.typedText : entry.comboText;
     QString message;
     if (computer && (name.isEmpty() || name == QLatin1String(SelectPrompt))) {
         message = SelectMessage;
-    } else if (!computer && name.isEmpty()) {
+    } else if (entry.kind == SeatKind::Person && name.isEmpty()) {
         message = TypeMessage;
     } else {
         message = UnsafeNameMessage(name);
     }
     if (!message.isEmpty()) {
         prompter_.Message(message);
-        return SeatRefusal{seat, computer ? NameBox::Combo : NameBox::Typed, message};
+        return SeatRefusal{seat, typed ? NameBox::Typed : NameBox::Combo, message};
     }
+    if (entry.kind == SeatKind::None) return std::nullopt;
     board_.SetNameCaption(seat, name);
     state_.IsComputer[static_cast<std::size_t>(seat)] = computer;
     return std::nullopt;
@@ -110,13 +111,11 @@ int NewGameSetup::PresetIndex(float draw) {
 }
 
 QString NewGameSetup::UnsafeNameMessage(const QString& name) {
-    // A saved name is read back up to the next comma, with leading blanks skipped, unless it
-    // is quoted; a name that starts with a quote, or needs quoting and holds one, cannot return.
+    // A quoted name cannot hold a double quote, and one that starts with a quote is quoted.
     if (name.startsWith(QLatin1Char('"'))) {
         return QStringLiteral("A name cannot begin with a double quote (\").");
     }
-    const bool needsQuotes = name.contains(QLatin1Char(',')) || (!name.isEmpty() && IsBlank(name.front()));
-    if (needsQuotes && name.contains(QLatin1Char('"'))) {
+    if (NameNeedsQuotes(name) && name.contains(QLatin1Char('"'))) {
         return QStringLiteral("A name with a comma or a leading blank cannot also hold a double quote (\").");
     }
     return {};

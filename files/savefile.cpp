@@ -1,11 +1,13 @@
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 #include "numerals.h"
 
@@ -113,17 +115,24 @@ QString NameLine(QString name) {
     return Quote + name + Quote;
 }
 
-RecordResult WriteInPlace(const QByteArray& bytes, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return RecordResult::Failure(Sentence(file.errorString()));
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    const QString reason = file.errorString();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) return RecordResult::Failure(Sentence(reason));
-    return RecordResult::Success();
+QString Translated(const char* text) { return QCoreApplication::translate("vantry::SaveFile", text); }
+
+// Opening a pipe, a device or a socket can wait for another process for ever, so such paths
+// are refused before anything opens them. Empty for a regular file and for no file at all.
+QString NotRegularFile(const QString& path) {
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
+    if (S_ISREG(info.st_mode)) return {};
+    if (S_ISDIR(info.st_mode)) return Translated("It is a directory, not a regular file.");
+    if (S_ISFIFO(info.st_mode)) return Translated("It is a named pipe, not a regular file.");
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return Translated("It is a device, not a regular file.");
+    if (S_ISSOCK(info.st_mode)) return Translated("It is a socket, not a regular file.");
+    return Translated("It is not a regular file.");
 }
 
 }  // namespace
+
+bool NameNeedsQuotes(const QString& name) { return NeedsQuotes(name); }
 
 bool NameSurvivesSaving(const QString& name) {
     if (name.contains(Cr) || name.contains(Lf)) return false;
@@ -192,24 +201,27 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
 }
 
 RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path) {
+    if (const QString special = NotRegularFile(path); !special.isEmpty()) return RecordResult::Failure(special);
     const QByteArray bytes = EncodeSaveRecord(record);
-    // Replacing a device or a pipe with a regular file would destroy it, so those are written
-    // through; anything else is replaced only once the new file is complete.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) return WriteInPlace(bytes, path);
-
     QSaveFile file(path);
+    // A file the player may write in a folder they may not can only be written in place; a
+    // failure part way then leaves it spoilt, which is reported like any failed save.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return RecordResult::Failure(Sentence(file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
+        // Drops a new file, and lets go of a file written in place, which the save file would
+        // otherwise delete when it goes out of scope uncommitted.
+        file.commit();
         return RecordResult::Failure(Sentence(reason));
     }
-    if (!file.commit()) return RecordResult::Failure(Sentence(file.errorString()));
+    if (!file.commit() || file.error() != QFileDevice::NoError) return RecordResult::Failure(Sentence(file.errorString()));
     return RecordResult::Success();
 }
 
 ParsedRecord ReadSaveRecord(const QString& path) {
+    if (const QString special = NotRegularFile(path); !special.isEmpty()) return {RecordResult::Failure(special), {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {RecordResult::Failure(Sentence(file.errorString())), {}};
     // A read that fails part way hands over what came before the failure without a word; only

@@ -20,6 +20,10 @@ struct ParsedRecord {
     SaveRecord record;
 };
 
+// True for a name that goes between double quotes in the file, because the reader would
+// otherwise cut it at a comma or drop its leading blanks or its first double quote.
+bool NameNeedsQuotes(const QString& name);
+
 // False for a name that a save cannot bring back unchanged: one that must go between double
 // quotes and holds a double quote itself (written with apostrophes instead), or one holding a
 // line break (written as a blank). Where names are entered, such names are refused.
@@ -40,11 +44,13 @@ QString DecodeWindows1252(const QByteArray& bytes);
 ParsedRecord ParseSaveRecord(const QByteArray& bytes);
 
 // Replaces the file at `path` only when the whole record was written: a failure leaves any
-// previous file as it was. A device or other special file is written in place rather than
-// replaced.
+// previous file as it was. Where the folder takes no new file, an existing file the user may
+// write is written in place instead, and a failure part way leaves it spoilt. A path that is not a regular file (a directory, a pipe,
+// a device) is refused without opening it.
 RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path);
 
-// Reads the record from the file at `path`; the file is closed again in every case.
+// Reads the record from the file at `path`; the file is closed again in every case. A path
+// that is not a regular file is refused without opening it, so no read waits on a pipe.
 ParsedRecord ReadSaveRecord(const QString& path);
 
 }  // namespace vantry

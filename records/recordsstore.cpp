@@ -13,11 +13,6 @@ QString MovesKey(int row) { return QStringLiteral("Moves%1").arg(row); }
 
 }  // namespace
 
-void WriteRecordsMarker() {
-    QSettings settings("Vantry", "Vantry");
-    settings.setValue("Records/Boolean", QStringLiteral("True"));
-}
-
 RecordRows ReadStoredRecordRows() {
     QSettings settings("Vantry", "Vantry");
     settings.beginGroup("Records");
@@ -29,7 +24,7 @@ RecordRows ReadStoredRecordRows() {
     return rows;
 }
 
-void StoreRecordRows(const RecordRows& rows) {
+bool StoreRecordRows(const RecordRows& rows) {
     QSettings settings("Vantry", "Vantry");
     settings.beginGroup("Records");
     for (int row = 1; row <= RecordRowCount; ++row) {
@@ -37,6 +32,9 @@ void StoreRecordRows(const RecordRows& rows) {
         settings.setValue(NamesKey(row), shown.name);
         settings.setValue(MovesKey(row), shown.moves);
     }
+    settings.setValue("Boolean", QStringLiteral("True"));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 }  // namespace vantry

@@ -65,8 +65,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 4; ++i) {
         board.SetNameCaption(i, names[i]);
         state.Position[static_cast<std::size_t>(i)] = positions[i];
-        vantry::PlaceCounter(board, i, positions[i], board.CounterHeight(i));
-        vantry::ArrangeCounters(board, i);
+        // Set up as a loaded game is: the counters stand in place at once, without travel.
+        vantry::PlaceCounter(board.Board(), i, positions[i], board.CounterHeight(i));
+        vantry::ArrangeCounters(board.Board(), i);
     }
     state.CurrentPlayer = 1;
     board.GameEngine().Throw();

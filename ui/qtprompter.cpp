@@ -21,6 +21,8 @@ std::optional<QString> Chosen(const QString& path) {
 void QtPrompter::Message(const QString& text, Icon icon) {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, Title, text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    // Names, paths and system texts are shown as they stand, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowIcon(ProgramIcon());
     box.exec();
 }
@@ -30,6 +32,7 @@ Prompter::Answer QtPrompter::AskYesNoCancel(const QString& text) {
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
+    box.setTextFormat(Qt::PlainText);
     box.setWindowIcon(ProgramIcon());
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
@@ -39,11 +42,17 @@ Prompter::Answer QtPrompter::AskYesNoCancel(const QString& text) {
 }
 
 std::optional<QString> QtPrompter::OpenFileName(const QString& title, const QString& filter) {
-    return Chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), QtFilter(filter)));
+    return Chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), DialogFilters(filter)));
 }
 
 std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QString& filter) {
-    return Chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), QtFilter(filter)));
+    return Chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), DialogFilters(filter)));
+}
+
+// A game saved under a name without the extension can still be found; the game's own filter
+// stays first, so the dialog starts with it.
+QString QtPrompter::DialogFilters(const QString& filter) {
+    return QtFilter(filter) + QStringLiteral(";;") + QCoreApplication::translate("vantry::QtPrompter", "All Files (*)");
 }
 
 QString QtPrompter::QtFilter(const QString& filter) {

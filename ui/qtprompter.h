@@ -15,6 +15,9 @@ public:
 
     // "Description (*.ext)|*.ext|..." to Qt's "Description (*.ext);;...".
     static QString QtFilter(const QString& filter);
+
+private:
+    static QString DialogFilters(const QString& filter);
 };
 
 }  // namespace vantry

@@ -15,6 +15,9 @@ public:
     static FailingCalls Commit() { return FailingCalls(true, -1); }
     // read() passes `bytes` in all, then fails with EIO.
     static FailingCalls ReadAfter(long bytes) { return FailingCalls(false, bytes); }
+    // Making a new file fails with EACCES, as in a folder the user may not write to; files
+    // already there open as before.
+    static FailingCalls NewFiles() { return FailingCalls(false, -1, true); }
 
     ~FailingCalls();
     FailingCalls(const FailingCalls&) = delete;
@@ -24,7 +27,7 @@ public:
     int Failures() const;
 
 private:
-    FailingCalls(bool commit, long readBytes);
+    FailingCalls(bool commit, long readBytes, bool newFiles = false);
 };
 
 }  // namespace vantry::test

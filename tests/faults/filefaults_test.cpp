@@ -4,8 +4,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <csignal>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -75,39 +79,6 @@ TEST_F(FileFaultTest, ASaveAsWhoseCommitFailsCreatesNoFileAndStaysUntitled) {
     EXPECT_EQ(window.caption, QStringLiteral("frmMain"));
 }
 
-// Opens with a writer on the other end that sends `bytes` and hangs up, as a program piping a
-// saved game in would when it stops half way.
-class PipeWriter {
-public:
-    PipeWriter(const QString& path, QByteArray bytes) : path_(path.toLocal8Bit()), bytes_(std::move(bytes)) {
-        ok_ = ::mkfifo(path_.constData(), 0600) == 0;
-        if (ok_) thread_ = std::thread([this] { Write(); });
-    }
-    ~PipeWriter() {
-        if (thread_.joinable()) thread_.join();
-    }
-    bool ok() const { return ok_; }
-
-private:
-    // Non-blocking, so that a reader that never comes cannot hang the test.
-    void Write() {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        int fd = -1;
-        while (fd < 0 && std::chrono::steady_clock::now() < giveUp) {
-            fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        if (fd < 0) return;
-        if (::write(fd, bytes_.constData(), static_cast<size_t>(bytes_.size())) != bytes_.size()) ok_ = false;
-        ::close(fd);
-    }
-
-    QByteArray path_;
-    QByteArray bytes_;
-    bool ok_ = false;
-    std::thread thread_;
-};
-
 // A file that breaks off while it is read: the user is told which file and why, and the game,
 // the names, the counters and the document are as they were.
 class ReadFaultTest : public FileFaultTest {
@@ -176,29 +147,92 @@ TEST_F(ReadFaultTest, ADiskErrorPartWayOrAFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{{12, 20, 3, 44}}));
 }
 
-// A program piping a saved game in that stops half way and hangs up.
-TEST_F(ReadFaultTest, APipeThatHangsUpHalfWayChangesNothing) {
-    const QByteArray path = File("pipe").toLocal8Bit();
-    ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
+// Opens and closes the far end of a pipe once a call has waited on it for three seconds, so
+// that a program that waits there fails this test instead of hanging it.
+class PipeWatchdog {
+public:
+    explicit PipeWatchdog(const QString& path) : path_(path.toLocal8Bit()), thread_([this] { Watch(); }) {}
+    ~PipeWatchdog() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+    bool Fired() const { return fired_; }
+
+private:
+    void Watch() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (wake_.wait_for(lock, std::chrono::seconds(3), [this] { return done_; })) return;
+        fired_ = true;
+        const int fd = ::open(path_.constData(), O_RDWR | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    }
+
+    QByteArray path_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::atomic<bool> fired_{false};
+    std::thread thread_;
+};
+
+// A pipe nobody writes to, named as a saved game: opening and saving are refused at once, with
+// the file and the reason, and nothing waits on the pipe.
+TEST_F(ReadFaultTest, APipeIsRefusedWithoutWaitingOnIt) {
+    const QString pipe = File("pipe.vty");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    // A broken pipe reports as an error here rather than ending the tests.
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
     before = state;
     board = window.board;
-    // Non-blocking, so that a reader that never comes cannot hang the test.
-    std::thread writer([&path] {
-        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        int fd = -1;
-        while (fd < 0 && std::chrono::steady_clock::now() < giveUp) {
-            fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        if (fd < 0) return;
-        const QByteArray half = ExampleBytes.left(60);
-        EXPECT_EQ(::write(fd, half.constData(), static_cast<size_t>(half.size())), half.size());
-        ::close(fd);
-    });
-    const bool opened = document.OpenPath(File("pipe"));
-    writer.join();
+    bool opened = true;
+    bool openWaited = true;
+    {
+        const PipeWatchdog watchdog(pipe);
+        opened = document.OpenPath(pipe);
+        openWaited = watchdog.Fired();
+    }
+    EXPECT_FALSE(openWaited);
     EXPECT_FALSE(opened);
-    ExpectRefused(File("pipe"), "ends after");
+    ExpectRefused(pipe, "not a regular file");
+
+    prompter.files.push_back(pipe);
+    bool saved = true;
+    bool saveWaited = true;
+    {
+        const PipeWatchdog watchdog(pipe);
+        saved = document.SaveAs();
+        saveWaited = watchdog.Fired();
+    }
+    std::signal(SIGPIPE, previous);
+    EXPECT_FALSE(saveWaited);
+    EXPECT_FALSE(saved);
+    const QString message = LastMessage();
+    EXPECT_TRUE(message.contains(QLatin1String("could not be saved"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String("not a regular file"))) << message.toStdString();
+    EXPECT_EQ(document.GamePath(), File("good.vty"));
+}
+
+// A saved game the player may write, in a folder that takes no new files from them: the save
+// cannot make its new file beside the old one, so it writes the old one in place.
+TEST_F(FileFaultTest, AFolderThatTakesNoNewFilesGetsTheSaveWrittenInPlace) {
+    prompter.files.push_back(File("game.vty"));
+    ASSERT_TRUE(document.SaveAs());
+    state.Position[0] = 50;
+    bool saved = false;
+    int failures = 0;
+    {
+        const FailingCalls fault = FailingCalls::NewFiles();
+        saved = document.Save();
+        failures = fault.Failures();
+    }
+    ASSERT_GT(failures, 0) << "the save never tried to make a new file";
+    EXPECT_TRUE(saved) << LastMessage().toStdString();
+    EXPECT_EQ(ReadSaveRecord(File("game.vty")).record.Square(0), 50);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("game.vty")});
 }
 
 }  // namespace

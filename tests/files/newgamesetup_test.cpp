@@ -56,7 +56,8 @@ TEST_F(NewGameSetupTest, ChecksTheNameOfTheChosenKind) {
         {"lone quote", Person("\""), LeadingQuote, NameBox::Typed},
         {"quote with a comma", Person("Ann, \"B\""), QuoteWithComma, NameBox::Typed},
         {"quote with a leading blank", Person(" An\"n"), QuoteWithComma, NameBox::Typed},
-        {"quote with a leading tab", Person("\tAn\"n"), QuoteWithComma, NameBox::Typed},
+        // The file's reader skips blanks only, so a leading tab comes back without quotes.
+        {"quote with a leading tab", Person("\tAn\"n"), "", NameBox::Typed},
         {"quote inside a plain name", Person("An\"n"), "", NameBox::Typed},
         {"comma without a quote", Person("Ann, Bob"), "", NameBox::Typed},
         {"leading blank without a quote", Person("  Ann"), "", NameBox::Typed},
@@ -101,6 +102,29 @@ TEST_F(NewGameSetupTest, StartTakesSeatsThenResetsHidesShowsAndNamesAgain) {
     EXPECT_EQ(board.log, (QStringList{"Name 0 Ann", "Name 1 Daxo", "Name 3 Daxo", "ResetBoard", "hide", "ShowWindow",
                                       "Name 0 Ann", "Name 1 Daxo", "Name 2 Select", "Name 3 Daxo"}));
     EXPECT_EQ(state.IsComputer, (std::array<bool, 4>{false, true, false, true}));
+}
+
+// A seat whose kind was never chosen still names a player on the board, from the box on show,
+// so that name must come back from a saved game as well.
+TEST_F(NewGameSetupTest, ANameTheBoardTakesWithoutAKindIsCheckedToo) {
+    const std::pair<SeatEntry, NameBox> seats[] = {
+        {SeatEntry{SeatKind::None, "Select", "\"Bob, Jr", true}, NameBox::Typed},
+        {SeatEntry{SeatKind::None, " Al, \"B\"", "", false}, NameBox::Combo},
+    };
+    for (const auto& [seat, box] : seats) {
+        FakeBoardWindow window;
+        RecordingGameCommands recorder{window};
+        ScriptedPrompter asked;
+        NewGameSetup rules{state, window, recorder, asked};
+        const auto refusal = rules.StartGame({Person("Ann"), Untouched(1), seat, Untouched(3)}, [] {});
+        ASSERT_TRUE(refusal.has_value()) << seat.typedText.toStdString();
+        EXPECT_EQ(refusal->seat, 2);
+        EXPECT_EQ(refusal->box, box);
+        EXPECT_EQ(asked.messages, QStringList{refusal->message});
+        EXPECT_FALSE(refusal->message.isEmpty());
+        EXPECT_EQ(recorder.resets, 0);
+        EXPECT_EQ(window.NameCaption(2), "Unknown3");
+    }
 }
 
 TEST_F(NewGameSetupTest, LoadStopsTheThreeTimers) {

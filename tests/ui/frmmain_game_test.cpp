@@ -6,6 +6,7 @@
 #include "arrangecounters.h"
 #include "boardgeometry.h"
 #include "boardrig.h"
+#include "countertravel.h"
 
 namespace vantry::test {
 namespace {
@@ -43,6 +44,7 @@ TEST(PersonTurn, ByMouse) {
     EXPECT_FALSE(counter->isEnabled());
     EXPECT_TRUE(rig.Find("picToss(3)")->isEnabled());
     ExpectOnPosition(rig, 0, 4);
+    rig.window->Travel().Frame(rig.window->Travel().Now() + 1000);  // the drawn counter has arrived
     EXPECT_EQ(counter->geometry(), QRect(qRound(rig.window->CounterLeft(0) / 15), qRound(rig.window->CounterTop(0) / 15), 17, 41));
 
     // The face left on show throws for the next seat; so does the start face's caption.

@@ -65,11 +65,12 @@ TEST(BoardPainting, ABlinkRepaintsTheBlinkingNameAlone) {
     }
 }
 
-TEST(BoardPainting, AMoveRepaintsTheCounterWhereItWasAndWhereItGoes) {
+TEST(BoardPainting, ACounterPutInPlaceRepaintsWhereItWasAndWhereItGoes) {
     ShownBoard board;
     const QRect from = board.Geometry("picM(2)");
     PaintRecorder recorder(board.rig.window.get());
-    board.rig.window->SetCounterLeft(2, board.rig.window->CounterLeft(2) - 1500.0f);
+    // Placed as a loaded game places it: at once, without travel.
+    board.rig.window->Board().SetCounterLeft(2, board.rig.window->CounterLeft(2) - 1500.0f);
     Settle();
     const QRect to = board.Geometry("picM(2)");
     ASSERT_NE(from, to);

@@ -191,6 +191,22 @@ TEST_F(FrmNewTest, KindButtonsSwapTheBoxAndTheHiddenOneKeepsItsText) {
     EXPECT_FALSE(Button("optPer(1)")->isChecked());
 }
 
+// The pressed kind button wears its seat's colour in a thick frame; the other button of the
+// seat, and every button before a kind is picked, does not.
+TEST_F(FrmNewTest, APressedKindButtonIsFramedInItsSeatsColour) {
+    const std::array<QColor, 4> colours{QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(0, 255, 0)};
+    const QPoint inFrame(2, 2);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        const char* pressed = i % 2 == 0 ? "optCom" : "optPer";
+        const char* other = i % 2 == 0 ? "optPer" : "optCom";
+        EXPECT_NE(Button(Seat(pressed, i))->grab().toImage().pixelColor(inFrame), colours[i]);
+        Click(Seat(pressed, i));
+        EXPECT_EQ(Button(Seat(pressed, i))->grab().toImage().pixelColor(inFrame), colours[i]);
+        EXPECT_NE(Button(Seat(other, i))->grab().toImage().pixelColor(inFrame), colours[i]);
+    }
+}
+
 TEST_F(FrmNewTest, RandomizeDrawsANameIntoEveryComboAndNothingElse) {
     Click("optPer(0)");
     QTest::keyClicks(Text(0), "Ann");

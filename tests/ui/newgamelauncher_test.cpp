@@ -96,5 +96,21 @@ TEST_F(NewGameLauncherTest, StartUpShowsTheDialogOverTheBoardWithItsTimersStoppe
     EXPECT_EQ(commands.opens, 1);
 }
 
+// At the first start the board gets its place from the window manager only after the dialog
+// has shown; the dialog stays centred on the board through that move.
+TEST_F(NewGameLauncherTest, TheDialogIsCentredOnTheBoardAndFollowsItsFirstPlacing) {
+    owner.setGeometry(40, 30, 792, 573);
+    owner.show();
+    Open([this] { launcher.ShowAtStartUp(); },
+         [&](frmNew& d) {
+             // Within the few pixels a platform's window frame may shift it by.
+             const auto off = [&] { return (d.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(); };
+             EXPECT_LE(off(), 4);
+             owner.move(300, 200);
+             EXPECT_LE(off(), 4);
+             QTest::keyClick(Text0(d), Qt::Key_Escape);
+         });
+}
+
 }  // namespace
 }  // namespace vantry::test

@@ -5,6 +5,10 @@
 #include <QTest>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
 #include "boardrig.h"
 #include "mediafolder.h"
 #include "scopedenv.h"
@@ -24,6 +28,29 @@ TEST(MediaFolder, BuildTreeDataWhenRunFromTheBuildTree) {
     // The tests run from the build tree, where the cues were made.
     EXPECT_EQ(FindMediaFolder(), QString(VANTRY_BUILD_DATA_DIR));
     EXPECT_TRUE(QFileInfo::exists(CuePath(FindMediaFolder(), CueLiteral(Cue::TossClick))));
+}
+
+// The cues made for the build tree: each fades in from silence and out to it, so that neither
+// its start nor its end clicks, and the snake's cue is over well before a computer's next tick.
+TEST(MediaFolder, EveryCueFadesInAndOutOfSilence) {
+    constexpr int HeaderBytes = 44;
+    constexpr int SampleRate = 22050;
+    for (Cue cue : {Cue::TossClick, Cue::PicMMove, Cue::MOH, Cue::NOH, Cue::Tashwiq}) {
+        SCOPED_TRACE(CueLiteral(cue));
+        QFile file(CuePath(QString(VANTRY_BUILD_DATA_DIR), CueLiteral(cue)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll().mid(HeaderBytes);
+        std::vector<qint16> samples(static_cast<std::size_t>(data.size() / 2));
+        std::memcpy(samples.data(), data.constData(), samples.size() * 2);
+        ASSERT_GT(samples.size(), 10u);
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_LE(std::abs(samples[k]), 100) << "sample " << k;
+            EXPECT_LE(std::abs(samples[samples.size() - 1 - k]), 100) << "sample -" << k;
+        }
+        if (cue == Cue::NOH) {
+            EXPECT_LT(samples.size(), static_cast<std::size_t>(SampleRate * 4 / 10));
+        }
+    }
 }
 
 TEST(MediaFolder, LiteralsKeepBackslashesUntilThePathIsMade) {

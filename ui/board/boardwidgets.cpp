@@ -10,6 +10,7 @@
 #include "clickpanel.h"
 #include "dieface.h"
 #include "namelabel.h"
+#include "plaintooltip.h"
 #include "svgpicture.h"
 #include "twips.h"
 
@@ -72,7 +73,7 @@ void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
     }
     label->setFont(font);
     label->setText(name);
-    label->setToolTip(name);
+    label->setToolTip(PlainToolTip(name));
     label->setAccessibleName(name);
 }
 

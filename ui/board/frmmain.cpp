@@ -13,8 +13,10 @@
 #include "boardwidgets.h"
 #include "clicklabel.h"
 #include "clickpanel.h"
+#include "countertravel.h"
 #include "dieface.h"
 #include "document.h"
+#include "documentboardview.h"
 #include "droppedfile.h"
 #include "filemenu.h"
 #include "gamestate.h"
@@ -54,12 +56,17 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     setObjectName("frmMain");
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
-    resize(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size());
+    // The window may grow but never hide the die, Go, FILE or the names beyond its edge.
+    const QSize designSize = PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size();
+    setMinimumSize(designSize);
+    resize(designSize);
     QPalette dark = palette();
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
     setPalette(dark);
 
     widgets_ = std::make_unique<BoardWidgets>(this);
+    travel_ = std::make_unique<CounterTravel>(model_, *this, widgets_->picM, CounterTravel::WantedByPlayer());
+    documentBoard_ = std::make_unique<DocumentBoardView>(*this, *travel_);
     mnuFile_ = new FileMenu(this);
     timPlay_.setObjectName("timPlay");
     timGo_.setObjectName("timGo");
@@ -290,7 +297,10 @@ void frmMain::SetCounterTop(int i, float top) {
     MoveCounterWidget(i);
 }
 
-void frmMain::MoveCounterWidget(int i) { widgets_->picM[static_cast<std::size_t>(i)]->setGeometry(PixelRect(model_.Counter(i))); }
+void frmMain::MoveCounterWidget(int i) { travel_->Follow(i); }
+
+void frmMain::CounterMoved(const MoveReport& move) { travel_->Moved(move); }
+void frmMain::TurnPassed(int) { travel_->MoveOver(); }
 
 void frmMain::SetCounterEnabled(int i, bool enabled) {
     if (ClickPanel* counter = Element(widgets_->picM, i)) counter->setEnabled(enabled);
@@ -380,6 +390,7 @@ void frmMain::SetCaption(const QString& caption) {
     descriptions_->Refresh();
 }
 void frmMain::ShowWindow() { show(); }
-BoardView& frmMain::Board() { return *this; }
+// What the document code places stands there at once; only the engine's moves travel.
+BoardView& frmMain::Board() { return *documentBoard_; }
 
 }  // namespace vantry

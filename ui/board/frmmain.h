@@ -14,7 +14,9 @@ namespace vantry {
 class BoardCommands;
 class BoardDescriptions;
 class BoardWidgets;
+class CounterTravel;
 class CuePlayer;
+class DocumentBoardView;
 class FileMenu;
 class Prompter;
 class RandomSource;
@@ -50,6 +52,8 @@ public:
     void SetNameVisible(int i, bool visible) override;
     void ShowMessage(const std::string& text) override;
     void ShowBestPlayers() override;
+    void CounterMoved(const MoveReport& move) override;
+    void TurnPassed(int seat) override;
 
     // BoardView and DocumentWindow alike
     void SetTimerEnabled(GameTimer timer, bool enabled) override;
@@ -69,6 +73,7 @@ public:
     void CloseWithoutAsking();
 
     const BoardModel& Model() const { return model_; }
+    CounterTravel& Travel() { return *travel_; }
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
     QTimer& Timer(GameTimer timer);
@@ -120,6 +125,8 @@ private:
     BoardModel model_;
     std::unique_ptr<BoardWidgets> widgets_;
     std::unique_ptr<BoardDescriptions> descriptions_;
+    std::unique_ptr<CounterTravel> travel_;
+    std::unique_ptr<DocumentBoardView> documentBoard_;
     FileMenu* mnuFile_ = nullptr;
     QTimer timPlay_;
     QTimer timGo_;

@@ -16,6 +16,8 @@ NameLabel::NameLabel(const QColor& background, const QColor& text, QWidget* pare
     setPalette(colours);
     setAutoFillBackground(true);
     setContentsMargins(Border + Padding, Border, Border, Border);
+    // A name is shown as it was typed, never as markup.
+    setTextFormat(Qt::PlainText);
 }
 
 void NameLabel::paintEvent(QPaintEvent* event) {

@@ -29,7 +29,9 @@ constexpr float LineHeight = 255.0f;
 constexpr float LineSpacing = 500.0f;
 constexpr int RuleY = 2580;
 constexpr int RuleRight = 4080;
-constexpr int ScrollIntervalMs = 15;
+// The coarsest classic desktop timer ticks 18.2 times a second; at 50 twips a tick a line
+// takes some three seconds to cross the panel, time enough to read it.
+constexpr int ScrollIntervalMs = 55;
 
 const QString ContactAddress = QStringLiteral("info@hollowmere.example");
 const QString WebAddress = QStringLiteral("www.hollowmere.example");
@@ -92,6 +94,8 @@ void frmAbout::BuildCredits() {
     for (int i = 0; i < LineCount; ++i) {
         auto* line = new QLabel(i == TitleIndex ? QString() : CreditTexts[static_cast<std::size_t>(i)], Picture1_);
         line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        // Two of the lines show the machine-wide values as they stand.
+        line->setTextFormat(Qt::PlainText);
         line->setPalette(white);
         line->setAttribute(Qt::WA_TranslucentBackground);
         lbl_[static_cast<std::size_t>(i)] = line;

@@ -13,9 +13,11 @@
 #include <algorithm>
 
 #include "documentwindow.h"
+#include "kindbutton.h"
 #include "gamecommands.h"
 #include "prompter.h"
 #include "randomsource.h"
+#include "seatgroupbox.h"
 #include "twips.h"
 
 // The pictures are compiled into this static library, where nothing would otherwise pull them in.
@@ -79,11 +81,10 @@ void PaintSeatColours(QWidget* box, const SeatLook& look) {
     box->setPalette(palette);
 }
 
-QPushButton* KindButton(QWidget* parent, const QString& name, const char* icon, const QString& tip,
-                        const TwipRect& place) {
-    auto* button = new QPushButton(parent);
+QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString& name, const char* icon,
+                            const QString& tip, const TwipRect& place) {
+    auto* button = new KindButton(colour, parent);
     button->setObjectName(name);
-    button->setCheckable(true);
     button->setAutoDefault(false);
     button->setIcon(QIcon(QString::fromLatin1(icon)));
     button->setIconSize(QSize(32, 32));
@@ -124,7 +125,7 @@ frmNew::frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, 
 void frmNew::BuildSeat(int i) {
     const auto seat = static_cast<std::size_t>(i);
     const SeatLook& look = SeatLooks[seat];
-    Frame2[seat] = new QGroupBox(QLatin1String(look.title), this);
+    Frame2[seat] = new SeatGroupBox(QLatin1String(look.title), look.colour, this);
     Frame2[seat]->setObjectName(Indexed("Frame2", i));
     Place(Frame2[seat], Frame2Place, SeatPitch * i);
     // The title takes the seat's colour; the group's other texts keep the dialog's own.
@@ -136,9 +137,9 @@ void frmNew::BuildSeat(int i) {
     Frame1[seat]->setObjectName(Indexed("Frame1", i));
     Frame1[seat]->setFrameShape(QFrame::NoFrame);
     Place(Frame1[seat], Frame1Place);
-    optCom[seat] = KindButton(Frame1[seat], Indexed("optCom", i), ":/pictures/computer.svg",
+    optCom[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optCom", i), ":/pictures/computer.svg",
                               tr("The computer plays this seat"), optComPlace);
-    optPer[seat] = KindButton(Frame1[seat], Indexed("optPer", i), ":/pictures/person.svg",
+    optPer[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optPer", i), ":/pictures/person.svg",
                               tr("A person plays this seat"), optPerPlace);
     // Exclusive, yet nothing is pressed until the user picks a kind.
     kindGroup[seat] = new QButtonGroup(Frame1[seat]);

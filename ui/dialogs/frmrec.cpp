@@ -60,7 +60,10 @@ void frmRec::BuildRows() {
         lblMove_[i] = new QLabel(this);
         lblMove_[i]->setObjectName(Indexed("lblMove", i));
         lblMove_[i]->setGeometry(PixelRect(3720, top, 1335, LabelHeight));
-        for (QLabel* label : {lblName_[i], lblMove_[i]}) label->setAlignment(Qt::AlignCenter);
+        for (QLabel* label : {lblName_[i], lblMove_[i]}) {
+            label->setAlignment(Qt::AlignCenter);
+            label->setTextFormat(Qt::PlainText);
+        }
     }
     const QFont heading(QStringLiteral("Arial"), 12);
     lblName_[0]->setFont(heading);
@@ -109,6 +112,8 @@ void frmRec::MarkRow(int row) {
         font.setBold(true);
         label->setFont(font);
     }
+    // The rank is sized to its text, which is wider in bold.
+    lblP_[row]->adjustSize();
 }
 
 frmRec::Outcome frmRec::Run() {
@@ -120,8 +125,7 @@ frmRec::Outcome frmRec::Run() {
 void frmRec::Form_Load() {
     const QString winner = QString::fromStdString(state_.WinnerName);
     prompter_.Message(winner + QStringLiteral(" Moves = ") + QString::number(state_.WinnerMoves));
-    // During the first run the marker is written at every opening and the defaults stay shown.
-    if (!state_.RecordsStored) WriteRecordsMarker();
+    // Until a table has been stored the default rows stay shown.
     if (state_.RecordsStored) ShowRows(ReadStoredRecordRows());
     RecordsTable table(ShownRows());
     setWindowTitle(QStringLiteral("Vantry - Best Players"));
@@ -132,7 +136,8 @@ void frmRec::Form_Load() {
 }
 
 void frmRec::done(int result) {
-    if (!exiting_) StoreRecordRows(ShownRows());
+    // Once stored, the table is read back at the next win of this run too, as a later run would.
+    if (!exiting_ && StoreRecordRows(ShownRows())) state_.RecordsStored = true;
     QDialog::done(result);
 }
 
@@ -142,7 +147,6 @@ void frmRec::cmdOK_Click() {
 }
 
 void frmRec::cmdOpen_Click() {
-    if (!state_.RecordsStored) WriteRecordsMarker();
     // With a stored table the entry of this opening is dropped again: a game opened instead of
     // a new one does not keep its predecessor's result.
     if (state_.RecordsStored) ShowRows(ReadStoredRecordRows());

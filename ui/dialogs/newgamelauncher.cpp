@@ -1,5 +1,6 @@
 #include "newgamelauncher.h"
 
+#include "centreonowner.h"
 #include "documentwindow.h"
 
 namespace vantry {
@@ -22,7 +23,10 @@ frmNew* NewGameLauncher::Dialog() const { return dialog_ && !dialog_->Unloaded()
 void NewGameLauncher::ShowModal() {
     if (!Dialog()) dialog_ = new frmNew(state_, board_, commands_, prompter_, random_, owner_);
     // The dialog ends its modal loop whenever it hides, whichever way the user left it.
-    dialog_->exec();
+    {
+        const CentreOnOwner centred(dialog_, owner_);
+        dialog_->exec();
+    }
     // After the close box the dialog has already asked to be deleted.
     if (dialog_ && dialog_->Unloaded()) dialog_.clear();
 }

@@ -1,0 +1,89 @@
+#include "countertravel.h"
+
+#include "boardmodel.h"
+#include "boardview.h"
+#include "clickpanel.h"
+#include "twips.h"
+
+namespace vantry {
+
+namespace {
+// About sixty frames a second: smooth enough for a hop of fifty milliseconds.
+constexpr int FrameMs = 16;
+}  // namespace
+
+bool CounterTravel::WantedByPlayer() { return qEnvironmentVariable("VANTRY_NO_TRAVEL") != QLatin1String("1"); }
+
+CounterTravel::CounterTravel(const BoardModel& model, const BoardView& view, const std::array<ClickPanel*, 4>& counters,
+                             bool enabled, QObject* parent)
+    : QObject(parent), model_(model), view_(view), counters_(counters), enabled_(enabled) {
+    timer_.setInterval(FrameMs);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { Frame(Now()); });
+    for (int i = 0; i < 4; ++i) drawn_[Index(i)] = ModelPlace(i);
+}
+
+qint64 CounterTravel::Now() const { return clock_.isValid() ? clock_.elapsed() : 0; }
+
+void CounterTravel::Moved(const MoveReport& move) {
+    if (!enabled_ || move.seat < 0 || move.seat > 3) return;
+    mover_ = move.seat;
+    const TwipsRect& counter = model_.Counter(move.seat);
+    SetOff(move.seat, MovePath(view_, move, drawn_[Index(move.seat)], counter.width, counter.height));
+}
+
+void CounterTravel::Follow(int i) {
+    if (i < 0 || i > 3) return;
+    if (!enabled_) {
+        Jump(i);
+    } else if (i != mover_ || !travelling_[Index(i)]) {
+        SetOff(i, GlidePath(drawn_[Index(i)]));
+    }
+    // The mover on its way needs nothing: its way ends wherever the model now puts it.
+}
+
+void CounterTravel::Jump(int i) {
+    if (i < 0 || i > 3) return;
+    travelling_[Index(i)] = false;
+    if (i == mover_) mover_ = -1;
+    drawn_[Index(i)] = ModelPlace(i);
+    Draw(i);
+}
+
+void CounterTravel::SetOff(int i, const TravelPath& path) {
+    if (!clock_.isValid()) clock_.start();
+    paths_[Index(i)] = path;
+    startedAt_[Index(i)] = Now();
+    travelling_[Index(i)] = true;
+    if (!timer_.isActive()) timer_.start();
+}
+
+void CounterTravel::Frame(qint64 nowMs) {
+    bool any = false;
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t k = Index(i);
+        if (!travelling_[k]) continue;
+        const auto ms = static_cast<float>(nowMs - startedAt_[k]);
+        drawn_[k] = paths_[k].At(ms, ModelPlace(i));
+        if (ms >= paths_[k].TotalMs()) {
+            travelling_[k] = false;
+        } else {
+            any = true;
+        }
+        Draw(i);
+    }
+    if (!any) timer_.stop();
+}
+
+CounterPlace CounterTravel::ModelPlace(int i) const {
+    const TwipsRect& counter = model_.Counter(i);
+    return CounterPlace{counter.left, counter.top};
+}
+
+void CounterTravel::Draw(int i) {
+    const TwipsRect& counter = model_.Counter(i);
+    const CounterPlace& at = drawn_[Index(i)];
+    counters_[Index(i)]->setGeometry(PixelRect(at.left, at.top, counter.width, counter.height));
+}
+
+}  // namespace vantry

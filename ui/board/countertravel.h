@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+
+#include "travelpath.h"
+
+namespace vantry {
+
+class BoardModel;
+class ClickPanel;
+class BoardView;
+struct MoveReport;
+
+// Moves the four drawn counters towards their places in the board model. The model takes a
+// move's place at once, as every rule needs; the drawn counter follows it over a few hundred
+// milliseconds: square by square along the track, then up the ladder or down the snake, and a
+// side-step glides. Nothing of the game waits for it. One timer serves all four counters and
+// runs only while one of them is on its way.
+class CounterTravel : public QObject {
+    Q_OBJECT
+public:
+    // The drawing jumps straight to the model instead when the player asked for no motion.
+    static bool WantedByPlayer();
+
+    CounterTravel(const BoardModel& model, const BoardView& view, const std::array<ClickPanel*, 4>& counters,
+                  bool enabled, QObject* parent = nullptr);
+
+    // A move was made by `move.seat`; its counter travels the move's way, wherever the model's
+    // place for it is set next.
+    void Moved(const MoveReport& move);
+    // The model gave counter i a new place outside the travel of its own move: it glides
+    // there straight from where it is drawn.
+    void Follow(int i);
+    // Puts counter i on its model place at once, leaving any way it was on.
+    void Jump(int i);
+    // The move is over; a later place of its counter is a side-step of its own.
+    void MoveOver() { mover_ = -1; }
+
+    // Draws every travelling counter as it stands `nowMs` after the clock started; the timer
+    // calls it, tests call it with times of their own.
+    void Frame(qint64 nowMs);
+    qint64 Now() const;
+
+    bool Travelling(int i) const { return travelling_[Index(i)]; }
+    CounterPlace Drawn(int i) const { return drawn_[Index(i)]; }
+
+private:
+    static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+    void SetOff(int i, const TravelPath& path);
+    CounterPlace ModelPlace(int i) const;
+    void Draw(int i);
+
+    const BoardModel& model_;
+    const BoardView& view_;
+    std::array<ClickPanel*, 4> counters_{};
+    bool enabled_ = true;
+    std::array<TravelPath, 4> paths_{};
+    std::array<qint64, 4> startedAt_{};
+    std::array<bool, 4> travelling_{};
+    std::array<CounterPlace, 4> drawn_{};
+    int mover_ = -1;
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+}  // namespace vantry
