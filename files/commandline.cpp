@@ -81,7 +81,11 @@ QString CommandLine::Usage() {
         "\n"
         "A FILE given as several arguments is joined again with single blanks.\n"
         "With VANTRY_NO_TRAVEL=1 in the environment the counters jump to their squares\n"
-        "instead of travelling there.\n");
+        "instead of travelling there.\n"
+        "\n"
+        "On the board: Space throws; Enter moves, or presses the control with the focus;\n"
+        "Tab goes from the die to the counters, Go and FILE; B reads the whole board\n"
+        "aloud through a screen reader.\n");
 }
 
 QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }

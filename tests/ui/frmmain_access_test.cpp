@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "boardrig.h"
+#include "boardannouncements.h"
 #include "document.h"
+#include "qstringprinter.h"
 
 namespace vantry::test {
 namespace {
@@ -16,30 +20,79 @@ QString Description(const BoardRig& rig, const QString& name) {
 }
 
 QString Counter(int i) { return QString("picM(%1)").arg(i); }
+QString CounterName(const BoardRig& rig, int i) { return rig.Find(Counter(i))->accessibleName(); }
 QString NameLabel(int i) { return QString("txtName(%1)").arg(i); }
 
-TEST(BoardAccess, EveryControlIsNamedAndTheNewBoardDescribed) {
-    BoardRig rig;
-    for (int k = 0; k < 6; ++k) {
-        const QString face = QString("picToss(%1)").arg(k);
-        EXPECT_EQ(rig.Find(face)->accessibleName(), "Die");
-        EXPECT_EQ(Description(rig, face), QString("Die: %1").arg(k + 1));
-    }
-    EXPECT_EQ(rig.Find("picToss(6)")->accessibleName(), "Die");
-    EXPECT_EQ(Description(rig, "picToss(6)"), "Die: click to throw");
-    EXPECT_EQ(rig.Find("Label1")->accessibleName(), "Die");
+struct Reading {
+    QAccessible::Role role;
+    QString name;
+    bool enabled;
+};
 
-    const QStringList colours{"Red", "Blue", "Yellow", "Green"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(rig.Find(Counter(i))->accessibleName(), colours[i] + " counter");
-        EXPECT_EQ(Description(rig, Counter(i)), colours[i] + " counter at the start");
-        EXPECT_EQ(rig.Find(NameLabel(i))->accessibleName(), QString("Unknown%1").arg(i + 1));
-    }
-    EXPECT_EQ(Description(rig, NameLabel(0)), "Unknown1, red, to play");
-    EXPECT_EQ(Description(rig, NameLabel(3)), "Unknown4, green");
-    EXPECT_EQ(rig.Find("cmdGo")->accessibleName(), "Go");
-    EXPECT_EQ(Description(rig, "cmdGo"), "");
-    EXPECT_EQ(rig.Find("imgFile")->accessibleName(), "File menu");
+Reading Read(const BoardRig& rig, const QString& name) {
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(rig.Find(name));
+    if (read == nullptr) return {QAccessible::NoRole, "<no " + name + ">", false};
+    return {read->role(), read->text(QAccessible::Name), !read->state().disabled};
+}
+
+void ExpectReading(const BoardRig& rig, const QString& name, const Reading& expected) {
+    const Reading got = Read(rig, name);
+    EXPECT_EQ(got.role, expected.role) << name.toStdString();
+    EXPECT_EQ(got.name, expected.name) << name.toStdString();
+    EXPECT_EQ(got.enabled, expected.enabled) << name.toStdString();
+}
+
+// The die on show and the counter that may move are buttons; the other counters are pictures.
+TEST(BoardAccess, TheDieAndTheCountersReadAsTheyArePlayed) {
+    BoardRig rig;
+    rig.window->show();
+    ExpectReading(rig, "picToss(6)", {QAccessible::Button, "Die, click to throw", true});
+    ExpectReading(rig, Counter(0), {QAccessible::Graphic, "Red counter at the start", false});
+    ExpectReading(rig, "imgFile", {QAccessible::ButtonMenu, "File menu", true});
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(rig.Find("imgFile"))->state().hasPopup);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(rig.Find(NameLabel(0)))->state().active);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(rig.Find(NameLabel(1)))->state().active);
+
+    QTest::mouseClick(rig.Find("picToss(6)"), Qt::LeftButton);
+    ExpectReading(rig, "picToss(3)", {QAccessible::Button, "Die, showing 4", false});
+    ExpectReading(rig, Counter(0), {QAccessible::Button, "Red counter at the start", true});
+    ExpectReading(rig, Counter(1), {QAccessible::Graphic, "Blue counter at the start", false});
+
+    // A screen reader presses the counter as a mouse would click it.
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(rig.Find(Counter(0)))->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(rig.state.Position[0], 4);
+    ExpectReading(rig, Counter(0), {QAccessible::Graphic, "Red counter on square 5", false});
+    ExpectReading(rig, "picToss(3)", {QAccessible::Button, "Die, showing 4", true});
+}
+
+// A person's turn from the keyboard alone: Tab to the die, Enter throws, the focus waits on the
+// counter, Enter moves it, and the next person finds the focus on the die.
+TEST(BoardAccess, APersonsTurnIsPlayedFromTheKeyboardAndSaid) {
+    BoardRig rig;
+    rig.window->show();
+    rig.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+    rig.Find("picToss(6)")->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(rig.Find("picM(0)")->hasFocus());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 throws 4");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(rig.state.Position[0], 4);
+    EXPECT_TRUE(rig.Find("picToss(3)")->hasFocus());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 moves from the start to 5. Unknown2's turn");
+
+    // The key table works wherever the focus is, and focus the player put elsewhere stays there.
+    rig.Find("imgFile")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_TRUE(rig.Find("picM(1)")->isEnabled());
+    EXPECT_TRUE(rig.Find("imgFile")->hasFocus());
 }
 
 TEST(BoardAccess, DescriptionsFollowAThrowAMoveAndTheTurn) {
@@ -47,13 +100,12 @@ TEST(BoardAccess, DescriptionsFollowAThrowAMoveAndTheTurn) {
     rig.window->show();
     QTest::mouseClick(rig.Find("picToss(6)"), Qt::LeftButton);
     ASSERT_FALSE(rig.Find("picToss(3)")->isHidden());
-    EXPECT_EQ(Description(rig, "picToss(3)"), "Die: 4");
     EXPECT_EQ(Description(rig, "cmdGo"), "Move the red counter");
 
     QTest::mouseClick(rig.Find("cmdGo"), Qt::LeftButton);
     ASSERT_EQ(rig.state.Position[0], 4);
-    EXPECT_EQ(Description(rig, Counter(0)), "Red counter on square 5");
-    EXPECT_EQ(Description(rig, Counter(1)), "Blue counter at the start");
+    EXPECT_EQ(CounterName(rig, 0), "Red counter on square 5");
+    EXPECT_EQ(CounterName(rig, 1), "Blue counter at the start");
     EXPECT_EQ(Description(rig, NameLabel(0)), "Unknown1, red");
     EXPECT_EQ(Description(rig, NameLabel(1)), "Unknown2, blue, to play");
     EXPECT_EQ(Description(rig, "cmdGo"), "");
@@ -63,7 +115,7 @@ TEST(BoardAccess, DescriptionsFollowAThrowAMoveAndTheTurn) {
     QTest::keyClick(rig.window.get(), Qt::Key_Space);
     EXPECT_EQ(Description(rig, "cmdGo"), "Move the blue counter");
     QTest::mouseClick(rig.Find(Counter(1)), Qt::LeftButton);
-    EXPECT_EQ(Description(rig, Counter(1)), "Blue counter on square 18");
+    EXPECT_EQ(CounterName(rig, 1), "Blue counter on square 18");
     EXPECT_EQ(Description(rig, NameLabel(2)), "Unknown3, yellow, to play");
 
     static_cast<DocumentWindow&>(*rig.window).SetNameCaption(2, "Robin");
@@ -78,7 +130,7 @@ TEST(BoardAccess, AWinReadsAsWonFromItsFirstMessage) {
     QString counterAtWin;
     QString labelAtWin;
     rig.commands.onBestPlayers = [&] {
-        counterAtWin = Description(rig, Counter(0));
+        counterAtWin = CounterName(rig, 0);
         labelAtWin = Description(rig, NameLabel(0));
     };
     rig.window->GameEngine().Throw();
@@ -97,10 +149,10 @@ TEST(BoardAccess, ANewGameDescribesTheCountersAtTheStartAgain) {
     rig.window->show();
     rig.window->GameEngine().Throw();
     QTest::mouseClick(rig.Find("cmdGo"), Qt::LeftButton);
-    ASSERT_EQ(Description(rig, Counter(0)), "Red counter on square 5");
+    ASSERT_EQ(CounterName(rig, 0), "Red counter on square 5");
 
     document.ResetBoard();
-    EXPECT_EQ(Description(rig, Counter(0)), "Red counter at the start");
+    EXPECT_EQ(CounterName(rig, 0), "Red counter at the start");
     EXPECT_EQ(Description(rig, NameLabel(0)), "Unknown1, red, to play");
     EXPECT_EQ(Description(rig, NameLabel(1)), "Unknown2, blue");
 }

@@ -98,8 +98,8 @@ TEST(BoardDrop, ASavedGameOpensAsFileOpenWouldOpenIt) {
     EXPECT_EQ(rig.state.Position, (std::array<std::int16_t, 4>{12, 0, 30, 7}));
     EXPECT_TRUE(rig.state.IsComputer[2]);
     EXPECT_EQ(rig.window->NameText(2), "Robin");
-    EXPECT_EQ(rig.Find("picM(0)")->accessibleDescription(), "Red counter on square 13");
-    EXPECT_EQ(rig.Find("picM(1)")->accessibleDescription(), "Blue counter on square 1");
+    EXPECT_EQ(rig.Find("picM(0)")->accessibleName(), "Red counter on square 13");
+    EXPECT_EQ(rig.Find("picM(1)")->accessibleName(), "Blue counter on square 1");
     EXPECT_EQ(rig.Find("txtName(2)")->accessibleDescription(), "Robin, yellow, computer, to play");
     EXPECT_EQ(rig.Find("txtName(0)")->accessibleDescription(), "Ann, red");
 }

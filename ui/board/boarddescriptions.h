@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace vantry {
@@ -8,24 +9,35 @@ class BoardModel;
 class BoardWidgets;
 struct GameState;
 
-// What a screen reader tells of the board: the names of the controls a player uses, and
-// descriptions of the die's faces, the counters, the name labels and Go that follow the game.
-// Qt announces every description it is given (QAccessible::DescriptionChanged), so one is only
-// given when its text changes; a refresh with nothing new announces nothing.
+// What a screen reader tells of the board: the roles and names of the controls a player uses,
+// their order under Tab, and names and descriptions of the counters, the name labels and Go
+// that follow the game. Qt sends every name and description it is given as a change, so one is
+// only given when its text changes; a refresh with nothing new sends nothing.
 class BoardDescriptions {
+    Q_DECLARE_TR_FUNCTIONS(BoardDescriptions)
+
 public:
+    // The name of die face picToss(face): "Die, showing 4", or for the start face "Die, click
+    // to throw".
+    static QString FaceText(int face);
     // "Red counter on square 18", or "Red counter at the start" before the counter's first move.
     static QString CounterText(int seat, int position, bool atStart);
 
     BoardDescriptions(const GameState& state, const BoardModel& model, BoardWidgets& widgets);
 
-    // Brings the descriptions of the counters, the name labels and Go up to the game as it
-    // stands. The die needs none of this: each face always shows the same pips.
+    // Brings the counters' names and the descriptions of the name labels and Go up to the game
+    // as it stands. The die needs none of this: each face always shows the same pips.
     void Refresh();
+
+    // True while the seat's counter waits beside the board, before its first move.
+    bool AtStart(int seat) const;
+    // True while the seat's counter stands where the game starts it, beside the board.
+    bool BesideBoard(int seat) const;
 
 private:
     void NameControls();
-    void DescribeCounter(int seat);
+    void MakeReachable();
+    void NameCounter(int seat);
     void DescribeNameLabel(int seat, int winner);
     void DescribeGo();
     // The seat whose counter stands on square 100, or -1 while the race is on.

@@ -14,6 +14,11 @@ void ClickPanel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), colour_);
     painter.setPen(QColor(40, 40, 40));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // Reached from the keyboard, the panel shows that Space or Enter will press it.
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void ClickPanel::mousePressEvent(QMouseEvent* event) {

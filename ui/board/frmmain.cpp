@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
+#include "accessibleroles.h"
+#include "boardannouncements.h"
 #include "boardcommands.h"
 #include "boarddescriptions.h"
 #include "boardgeometry.h"
@@ -23,6 +27,8 @@
 #include "keytable.h"
 #include "mediafolder.h"
 #include "modulecues.h"
+#include "namelabel.h"
+#include "playfocus.h"
 #include "prompter.h"
 #include "recordsflag.h"
 #include "svgpicture.h"
@@ -53,8 +59,11 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
       commands_(commands),
       cues_(std::make_unique<ModuleCues>()) {
     LoadPictures();
+    AccessibleRoles::Install();
     setObjectName("frmMain");
-    setFocusPolicy(Qt::StrongFocus);
+    // The window holds the focus until the player tabs to a control, so that Enter is Go and
+    // not whichever control the toolkit would pick; it is no stop of its own under Tab.
+    setFocusPolicy(Qt::ClickFocus);
     setAcceptDrops(true);
     // The window may grow but never hide the die, Go, FILE or the names beyond its edge.
     const QSize designSize = PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size();
@@ -77,6 +86,10 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     InstallKeyHandler();
     Form_Load();
     descriptions_ = std::make_unique<BoardDescriptions>(state_, model_, *widgets_);
+    announcements_ = std::make_unique<BoardAnnouncements>(state_, *descriptions_, *widgets_, this);
+    playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
+    announcedGame_ = state_.GamesStarted;
+    setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;
@@ -165,8 +178,10 @@ bool frmMain::HandleKey(QKeyEvent* event) {
     switch (command) {
         case KeyCommand::Throw: engine_.Throw(); break;
         case KeyCommand::Go:
+            if (PressFocused()) break;
             if (widgets_->cmdGo->isEnabled()) widgets_->cmdGo->click();
             break;
+        case KeyCommand::ReadBoard: announcements_->ReadBoard(); break;
         case KeyCommand::New: mnuFileNew_Click(); break;
         case KeyCommand::Open: mnuFileOpen_Click(); break;
         case KeyCommand::Save: mnuFileSave_Click(); break;
@@ -174,6 +189,23 @@ bool frmMain::HandleKey(QKeyEvent* event) {
         case KeyCommand::Exit: mnuFileExit_Click(); break;
         case KeyCommand::Menu: OpenFileMenuFromKeyboard(); break;
         case KeyCommand::None: break;
+    }
+    return true;
+}
+
+// Go's own Enter is Go's click already.
+bool frmMain::PressFocused() {
+    const QWidget* focused = focusWidget();
+    if (focused == nullptr || !focused->isEnabled()) return false;
+    const BoardWidgets& w = *widgets_;
+    if (std::find(w.picToss.begin(), w.picToss.end(), focused) != w.picToss.end()) {
+        engine_.Throw();
+    } else if (const auto counter = std::find(w.picM.begin(), w.picM.end(), focused); counter != w.picM.end()) {
+        picM_Click(static_cast<int>(counter - w.picM.begin()));
+    } else if (focused == w.imgFile) {
+        OpenFileMenuFromKeyboard();
+    } else {
+        return false;
     }
     return true;
 }
@@ -299,24 +331,32 @@ void frmMain::SetCounterTop(int i, float top) {
 
 void frmMain::MoveCounterWidget(int i) { travel_->Follow(i); }
 
-void frmMain::CounterMoved(const MoveReport& move) { travel_->Moved(move); }
-void frmMain::TurnPassed(int) { travel_->MoveOver(); }
 
 void frmMain::SetCounterEnabled(int i, bool enabled) {
-    if (ClickPanel* counter = Element(widgets_->picM, i)) counter->setEnabled(enabled);
+    ClickPanel* counter = Element(widgets_->picM, i);
+    if (!counter) return;
+    if (!enabled) playFocus_->Leaving(counter);
+    counter->setEnabled(enabled);
 }
 
 void frmMain::SetGoEnabled(bool enabled) {
+    if (!enabled) playFocus_->Leaving(widgets_->cmdGo);
     widgets_->cmdGo->setEnabled(enabled);
     descriptions_->Refresh();
 }
 
 void frmMain::SetFaceVisible(int k, bool visible) {
-    if (DieFace* face = Element(widgets_->picToss, k)) face->setHidden(!visible);
+    DieFace* face = Element(widgets_->picToss, k);
+    if (!face) return;
+    if (!visible) playFocus_->Leaving(face);
+    face->setHidden(!visible);
 }
 
 void frmMain::SetFaceEnabled(int k, bool enabled) {
-    if (DieFace* face = Element(widgets_->picToss, k)) face->setEnabled(enabled);
+    DieFace* face = Element(widgets_->picToss, k);
+    if (!face) return;
+    if (!enabled) playFocus_->Leaving(face);
+    face->setEnabled(enabled);
 }
 
 void frmMain::ShowStartFace() {
@@ -363,12 +403,12 @@ QString frmMain::NameText(int i) const {
 }
 
 bool frmMain::NameVisible(int i) const {
-    QLabel* label = Element(widgets_->txtName, i);
-    return label && !label->isHidden();
+    auto* label = qobject_cast<NameLabel*>(Element(widgets_->txtName, i));
+    return label && label->Lit();
 }
 
 void frmMain::SetNameVisible(int i, bool visible) {
-    if (QLabel* label = Element(widgets_->txtName, i)) label->setHidden(!visible);
+    if (auto* label = qobject_cast<NameLabel*>(Element(widgets_->txtName, i))) label->SetLit(visible);
 }
 
 void frmMain::SetNameCaption(int seat, const QString& name) {
@@ -379,15 +419,39 @@ void frmMain::SetNameCaption(int seat, const QString& name) {
 // The win's messages come before the turn passes on; the board already reads as won.
 void frmMain::ShowMessage(const std::string& text) {
     descriptions_->Refresh();
+    announcements_->Flush();
     prompter_.Message(QString::fromStdString(text));
 }
 void frmMain::ShowBestPlayers() { commands_.BestPlayers(); }
+
+void frmMain::Thrown(int seat, int face) {
+    announcements_->Thrown(seat, face);
+    playFocus_->Thrown(seat);
+}
+
+// The words go first: nothing said waits for a counter's travel.
+void frmMain::CounterMoved(const MoveReport& move) {
+    announcements_->Moved(move);
+    travel_->Moved(move);
+}
+
+void frmMain::TurnPassed(int seat) {
+    travel_->MoveOver();
+    descriptions_->Refresh();
+    announcements_->TurnPassed(seat);
+    playFocus_->TurnPassed(seat);
+}
 
 QString frmMain::Caption() const { return windowTitle(); }
 // The document sets the caption last when it has loaded or reset a game.
 void frmMain::SetCaption(const QString& caption) {
     setWindowTitle(caption);
     descriptions_->Refresh();
+    if (state_.GamesStarted != announcedGame_) {
+        announcedGame_ = state_.GamesStarted;
+        announcements_->GameReplaced(caption);
+        playFocus_->TurnPassed(state_.CurrentPlayer);
+    }
 }
 void frmMain::ShowWindow() { show(); }
 // What the document code places stands there at once; only the engine's moves travel.

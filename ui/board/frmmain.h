@@ -11,6 +11,7 @@
 
 namespace vantry {
 
+class BoardAnnouncements;
 class BoardCommands;
 class BoardDescriptions;
 class BoardWidgets;
@@ -18,6 +19,7 @@ class CounterTravel;
 class CuePlayer;
 class DocumentBoardView;
 class FileMenu;
+class PlayFocus;
 class Prompter;
 class RandomSource;
 struct GameState;
@@ -52,6 +54,7 @@ public:
     void SetNameVisible(int i, bool visible) override;
     void ShowMessage(const std::string& text) override;
     void ShowBestPlayers() override;
+    void Thrown(int seat, int face) override;
     void CounterMoved(const MoveReport& move) override;
     void TurnPassed(int seat) override;
 
@@ -74,6 +77,7 @@ public:
 
     const BoardModel& Model() const { return model_; }
     CounterTravel& Travel() { return *travel_; }
+    const BoardAnnouncements& Announcements() const { return *announcements_; }
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
     QTimer& Timer(GameTimer timer);
@@ -112,6 +116,9 @@ private:
     void Connect();
     void InstallKeyHandler();
     bool HandleKey(QKeyEvent* event);
+    // Enter presses the focused control of the board, as on any button; Space keeps throwing
+    // wherever the focus is.
+    bool PressFocused();
     void OpenFileMenuFromKeyboard();
     // Accepts a drop of one saved game as a copy, or ignores it.
     bool TakeDrop(QDropEvent* event) const;
@@ -127,6 +134,9 @@ private:
     std::unique_ptr<BoardDescriptions> descriptions_;
     std::unique_ptr<CounterTravel> travel_;
     std::unique_ptr<DocumentBoardView> documentBoard_;
+    std::unique_ptr<BoardAnnouncements> announcements_;
+    std::unique_ptr<PlayFocus> playFocus_;
+    std::uint32_t announcedGame_ = 0;
     FileMenu* mnuFile_ = nullptr;
     QTimer timPlay_;
     QTimer timGo_;

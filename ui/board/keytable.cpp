@@ -10,6 +10,7 @@ KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers) {
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && held == Qt::NoModifier) return KeyCommand::Go;
     if (key == Qt::Key_Menu && held == Qt::NoModifier) return KeyCommand::Menu;
     if (key == Qt::Key_F10 && held == Qt::ShiftModifier) return KeyCommand::Menu;
+    if (key == Qt::Key_B && held == Qt::NoModifier) return KeyCommand::ReadBoard;
     if (held != Qt::ControlModifier) return KeyCommand::None;
     switch (key) {
         case Qt::Key_N: return KeyCommand::New;

@@ -20,7 +20,15 @@ NameLabel::NameLabel(const QColor& background, const QColor& text, QWidget* pare
     setTextFormat(Qt::PlainText);
 }
 
+void NameLabel::SetLit(bool lit) {
+    if (lit == lit_) return;
+    lit_ = lit;
+    setAutoFillBackground(lit);
+    update();
+}
+
 void NameLabel::paintEvent(QPaintEvent* event) {
+    if (!lit_) return;
     QLabel::paintEvent(event);
     QPainter painter(this);
     painter.setPen(Qt::black);

@@ -13,8 +13,17 @@ class NameLabel : public QLabel {
 public:
     NameLabel(const QColor& background, const QColor& text, QWidget* parent);
 
+    // The blink of the seat on turn. A dark label draws nothing and the board shows through,
+    // as if it were hidden; but it stays on the board for a screen reader, which would
+    // otherwise hear the label come and go twice a second.
+    bool Lit() const { return lit_; }
+    void SetLit(bool lit);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool lit_ = true;
 };
 
 }  // namespace vantry

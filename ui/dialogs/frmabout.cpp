@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "aboutvalues.h"
+#include "accessibleroles.h"
 #include "picturenames.h"
 #include "programicon.h"
 #include "svgpicture.h"
@@ -76,6 +77,10 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
 
 void frmAbout::BuildPanel() {
     Picture1_ = new QWidget(this);
+    AccessibleRoles::Install();
+    // A screen reader reads the credits from the panel once, as one text; the lines that rise
+    // through it are kept quiet, or every step of the scroll could be told.
+    AccessibleRoles::Set(Picture1_, QAccessible::StaticText);
     Picture1_->setObjectName("Picture1");
     Picture1_->setGeometry(PixelRect(0, 0, PanelWidth, PanelHeight));
     // Dark behind the picture, so the white lines stay readable wherever it leaves a gap.
@@ -92,7 +97,9 @@ void frmAbout::BuildCredits() {
     QPalette white = palette();
     white.setColor(QPalette::WindowText, Qt::white);
     for (int i = 0; i < LineCount; ++i) {
-        auto* line = new QLabel(i == TitleIndex ? QString() : CreditTexts[static_cast<std::size_t>(i)], Picture1_);
+        auto* line = new QLabel(Picture1_);
+        AccessibleRoles::Silence(line);
+        if (i != TitleIndex) line->setText(CreditTexts[static_cast<std::size_t>(i)]);
         line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
         // Two of the lines show the machine-wide values as they stand.
         line->setTextFormat(Qt::PlainText);
@@ -135,6 +142,18 @@ void frmAbout::Form_Load() {
     setWindowTitle(QStringLiteral("Vantry - About"));
     lbl_[6]->setText(values.value(0));
     lbl_[7]->setText(values.value(1));
+    QStringList credits{lbl_[TitleIndex]->text().simplified()};
+    for (int i = 0; i < TitleIndex; ++i) {
+        const QString line = lbl_[static_cast<std::size_t>(i)]->text().simplified();
+        if (!line.isEmpty()) credits << line;
+    }
+    // One text read in one breath: a line that leads into the next ("Written by") runs on.
+    QString text;
+    for (const QString& line : credits) {
+        if (!text.isEmpty()) text += text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(". ");
+        text += line;
+    }
+    Picture1_->setAccessibleName(text);
 
     Image1_->setGeometry(Picture1_->rect());
 

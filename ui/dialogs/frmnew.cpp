@@ -145,6 +145,10 @@ void frmNew::BuildSeat(int i) {
     kindGroup[seat] = new QButtonGroup(Frame1[seat]);
     kindGroup[seat]->addButton(optCom[seat]);
     kindGroup[seat]->addButton(optPer[seat]);
+    // The picture alone does not say which seat or kind; the pressed state is the button's own.
+    const QString seatTitle = Frame2[seat]->title();
+    optCom[seat]->setAccessibleName(tr("%1 seat: computer").arg(seatTitle));
+    optPer[seat]->setAccessibleName(tr("%1 seat: person").arg(seatTitle));
     connect(optCom[seat], &QPushButton::clicked, this, [this, i] { optCom_Click(i); });
     connect(optPer[seat], &QPushButton::clicked, this, [this, i] { optPer_Click(i); });
 
@@ -178,6 +182,11 @@ void frmNew::BuildNameBoxes(int i) {
     cmbNew[seat]->setEditText(QLatin1String(SelectPrompt));
     Place(cmbNew[seat], cmbNewPlace);
     PaintSeatColours(cmbNew[seat], SeatLooks[seat]);
+    // The label in front says only "Name:"; the box says whose seat it names.
+    const QString name = tr("%1 seat name").arg(Frame2[seat]->title());
+    Label4[seat]->setAccessibleName(name);  // a screen reader names a box by its label first
+    txtNew[seat]->setAccessibleName(name);
+    cmbNew[seat]->setAccessibleName(name);
     ShowTypedBox(i, i == 0);
 }
 

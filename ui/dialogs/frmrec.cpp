@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "accessibleroles.h"
 #include "gamecommands.h"
 #include "gamestate.h"
 #include "programicon.h"
@@ -54,10 +55,15 @@ void frmRec::BuildRows() {
         lblP_[i]->adjustSize();
 
         lblName_[i] = new QLabel(this);
+        lblMove_[i] = new QLabel(this);
+        // A screen reader reads each row whole from its rank; the heading is read as it stands.
+        if (i > 0) {
+            AccessibleRoles::Silence(lblName_[i]);
+            AccessibleRoles::Silence(lblMove_[i]);
+        }
         lblName_[i]->setObjectName(Indexed("lblName", i));
         lblName_[i]->setGeometry(PixelRect(600, top, 2895, LabelHeight));
 
-        lblMove_[i] = new QLabel(this);
         lblMove_[i]->setObjectName(Indexed("lblMove", i));
         lblMove_[i]->setGeometry(PixelRect(3720, top, 1335, LabelHeight));
         for (QLabel* label : {lblName_[i], lblMove_[i]}) {
@@ -95,6 +101,7 @@ void frmRec::ShowRows(const RecordRows& rows) {
         const RecordRow& shown = rows[static_cast<std::size_t>(row - 1)];
         lblName_[row]->setText(shown.name);
         lblMove_[row]->setText(shown.moves);
+        lblP_[row]->setAccessibleName(tr("%1, %2, %3 moves").arg(QString::number(row), shown.name, shown.moves));
     }
 }
 

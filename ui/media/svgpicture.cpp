@@ -42,9 +42,12 @@ void SvgPicture::paintEvent(QPaintEvent*) {
         }
     }
     const QPixmap pixmap = currentPixmap();
-    if (!pixmap.isNull()) {
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, pixmap);
+    QPainter painter(this);
+    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
+    // A picture the keyboard reaches shows where the focus is.
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

@@ -1,0 +1,113 @@
+#include "accessibleroles.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QVariant>
+#include <QWidget>
+
+namespace vantry {
+
+namespace {
+
+constexpr char RoleKey[] = "vantryAccessibleRole";
+constexpr char DisabledRoleKey[] = "vantryAccessibleDisabledRole";
+constexpr char ActiveKey[] = "vantryAccessibleActive";
+constexpr char SilentKey[] = "vantryAccessibleSilent";
+
+bool Pressable(QAccessible::Role role) { return role == QAccessible::Button || role == QAccessible::ButtonMenu; }
+
+// Our own drawn widgets and what they are unless told otherwise. The toolkit keeps the first
+// reading of a widget, which may come as soon as it is made, so these are known from the start.
+struct OwnClass {
+    const char* name;
+    QAccessible::Role role;
+};
+constexpr OwnClass OwnClasses[] = {{"vantry::ClickPanel", QAccessible::Button},
+                                   {"vantry::SvgPicture", QAccessible::Graphic},
+                                   {"vantry::NameLabel", QAccessible::StaticText},
+                                   {"vantry::ClickLabel", QAccessible::StaticText}};
+
+const OwnClass* OwnClassOf(const QObject* object) {
+    for (const OwnClass& own : OwnClasses) {
+        if (object->inherits(own.name)) return &own;
+    }
+    return nullptr;
+}
+
+class DrawnControl : public QAccessibleWidget {
+public:
+    explicit DrawnControl(QWidget* widget) : QAccessibleWidget(widget) {}
+
+    QAccessible::Role role() const override {
+        const QVariant disabled = widget()->property(DisabledRoleKey);
+        if (!widget()->isEnabled() && disabled.isValid()) return static_cast<QAccessible::Role>(disabled.toInt());
+        const QVariant role = widget()->property(RoleKey);
+        if (role.isValid()) return static_cast<QAccessible::Role>(role.toInt());
+        const OwnClass* own = OwnClassOf(widget());
+        return own ? own->role : QAccessible::Client;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (widget()->property(SilentKey).toBool()) return QString();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            if (auto* label = qobject_cast<const QLabel*>(widget())) return label->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (role() == QAccessible::ButtonMenu) state.hasPopup = true;
+        if (widget()->property(ActiveKey).toBool()) state.active = true;
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Pressable(role()) && widget()->isEnabled()) names.prepend(pressAction());
+        return names;
+    }
+
+    // Our controls report a press as their clicked() signal, as a mouse click does.
+    void doAction(const QString& name) override {
+        if (name == pressAction() && Pressable(role()) && widget()->isEnabled()) {
+            QMetaObject::invokeMethod(widget(), "clicked");
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* DrawnControls(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && (widget->property(RoleKey).isValid() || OwnClassOf(widget))) return new DrawnControl(widget);
+    return nullptr;
+}
+
+}  // namespace
+
+void AccessibleRoles::Install() {
+    static const bool installed = [] {
+        QAccessible::installFactory(DrawnControls);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void AccessibleRoles::Set(QWidget* widget, QAccessible::Role role) {
+    Install();
+    widget->setProperty(RoleKey, static_cast<int>(role));
+}
+
+void AccessibleRoles::SetWhenDisabled(QWidget* widget, QAccessible::Role role) {
+    widget->setProperty(DisabledRoleKey, static_cast<int>(role));
+}
+
+void AccessibleRoles::SetActive(QWidget* widget, bool active) { widget->setProperty(ActiveKey, active); }
+
+void AccessibleRoles::Silence(QWidget* widget) {
+    Set(widget, QAccessible::StaticText);
+    widget->setProperty(SilentKey, true);
+}
+
+}  // namespace vantry
