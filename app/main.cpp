@@ -4,7 +4,7 @@
 #include "application.h"
 #include "commandline.h"
 #include "firstframereport.h"
-#include "programicon.h"
+#include "fontconfigwarmup.h"
 #include "qtprompter.h"
 #include "randomsource.h"
 #include "translations.h"
@@ -21,16 +21,17 @@ int main(int argc, char** argv) {
         return early.Report();
     }
 
+    vantry::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     vantry::Translations translations;
     translations.Install(QLocale::system());
     vantry::ReportFirstFrameIfAsked();
     QGuiApplication::setDesktopFileName(VANTRY_APP_ID);
-    QApplication::setWindowIcon(vantry::ProgramIcon());
 
     const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
     if (line.action != vantry::CommandLine::Action::Play) return line.Report();
 
+    fonts.Wait();
     vantry::QtPrompter prompter;
     vantry::ClockRandom random;
     vantry::Application game({prompter, random});

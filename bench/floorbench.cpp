@@ -1,6 +1,7 @@
 // Runs the game and a bare Qt Widgets window of the board's size by turns, on a virtual X
 // server of their own, and prints medians and ratios of what each costs: the time from process
-// start to the first frame, the resident memory a second after it, and the CPU time of ten
+// start to the first frame (with the pictures drawn by an earlier start, and on a first start
+// with an empty picture cache), the resident memory a second after it, and the CPU time of ten
 // idle seconds, for the board waiting for a person's throw and for the About window once its
 // credits have gone.
 #include <algorithm>
@@ -37,7 +38,7 @@ struct Options {
     int aboutRounds = 3;
 };
 
-enum class Road { StartOnly, Idle, About };
+enum class Road { StartOnly, FirstStart, Idle, About };
 
 struct Setup {
     fs::path folder;
@@ -75,6 +76,14 @@ std::optional<Sample> Measure(const Setup& setup, const std::vector<std::string>
     fs::remove(setup.report);
     std::vector<std::string> env = setup.env;
     if (road == Road::About) env.push_back("VANTRY_BENCH_ABOUT=1");
+    // A cache folder of its own, empty, as on a machine where the game has never run.
+    const fs::path emptyCache = setup.folder / "first-start-cache";
+    if (road == Road::FirstStart) {
+        fs::remove_all(emptyCache);
+        for (std::string& e : env) {
+            if (e.rfind("XDG_CACHE_HOME=", 0) == 0) e = "XDG_CACHE_HOME=" + emptyCache.string();
+        }
+    }
     const std::int64_t start = MonotonicNs();
     ChildProcess child(argv, env, setup.log);
     std::optional<std::int64_t> frame;
@@ -84,7 +93,7 @@ std::optional<Sample> Measure(const Setup& setup, const std::vector<std::string>
     if (!frame) return std::nullopt;
     Sample s;
     s.startupMs = static_cast<double>(*frame - start) / 1e6;
-    if (road == Road::StartOnly) return s;
+    if (road == Road::StartOnly || road == Road::FirstStart) return s;
 
     SleepUntilNs(*frame + MemoryAfter);
     const std::optional<long> rss = ResidentKiB(child.Pid());
@@ -98,6 +107,13 @@ std::optional<Sample> Measure(const Setup& setup, const std::vector<std::string>
     s.idleCpuMs = *after - *before;
     return s;
 }
+
+struct Turn {
+    const char* what;
+    const std::vector<std::string>* argv;
+    Road road;
+    std::vector<Sample>* into;
+};
 
 bool Collect(const Setup& setup, const std::vector<std::string>& argv, Road road, const char* what,
              std::vector<Sample>& into) {
@@ -118,26 +134,27 @@ int RunAll(const Options& o, Setup& setup, const std::string& platform) {
     const std::string saved = WriteSavedGame(setup.folder);
     const std::vector<std::string> vantry{o.vantry, saved};
     const std::vector<std::string> bare{o.bare};
-    std::vector<Sample> warm, vantryRuns, bareRuns, aboutRuns;
+    std::vector<Sample> warm, vantryRuns, bareRuns, firstRuns, aboutRuns;
     // One start of each first, so that neither pays alone for loading the libraries from disk
     // and the game has drawn its pictures once, as on any start after the first.
     if (!Collect(setup, vantry, Road::StartOnly, "first start: Vantry", warm)) return 1;
     if (!Collect(setup, bare, Road::StartOnly, "warm-up: bare window", warm)) return 1;
     for (int r = 0; r < o.rounds; ++r) {
-        // Turn about who goes first, so a drift in the machine's load falls on both alike.
-        const bool vantryFirst = r % 2 == 0;
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool isVantry = (turn == 0) == vantryFirst;
-            const std::string label = (isVantry ? "Vantry" : "bare window") + std::string(" ") + std::to_string(r + 1);
-            if (!Collect(setup, isVantry ? vantry : bare, Road::Idle, label.c_str(), isVantry ? vantryRuns : bareRuns))
-                return 1;
+        // Turn the order about each round, so a drift in the machine's load falls on all alike.
+        const Turn turns[] = {{"Vantry", &vantry, Road::Idle, &vantryRuns},
+                              {"bare window", &bare, Road::Idle, &bareRuns},
+                              {"Vantry first start", &vantry, Road::FirstStart, &firstRuns}};
+        for (int t = 0; t < 3; ++t) {
+            const Turn& turn = turns[r % 2 == 0 ? t : 2 - t];
+            const std::string label = turn.what + std::string(" ") + std::to_string(r + 1);
+            if (!Collect(setup, *turn.argv, turn.road, label.c_str(), *turn.into)) return 1;
         }
     }
     for (int r = 0; r < o.aboutRounds; ++r) {
         const std::string label = "Vantry About " + std::to_string(r + 1);
         if (!Collect(setup, vantry, Road::About, label.c_str(), aboutRuns)) return 1;
     }
-    PrintFloorReport(platform, o.rounds, o.aboutRounds, vantryRuns, bareRuns, aboutRuns);
+    PrintFloorReport(platform, o.rounds, o.aboutRounds, {vantryRuns, bareRuns, firstRuns, aboutRuns});
     std::printf("The game's very first start, with no pictures drawn yet: %.1f ms.\n", warm.front().startupMs);
     return 0;
 }

@@ -24,7 +24,13 @@ struct Ratio {
 };
 Ratio CpuRatio(double vantryMs, double bareMs, double tickMs);
 
-void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, const std::vector<Sample>& vantry,
-                      const std::vector<Sample>& bare, const std::vector<Sample>& about);
+struct FloorSamples {
+    std::vector<Sample> vantry;      // pictures drawn by an earlier start
+    std::vector<Sample> bare;
+    std::vector<Sample> firstStart;  // an empty picture cache; start-up only
+    std::vector<Sample> about;
+};
+
+void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, const FloorSamples& samples);
 
 }  // namespace vantry::bench

@@ -2,13 +2,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <optional>
 
 #include <sys/stat.h>
+
+#include "numerals.h"
 
 namespace vantry {
 
@@ -91,8 +92,7 @@ private:
 };
 
 std::optional<std::int16_t> ToNumber(const QString& text) {
-    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!digits.match(text).hasMatch()) return std::nullopt;
+    if (!IsNumeral(text, false)) return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < -32768 || value > 32767) return std::nullopt;

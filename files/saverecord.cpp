@@ -1,11 +1,11 @@
 #include "saverecord.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <optional>
 
 #include "arrangecounters.h"
+#include "numerals.h"
 #include "documentwindow.h"
 #include "gamestate.h"
 
@@ -49,8 +49,7 @@ std::optional<bool> ConvertKind(const QString& text) {
     const QString word = text.trimmed();
     if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
     if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
-    static const QRegularExpression numeral(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
-    if (!numeral.match(word).hasMatch()) return std::nullopt;
+    if (!IsNumeral(word, true)) return std::nullopt;
     for (QChar c : word) {
         if (c >= QLatin1Char('1') && c <= QLatin1Char('9')) return true;
     }

@@ -1,12 +1,17 @@
 #include "application.h"
 
+#include <QApplication>
 #include <QTimer>
+
+#include <malloc.h>
 
 #include <utility>
 
 #include "firstframereport.h"
+#include "firstpainttask.h"
 #include "frmabout.h"
 #include "frmrec.h"
+#include "programicon.h"
 #include "startup.h"
 
 namespace vantry {
@@ -14,6 +19,12 @@ namespace vantry {
 Application::Application(Services services) : services_(std::move(services)) {}
 
 void Application::Start(const QString& path) {
+    // Every window's icon, once the board is on the screen: handing the window system the icon
+    // at ten sizes is no part of the first frame.
+    AfterFirstPaint(&board_, [] {
+        QApplication::setWindowIcon(ProgramIcon());
+        malloc_trim(0);
+    });
     Main(path, state_, board_, document_, *this);
     if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
 }

@@ -68,6 +68,9 @@ TEST_F(AppTest, AStartWithASavedGamePlaysOnFromItsCurrentPlayerAndSavesBackWitho
     EXPECT_FLOAT_EQ(Board().CounterLeft(2) - Board().CounterLeft(1), Board().CounterWidth(1) / 2.0f);
     EXPECT_NE(Board().findChild<QWidget*>("picM(1)")->geometry(), Board().findChild<QWidget*>("picM(2)")->geometry());
     EXPECT_EQ(Timers(), Playing);
+    // The board takes the program's icon once it is on the screen.
+    ASSERT_TRUE(WaitFor([&] { return !Board().windowIcon().isNull(); }));
+    EXPECT_TRUE(Board().windowIcon().availableSizes().contains(QSize(256, 256)));
 
     // Bart throws and moves by himself; then Robin's turn waits for him.
     ASSERT_TRUE(WaitFor([&] { return State().CurrentPlayer == 2; }));

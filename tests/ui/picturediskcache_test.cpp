@@ -7,6 +7,7 @@
 #include "picturediskcache.h"
 #include "picturenames.h"
 #include "svgrendering.h"
+#include "version.h"
 
 namespace vantry::test {
 namespace {
@@ -19,11 +20,6 @@ QImage Gradient(const QSize& size) {
     return image;
 }
 
-QByteArray ResourceBytes(const QString& resource) {
-    QFile file(resource);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(PictureDiskCache, GivesBackEveryPixelItStored) {
     QTemporaryDir folder;
     const PictureDiskCache cache(folder.path());
@@ -34,6 +30,29 @@ TEST(PictureDiskCache, GivesBackEveryPixelItStored) {
         cache.Store(key, stored);
         EXPECT_EQ(cache.Load(key, size), stored);
     }
+}
+
+// An opaque picture is kept opaque, so the screen takes it without a conversion; its pixels
+// are the same.
+TEST(PictureDiskCache, AnOpaquePictureComesBackOpaque) {
+    QTemporaryDir folder;
+    const PictureDiskCache cache(folder.path());
+    const QSize size(5, 3);
+    QImage opaque = Gradient(size);
+    opaque.fill(QColor(10, 200, 30));
+    opaque.setPixel(4, 2, qRgb(1, 2, 3));
+    const QByteArray key = PictureDiskCache::Key("opaque", size, 1.0);
+    cache.Store(key, opaque);
+    const QImage back = cache.Load(key, size);
+    EXPECT_EQ(back.format(), QImage::Format_RGB32);
+    EXPECT_EQ(back.pixel(4, 2), qRgb(1, 2, 3));
+    EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32_Premultiplied), opaque);
+
+    // One see-through pixel keeps the whole picture see-through.
+    opaque.setPixel(0, 0, qPremultiply(qRgba(0, 0, 0, 128)));
+    cache.Store(key, opaque);
+    EXPECT_EQ(cache.Load(key, size).format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(cache.Load(key, size), opaque);
 }
 
 TEST(PictureDiskCache, AnEntryThatIsNotWholeOrNotOfTheSizeIsAbsent) {
@@ -62,11 +81,57 @@ TEST(PictureDiskCache, AnEntryThatIsNotWholeOrNotOfTheSizeIsAbsent) {
     EXPECT_TRUE(cache.Load(key, size).isNull());
 }
 
+// A mapped entry shows the pixels a read gives; one that is not whole or not of the size is
+// absent, as for a read.
+TEST(PictureDiskCache, MapsAnEntryAsItReadsIt) {
+    QTemporaryDir folder;
+    const PictureDiskCache cache(folder.path());
+    const QSize size(9, 7);
+    const QByteArray key = PictureDiskCache::Key("mapped", size, 1.0);
+    EXPECT_TRUE(cache.Map(key, size).isNull());
+    cache.Store(key, Gradient(size));
+    const QImage mapped = cache.Map(key, size);
+    ASSERT_FALSE(mapped.isNull());
+    EXPECT_EQ(mapped, cache.Load(key, size));
+    EXPECT_TRUE(cache.Map(key, QSize(7, 9)).isNull());
+
+    QFile::resize(folder.filePath(QString::fromLatin1(key) + ".pic"), 30);
+    EXPECT_TRUE(cache.Map(key, size).isNull());
+}
+
+// Pictures drawn at build time come from the pack when the cache folder lacks them; what the
+// pack does not hold is absent.
+TEST(PictureDiskCache, FallsBackToThePackOfPicturesDrawnBefore) {
+    QTemporaryDir folder;
+    const QString pack = folder.filePath("pictures.vpk");
+    const QSize small(3, 2), large(31, 17);
+    const QByteArray a = PictureDiskCache::Key("a", small, 1.0), b = PictureDiskCache::Key("b", large, 1.0);
+    QImage opaque(large, QImage::Format_RGB32);
+    opaque.fill(QColor(90, 20, 200));
+    ASSERT_TRUE(PictureDiskCache::WritePack(pack, {{a, Gradient(small)}, {b, opaque}}));
+
+    const PictureDiskCache cache(folder.filePath("cache"), pack);
+    EXPECT_EQ(cache.Load(a, small), Gradient(small));
+    EXPECT_EQ(cache.Map(b, large), opaque);
+    EXPECT_TRUE(cache.Load(a, large).isNull());
+    EXPECT_TRUE(cache.Map(PictureDiskCache::Key("c", small, 1.0), small).isNull());
+}
+
+// The pack built with the game holds the board's background as this toolkit draws it.
+TEST(PictureDiskCache, TheBuiltPackHoldsTheBoardBackground) {
+    const QSize board(792, 573);
+    const PictureDiskCache pack(QString(), QStringLiteral(VANTRY_BUILD_DATA_DIR "/") + PicturePackName);
+    const QImage packed = pack.Load(PictureKey(Pictures::Background, board, 1.0), board);
+    ASSERT_FALSE(packed.isNull());
+    EXPECT_EQ(packed, DrawSvg(Pictures::Background, board).convertToFormat(QImage::Format_RGB32));
+}
+
 TEST(PictureDiskCache, WithoutAFolderNothingIsKept) {
     const PictureDiskCache cache{QString()};
     const QByteArray key = PictureDiskCache::Key("picture", QSize(2, 2), 1.0);
     cache.Store(key, Gradient(QSize(2, 2)));
     EXPECT_TRUE(cache.Load(key, QSize(2, 2)).isNull());
+    EXPECT_TRUE(cache.Map(key, QSize(2, 2)).isNull());
 }
 
 TEST(PictureDiskCache, KeyChangesWithThePictureTheSizeAndThePixelRatio) {
@@ -81,7 +146,7 @@ TEST(PictureDiskCache, RenderingReadsAPictureDrawnBeforeBackFromTheDisk) {
     const QSize logical(31, 23);
     const qreal dpr = 2.0;
     const QSize device = logical * dpr;
-    const QByteArray key = PictureDiskCache::Key(ResourceBytes(Pictures::House), device, dpr);
+    const QByteArray key = PictureKey(Pictures::House, device, dpr);
     const QString entry = PictureDiskCache::Shared().Folder() + "/" + QString::fromLatin1(key) + ".pic";
     QFile::remove(entry);  // so the first rendering draws
     const QPixmap drawn = RenderSvg(Pictures::House, logical, dpr);

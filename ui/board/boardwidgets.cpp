@@ -41,6 +41,7 @@ BoardWidgets::BoardWidgets(QWidget* window) {
 void BoardWidgets::MakeBoard(QWidget* window) {
     imgPic = Picture("imgPic", "background.svg", TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}, window);
     imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgPic->SetPaintedFromCache(true);
 
     // The track is drawn in black until the window's load colours it.
     track = new BoardLayer(TrackLines(), Qt::black, window);

@@ -29,7 +29,6 @@
 #include "modulecues.h"
 #include "namelabel.h"
 #include "playfocus.h"
-#include "programicon.h"
 #include "prompter.h"
 #include "recordsflag.h"
 #include "svgpicture.h"
@@ -62,7 +61,6 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     LoadPictures();
     AccessibleRoles::Install();
     setObjectName("frmMain");
-    setWindowIcon(ProgramIcon());
     // The window holds the focus until the player tabs to a control, so that Enter is Go and
     // not whichever control the toolkit would pick; it is no stop of its own under Tab.
     setFocusPolicy(Qt::ClickFocus);

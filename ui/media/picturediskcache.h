@@ -2,10 +2,15 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
+#include <QPair>
 #include <QSize>
 #include <QString>
 
 namespace vantry {
+
+// The pack of board pictures drawn at build time, in the game's data folder.
+inline constexpr char PicturePackName[] = "Pictures/board.vpk";
 
 // Rendered pictures kept on disk between runs, so that a start shows the board without drawing
 // an SVG it has drawn before: the big background and snakes take far longer to draw than to
@@ -14,8 +19,9 @@ namespace vantry {
 // afresh. Anything unreadable counts as absent; a cache that cannot be written is no cache.
 class PictureDiskCache {
 public:
-    // Entries in `folder`; an empty folder keeps nothing.
-    explicit PictureDiskCache(QString folder);
+    // Entries in `folder`; an empty folder keeps nothing. An entry not found there is looked
+    // for in the read-only `pack` of pictures drawn when the game was built, if any.
+    explicit PictureDiskCache(QString folder, QString pack = {});
 
     // The cache of this program, in its cache folder ($XDG_CACHE_HOME/...).
     static PictureDiskCache& Shared();
@@ -23,16 +29,29 @@ public:
     static QByteArray Key(const QByteArray& picture, const QSize& deviceSize, qreal dpr);
 
     // The image stored under `key`, if it is whole and of `deviceSize`; a null image otherwise.
+    // An opaque picture comes back as RGB32, any other as premultiplied ARGB32.
     QImage Load(const QByteArray& key, const QSize& deviceSize) const;
-    // Stores a premultiplied ARGB32 image; other formats are converted first.
+    // The same image, its pixels read from the entry's file as they are touched rather than
+    // copied: the memory is the system's file cache, not the program's, and goes when the image
+    // does. Read-only.
+    QImage Map(const QByteArray& key, const QSize& deviceSize) const;
+    // Stores the image's pixels; other formats are converted first.
     void Store(const QByteArray& key, const QImage& image) const;
+
+    // Writes the entries into one file, the form in which pictures drawn at build time are
+    // installed with the game.
+    static bool WritePack(const QString& path, const QList<QPair<QByteArray, QImage>>& entries);
 
     QString Folder() const { return folder_; }
 
 private:
     QString PathOf(const QByteArray& key) const;
+    QImage MapFile(const QString& path, qint64 offset, const QSize& deviceSize) const;
+    // Where the entry lies in the pack; negative when the pack does not hold it.
+    qint64 PackOffset(const QByteArray& key) const;
 
     QString folder_;
+    QString pack_;
 };
 
 }  // namespace vantry

@@ -1,6 +1,8 @@
 #include "programicon.h"
 
 #include <QCoreApplication>
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 
@@ -11,9 +13,44 @@
 
 namespace vantry {
 
+namespace {
+
+constexpr int IconSides[] = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
+
+// Draws the picture only when a size is asked for, and keeps nothing: the window system takes
+// every size once when a window gets the icon, and the picture cache serves any later asking.
+// The window icon is so never held in memory at ten sizes for the whole run.
+class PictureIconEngine final : public QIconEngine {
+public:
+    explicit PictureIconEngine(QString resource) : resource_(std::move(resource)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return RenderSvg(resource_, size, 1.0); }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const qreal dpr = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+        const QPixmap drawn = RenderSvg(resource_, rect.size(), dpr);
+        if (!drawn.isNull()) painter->drawPixmap(rect, drawn);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : IconSides) sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new PictureIconEngine(resource_); }
+    QString key() const override { return QStringLiteral("vantry-picture"); }
+    bool isNull() override { return PictureKey(resource_, QSize(IconSides[0], IconSides[0]), 1.0).isEmpty(); }
+
+private:
+    const QString resource_;
+};
+
+}  // namespace
+
 QIcon PictureIcon(const QString& resource) {
     QIcon icon;
-    for (const int side : {16, 20, 24, 32, 40, 48, 64, 96, 128, 256}) {
+    for (const int side : IconSides) {
         const QPixmap pixmap = RenderSvg(resource, QSize(side, side), 1.0);
         if (!pixmap.isNull()) {
             icon.addPixmap(pixmap);
@@ -29,12 +66,11 @@ std::optional<QIcon>& CachedProgramIcon() {
 }
 }  // namespace
 
-// Every window asks for it, the application first; it is drawn once and let go with the
-// application, since pixmaps must not outlive it.
+// Every window asks for it; it is made once and let go with the application.
 QIcon ProgramIcon() {
     std::optional<QIcon>& icon = CachedProgramIcon();
     if (!icon) {
-        icon = PictureIcon(Pictures::Icon);
+        icon = QIcon(new PictureIconEngine(Pictures::Icon));
         qAddPostRoutine([] { CachedProgramIcon().reset(); });
     }
     return *icon;

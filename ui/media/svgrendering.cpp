@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -29,7 +30,9 @@ void EnsurePictureResources() {
     }
 }
 
-QImage Draw(const QString& resource, const QSize& device) {
+}  // namespace
+
+QImage DrawSvg(const QString& resource, const QSize& device) {
     QSvgRenderer* renderer = SharedSvgRenderer(resource);
     if (renderer == nullptr || !renderer->isValid()) return {};
     QImage image(device, QImage::Format_ARGB32_Premultiplied);
@@ -39,6 +42,13 @@ QImage Draw(const QString& resource, const QSize& device) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
     return image;
+}
+
+namespace {
+
+QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
+    return QSize(static_cast<int>(std::lround(logicalSize.width() * dpr)),
+                 static_cast<int>(std::lround(logicalSize.height() * dpr)));
 }
 
 }  // namespace
@@ -58,25 +68,49 @@ QSvgRenderer* SharedSvgRenderer(const QString& resource) {
     return entry.data();
 }
 
+// A compiled-in picture is named by its bytes as they are stored, packed or not, so that a start
+// finding its pictures in the cache does not even unpack an SVG.
+QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr) {
+    EnsurePictureResources();
+    const QResource stored(resource);
+    if (stored.isValid() && stored.data() != nullptr) {
+        const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size());
+        return PictureDiskCache::Key(bytes, device, dpr);
+    }
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return PictureDiskCache::Key(file.readAll(), device, dpr);
+}
+
 // A picture drawn before is read back from the disk cache, and its SVG is not even parsed.
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
     if (logicalSize.isEmpty() || dpr <= 0) return {};
-    EnsurePictureResources();
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QSize device(static_cast<int>(std::lround(logicalSize.width() * dpr)),
-                       static_cast<int>(std::lround(logicalSize.height() * dpr)));
+    const QSize device = DeviceSize(logicalSize, dpr);
+    const QByteArray key = PictureKey(resource, device, dpr);
+    if (key.isEmpty()) return {};
     const PictureDiskCache& cache = PictureDiskCache::Shared();
-    const QByteArray key = PictureDiskCache::Key(file.readAll(), device, dpr);
     QImage image = cache.Load(key, device);
     if (image.isNull()) {
-        image = Draw(resource, device);
+        image = DrawSvg(resource, device);
         if (image.isNull()) return {};
         cache.Store(key, image);
     }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(dpr);
     return pixmap;
+}
+
+QImage MapSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
+    if (logicalSize.isEmpty() || dpr <= 0) return {};
+    const QSize device = DeviceSize(logicalSize, dpr);
+    const QByteArray key = PictureKey(resource, device, dpr);
+    if (key.isEmpty()) return {};
+    QImage image = PictureDiskCache::Shared().Map(key, device);
+    if (image.isNull() && !RenderSvg(resource, logicalSize, dpr).isNull()) {
+        image = PictureDiskCache::Shared().Map(key, device);
+    }
+    image.setDevicePixelRatio(dpr);
+    return image;
 }
 
 }  // namespace vantry

@@ -1,0 +1,29 @@
+#include "numerals.h"
+
+namespace vantry {
+
+namespace {
+
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+}  // namespace
+
+bool IsNumeral(QStringView text, bool fraction) {
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
+    qsizetype digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            ++digits;
+        } else if (fraction && !point && text[i] == QLatin1Char('.')) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
+}  // namespace vantry
