@@ -214,24 +214,12 @@ bool frmMain::PressFocused() {
 void frmMain::picToss_Click(int) { engine_.Throw(); }
 void frmMain::Label1_Click() { engine_.Throw(); }
 
-// A move ends with the next player on turn, which the engine does not report; the descriptions
-// catch up here. The blink and the other ticks leave them alone.
-void frmMain::picM_Click(int index) {
-    engine_.picM_Click(static_cast<std::int16_t>(index));
-    descriptions_->Refresh();
-}
-
-void frmMain::cmdGo_Click() {
-    engine_.cmdGo_Click();
-    descriptions_->Refresh();
-}
-
+// A move's descriptions catch up when the engine passes the turn on (TurnPassed), or when the
+// document replaces the game inside the win's windows (SetCaption).
+void frmMain::picM_Click(int index) { engine_.picM_Click(static_cast<std::int16_t>(index)); }
+void frmMain::cmdGo_Click() { engine_.cmdGo_Click(); }
 void frmMain::timPlay_Timer() { engine_.timPlay_Timer(); }
-
-void frmMain::timGo_Timer() {
-    engine_.timGo_Timer();
-    descriptions_->Refresh();
-}
+void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
 
 void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
 
