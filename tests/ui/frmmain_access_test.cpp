@@ -82,11 +82,12 @@ TEST(BoardAccess, APersonsTurnIsPlayedFromTheKeyboardAndSaid) {
     QCoreApplication::processEvents();
     EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 throws 4");
 
+    rig.window->SetNameCaption(1, QStringLiteral("  "));  // a name left blank is said by its colour
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(rig.state.Position[0], 4);
     EXPECT_TRUE(rig.Find("picToss(3)")->hasFocus());
     QCoreApplication::processEvents();
-    EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 moves from the start to 5. Unknown2's turn");
+    EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 moves from the start to 5. Blue's turn");
 
     // The key table works wherever the focus is, and focus the player put elsewhere stays there.
     rig.Find("imgFile")->setFocus(Qt::TabFocusReason);

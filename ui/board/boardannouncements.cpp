@@ -81,7 +81,13 @@ void BoardAnnouncements::Flush() {
 Announcer::Seat BoardAnnouncements::SeatOf(int seat) const {
     if (seat < 0 || seat >= SeatCount) return {};
     const auto s = static_cast<std::size_t>(seat);
-    return {widgets_.txtName[s]->text(), state_.IsComputer[s]};
+    // A seat whose name was left blank is said by its colour, so no phrase starts with nothing.
+    QString name = widgets_.txtName[s]->text();
+    if (name.trimmed().isEmpty()) {
+        name = Announcer::Colour(seat);
+        if (!name.isEmpty()) name[0] = name[0].toUpper();
+    }
+    return {name, state_.IsComputer[s]};
 }
 
 int BoardAnnouncements::Winner() const {
