@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "accessibleroles.h"
 #include "application.h"
 #include "commandline.h"
 #include "firstframereport.h"
@@ -21,8 +22,9 @@ int main(int argc, char** argv) {
         return early.Report();
     }
 
-    vantry::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    vantry::FontConfigWarmUp fonts;
+    vantry::AccessibleRoles::ReachScreenReader();
     vantry::Translations translations;
     translations.Install(QLocale::system());
     vantry::ReportFirstFrameIfAsked();

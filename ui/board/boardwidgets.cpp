@@ -12,6 +12,7 @@
 #include "dieface.h"
 #include "fileword.h"
 #include "namelabel.h"
+#include "numberlayer.h"
 #include "plaintooltip.h"
 #include "svgpicture.h"
 #include "twips.h"
@@ -31,14 +32,14 @@ SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRec
 
 }  // namespace
 
-BoardWidgets::BoardWidgets(QWidget* window) {
-    MakeBoard(window);
+BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
+    MakeBoard(window, model);
     MakeNameLabels(window);
     MakePictures(window);
     MakeControls(window);
 }
 
-void BoardWidgets::MakeBoard(QWidget* window) {
+void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
     imgPic = Picture("imgPic", "background.svg", TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}, window);
     imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgPic->SetPaintedFromCache(true);
@@ -47,17 +48,11 @@ void BoardWidgets::MakeBoard(QWidget* window) {
     track = new BoardLayer(TrackLines(), Qt::black, window);
     track->setObjectName("linM");
 
+    lblCtr = new NumberLayer(model, window);
+    lblCtr->setObjectName("lblCtr");
     QFont numberFont = window->font();
     numberFont.setPointSize(8);
-    for (int i = 0; i < NumberLabelCount; ++i) {
-        auto* label = new QLabel(window);
-        label->setObjectName(QString("lblCtr(%1)").arg(i));
-        label->setFont(numberFont);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        lblCtr[static_cast<std::size_t>(i)] = label;
-    }
-    lblCtr[0]->hide();
+    lblCtr->setFont(numberFont);
 
     ladders = new BoardLayer(LadderLines(), ToColour(LadderOrange), window);
     ladders->setObjectName("Line1");

@@ -10,9 +10,11 @@ class QWidget;
 namespace vantry {
 
 class BoardLayer;
+class BoardModel;
 class ClickLabel;
 class ClickPanel;
 class DieFace;
+class NumberLayer;
 class SvgPicture;
 
 // The child widgets of the board window in their design looks and places, created back to
@@ -26,14 +28,14 @@ public:
     // and accessible name.
     static void SetNameText(QLabel* label, const QString& name);
 
-    static constexpr int NumberLabelCount = 107;
     static constexpr int FaceCount = 7;
 
-    explicit BoardWidgets(QWidget* window);
+    // The square numbers are drawn from `model`, which outlives the widgets.
+    BoardWidgets(QWidget* window, const BoardModel& model);
 
     SvgPicture* imgPic = nullptr;
     BoardLayer* track = nullptr;
-    std::array<QLabel*, NumberLabelCount> lblCtr{};
+    NumberLayer* lblCtr = nullptr;
     BoardLayer* ladders = nullptr;
     std::array<QLabel*, 4> txtName{};
     BoardLayer* turns = nullptr;
@@ -46,7 +48,7 @@ public:
     ClickLabel* Label1 = nullptr;
 
 private:
-    void MakeBoard(QWidget* window);
+    void MakeBoard(QWidget* window, const BoardModel& model);
     void MakeNameLabels(QWidget* window);
     void MakePictures(QWidget* window);
     void MakeControls(QWidget* window);

@@ -28,6 +28,7 @@
 #include "mediafolder.h"
 #include "modulecues.h"
 #include "namelabel.h"
+#include "numberlayer.h"
 #include "playfocus.h"
 #include "prompter.h"
 #include "recordsflag.h"
@@ -73,7 +74,7 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
     setPalette(dark);
 
-    widgets_ = std::make_unique<BoardWidgets>(this);
+    widgets_ = std::make_unique<BoardWidgets>(this, model_);
     travel_ = std::make_unique<CounterTravel>(model_, *this, widgets_->picM, CounterTravel::WantedByPlayer());
     documentBoard_ = std::make_unique<DocumentBoardView>(*this, *travel_);
     mnuFile_ = new FileMenu(this);
@@ -107,29 +108,17 @@ void frmMain::Form_Load() {
     SetTimerEnabled(GameTimer::timGo, false);
 
     PlaceNumbers();
-    for (int i = LastNumberedSquare + 1; i < BoardModel::NumberLabelCount; ++i) {
-        model_.Number(i).visible = false;
-        widgets_->lblCtr[static_cast<std::size_t>(i)]->hide();
-    }
+    for (int i = LastNumberedSquare + 1; i < BoardModel::NumberLabelCount; ++i) model_.Number(i).visible = false;
+    widgets_->lblCtr->update();
 
     widgets_->track->SetLineColour(Qt::white);
 }
 
 void frmMain::PlaceNumbers() {
-    // A palette rather than a style sheet: a hundred labels each with a style sheet of its own
-    // cost the start-up a style apiece.
-    QPalette numberPalette = palette();
+    QPalette numberPalette = widgets_->lblCtr->palette();
     numberPalette.setColor(QPalette::WindowText, Qt::white);
-    for (int i = 1; i <= LastNumberedSquare; ++i) {
-        model_.PlaceNumber(i);
-        const BoardModel::NumberLabel& number = model_.Number(i);
-        QLabel* label = widgets_->lblCtr[static_cast<std::size_t>(i)];
-        label->setText(number.caption);
-        label->setPalette(numberPalette);
-        // The widget is a little wider than the design label, so a wider face than the
-        // design's is not clipped; the text stays centred on the design label.
-        label->setGeometry(PixelRect(number.rect).adjusted(-6, -2, 6, 0));
-    }
+    widgets_->lblCtr->setPalette(numberPalette);
+    for (int i = 1; i <= LastNumberedSquare; ++i) model_.PlaceNumber(i);
 }
 
 void frmMain::Connect() {
