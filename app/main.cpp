@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "accessibleroles.h"
 #include "application.h"
 #include "commandline.h"
 #include "firstframereport.h"
 #include "fontconfigwarmup.h"
 #include "qtprompter.h"
+#include "sessionbuswarmup.h"
 #include "randomsource.h"
 #include "translations.h"
 #include "version.h"
@@ -22,9 +22,9 @@ int main(int argc, char** argv) {
         return early.Report();
     }
 
-    QApplication app(argc, argv);
     vantry::FontConfigWarmUp fonts;
-    vantry::AccessibleRoles::ReachScreenReader();
+    QApplication app(argc, argv);
+    const vantry::SessionBusWarmUp bus;
     vantry::Translations translations;
     translations.Install(QLocale::system());
     vantry::ReportFirstFrameIfAsked();

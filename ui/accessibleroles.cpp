@@ -94,8 +94,6 @@ void AccessibleRoles::Install() {
     Q_UNUSED(installed);
 }
 
-void AccessibleRoles::ReachScreenReader() { QAccessible::isActive(); }
-
 void AccessibleRoles::Set(QWidget* widget, QAccessible::Role role) {
     Install();
     widget->setProperty(RoleKey, static_cast<int>(role));

@@ -14,10 +14,6 @@ namespace vantry {
 class AccessibleRoles {
 public:
     static void Install();
-    // Reaches the desktop's accessibility service now rather than at the first change to a
-    // widget: a round trip on the session bus, or starting a bus where there is none. The
-    // start-up has its font configuration read beside it.
-    static void ReachScreenReader();
     static void Set(QWidget* widget, QAccessible::Role role);
     // The role while the widget is disabled (a counter that may not move is only a picture).
     static void SetWhenDisabled(QWidget* widget, QAccessible::Role role);

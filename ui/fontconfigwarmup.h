@@ -4,12 +4,10 @@
 
 namespace vantry {
 
-// Reads the system's font configuration on a thread of its own while the program reaches the
-// accessibility service. The first text the board lays out needs it, and reading it (a few dozen
-// XML files) is the largest single cost of a start. It starts once the toolkit has connected to
-// the display: that connection keeps a core busy, and a reader beside it slowed it by as much as
-// the reading took. The toolkit later finds the configuration loaded. Wait() before building
-// windows.
+// Reads the system's font configuration on a thread of its own while the toolkit connects to
+// the display. The first text the board lays out needs it, and reading it (a few dozen XML
+// files) is the largest single cost of a start; done beside the connection, it is mostly
+// hidden. The toolkit later finds the configuration loaded. Wait() before building windows.
 class FontConfigWarmUp {
 public:
     FontConfigWarmUp();

@@ -1,6 +1,8 @@
 #include "boardwidgets.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +23,9 @@ namespace vantry {
 
 namespace {
 
+// Numbers and names are set in the design's small face.
+constexpr int DesignPoints = 8;
+
 QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window) {
@@ -33,9 +38,12 @@ SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRec
 }  // namespace
 
 BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
+    LoadFaces();
     MakeBoard(window, model);
-    MakeNameLabels(window);
     MakePictures(window);
+    MakeNameLabels(window);
+    for (SvgPicture* picture : {Image1, imgFile}) picture->raise();
+    for (SvgPicture* snake : snakes) snake->raise();
     MakeControls(window);
 }
 
@@ -51,15 +59,27 @@ void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
     lblCtr = new NumberLayer(model, window);
     lblCtr->setObjectName("lblCtr");
     QFont numberFont = window->font();
-    numberFont.setPointSize(8);
+    numberFont.setPointSize(DesignPoints);
     lblCtr->setFont(numberFont);
 
     ladders = new BoardLayer(LadderLines(), ToColour(LadderOrange), window);
     ladders->setObjectName("Line1");
 }
 
+// Lays out and draws, off the screen, texts of the first frame in each of the board's faces.
+void BoardWidgets::LoadFaces() {
+    QImage scratch(64, 16, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QFont small = QApplication::font();
+    small.setPointSize(DesignPoints);
+    painter.setFont(small);
+    painter.drawText(0, 12, QStringLiteral("0123456789"));
+    painter.setFont(QApplication::font());
+    painter.drawText(0, 12, QCoreApplication::translate("BoardWidgets", "Click"));
+    painter.drawText(0, 12, QCoreApplication::translate("BoardWidgets", "Go"));
+}
+
 void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
-    constexpr int DesignPoints = 8;
     constexpr int SmallestPoints = 6;
     constexpr int Margins = 5;  // the border and the left padding
     QFont font = label->font();
@@ -102,6 +122,9 @@ void BoardWidgets::MakePictures(QWidget* window) {
                                                       SnakeRects[static_cast<std::size_t>(n)], window);
         snakes[static_cast<std::size_t>(n)]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+    // Read now, while nothing waits on it, rather than at the first paint.
+    for (SvgPicture* picture : {Image1, imgFile}) picture->currentPixmap();
+    for (SvgPicture* snake : snakes) snake->currentPixmap();
 }
 
 void BoardWidgets::MakeControls(QWidget* window) {

@@ -17,10 +17,15 @@ class DieFace;
 class NumberLayer;
 class SvgPicture;
 
-// The child widgets of the board window in their design looks and places, created back to
-// front so that the stacking order is the design's: background, track and numbers, ladders,
-// name labels, turns, house and FILE pictures, snakes, and the die, counters and Go in front.
-// The window gives them their behaviour.
+// The child widgets of the board window in their design looks and places, stacked in the
+// design's order: background, track and numbers, ladders, name labels, turns, house and FILE
+// pictures, snakes, and the die, counters and Go in front. The window gives them their
+// behaviour.
+//
+// The first change to a widget's text waits for the desktop's accessibility service, which may
+// take a while to answer; what needs no widget change comes first, to be done meanwhile: the
+// faces are loaded, and the pictures are made and read from the picture cache before the name
+// labels, then raised over them.
 class BoardWidgets {
 public:
     // Sets a name label's caption, in the design's small face or, for a name too long for the
@@ -48,6 +53,7 @@ public:
     ClickLabel* Label1 = nullptr;
 
 private:
+    static void LoadFaces();
     void MakeBoard(QWidget* window, const BoardModel& model);
     void MakeNameLabels(QWidget* window);
     void MakePictures(QWidget* window);

@@ -73,6 +73,8 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     QPalette dark = palette();
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
     setPalette(dark);
+    // The window is made on the display now, while the board is built, not when it is shown.
+    create();
 
     widgets_ = std::make_unique<BoardWidgets>(this, model_);
     travel_ = std::make_unique<CounterTravel>(model_, *this, widgets_->picM, CounterTravel::WantedByPlayer());
