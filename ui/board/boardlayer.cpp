@@ -1,5 +1,6 @@
 #include "boardlayer.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 
@@ -19,16 +20,22 @@ void BoardLayer::SetLineColour(const QColor& colour) {
     update();
 }
 
-void BoardLayer::paintEvent(QPaintEvent*) {
+void BoardLayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // A blinking name or a gliding counter repaints a small part: only the lines through it are
+    // drawn again.
+    const QRectF dirty = event->rect();
     for (const BoardLine& l : lines_) {
+        // A one-pixel line sits on the pixel column its twips name rather than between two.
+        const qreal nudge = l.widthPx == 1.0f ? 0.5 : 0.0;
+        const QPointF from = PixelPoint(l.line.x1, l.line.y1) + QPointF(nudge, nudge);
+        const QPointF to = PixelPoint(l.line.x2, l.line.y2) + QPointF(nudge, nudge);
+        const qreal reach = l.widthPx + 1.0;
+        if (!QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersects(dirty)) continue;
         QPen pen(colour_, l.widthPx);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
-        // A one-pixel line sits on the pixel column its twips name rather than between two.
-        const qreal nudge = l.widthPx == 1.0f ? 0.5 : 0.0;
-        painter.drawLine(PixelPoint(l.line.x1, l.line.y1) + QPointF(nudge, nudge),
-                         PixelPoint(l.line.x2, l.line.y2) + QPointF(nudge, nudge));
+        painter.drawLine(from, to);
     }
 }
 

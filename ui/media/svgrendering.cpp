@@ -69,13 +69,21 @@ QSvgRenderer* SharedSvgRenderer(const QString& resource) {
 }
 
 // A compiled-in picture is named by its bytes as they are stored, packed or not, so that a start
-// finding its pictures in the cache does not even unpack an SVG.
+// finding its pictures in the cache does not even unpack an SVG. A compiled-in picture's name is
+// worked out once: the background is found again at every repaint of a part of it.
 QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr) {
     EnsurePictureResources();
     const QResource stored(resource);
     if (stored.isValid() && stored.data() != nullptr) {
-        const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size());
-        return PictureDiskCache::Key(bytes, device, dpr);
+        static QHash<QString, QByteArray> named;
+        const QString entry = resource + QLatin1Char('@') + QString::number(device.width()) + QLatin1Char('x') +
+                              QString::number(device.height()) + QLatin1Char('@') + QString::number(dpr);
+        QByteArray& key = named[entry];
+        if (key.isEmpty()) {
+            const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size());
+            key = PictureDiskCache::Key(bytes, device, dpr);
+        }
+        return key;
     }
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly)) return {};
