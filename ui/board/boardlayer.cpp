@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
+#include <QVector>
 
 #include "twips.h"
 
@@ -23,8 +24,18 @@ void BoardLayer::SetLineColour(const QColor& colour) {
 void BoardLayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // A blinking name or a gliding counter repaints a small part: only the lines through it are
-    // drawn again.
+    // drawn again. Lines of one width go to the painter together.
     const QRectF dirty = event->rect();
+    QVector<QLineF> run;
+    float runWidth = 0.0f;
+    const auto drawRun = [&] {
+        if (run.isEmpty()) return;
+        QPen pen(colour_, runWidth);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLines(run);
+        run.clear();
+    };
     for (const BoardLine& l : lines_) {
         // A one-pixel line sits on the pixel column its twips name rather than between two.
         const qreal nudge = l.widthPx == 1.0f ? 0.5 : 0.0;
@@ -32,11 +43,13 @@ void BoardLayer::paintEvent(QPaintEvent* event) {
         const QPointF to = PixelPoint(l.line.x2, l.line.y2) + QPointF(nudge, nudge);
         const qreal reach = l.widthPx + 1.0;
         if (!QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersects(dirty)) continue;
-        QPen pen(colour_, l.widthPx);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        painter.drawLine(from, to);
+        if (l.widthPx != runWidth) {
+            drawRun();
+            runWidth = l.widthPx;
+        }
+        run.append(QLineF(from, to));
     }
+    drawRun();
 }
 
 }  // namespace vantry
