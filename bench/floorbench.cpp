@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "childprocess.h"
 #include "floorreport.h"
 #include "procstats.h"
@@ -29,9 +27,6 @@ constexpr std::int64_t Second = 1000000000;
 constexpr std::int64_t FirstFrameTimeout = 30 * Second;
 constexpr std::int64_t MemoryAfter = 1 * Second;
 constexpr std::int64_t IdleWindow = 10 * Second;
-// Before each start the disk is flushed and the machine left alone a moment, so that one
-// program's exit and the files a first start wrote do not land in the next one's figure.
-constexpr std::int64_t Settle = Second / 4;
 // The credits are gone some 8.6 s after the About window opens (156 ticks of 55 ms); this
 // leaves room for a busy machine's late timers.
 constexpr std::int64_t AboutCreditsGone = 12 * Second;
@@ -89,8 +84,6 @@ std::optional<Sample> Measure(const Setup& setup, const std::vector<std::string>
             if (e.rfind("XDG_CACHE_HOME=", 0) == 0) e = "XDG_CACHE_HOME=" + emptyCache.string();
         }
     }
-    sync();
-    SleepUntilNs(MonotonicNs() + Settle);
     const std::int64_t start = MonotonicNs();
     ChildProcess child(argv, env, setup.log);
     std::optional<std::int64_t> frame;
