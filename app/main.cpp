@@ -6,8 +6,8 @@
 #include "firstframereport.h"
 #include "fontconfigwarmup.h"
 #include "qtprompter.h"
-#include "sessionbuswarmup.h"
 #include "randomsource.h"
+#include "sessionbuswarmup.h"
 #include "translations.h"
 #include "version.h"
 

@@ -1,10 +1,10 @@
 #include "boardwidgets.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 #include "boardlayer.h"
