@@ -92,5 +92,31 @@ TEST(BoardPainting, PicturesAreDrawnOnceAndRepaintedFromTheirPixmaps) {
     for (const auto& [picture, key] : before) EXPECT_EQ(picture->currentPixmap().cacheKey(), key) << picture->objectName().toStdString();
 }
 
+// A blink or a gliding counter repaints a small part of the board; each painted layer (the
+// track, the numbers, the ladders and the turns) must draw that part as it draws it in a whole
+// painting. Tiles of odd sizes cut the lines and the numbers at many offsets.
+TEST(BoardPainting, APartRepaintedAloneLooksAsInTheWholeLayer) {
+    ShownBoard board;
+    for (const char* name : {"linM", "lblCtr", "Line1", "Line8"}) {
+        QWidget* layer = board.rig.Find(name);
+        ASSERT_NE(layer, nullptr) << name;
+        QImage whole(layer->size(), QImage::Format_ARGB32_Premultiplied);
+        whole.fill(Qt::transparent);
+        layer->render(&whole, QPoint(), QRegion(), QWidget::DrawChildren);
+        for (const QSize tile : {QSize(37, 23), QSize(11, 53)}) {
+            for (int y = 0; y < whole.height(); y += tile.height()) {
+                for (int x = 0; x < whole.width(); x += tile.width()) {
+                    const QRect part = QRect(QPoint(x, y), tile) & whole.rect();
+                    QImage alone(whole.size(), QImage::Format_ARGB32_Premultiplied);
+                    alone.fill(Qt::transparent);
+                    layer->render(&alone, part.topLeft(), QRegion(part), QWidget::DrawChildren);
+                    ASSERT_EQ(alone.copy(part), whole.copy(part))
+                        << name << ", part at " << x << "," << y << " of " << tile.width() << "x" << tile.height();
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vantry::test
