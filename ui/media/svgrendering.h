@@ -19,7 +19,8 @@ QSvgRenderer* SharedSvgRenderer(const QString& resource);
 QImage DrawSvg(const QString& resource, const QSize& device);
 
 // The name of the picture's entry in the disk cache at that many device pixels and that ratio;
-// empty when there is no such picture.
+// empty when there is no such picture. GUI thread only: the names of compiled-in pictures are
+// remembered once worked out.
 QByteArray PictureKey(const QString& resource, const QSize& device, qreal dpr);
 
 // The picture stretched to logicalSize, drawn at logicalSize * dpr device pixels and tagged with
