@@ -117,6 +117,52 @@ TEST(PictureDiskCache, FallsBackToThePackOfPicturesDrawnBefore) {
     EXPECT_TRUE(cache.Map(PictureDiskCache::Key("c", small, 1.0), small).isNull());
 }
 
+// An image read in place from the pack stays whole after the cache that read it is gone.
+TEST(PictureDiskCache, AnImageMappedFromThePackOutlivesTheCache) {
+    QTemporaryDir folder;
+    const QString pack = folder.filePath("pictures.vpk");
+    const QSize size(13, 7);
+    const QByteArray key = PictureDiskCache::Key("a", size, 1.0);
+    ASSERT_TRUE(PictureDiskCache::WritePack(pack, {{key, Gradient(size)}}));
+    QImage mapped;
+    {
+        const PictureDiskCache cache(QString(), pack);
+        mapped = cache.Map(key, size);
+    }
+    EXPECT_EQ(mapped, Gradient(size));
+}
+
+// A damaged pack holds nothing: neither a cut index nor an entry said to lie past its end is read.
+TEST(PictureDiskCache, ADamagedPackHoldsNothing) {
+    const QSize size(5, 4);
+    const QByteArray key = PictureDiskCache::Key("a", size, 1.0);
+    const struct {
+        const char* what;
+        qint64 keepBytes;   // the pack cut to this length; negative: left whole
+        qint64 offsetTo;    // the entry's offset in the index set to this; negative: left as written
+    } cases[] = {{"index cut short", 30, -1}, {"entry cut short", 120, -1}, {"entry past the end", -1, 1 << 20},
+                 {"entry before the index", -1, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString pack = folder.filePath("pictures.vpk");
+        ASSERT_TRUE(PictureDiskCache::WritePack(pack, {{key, Gradient(size)}}));
+        QFile file(pack);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        if (c.keepBytes >= 0) {
+            ASSERT_TRUE(file.resize(c.keepBytes));
+        }
+        if (c.offsetTo >= 0) {
+            ASSERT_TRUE(file.seek(8 + 4 + 40));
+            ASSERT_EQ(file.write(reinterpret_cast<const char*>(&c.offsetTo), 8), 8);
+        }
+        file.close();
+        const PictureDiskCache cache(QString(), pack);
+        EXPECT_TRUE(cache.Load(key, size).isNull());
+        EXPECT_TRUE(cache.Map(key, size).isNull());
+    }
+}
+
 // The pack built with the game holds the board's background as this toolkit draws it.
 TEST(PictureDiskCache, TheBuiltPackHoldsTheBoardBackground) {
     const QSize board(792, 573);

@@ -6,10 +6,12 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -57,26 +59,61 @@ QImage::Format EntryFormat(const char* header, const QSize& deviceSize) {
 
 qint64 EntryBytes(const QSize& deviceSize) { return HeaderBytes + qint64{deviceSize.width()} * 4 * deviceSize.height(); }
 
+// A file mapped whole into memory, unmapped when the last image over it goes.
 struct Mapping {
-    void* address;
+    Mapping(const void* a, size_t l) : address(a), length(l) {}
+    ~Mapping() { munmap(const_cast<void*>(address), length); }
+    Mapping(const Mapping&) = delete;
+    Mapping& operator=(const Mapping&) = delete;
+    const void* address;
     size_t length;
 };
 
-void Unmap(void* info) {
-    const auto* mapping = static_cast<Mapping*>(info);
-    munmap(mapping->address, mapping->length);
-    delete mapping;
+std::shared_ptr<const Mapping> MapWhole(int fd, qint64 size) {
+    if (size <= 0) return {};
+    void* address = mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_SHARED, fd, 0);
+    if (address == MAP_FAILED) return {};
+    return std::make_shared<const Mapping>(address, static_cast<size_t>(size));
 }
 
-bool ReadPixels(QFile& file, QImage& image) {
+void ReleaseMapping(void* info) { delete static_cast<std::shared_ptr<const Mapping>*>(info); }
+
+// An image over the entry that starts `offset` bytes into the mapping; it keeps the mapping.
+QImage ImageOver(const std::shared_ptr<const Mapping>& mapping, qint64 offset, const QSize& deviceSize) {
+    if (!mapping || offset < 0 || offset + EntryBytes(deviceSize) > static_cast<qint64>(mapping->length)) return {};
+    const auto* entry = static_cast<const uchar*>(mapping->address) + offset;
+    const QImage::Format format = EntryFormat(reinterpret_cast<const char*>(entry), deviceSize);
+    if (format == QImage::Format_Invalid) return {};
+    return QImage(entry + HeaderBytes, deviceSize.width(), deviceSize.height(), qsizetype{deviceSize.width()} * 4, format,
+                  ReleaseMapping, new std::shared_ptr<const Mapping>(mapping));
+}
+
+// The entry of `deviceSize` that starts `offset` bytes into the file; a null image when it is
+// not there whole.
+QImage ReadEntry(int fd, qint64 offset, const QSize& deviceSize) {
+    char header[HeaderBytes];
+    if (pread(fd, header, HeaderBytes, offset) != HeaderBytes) return {};
+    const QImage::Format format = EntryFormat(header, deviceSize);
+    if (format == QImage::Format_Invalid) return {};
+    QImage image(deviceSize, format);
+    if (image.isNull()) return {};
     const qint64 rowBytes = qint64{image.width()} * 4;
+    const qint64 pixels = offset + HeaderBytes;
     if (image.bytesPerLine() == rowBytes) {
-        return file.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) == image.sizeInBytes();
+        const auto bytes = static_cast<ssize_t>(image.sizeInBytes());
+        return pread(fd, image.bits(), static_cast<size_t>(bytes), pixels) == bytes ? image : QImage();
     }
     for (int y = 0; y < image.height(); ++y) {
-        if (file.read(reinterpret_cast<char*>(image.scanLine(y)), rowBytes) != rowBytes) return false;
+        if (pread(fd, image.scanLine(y), static_cast<size_t>(rowBytes), pixels + y * rowBytes) != rowBytes) return {};
     }
-    return true;
+    return image;
+}
+
+int OpenForReading(const QString& path) { return open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC); }
+
+qint64 FileSize(int fd) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 ? static_cast<qint64>(info.st_size) : -1;
 }
 
 bool WritePixels(QFile& file, const QImage& image) {
@@ -91,6 +128,22 @@ bool WritePixels(QFile& file, const QImage& image) {
 }
 
 }  // namespace
+
+// The pack: its file, kept open, and where each entry lies in it by key. The file is mapped once,
+// at the first entry asked for in place, and stays mapped while an image over it lives.
+struct PictureDiskCache::Pack {
+    Pack() = default;
+    Pack(const Pack&) = delete;
+    Pack& operator=(const Pack&) = delete;
+    ~Pack() {
+        if (fd >= 0) close(fd);
+    }
+    int fd = -1;
+    qint64 size = 0;
+    QHash<QByteArray, qint64> offsets;
+    std::shared_ptr<const Mapping> mapping;
+    bool mapped = false;
+};
 
 PictureDiskCache::PictureDiskCache(QString folder, QString pack) : folder_(std::move(folder)), pack_(std::move(pack)) {}
 
@@ -118,74 +171,72 @@ QString PictureDiskCache::PathOf(const QByteArray& key) const {
 
 QImage PictureDiskCache::Load(const QByteArray& key, const QSize& deviceSize) const {
     if (deviceSize.isEmpty()) return {};
-    if (!folder_.isEmpty()) {
-        // Unbuffered: the pixels go from the file straight into the image.
-        QFile file(PathOf(key));
-        char header[HeaderBytes];
-        if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && file.size() == EntryBytes(deviceSize) &&
-            file.read(header, HeaderBytes) == HeaderBytes) {
-            const QImage::Format format = EntryFormat(header, deviceSize);
-            QImage image = format == QImage::Format_Invalid ? QImage() : QImage(deviceSize, format);
-            if (!image.isNull() && ReadPixels(file, image)) return image;
+    if (const Pack* pack = OpenPack()) {
+        const auto at = pack->offsets.constFind(key);
+        if (at != pack->offsets.constEnd()) {
+            QImage image = ReadEntry(pack->fd, *at, deviceSize);
+            if (!image.isNull()) return image;
         }
     }
-    const qint64 offset = PackOffset(key);
-    return offset < 0 ? QImage() : MapFile(pack_, offset, deviceSize).copy();
+    if (folder_.isEmpty()) return {};
+    const int fd = OpenForReading(PathOf(key));
+    if (fd < 0) return {};
+    QImage image = FileSize(fd) == EntryBytes(deviceSize) ? ReadEntry(fd, 0, deviceSize) : QImage();
+    close(fd);
+    return image;
 }
 
 QImage PictureDiskCache::Map(const QByteArray& key, const QSize& deviceSize) const {
     if (deviceSize.isEmpty()) return {};
-    if (!folder_.isEmpty()) {
-        QImage own = MapFile(PathOf(key), -1, deviceSize);
-        if (!own.isNull()) return own;
-    }
-    const qint64 offset = PackOffset(key);
-    return offset < 0 ? QImage() : MapFile(pack_, offset, deviceSize);
-}
-
-// The entry at `offset` in the file, or the file that is one entry and nothing else for a
-// negative offset.
-QImage PictureDiskCache::MapFile(const QString& path, qint64 offset, const QSize& deviceSize) const {
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return {};
-    const off_t size = lseek(fd, 0, SEEK_END);
-    const qint64 start = std::max<qint64>(offset, 0);
-    const bool fits = offset < 0 ? size == EntryBytes(deviceSize) : start + EntryBytes(deviceSize) <= size;
-    const auto length = static_cast<size_t>(size);
-    void* address = fits && size > 0 ? mmap(nullptr, length, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
-    close(fd);
-    if (address == MAP_FAILED) return {};
-    auto* mapping = new Mapping{address, length};
-    const auto* entry = static_cast<const uchar*>(address) + start;
-    const QImage::Format format = EntryFormat(reinterpret_cast<const char*>(entry), deviceSize);
-    if (format == QImage::Format_Invalid) {
-        Unmap(mapping);
-        return {};
-    }
-    return QImage(entry + HeaderBytes, deviceSize.width(), deviceSize.height(), qsizetype{deviceSize.width()} * 4, format,
-                  Unmap, mapping);
-}
-
-qint64 PictureDiskCache::PackOffset(const QByteArray& key) const {
-    if (pack_.isEmpty() || key.size() != KeyBytes) return -1;
-    QFile file(pack_);
-    char head[sizeof PackMagic + sizeof(qint32)];
-    if (!file.open(QIODevice::ReadOnly) || file.read(head, sizeof head) != sizeof head ||
-        std::memcmp(head, PackMagic, sizeof PackMagic) != 0) {
-        return -1;
-    }
-    qint32 count = 0;
-    std::memcpy(&count, head + sizeof PackMagic, sizeof count);
-    for (qint32 i = 0; i < count; ++i) {
-        char row[KeyBytes + sizeof(qint64)];
-        if (file.read(row, sizeof row) != sizeof row) return -1;
-        if (std::memcmp(row, key.constData(), KeyBytes) == 0) {
-            qint64 offset = 0;
-            std::memcpy(&offset, row + KeyBytes, sizeof offset);
-            return offset;
+    if (Pack* pack = OpenPack()) {
+        const auto at = pack->offsets.constFind(key);
+        if (at != pack->offsets.constEnd()) {
+            if (!pack->mapped) {
+                pack->mapped = true;
+                pack->mapping = MapWhole(pack->fd, pack->size);
+            }
+            QImage image = ImageOver(pack->mapping, *at, deviceSize);
+            if (!image.isNull()) return image;
         }
     }
-    return -1;
+    if (folder_.isEmpty()) return {};
+    const int fd = OpenForReading(PathOf(key));
+    if (fd < 0) return {};
+    const qint64 size = FileSize(fd);
+    const std::shared_ptr<const Mapping> mapping = size == EntryBytes(deviceSize) ? MapWhole(fd, size) : nullptr;
+    close(fd);
+    return ImageOver(mapping, 0, deviceSize);
+}
+
+PictureDiskCache::Pack* PictureDiskCache::OpenPack() const {
+    std::call_once(packOpened_, [this] {
+        if (pack_.isEmpty()) return;
+        auto pack = std::make_shared<Pack>();
+        pack->fd = OpenForReading(pack_);
+        if (pack->fd < 0) return;
+        pack->size = FileSize(pack->fd);
+        char head[sizeof PackMagic + sizeof(qint32)];
+        if (pread(pack->fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head) ||
+            std::memcmp(head, PackMagic, sizeof PackMagic) != 0) {
+            return;
+        }
+        qint32 count = 0;
+        std::memcpy(&count, head + sizeof PackMagic, sizeof count);
+        constexpr qint64 RowBytes = KeyBytes + sizeof(qint64);
+        if (count < 0 || static_cast<qint64>(sizeof head) + count * RowBytes > pack->size) return;
+        QByteArray rows(static_cast<qsizetype>(count * RowBytes), Qt::Uninitialized);
+        if (pread(pack->fd, rows.data(), static_cast<size_t>(rows.size()), sizeof head) != rows.size()) return;
+        for (qint32 i = 0; i < count; ++i) {
+            const char* row = rows.constData() + i * RowBytes;
+            qint64 offset = 0;
+            std::memcpy(&offset, row + KeyBytes, sizeof offset);
+            // The first of two entries under one key is the one read.
+            const QByteArray key(row, KeyBytes);
+            if (!pack->offsets.contains(key)) pack->offsets.insert(key, offset);
+        }
+        opened_ = std::move(pack);
+    });
+    return opened_.get();
 }
 
 bool PictureDiskCache::WritePack(const QString& path, const QList<QPair<QByteArray, QImage>>& entries) {

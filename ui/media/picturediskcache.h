@@ -7,6 +7,9 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+#include <mutex>
+
 namespace vantry {
 
 // The pack of board pictures drawn at build time, in the game's data folder.
@@ -19,8 +22,8 @@ inline constexpr char PicturePackName[] = "Pictures/board.vpk";
 // afresh. Anything unreadable counts as absent; a cache that cannot be written is no cache.
 class PictureDiskCache {
 public:
-    // Entries in `folder`; an empty folder keeps nothing. An entry not found there is looked
-    // for in the read-only `pack` of pictures drawn when the game was built, if any.
+    // Entries in `folder`; an empty folder keeps nothing. An entry is looked for first in the
+    // read-only `pack` of pictures drawn when the game was built, if any, then in the folder.
     explicit PictureDiskCache(QString folder, QString pack = {});
 
     // The cache of this program, in its cache folder ($XDG_CACHE_HOME/...).
@@ -45,13 +48,17 @@ public:
     QString Folder() const { return folder_; }
 
 private:
+    struct Pack;
+
     QString PathOf(const QByteArray& key) const;
-    QImage MapFile(const QString& path, qint64 offset, const QSize& deviceSize) const;
-    // Where the entry lies in the pack; negative when the pack does not hold it.
-    qint64 PackOffset(const QByteArray& key) const;
+    // The pack, opened and its keys read at the first look into it; null when there is none or
+    // it cannot be read.
+    Pack* OpenPack() const;
 
     QString folder_;
     QString pack_;
+    mutable std::once_flag packOpened_;
+    mutable std::shared_ptr<Pack> opened_;
 };
 
 }  // namespace vantry
