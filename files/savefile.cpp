@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 
 #include <sys/stat.h>
@@ -234,9 +235,12 @@ ParsedRecord ReadSaveRecord(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return {RecordResult::Failure(Sentence(file.errorString())), {}};
     // A read that fails part way hands over what came before the failure without a word; only
     // the read after it reports the error. So reading goes on until a read brings nothing.
+    // Reads are of a few pages at most: asking for the whole mebibyte would make the toolkit set
+    // that much memory aside for a file of a hundred bytes.
+    constexpr qint64 ChunkBytes = 16 * 1024;
     QByteArray bytes;
     while (bytes.size() <= MaxSaveFileSize) {
-        const QByteArray chunk = file.read(MaxSaveFileSize + 1 - bytes.size());
+        const QByteArray chunk = file.read(std::min(ChunkBytes, MaxSaveFileSize + 1 - bytes.size()));
         if (chunk.isEmpty()) break;
         bytes += chunk;
     }
