@@ -129,8 +129,9 @@ bool WritePixels(QFile& file, const QImage& image) {
 
 }  // namespace
 
-// The pack: its file, kept open, and where each entry lies in it by key. The file is mapped once,
-// at the first entry asked for in place, and stays mapped while an image over it lives.
+// The pack: its file, kept open, and where each entry lies in it by key. The file is mapped when an
+// entry is asked for in place and stays mapped only while an image over it lives: the background
+// is drawn from it at each repaint, and its pages are not held as the program's memory between.
 struct PictureDiskCache::Pack {
     Pack() = default;
     Pack(const Pack&) = delete;
@@ -141,8 +142,7 @@ struct PictureDiskCache::Pack {
     int fd = -1;
     qint64 size = 0;
     QHash<QByteArray, qint64> offsets;
-    std::shared_ptr<const Mapping> mapping;
-    bool mapped = false;
+    std::weak_ptr<const Mapping> mapping;
 };
 
 PictureDiskCache::PictureDiskCache(QString folder, QString pack) : folder_(std::move(folder)), pack_(std::move(pack)) {}
@@ -191,11 +191,12 @@ QImage PictureDiskCache::Map(const QByteArray& key, const QSize& deviceSize) con
     if (Pack* pack = OpenPack()) {
         const auto at = pack->offsets.constFind(key);
         if (at != pack->offsets.constEnd()) {
-            if (!pack->mapped) {
-                pack->mapped = true;
-                pack->mapping = MapWhole(pack->fd, pack->size);
+            std::shared_ptr<const Mapping> mapping = pack->mapping.lock();
+            if (!mapping) {
+                mapping = MapWhole(pack->fd, pack->size);
+                pack->mapping = mapping;
             }
-            QImage image = ImageOver(pack->mapping, *at, deviceSize);
+            QImage image = ImageOver(mapping, *at, deviceSize);
             if (!image.isNull()) return image;
         }
     }
