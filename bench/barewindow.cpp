@@ -1,10 +1,15 @@
 // The floor the board window is measured against: an empty Qt Widgets window of the board's
-// size, from the same toolchain, reporting its first frame through the same hook.
+// size, from the same toolchain, reporting its first frame through the same hook. With
+// --one-word it also shows one label, "Go" where the board's Go button stands, in the
+// application's font: the least a window showing any text costs, fonts and all.
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
-#include "firstframereport.h"
+#include <cstring>
+
 #include "boardlayout.h"
+#include "firstframereport.h"
 #include "twips.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +18,10 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.resize(vantry::PixelRect(vantry::TwipsRect{0.0f, 0.0f, vantry::ClientWidth, vantry::ClientHeight}).size());
+    if (argc > 1 && std::strcmp(argv[1], "--one-word") == 0) {
+        auto* word = new QLabel(QStringLiteral("Go"), &window);
+        word->setGeometry(vantry::PixelRect(vantry::GoRect));
+    }
     window.show();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 // start to the first frame (with the pictures drawn by an earlier start, and on a first start
 // with an empty picture cache), the resident memory a second after it, and the CPU time of ten
 // idle seconds, for the board waiting for a person's throw and for the About window once its
-// credits have gone.
+// credits have gone. The bare window showing one word is timed beside them, for reference.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -134,7 +134,8 @@ int RunAll(const Options& o, Setup& setup, const std::string& platform) {
     const std::string saved = WriteSavedGame(setup.folder);
     const std::vector<std::string> vantry{o.vantry, saved};
     const std::vector<std::string> bare{o.bare};
-    std::vector<Sample> warm, vantryRuns, bareRuns, firstRuns, aboutRuns;
+    const std::vector<std::string> oneWord{o.bare, "--one-word"};
+    std::vector<Sample> warm, vantryRuns, bareRuns, firstRuns, aboutRuns, oneWordRuns;
     // One start of each first, so that neither pays alone for loading the libraries from disk
     // and the game has drawn its pictures once, as on any start after the first.
     if (!Collect(setup, vantry, Road::StartOnly, "first start: Vantry", warm)) return 1;
@@ -143,9 +144,11 @@ int RunAll(const Options& o, Setup& setup, const std::string& platform) {
         // Turn the order about each round, so a drift in the machine's load falls on all alike.
         const Turn turns[] = {{"Vantry", &vantry, Road::Idle, &vantryRuns},
                               {"bare window", &bare, Road::Idle, &bareRuns},
-                              {"Vantry first start", &vantry, Road::FirstStart, &firstRuns}};
-        for (int t = 0; t < 3; ++t) {
-            const Turn& turn = turns[r % 2 == 0 ? t : 2 - t];
+                              {"Vantry first start", &vantry, Road::FirstStart, &firstRuns},
+                              {"bare window, one word", &oneWord, Road::StartOnly, &oneWordRuns}};
+        constexpr int TurnCount = sizeof turns / sizeof turns[0];
+        for (int t = 0; t < TurnCount; ++t) {
+            const Turn& turn = turns[r % 2 == 0 ? t : TurnCount - 1 - t];
             const std::string label = turn.what + std::string(" ") + std::to_string(r + 1);
             if (!Collect(setup, *turn.argv, turn.road, label.c_str(), *turn.into)) return 1;
         }
@@ -154,7 +157,7 @@ int RunAll(const Options& o, Setup& setup, const std::string& platform) {
         const std::string label = "Vantry About " + std::to_string(r + 1);
         if (!Collect(setup, vantry, Road::About, label.c_str(), aboutRuns)) return 1;
     }
-    PrintFloorReport(platform, o.rounds, o.aboutRounds, {vantryRuns, bareRuns, firstRuns, aboutRuns});
+    PrintFloorReport(platform, o.rounds, o.aboutRounds, {vantryRuns, bareRuns, firstRuns, aboutRuns, oneWordRuns});
     std::printf("The game's very first start, with no pictures drawn yet: %.1f ms.\n", warm.front().startupMs);
     return 0;
 }

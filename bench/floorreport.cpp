@@ -72,6 +72,12 @@ void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, 
                 vIdle, bIdle, RatioText(idle).c_str(), idleShare * 100.0, Verdict(idleShare <= IdleShareTarget));
     std::printf("%-44s %9.0f %9.0f %9s   <= the idle board, %s\n", "CPU, 10 s About after its credits (ms)", vAbout,
                 bIdle, RatioText(aboutRatio).c_str(), Verdict(aboutMet));
+    if (!samples.oneWord.empty()) {
+        const double wStart = MedianOf(samples.oneWord, &Sample::startupMs);
+        std::printf("\nFor reference, the bare window showing one word in the application's font starts up in %.1f ms,\n"
+                    "%.2fx the bare window; Vantry's start-up is %.2fx that.\n",
+                    wStart, wStart / bStart, vStart / wStart);
+    }
     std::printf("\nCPU times are whole clock ticks of %.0f ms; a '>' ratio means the bare window used less than one.\n",
                 tickMs);
 }

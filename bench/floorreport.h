@@ -29,6 +29,7 @@ struct FloorSamples {
     std::vector<Sample> bare;
     std::vector<Sample> firstStart;  // an empty picture cache; start-up only
     std::vector<Sample> about;
+    std::vector<Sample> oneWord;     // the bare window showing one word; start-up only
 };
 
 void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, const FloorSamples& samples);
