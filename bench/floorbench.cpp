@@ -130,34 +130,48 @@ bool Collect(const Setup& setup, const std::vector<std::string>& argv, Road road
     return true;
 }
 
+// Each round starts every program of `turns` once, in the order of the round before turned
+// about, so a drift in the machine's load falls on all alike.
+template <std::size_t N>
+bool RunByTurns(const Setup& setup, const Turn (&turns)[N], int rounds) {
+    for (int r = 0; r < rounds; ++r) {
+        for (std::size_t t = 0; t < N; ++t) {
+            const Turn& turn = turns[r % 2 == 0 ? t : N - 1 - t];
+            const std::string label = turn.what + std::string(" ") + std::to_string(r + 1);
+            if (!Collect(setup, *turn.argv, turn.road, label.c_str(), *turn.into)) return false;
+        }
+    }
+    return true;
+}
+
 int RunAll(const Options& o, Setup& setup, const std::string& platform) {
     const std::string saved = WriteSavedGame(setup.folder);
     const std::vector<std::string> vantry{o.vantry, saved};
     const std::vector<std::string> bare{o.bare};
     const std::vector<std::string> oneWord{o.bare, "--one-word"};
-    std::vector<Sample> warm, vantryRuns, bareRuns, firstRuns, aboutRuns, oneWordRuns;
+    FloorSamples samples;
+    std::vector<Sample> warm;
     // One start of each first, so that neither pays alone for loading the libraries from disk
     // and the game has drawn its pictures once, as on any start after the first.
     if (!Collect(setup, vantry, Road::StartOnly, "first start: Vantry", warm)) return 1;
     if (!Collect(setup, bare, Road::StartOnly, "warm-up: bare window", warm)) return 1;
-    for (int r = 0; r < o.rounds; ++r) {
-        // Turn the order about each round, so a drift in the machine's load falls on all alike.
-        const Turn turns[] = {{"Vantry", &vantry, Road::Idle, &vantryRuns},
-                              {"bare window", &bare, Road::Idle, &bareRuns},
-                              {"Vantry first start", &vantry, Road::FirstStart, &firstRuns},
-                              {"bare window, one word", &oneWord, Road::StartOnly, &oneWordRuns}};
-        constexpr int TurnCount = sizeof turns / sizeof turns[0];
-        for (int t = 0; t < TurnCount; ++t) {
-            const Turn& turn = turns[r % 2 == 0 ? t : TurnCount - 1 - t];
-            const std::string label = turn.what + std::string(" ") + std::to_string(r + 1);
-            if (!Collect(setup, *turn.argv, turn.road, label.c_str(), *turn.into)) return 1;
-        }
-    }
+    // The starts are timed apart from the idle runs, each straight after another program's
+    // first frame: a start after a program that sat idle for ten seconds finds the processors
+    // and the display server asleep and is slower, so mixing the two would let the order of
+    // the turns, not the program, decide part of each figure.
+    const Turn starts[] = {{"Vantry", &vantry, Road::StartOnly, &samples.vantry},
+                           {"bare window", &bare, Road::StartOnly, &samples.bare},
+                           {"Vantry first start", &vantry, Road::FirstStart, &samples.firstStart},
+                           {"bare window, one word", &oneWord, Road::StartOnly, &samples.oneWord}};
+    if (!RunByTurns(setup, starts, o.rounds)) return 1;
+    const Turn stays[] = {{"Vantry left running", &vantry, Road::Idle, &samples.vantryIdle},
+                          {"bare window left running", &bare, Road::Idle, &samples.bareIdle}};
+    if (!RunByTurns(setup, stays, o.rounds)) return 1;
     for (int r = 0; r < o.aboutRounds; ++r) {
         const std::string label = "Vantry About " + std::to_string(r + 1);
-        if (!Collect(setup, vantry, Road::About, label.c_str(), aboutRuns)) return 1;
+        if (!Collect(setup, vantry, Road::About, label.c_str(), samples.about)) return 1;
     }
-    PrintFloorReport(platform, o.rounds, o.aboutRounds, {vantryRuns, bareRuns, firstRuns, aboutRuns, oneWordRuns});
+    PrintFloorReport(platform, o.rounds, o.aboutRounds, samples);
     std::printf("The game's very first start, with no pictures drawn yet: %.1f ms.\n", warm.front().startupMs);
     return 0;
 }

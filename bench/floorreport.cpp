@@ -50,8 +50,10 @@ void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, 
     const std::vector<Sample>& bare = samples.bare;
     const double vStart = MedianOf(vantry, &Sample::startupMs), bStart = MedianOf(bare, &Sample::startupMs);
     const double vFirst = MedianOf(samples.firstStart, &Sample::startupMs);
-    const double vMem = MedianOf(vantry, &Sample::residentMiB), bMem = MedianOf(bare, &Sample::residentMiB);
-    const double vIdle = MedianOf(vantry, &Sample::idleCpuMs), bIdle = MedianOf(bare, &Sample::idleCpuMs);
+    const double vMem = MedianOf(samples.vantryIdle, &Sample::residentMiB);
+    const double bMem = MedianOf(samples.bareIdle, &Sample::residentMiB);
+    const double vIdle = MedianOf(samples.vantryIdle, &Sample::idleCpuMs);
+    const double bIdle = MedianOf(samples.bareIdle, &Sample::idleCpuMs);
     const double vAbout = MedianOf(samples.about, &Sample::idleCpuMs);
     const Ratio idle = CpuRatio(vIdle, bIdle, tickMs);
     const Ratio aboutRatio = CpuRatio(vAbout, bIdle, tickMs);

@@ -24,12 +24,15 @@ struct Ratio {
 };
 Ratio CpuRatio(double vantryMs, double bareMs, double tickMs);
 
+// Start-ups come from starts timed alone; memory and idle CPU from starts left running.
 struct FloorSamples {
     std::vector<Sample> vantry;      // pictures drawn by an earlier start
     std::vector<Sample> bare;
-    std::vector<Sample> firstStart;  // an empty picture cache; start-up only
+    std::vector<Sample> firstStart;  // an empty picture cache
+    std::vector<Sample> oneWord;     // the bare window showing one word
+    std::vector<Sample> vantryIdle;
+    std::vector<Sample> bareIdle;
     std::vector<Sample> about;
-    std::vector<Sample> oneWord;     // the bare window showing one word; start-up only
 };
 
 void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, const FloorSamples& samples);
