@@ -20,6 +20,8 @@ inline constexpr char PicturePackName[] = "Pictures/board.vpk";
 // read back. An entry is named after the picture's bytes, the size in device pixels, the pixel
 // ratio and the toolkit's version, so a changed picture or a new toolkit is simply drawn
 // afresh. Anything unreadable counts as absent; a cache that cannot be written is no cache.
+// One thread at a time: the pack is opened once, but the mapping that images read in place share
+// is kept without a lock.
 class PictureDiskCache {
 public:
     // Entries in `folder`; an empty folder keeps nothing. An entry is looked for first in the
