@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "allocationcount.h"
-#include "boardview.h"
+#include "gamelistener.h"
 #include "fakeboardview.h"
 #include "travelpath.h"
 

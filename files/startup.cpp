@@ -1,19 +1,17 @@
 #include "startup.h"
 
-#include "arrangecounters.h"
 #include "document.h"
 #include "documentwindow.h"
-#include "gamestate.h"
+#include "engine.h"
 #include "startupwindows.h"
 
 namespace vantry {
 
-void Main(const QString& commandLinePath, GameState& state, DocumentWindow& window, Document& document,
+void Main(const QString& commandLinePath, Engine& engine, DocumentWindow& window, Document& document,
           StartupWindows& windows) {
-    window.SetCaption(Document::UntitledCaption());
     window.ShowWindow();
     if (!commandLinePath.isEmpty() && document.OpenPath(commandLinePath)) {
-        ArrangeCounters(window.Board(), state.CurrentPlayer);
+        engine.ArrangeCounters();
         return;
     }
     windows.ShowNewGameDialog();

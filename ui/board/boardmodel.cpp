@@ -5,7 +5,6 @@
 namespace vantry {
 
 BoardModel::BoardModel() {
-    for (int i = 0; i < 4; ++i) counters_[static_cast<std::size_t>(i)] = CounterDesignRect(i);
     // Spare label 0 is hidden by design; 101..106 are hidden at load.
     numbers_[0].visible = false;
 }

@@ -8,10 +8,8 @@
 
 namespace vantry {
 
-// Where the movable and placed things of the board stand, in float twips: the four counters
-// and the square-number labels lblCtr(0..106). The window positions its widgets from here and
-// never reads a place back from a widget, so the engine's single-precision arithmetic meets
-// exactly the values it wrote.
+// The square-number labels lblCtr(0..106) in float twips, placed between the marker lines as
+// the board window loads; the number layer draws them from here.
 class BoardModel {
 public:
     static constexpr int NumberLabelCount = 107;
@@ -23,9 +21,6 @@ public:
     };
 
     BoardModel();
-
-    TwipsRect& Counter(int seat) { return counters_[static_cast<std::size_t>(seat)]; }
-    const TwipsRect& Counter(int seat) const { return counters_[static_cast<std::size_t>(seat)]; }
 
     // imgPic, sized to the window's outer size once, at load.
     TwipsRect& Background() { return background_; }
@@ -40,7 +35,6 @@ public:
 
 private:
     TwipsRect background_{0.0f, 0.0f, ClientWidth, ClientHeight};
-    std::array<TwipsRect, 4> counters_{};
     std::array<NumberLabel, NumberLabelCount> numbers_{};
 };
 

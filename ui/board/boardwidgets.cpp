@@ -50,7 +50,6 @@ BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
 void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
     imgPic = Picture("imgPic", "background.svg", TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}, window);
     imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgPic->SetPaintedFromCache(true);
 
     // The track is drawn in black until the window's load colours it.
     track = new BoardLayer(TrackLines(), Qt::black, window);
@@ -122,9 +121,6 @@ void BoardWidgets::MakePictures(QWidget* window) {
                                                       SnakeRects[static_cast<std::size_t>(n)], window);
         snakes[static_cast<std::size_t>(n)]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    // Read now, while nothing waits on it, rather than at the first paint.
-    for (SvgPicture* picture : {Image1, imgFile}) picture->currentPixmap();
-    for (SvgPicture* snake : snakes) snake->currentPixmap();
 }
 
 void BoardWidgets::MakeControls(QWidget* window) {

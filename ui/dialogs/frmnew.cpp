@@ -103,12 +103,12 @@ QPushButton* CommandButton(QWidget* parent, const char* name, const QString& cap
 
 }  // namespace
 
-frmNew::frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
                RandomSource& random, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       random_(random),
-      setup_(state, board, commands, prompter) {
+      setup_(engine, board, commands, prompter) {
     setObjectName("frmNew");
     LoadPictures();
     setFixedSize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
