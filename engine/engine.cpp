@@ -176,7 +176,7 @@ void Engine::ResetBoard() {
     Listener().GameReplaced();
 }
 
-void Engine::ReplaceGame(const GameSetup& game, const std::string& path) {
+void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool spread) {
     state_.IsComputer = game.IsComputer;
     state_.MoveCount = game.MoveCount;
     state_.Position = game.Position;
@@ -184,6 +184,7 @@ void Engine::ReplaceGame(const GameSetup& game, const std::string& path) {
     state_.Names = game.Names;
     const float height = state_.Counters[static_cast<std::size_t>(state_.CurrentPlayer)].height;
     for (std::size_t k = 0; k < SeatCount; ++k) PlaceCounter(state_.Counters[k], state_.Position[k], height);
+    if (spread) vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
     ++state_.GamesStarted;
     state_.GamePath = path;
     Listener().GameReplaced();
@@ -206,9 +207,5 @@ void Engine::SetGamePath(const std::string& path) {
     Changed();
 }
 
-void Engine::ArrangeCounters() {
-    vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
-    Changed();
-}
 
 }  // namespace vantry

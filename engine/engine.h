@@ -51,14 +51,13 @@ public:
     // The untitled new-game state: every counter back at the start, the start face on show,
     // the turn cycle running. Names and kinds stay as they are.
     void ResetBoard();
-    // Puts a saved game on the board, tied to `path`: counters on their squares (those that
-    // share one are left over each other), the die and the timers as they were.
-    void ReplaceGame(const GameSetup& game, const std::string& path);
+    // Puts a saved game on the board, tied to `path`: counters on their squares, the die and
+    // the timers as they were. Counters that share a square are left over each other, or set
+    // side by side around the seat on turn when `spread` (a game opened at start-up).
+    void ReplaceGame(const GameSetup& game, const std::string& path, bool spread = false);
     void SetSeat(int seat, bool computer, const std::string& name);
     void SetName(int seat, const std::string& name);
     void SetGamePath(const std::string& path);
-    // Sets side by side the counters sharing the square of the seat on turn.
-    void ArrangeCounters();
     void SetRecordsStored() { state_.RecordsStored = true; }
 
     // True while a move waits on its win messages or the best-players window.

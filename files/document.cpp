@@ -35,10 +35,10 @@ void Document::OpenGame() {
     OpenPath(*path);
 }
 
-bool Document::OpenPath(const QString& path) {
+bool Document::OpenPath(const QString& path, bool spread) {
     const ParsedRecord parsed = ReadSaveRecord(path);
     RecordResult result = parsed.result;
-    if (result.ok) result = ApplySaveRecord(parsed.record, engine_, path);
+    if (result.ok) result = ApplySaveRecord(parsed.record, engine_, path, spread);
     if (!result.ok) {
         prompter_.Message(QCoreApplication::translate("Document", "The game could not be opened from \"%1\".\n\n%2")
                               .arg(Shown(path), result.error),

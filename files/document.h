@@ -33,8 +33,9 @@ public:
     // keep running, so play goes on from the loaded player.
     void OpenGame() override;
     // Loads the file at `path` and ties the document to it; false, after telling the user why,
-    // when the file is not a saved game the board can take.
-    bool OpenPath(const QString& path);
+    // when the file is not a saved game the board can take. `spread` sets counters that share
+    // a square side by side, as a start-up with a saved game does.
+    bool OpenPath(const QString& path, bool spread = false);
 
     // Writes to GamePath, or asks for a file first while the game is untitled. True only when
     // the file was written.

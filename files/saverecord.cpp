@@ -129,7 +129,7 @@ RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isCo
     return RecordResult::Success();
 }
 
-RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QString& path) {
+RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QString& path, bool spread) {
     GameSetup game;
     RecordResult checked = CheckSaveRecord(record, &game.IsComputer);
     if (!checked.ok) return checked;
@@ -141,7 +141,7 @@ RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QSt
         game.Names[i] = record.Name(seat).toStdString();
     }
     game.CurrentPlayer = record.CurrentPlayer();
-    engine.ReplaceGame(game, path.toStdString());
+    engine.ReplaceGame(game, path.toStdString(), spread);
     return RecordResult::Success();
 }
 

@@ -70,8 +70,8 @@ RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isCo
 
 // Puts the record's game on the board, tied to `path`: kinds, moves, squares, the current
 // player, names and the counters on their squares. The record is checked first; when a check
-// fails nothing at all changes. Counters sharing a square are left over each other, and the
-// timers and the die stay as they were.
-RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QString& path);
+// fails nothing at all changes. Counters sharing a square are left over each other unless
+// `spread` sets them side by side; the timers and the die stay as they were.
+RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QString& path, bool spread = false);
 
 }  // namespace vantry

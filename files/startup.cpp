@@ -2,19 +2,13 @@
 
 #include "document.h"
 #include "documentwindow.h"
-#include "engine.h"
 #include "startupwindows.h"
 
 namespace vantry {
 
-void Main(const QString& commandLinePath, Engine& engine, DocumentWindow& window, Document& document,
-          StartupWindows& windows) {
+void Main(const QString& commandLinePath, DocumentWindow& window, Document& document, StartupWindows& windows) {
     window.ShowWindow();
-    if (!commandLinePath.isEmpty() && document.OpenPath(commandLinePath)) {
-        engine.ArrangeCounters();
-        return;
-    }
-    windows.ShowNewGameDialog();
+    if (commandLinePath.isEmpty() || !document.OpenPath(commandLinePath, true)) windows.ShowNewGameDialog();
 }
 
 }  // namespace vantry

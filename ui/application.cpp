@@ -17,7 +17,7 @@ Application::Application(Services services) : services_(std::move(services)) { e
 
 void Application::Start(const QString& path) {
     QApplication::setWindowIcon(ProgramIcon());
-    Main(path, engine_, board_, document_, *this);
+    Main(path, board_, document_, *this);
     if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
 }
 
