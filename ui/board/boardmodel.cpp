@@ -9,6 +9,12 @@ BoardModel::BoardModel() {
     numbers_[0].visible = false;
 }
 
+void BoardModel::PlaceNumbers() {
+    constexpr int LastNumberedSquare = 100;
+    for (int i = 1; i <= LastNumberedSquare; ++i) PlaceNumber(i);
+    for (int i = LastNumberedSquare + 1; i < NumberLabelCount; ++i) Number(i).visible = false;
+}
+
 void BoardModel::PlaceNumber(int i) {
     NumberLabel& label = Number(i);
     label.caption = QString::number(i);

@@ -32,6 +32,8 @@ public:
     // Numbers square i (1..100) and stands it centred between linM(i - 1) and linM(i), on the
     // lower end of linM(i). The label sizes itself to its caption by the design metrics.
     void PlaceNumber(int i);
+    // The window's load: squares 1..100 numbered and placed, the spares 101..106 hidden.
+    void PlaceNumbers();
 
 private:
     TwipsRect background_{0.0f, 0.0f, ClientWidth, ClientHeight};

@@ -13,7 +13,6 @@
 #include "boardcommands.h"
 #include "boarddescriptions.h"
 #include "boardgeometry.h"
-#include "boardlayer.h"
 #include "boardwidgets.h"
 #include "clicklabel.h"
 #include "clickpanel.h"
@@ -27,8 +26,6 @@
 #include "keytable.h"
 #include "mediafolder.h"
 #include "modulecues.h"
-#include "namelabel.h"
-#include "numberlayer.h"
 #include "playfocus.h"
 #include "prompter.h"
 #include "recordsflag.h"
@@ -42,8 +39,6 @@ namespace vantry {
 
 namespace {
 constexpr int TimerInterval = 500;
-constexpr int LastNumberedSquare = 100;
-
 }  // namespace
 
 frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QWidget* parent)
@@ -100,14 +95,8 @@ void frmMain::Form_Load() {
                                     static_cast<float>(outer.height()) * TwipsPerPixel};
     widgets_->imgPic->setGeometry(PixelRect(model_.Background()));
 
-    for (int i = 1; i <= LastNumberedSquare; ++i) model_.PlaceNumber(i);
-    for (int i = LastNumberedSquare + 1; i < BoardModel::NumberLabelCount; ++i) model_.Number(i).visible = false;
-    QPalette numberPalette = widgets_->lblCtr->palette();
-    numberPalette.setColor(QPalette::WindowText, Qt::white);
-    widgets_->lblCtr->setPalette(numberPalette);
-    widgets_->lblCtr->update();
-
-    widgets_->track->SetLineColour(Qt::white);
+    model_.PlaceNumbers();
+    widgets_->ColourTrack();
     Draw(true);
 }
 
@@ -321,12 +310,7 @@ void frmMain::Draw(bool jump) {
     QPushButton* go = widgets_->cmdGo;
     if (!state_.GoEnabled) playFocus_->Leaving(go);
     go->setEnabled(state_.GoEnabled);
-    for (std::size_t i = 0; i < SeatCount; ++i) {
-        auto* label = static_cast<NameLabel*>(widgets_->txtName[i]);
-        const QString name = QString::fromStdString(state_.Names[i]);
-        if (label->text() != name) BoardWidgets::SetNameText(label, name);
-        label->SetLit(state_.NameLit[i]);
-    }
+    widgets_->DrawNames(state_.Names, state_.NameLit);
     DrawTimers();
     setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();
