@@ -4,10 +4,8 @@
 #include "application.h"
 #include "commandline.h"
 #include "firstframereport.h"
-#include "fontconfigwarmup.h"
 #include "qtprompter.h"
 #include "randomsource.h"
-#include "sessionbuswarmup.h"
 #include "translations.h"
 #include "version.h"
 
@@ -22,9 +20,7 @@ int main(int argc, char** argv) {
         return early.Report();
     }
 
-    vantry::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
-    const vantry::SessionBusWarmUp bus;
     vantry::Translations translations;
     translations.Install(QLocale::system());
     vantry::ReportFirstFrameIfAsked();
@@ -33,7 +29,6 @@ int main(int argc, char** argv) {
     const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
     if (line.action != vantry::CommandLine::Action::Play) return line.Report();
 
-    fonts.Wait();
     vantry::QtPrompter prompter;
     vantry::ClockRandom random;
     vantry::Application game({prompter, random});

@@ -3,8 +3,7 @@
 #include <cstdint>
 
 #include "allocationcount.h"
-#include "boardview.h"
-#include "fakeboardview.h"
+#include "gamelistener.h"
 #include "travelpath.h"
 
 namespace {
@@ -19,12 +18,11 @@ constexpr float FrameMs = 16.0f;
 // The drawn counters' part of a frame: the place of each of four counters on its way, here all
 // on the longest way there is (six hops and the longest snake), frame after frame to its end.
 void BM_TravelFrame(benchmark::State& s) {
-    const vantry::test::FakeBoardView board;
     const vantry::MoveReport move{0, 76, 82, 36, 20};
-    const CounterPlace target = vantry::PlaceOf(board, 36, Height);
+    const CounterPlace target = vantry::PlaceOf(36, Height);
     float sum = 0.0f;
     const auto travelOnce = [&] {
-        const vantry::TravelPath path = vantry::MovePath(board, move, vantry::PlaceOf(board, 76, Height), Width, Height);
+        const vantry::TravelPath path = vantry::MovePath(move, vantry::PlaceOf(76, Height), Width, Height);
         int frames = 0;
         for (float ms = 0.0f; ms <= path.TotalMs(); ms += FrameMs, ++frames) {
             for (int counter = 0; counter < 4; ++counter) sum += path.At(ms, target).left;

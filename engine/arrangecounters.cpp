@@ -1,7 +1,5 @@
 #include "arrangecounters.h"
 
-#include "boardview.h"
-
 namespace vantry {
 
 namespace {
@@ -9,35 +7,35 @@ namespace {
 float Shifted(float left, float by) { return static_cast<float>(static_cast<double>(left) - static_cast<double>(by)); }
 }  // namespace
 
-void ArrangeCounters(BoardView& view, int current) {
-    const int c = current;
+void ArrangeCounters(std::array<TwipsRect, 4>& counters, int current) {
+    if (current < 0 || current > 3) return;
+    TwipsRect& c = counters[static_cast<std::size_t>(current)];
     // Only Left ever changes here, so the current counter's Top holds for every pass.
-    const float topC = view.CounterTop(c);
+    const float topC = c.top;
     for (int i = 0; i < 4; ++i) {
-        if (i == c || view.CounterTop(i) != topC) continue;
-        const float q = view.CounterWidth(i) / 4.0f;
-        const float leftC = view.CounterLeft(c);
-        const float leftI = view.CounterLeft(i);
-        const bool meets = leftC == leftI || Shifted(leftC, q) == leftI || Shifted(leftC, 2.0f * q) == leftI;
+        TwipsRect& other = counters[static_cast<std::size_t>(i)];
+        if (i == current || other.top != topC) continue;
+        const float q = other.width / 4.0f;
+        const bool meets = c.left == other.left || Shifted(c.left, q) == other.left || Shifted(c.left, 2.0f * q) == other.left;
         if (!meets) continue;
-        if (i < c) {
-            view.SetCounterLeft(i, view.CounterLeft(i) - view.CounterWidth(i) / 4.0f);
-            view.SetCounterLeft(c, view.CounterLeft(c) + view.CounterWidth(i) / 4.0f);
+        if (i < current) {
+            other.left = other.left - other.width / 4.0f;
+            c.left = c.left + other.width / 4.0f;
         } else {
-            view.SetCounterLeft(i, view.CounterLeft(i) + view.CounterWidth(i) / 4.0f);
-            view.SetCounterLeft(c, view.CounterLeft(c) - view.CounterWidth(i) / 4.0f);
+            other.left = other.left + other.width / 4.0f;
+            c.left = c.left - other.width / 4.0f;
         }
     }
 }
 
-CounterPlace PlaceOf(const BoardView& view, int p, float height) {
-    return CounterPlace{(view.MarkerX1(p) + view.MarkerX1(p + 1)) / 2.0f - 127.0f, view.MarkerY2(p + 1) - height - 30.0f};
+CounterPlace PlaceOf(int p, float height) {
+    return CounterPlace{(MarkerLine(p).x1 + MarkerLine(p + 1).x1) / 2.0f - 127.0f, MarkerLine(p + 1).y2 - height - 30.0f};
 }
 
-void PlaceCounter(BoardView& view, int k, int p, float height) {
-    const CounterPlace place = PlaceOf(view, p, height);
-    view.SetCounterLeft(k, place.left);
-    view.SetCounterTop(k, place.top);
+void PlaceCounter(TwipsRect& counter, int p, float height) {
+    const CounterPlace place = PlaceOf(p, height);
+    counter.left = place.left;
+    counter.top = place.top;
 }
 
 }  // namespace vantry

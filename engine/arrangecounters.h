@@ -1,13 +1,15 @@
 #pragma once
 
-namespace vantry {
+#include <array>
 
-class BoardView;
+#include "boardgeometry.h"
+
+namespace vantry {
 
 // Sets side by side the counters that share the square of the counter of `current`: each
 // other counter found at the same Top and at the current counter's Left, or a quarter or half
 // a width to its left, is moved a quarter width away, and the current counter the other way.
-void ArrangeCounters(BoardView& view, int current);
+void ArrangeCounters(std::array<TwipsRect, 4>& counters, int current);
 
 // A counter's top-left corner in twips.
 struct CounterPlace {
@@ -18,9 +20,9 @@ struct CounterPlace {
 // Where the board's placement rule puts a counter `height` high on position p, in single
 // precision: Left = (X1 of linM(p) + X1 of linM(p + 1)) / 2 - 127, Top = Y2 of linM(p + 1) -
 // height - 30. The drawing asks it for the squares a counter passes on its way.
-CounterPlace PlaceOf(const BoardView& view, int p, float height);
+CounterPlace PlaceOf(int p, float height);
 
-// Puts counter k on position p by that rule.
-void PlaceCounter(BoardView& view, int k, int p, float height);
+// Puts a counter on position p by that rule.
+void PlaceCounter(TwipsRect& counter, int p, float height);
 
 }  // namespace vantry

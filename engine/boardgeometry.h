@@ -14,6 +14,14 @@ struct Line {
     float y2;
 };
 
+// A rectangle of a window in twips, from the top left of its client area.
+struct TwipsRect {
+    float left = 0.0f;
+    float top = 0.0f;
+    float width = 0.0f;
+    float height = 0.0f;
+};
+
 constexpr int RowCount = 10;
 constexpr float BoardLeft = 240.0f;
 constexpr float BoardRight = 10680.0f;
@@ -43,5 +51,11 @@ constexpr float CounterSpacing = 120.0f;
 // Where a new game puts the counters (11046 + 120 x i, 7680).
 constexpr float CounterStartLeft = 11046.0f;
 constexpr float CounterStartTop = 7680.0f;
+
+// Counter i where the board window's design puts it.
+constexpr TwipsRect CounterDesignRect(int i) {
+    return TwipsRect{CounterDesignLeft + CounterSpacing * static_cast<float>(i), CounterDesignTop, CounterDesignWidth,
+                     CounterDesignHeight};
+}
 
 }  // namespace vantry

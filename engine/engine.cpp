@@ -4,16 +4,19 @@
 #include <limits>
 
 #include "arrangecounters.h"
-#include "boardview.h"
-#include "gamestate.h"
+#include "gamelistener.h"
 #include "randomsource.h"
-#include "standings.h"
 
 namespace vantry {
 
 namespace {
-constexpr int StartFace = 6;
 constexpr int ReseedsPerThrow = 6;
+
+// A listener for an engine nobody watches.
+GameListener& Deaf() {
+    static GameListener deaf;
+    return deaf;
+}
 
 // Raises the busy flag for the length of a move and puts back what it found, so that a move
 // started from inside another one's win windows does not clear the outer move's flag early.
@@ -30,86 +33,79 @@ private:
 };
 }  // namespace
 
-Engine::Engine(GameState& state, BoardView& view, RandomSource& random)
-    : state_(state), view_(view), random_(random) {}
+Engine::Engine(GameState& state, RandomSource& random) : state_(state), random_(random) {}
+
+GameListener& Engine::Listener() const { return listener_ ? *listener_ : Deaf(); }
+void Engine::Play(Cue cue) { Listener().CuePlayed(cue); }
+void Engine::Changed() { Listener().Changed(); }
 
 void Engine::Throw() {
     for (int n = 0; n < ReseedsPerThrow; ++n) random_.Reseed();
-    view_.FindMediaFolder();
-    view_.PlayCue(Cue::TossClick);
+    Play(Cue::TossClick);
 
     const float r = random_.Next();
     int face = static_cast<int>(std::floor(r * 6.0f + 1.0f)) - 1;
     if (face < 0) face = 0;  // a source outside [0, 1) must not pick a face that does not exist
     if (face > 5) face = 5;
-    tossIndex_ = static_cast<std::int16_t>(face);
+    state_.TossIndex = static_cast<std::int16_t>(face);
 
-    for (int k = 0; k <= StartFace; ++k) view_.SetFaceVisible(k, false);
-    view_.SetCounterEnabled(state_.CurrentPlayer, true);
-    view_.SetGoEnabled(true);
-    view_.SetFaceVisible(tossIndex_, true);
-    view_.SetFaceEnabled(tossIndex_, false);
-    view_.Thrown(state_.CurrentPlayer, tossIndex_);
+    state_.CounterEnabled[static_cast<std::size_t>(state_.CurrentPlayer)] = true;
+    state_.GoEnabled = true;
+    state_.ShownFace = face;
+    state_.FaceEnabled = false;
+    Listener().Thrown(state_.CurrentPlayer, face);
 }
 
 void Engine::picM_Click(std::int16_t index) {
     BusyScope busy(moving_);
     const std::uint32_t game = state_.GamesStarted;
 
-    view_.FindMediaFolder();
     if (index == state_.CurrentPlayer) {
         const auto seat = static_cast<std::size_t>(index);
-        view_.PlayCue(Cue::PicMMove);
+        Play(Cue::PicMMove);
         const int from = state_.Position[seat];
-        int p = from + tossIndex_ + 1;
+        int p = from + state_.TossIndex + 1;
         const int reached = p >= FinalPosition ? FinalPosition : p;
         // A count at the 16-bit ceiling cannot grow; the step is left out and the move goes on.
         if (state_.MoveCount[seat] < std::numeric_limits<std::int16_t>::max()) ++state_.MoveCount[seat];
-        if (IsLadderFoot(p)) view_.PlayCue(Cue::MOH);
+        if (IsLadderFoot(p)) Play(Cue::MOH);
         p = ApplyLadders(p);
-        if (IsSnakeHead(p)) view_.PlayCue(Cue::NOH);
+        if (IsSnakeHead(p)) Play(Cue::NOH);
         p = ApplySnakes(p);
         if (p >= FinalPosition) p = FinalPosition;
         state_.Position[seat] = static_cast<std::int16_t>(p);
 
-        view_.CounterMoved(MoveReport{index, from, reached, p, state_.MoveCount[seat]});
-        PlaceCounter(view_, state_.CurrentPlayer, p, view_.CounterHeight(state_.CurrentPlayer));
+        Listener().Moved(MoveReport{index, from, reached, p, state_.MoveCount[seat]});
+        PlaceCounter(state_.Counters[seat], p, state_.Counters[seat].height);
 
         if (p == FinalPosition) {
             Win(index);
         } else {
-            view_.SetFaceEnabled(tossIndex_, true);
+            state_.FaceEnabled = true;
         }
     }
 
-    for (int i = 0; i < SeatCount; ++i) view_.SetCounterEnabled(i, false);
-    view_.SetGoEnabled(false);
+    state_.CounterEnabled.fill(false);
+    state_.GoEnabled = false;
     // A game reset or loaded while the win's windows were open keeps its own seat on turn.
-    if (state_.GamesStarted != game) return;
-    ArrangeCounters(view_, state_.CurrentPlayer);
+    if (state_.GamesStarted != game) {
+        Changed();
+        return;
+    }
+    vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
     state_.CurrentPlayer = static_cast<std::int16_t>(state_.CurrentPlayer + 1 > 3 ? 0 : state_.CurrentPlayer + 1);
-    view_.TurnPassed(state_.CurrentPlayer);
+    Listener().TurnPassed(state_.CurrentPlayer);
 }
 
+// The winner's name is read anew from the state for each message, by the listener.
 void Engine::Win(int seat) {
     const auto s = static_cast<std::size_t>(seat);
     state_.WinnerMoves = state_.MoveCount[s];
-    state_.WinnerName = view_.NameCaption(seat);
-    view_.PlayCue(Cue::Tashwiq);
-    view_.SetTimerEnabled(GameTimer::Timer1, false);
-    view_.SetFaceEnabled(tossIndex_, false);
-
-    // The ranks take their names and squares as they are placed; the winner's caption is read
-    // anew for each message.
-    std::string ranks;
-    for (int r : Standings(seat, state_.Position)) {
-        ranks += '\n';
-        ranks += view_.StandingText(view_.NameCaption(r), state_.Position[static_cast<std::size_t>(r)] + 1);
-    }
-
-    view_.ShowMessage(view_.WinsText(view_.NameCaption(seat)));
-    view_.ShowMessage(view_.StandingText(view_.NameCaption(seat), FinalPosition + 1) + ranks);
-    view_.ShowBestPlayers();
+    state_.WinnerName = state_.Names[s];
+    Play(Cue::Tashwiq);
+    SetTimer(GameTimer::Timer1, false);
+    state_.FaceEnabled = false;
+    Listener().Won(seat);
 }
 
 void Engine::cmdGo_Click() { picM_Click(state_.CurrentPlayer); }
@@ -118,22 +114,98 @@ void Engine::timPlay_Timer() {
     if (moving_) return;
     if (!state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
     Throw();
-    view_.SetTimerEnabled(GameTimer::timGo, true);
-    view_.SetTimerEnabled(GameTimer::timPlay, false);
+    SetTimer(GameTimer::timGo, true);
+    SetTimer(GameTimer::timPlay, false);
+    Changed();
 }
 
 void Engine::timGo_Timer() {
     if (moving_) return;
     if (!state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
     picM_Click(state_.CurrentPlayer);
-    view_.SetTimerEnabled(GameTimer::timGo, false);
-    view_.SetTimerEnabled(GameTimer::timPlay, true);
+    SetTimer(GameTimer::timGo, false);
+    SetTimer(GameTimer::timPlay, true);
+    Changed();
 }
 
 void Engine::Timer1_Timer() {
-    const int c = state_.CurrentPlayer;
-    view_.SetNameVisible((c + 3) % 4, true);
-    view_.SetNameVisible(c, !view_.NameVisible(c));
+    const auto c = static_cast<std::size_t>(state_.CurrentPlayer);
+    state_.NameLit[(c + 3) % 4] = true;
+    state_.NameLit[c] = !state_.NameLit[c];
+    Changed();
 }
+
+void Engine::SetTimer(GameTimer timer, bool on) {
+    state_.TimerOn[static_cast<std::size_t>(timer)] = on;
+    // A blink stopped in its dark half would leave that player's name off the board.
+    if (timer == GameTimer::Timer1 && !on) state_.NameLit.fill(true);
+}
+
+void Engine::PauseTurnCycle() {
+    SetTimer(GameTimer::Timer1, false);
+    SetTimer(GameTimer::timGo, false);
+    SetTimer(GameTimer::timPlay, false);
+    Changed();
+}
+
+void Engine::ResumeTurnCycle() {
+    SetTimer(GameTimer::Timer1, true);
+    SetTimer(GameTimer::timPlay, true);
+    SetTimer(GameTimer::timGo, false);
+    Changed();
+}
+
+void Engine::ResetBoard() {
+    state_.CurrentPlayer = 0;
+    state_.Position.fill(0);
+    state_.MoveCount.fill(0);
+    ++state_.GamesStarted;
+    state_.ShownFace = StartFace;
+    state_.FaceEnabled = true;
+    SetTimer(GameTimer::Timer1, true);
+    SetTimer(GameTimer::timPlay, true);
+    SetTimer(GameTimer::timGo, false);
+    state_.GamePath.clear();
+    for (std::size_t i = 0; i < SeatCount; ++i) {
+        state_.Counters[i].left = CounterStartLeft + CounterSpacing * static_cast<float>(i);
+        state_.Counters[i].top = CounterStartTop;
+    }
+    // A throw of the old game may still wait for its move; the new one starts with a throw.
+    state_.CounterEnabled.fill(false);
+    state_.GoEnabled = false;
+    Listener().GameReplaced();
+}
+
+void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool spread) {
+    state_.IsComputer = game.IsComputer;
+    state_.MoveCount = game.MoveCount;
+    state_.Position = game.Position;
+    state_.CurrentPlayer = game.CurrentPlayer;
+    state_.Names = game.Names;
+    const float height = state_.Counters[static_cast<std::size_t>(state_.CurrentPlayer)].height;
+    for (std::size_t k = 0; k < SeatCount; ++k) PlaceCounter(state_.Counters[k], state_.Position[k], height);
+    if (spread) vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
+    ++state_.GamesStarted;
+    state_.GamePath = path;
+    Listener().GameReplaced();
+}
+
+void Engine::SetSeat(int seat, bool computer, const std::string& name) {
+    if (seat < 0 || seat >= SeatCount) return;
+    state_.IsComputer[static_cast<std::size_t>(seat)] = computer;
+    SetName(seat, name);
+}
+
+void Engine::SetName(int seat, const std::string& name) {
+    if (seat < 0 || seat >= SeatCount) return;
+    state_.Names[static_cast<std::size_t>(seat)] = name;
+    Changed();
+}
+
+void Engine::SetGamePath(const std::string& path) {
+    state_.GamePath = path;
+    Changed();
+}
+
 
 }  // namespace vantry

@@ -1,18 +1,37 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+
+#include "gamelistener.h"
+#include "gamestate.h"
 
 namespace vantry {
 
-struct GameState;
-class BoardView;
 class RandomSource;
 
-// The die, the move and the turn cycle of the board window. The window forwards its clicks,
-// keys and timer ticks here; everything the engine does to the board goes through the view.
+// The seats, names and squares of a game that replaces the one on the board: a saved game
+// being opened.
+struct GameSetup {
+    std::array<bool, SeatCount> IsComputer{};
+    std::array<std::int16_t, SeatCount> MoveCount{};
+    std::array<std::int16_t, SeatCount> Position{};
+    std::int16_t CurrentPlayer = 0;
+    std::array<std::string, SeatCount> Names;
+};
+
+// The game's rules in motion: the die, the move and the turn cycle, and the few changes the
+// document and the new-game dialog make to the game. Every change goes to the state, and the
+// listener hears what happened, in the order the rules fix; it draws the state afresh after
+// each event. The board window forwards its clicks, keys and timer ticks here.
 class Engine {
 public:
-    Engine(GameState& state, BoardView& view, RandomSource& random);
+    Engine(GameState& state, RandomSource& random);
+
+    // The one listener; null (the default) hears nothing.
+    void SetListener(GameListener* listener) { listener_ = listener; }
+    const GameState& State() const { return state_; }
 
     // The throw: any die face, the start face's caption, Space, or a computer seat's timPlay tick.
     void Throw();
@@ -24,17 +43,36 @@ public:
     void timGo_Timer();
     void Timer1_Timer();
 
-    std::int16_t TossIndex() const { return tossIndex_; }
+    // The turn cycle's three timers: all stopped while a dialog has the board wait, and running
+    // again as a turn begins (timPlay and Timer1 on, timGo off).
+    void PauseTurnCycle();
+    void ResumeTurnCycle();
+
+    // The untitled new-game state: every counter back at the start, the start face on show,
+    // the turn cycle running. Names and kinds stay as they are.
+    void ResetBoard();
+    // Puts a saved game on the board, tied to `path`: counters on their squares, the die and
+    // the timers as they were. Counters that share a square are left over each other, or set
+    // side by side around the seat on turn when `spread` (a game opened at start-up).
+    void ReplaceGame(const GameSetup& game, const std::string& path, bool spread = false);
+    void SetSeat(int seat, bool computer, const std::string& name);
+    void SetName(int seat, const std::string& name);
+    void SetGamePath(const std::string& path);
+    void SetRecordsStored() { state_.RecordsStored = true; }
+
     // True while a move waits on its win messages or the best-players window.
     bool MoveInProgress() const { return moving_; }
 
 private:
     void Win(int seat);
+    void SetTimer(GameTimer timer, bool on);
+    GameListener& Listener() const;
+    void Play(Cue cue);
+    void Changed();
 
     GameState& state_;
-    BoardView& view_;
     RandomSource& random_;
-    std::int16_t tossIndex_ = 0;
+    GameListener* listener_ = nullptr;
     bool moving_ = false;
 };
 

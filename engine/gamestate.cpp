@@ -62,3 +62,23 @@ int SquareEffect(int position) {
 }
 
 }  // namespace vantry
+
+namespace vantry {
+
+int GameState::Winner() const {
+    for (int i = 0; i < SeatCount; ++i) {
+        if (Position[static_cast<std::size_t>(i)] == FinalPosition) return i;
+    }
+    return -1;
+}
+
+Phase GameState::TurnPhase() const {
+    if (Winner() >= 0) return Phase::Won;
+    return GoEnabled ? Phase::AwaitingMove : Phase::AwaitingThrow;
+}
+
+bool GameState::AtStart(int seat) const {
+    return Position[static_cast<std::size_t>(seat)] == 0 && BesideBoard(seat);
+}
+
+}  // namespace vantry

@@ -6,13 +6,12 @@
 
 namespace vantry {
 
-struct GameState;
-class DocumentWindow;
+class Engine;
 class Prompter;
 struct SaveRecord;
 
-// The game on the board as a document: untitled, or tied to one saved-game file whose name the
-// board window's caption shows. Opens, saves and resets the board for the File menu, the
+// The game on the board as a document: untitled, or tied to one saved-game file (the state's
+// GamePath), whose name the board window's caption shows. Opens, saves and resets the board for the File menu, the
 // new-game dialog, the best-players window and start-up. Every failure is told to the user
 // through the prompter and leaves the game, the file on disk and the document state as they
 // were.
@@ -26,7 +25,7 @@ public:
     static QString OpenTitle();
     static QString SaveTitle();
 
-    Document(GameState& state, DocumentWindow& window, Prompter& prompter);
+    Document(Engine& engine, Prompter& prompter);
 
     // The untitled new-game state: every counter back at the start, the turn cycle running.
     void ResetBoard() override;
@@ -34,8 +33,9 @@ public:
     // keep running, so play goes on from the loaded player.
     void OpenGame() override;
     // Loads the file at `path` and ties the document to it; false, after telling the user why,
-    // when the file is not a saved game the board can take.
-    bool OpenPath(const QString& path);
+    // when the file is not a saved game the board can take. `spread` sets counters that share
+    // a square side by side, as a start-up with a saved game does.
+    bool OpenPath(const QString& path, bool spread = false);
 
     // Writes to GamePath, or asks for a file first while the game is untitled. True only when
     // the file was written.
@@ -44,9 +44,9 @@ public:
     bool SaveAs();
 
     // The full path of the file the game is tied to; empty while untitled.
-    QString GamePath() const { return gamePath_; }
+    QString GamePath() const;
 
-    // "Vantry - " and the file's name without its folder.
+    // "Vantry - " and the file's name without its folder; the untitled caption for no file.
     static QString CaptionFor(const QString& path);
     // The close prompt's question, for a game tied to no file or to one. Chosen by that state
     // rather than by the caption, which reads differently in every language.
@@ -56,10 +56,8 @@ private:
     bool Write(const SaveRecord& record, const QString& path);
     void TieTo(const QString& path);
 
-    GameState& state_;
-    DocumentWindow& window_;
+    Engine& engine_;
     Prompter& prompter_;
-    QString gamePath_;
 };
 
 }  // namespace vantry

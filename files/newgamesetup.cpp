@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "documentwindow.h"
+#include "engine.h"
 #include "gamecommands.h"
 #include "prompter.h"
 #include "randomsource.h"
@@ -21,14 +22,10 @@ const QString UnknownName = QStringLiteral("Unknown");
 
 QString SelectPrompt() { return QCoreApplication::translate("NewGameSetup", "Select"); }
 
-NewGameSetup::NewGameSetup(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter)
-    : state_(state), board_(board), commands_(commands), prompter_(prompter) {}
+NewGameSetup::NewGameSetup(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter)
+    : engine_(engine), board_(board), commands_(commands), prompter_(prompter) {}
 
-void NewGameSetup::Load() {
-    board_.SetTimerEnabled(GameTimer::Timer1, false);
-    board_.SetTimerEnabled(GameTimer::timPlay, false);
-    board_.SetTimerEnabled(GameTimer::timGo, false);
-}
+void NewGameSetup::Load() { engine_.PauseTurnCycle(); }
 
 std::optional<SeatRefusal> NewGameSetup::StartGame(const SeatEntries& seats, const HideDialog& hide) {
     for (int i = 0; i < SeatCount; ++i) {
@@ -40,7 +37,7 @@ std::optional<SeatRefusal> NewGameSetup::StartGame(const SeatEntries& seats, con
     // Whatever box is on show names the seat, also for a seat whose kind was never chosen.
     for (int i = 0; i < SeatCount; ++i) {
         const SeatEntry& entry = seats[static_cast<std::size_t>(i)];
-        board_.SetNameCaption(i, entry.typedBoxVisible ? entry.typedText : entry.comboText);
+        engine_.SetName(i, (entry.typedBoxVisible ? entry.typedText : entry.comboText).toStdString());
     }
     return std::nullopt;
 }
@@ -64,8 +61,7 @@ std::optional<SeatRefusal> NewGameSetup::TakeSeat(int seat, const SeatEntry& ent
         return SeatRefusal{seat, typed ? NameBox::Typed : NameBox::Combo, message};
     }
     if (entry.kind == SeatKind::None) return std::nullopt;
-    board_.SetNameCaption(seat, name);
-    state_.IsComputer[static_cast<std::size_t>(seat)] = computer;
+    engine_.SetSeat(seat, computer, name.toStdString());
     return std::nullopt;
 }
 
@@ -79,23 +75,18 @@ void NewGameSetup::OpenSavedGame(const HideDialog& hide) {
 void NewGameSetup::CloseBox(const HideDialog& hide) {
     hide();
     board_.ShowWindow();
-    if (board_.NameCaption(0) != UnknownName) {
-        ResumeGame();
+    // A game is on unless the first seat still has the name of no game.
+    if (engine_.State().Names[0] != UnknownName.toStdString()) {
+        engine_.ResumeTurnCycle();
         return;
     }
-    for (int i = 0; i < SeatCount; ++i) board_.SetNameCaption(i, UnknownName);
+    for (int i = 0; i < SeatCount; ++i) engine_.SetName(i, UnknownName.toStdString());
     commands_.ResetBoard();
 }
 
 void NewGameSetup::Escape(const HideDialog& hide) {
     hide();
-    ResumeGame();
-}
-
-void NewGameSetup::ResumeGame() {
-    board_.SetTimerEnabled(GameTimer::Timer1, true);
-    board_.SetTimerEnabled(GameTimer::timPlay, true);
-    board_.SetTimerEnabled(GameTimer::timGo, false);
+    engine_.ResumeTurnCycle();
 }
 
 std::array<int, SeatCount> NewGameSetup::DrawPresetNames(RandomSource& random) {

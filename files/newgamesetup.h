@@ -11,6 +11,7 @@
 namespace vantry {
 
 class DocumentWindow;
+class Engine;
 class GameCommands;
 class Prompter;
 class RandomSource;
@@ -46,13 +47,13 @@ struct SeatRefusal {
 };
 
 // The rules behind the new-game dialog, kept apart from its widgets: what each of its commands
-// does to the game state, the board's name labels and timers, and the document. The dialog
+// does to the game (seats, names, the turn cycle) and the document. The dialog
 // reads its boxes into SeatEntries, calls in here and puts the focus where a refusal says.
 class NewGameSetup {
 public:
     using HideDialog = std::function<void()>;
 
-    explicit NewGameSetup(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter);
+    NewGameSetup(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter);
 
     // The dialog has just been built: the board stands still while it is open.
     void Load();
@@ -75,9 +76,8 @@ public:
 
 private:
     std::optional<SeatRefusal> TakeSeat(int seat, const SeatEntry& entry);
-    void ResumeGame();
 
-    GameState& state_;
+    Engine& engine_;
     DocumentWindow& board_;
     GameCommands& commands_;
     Prompter& prompter_;

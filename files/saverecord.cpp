@@ -4,10 +4,8 @@
 
 #include <optional>
 
-#include "arrangecounters.h"
+#include "engine.h"
 #include "numerals.h"
-#include "documentwindow.h"
-#include "gamestate.h"
 
 namespace vantry {
 
@@ -96,14 +94,14 @@ QString SaveRecord::FieldName(int field, bool sentenceStart) {
     return name;
 }
 
-SaveRecord FillSaveRecord(const GameState& state, const DocumentWindow& window) {
+SaveRecord FillSaveRecord(const GameState& state) {
     SaveRecord record;
     for (int seat = 0; seat < SeatCount; ++seat) {
         const auto i = static_cast<std::size_t>(seat);
         record.Kind(seat) = state.IsComputer[i] ? QStringLiteral("True") : QStringLiteral("False");
         record.Moves(seat) = state.MoveCount[i];
         record.Square(seat) = state.Position[i];
-        record.Name(seat) = window.NameCaption(seat);
+        record.Name(seat) = QString::fromStdString(state.Names[i]);
     }
     record.CurrentPlayer() = state.CurrentPlayer;
     return record;
@@ -131,25 +129,19 @@ RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isCo
     return RecordResult::Success();
 }
 
-RecordResult ApplySaveRecord(const SaveRecord& record, GameState& state, DocumentWindow& window) {
-    std::array<bool, 4> kinds{};
-    RecordResult checked = CheckSaveRecord(record, &kinds);
+RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QString& path, bool spread) {
+    GameSetup game;
+    RecordResult checked = CheckSaveRecord(record, &game.IsComputer);
     if (!checked.ok) return checked;
 
-    state.IsComputer = kinds;
     for (int seat = 0; seat < SeatCount; ++seat) {
         const auto i = static_cast<std::size_t>(seat);
-        state.MoveCount[i] = record.Moves(seat);
-        state.Position[i] = record.Square(seat);
+        game.MoveCount[i] = record.Moves(seat);
+        game.Position[i] = record.Square(seat);
+        game.Names[i] = record.Name(seat).toStdString();
     }
-    state.CurrentPlayer = record.CurrentPlayer();
-    for (int seat : SaveRecord::SeatOrder) window.SetNameCaption(seat, record.Name(seat));
-
-    BoardView& view = window.Board();
-    for (int k = 0; k < SeatCount; ++k) {
-        PlaceCounter(view, k, state.Position[static_cast<std::size_t>(k)], view.CounterHeight(state.CurrentPlayer));
-    }
-    state.GameReplaced();
+    game.CurrentPlayer = record.CurrentPlayer();
+    engine.ReplaceGame(game, path.toStdString(), spread);
     return RecordResult::Success();
 }
 

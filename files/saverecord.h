@@ -7,8 +7,8 @@
 
 namespace vantry {
 
+class Engine;
 struct GameState;
-class DocumentWindow;
 
 // The 17 fields through which every saved game is written and read, held in file order. The
 // seats appear as 1, 3, 0, 2 in each group (Blue, Green, Red, Yellow), and the current player
@@ -22,7 +22,7 @@ struct SaveRecord {
     // Fields 5..13: moves and square of seats 1, 3 and 0, the current player, moves and
     // square of seat 2.
     std::array<std::int16_t, 9> Numbers{};
-    // Fields 14..17: the captions of the name labels.
+    // Fields 14..17: the players' names.
     std::array<QString, 4> Names;
 
     // Index into Kinds and Names of a seat's entry.
@@ -62,16 +62,16 @@ struct RecordResult {
 };
 
 // Takes the record from the game on the board. Cannot fail.
-SaveRecord FillSaveRecord(const GameState& state, const DocumentWindow& window);
+SaveRecord FillSaveRecord(const GameState& state);
 
 // Checks every field of the record against the game's ranges and converts the kinds: true for
 // "True" in any letter case or a non-zero numeral, false for "False" or zero.
 RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isComputer = nullptr);
 
-// Puts the record's game on the board: kinds, moves, squares, the current player, names and
-// the counters on their squares. The record is checked first; when a check fails nothing at
-// all changes. Counters sharing a square are left over each other, and the timers, the die
-// and the document state are the caller's business.
-RecordResult ApplySaveRecord(const SaveRecord& record, GameState& state, DocumentWindow& window);
+// Puts the record's game on the board, tied to `path`: kinds, moves, squares, the current
+// player, names and the counters on their squares. The record is checked first; when a check
+// fails nothing at all changes. Counters sharing a square are left over each other unless
+// `spread` sets them side by side; the timers and the die stay as they were.
+RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QString& path, bool spread = false);
 
 }  // namespace vantry

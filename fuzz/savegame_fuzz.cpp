@@ -9,9 +9,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
-#include "fakedocumentwindow.h"
+#include "engine.h"
 #include "gamestate.h"
+#include "gamestatediff.h"
+#include "recordinglistener.h"
 #include "savefile.h"
 #include "saverecord.h"
 
@@ -24,53 +28,28 @@ void Require(bool condition, const char* what) {
     std::abort();
 }
 
-// Everything a load may touch: the game state, the name labels, the counters, the die, the
-// timers and the caption.
-struct Board {
-    GameState state;
-    std::array<std::string, 4> names;
-    std::array<float, 8> counters{};
-    std::array<bool, 7> faces{};
-    std::array<bool, 3> timers{};
-    QString caption;
-
-    static Board Of(const GameState& state, const test::FakeDocumentWindow& window) {
-        Board b;
-        b.state = state;
-        b.names = window.board.names;
-        for (int i = 0; i < 4; ++i) {
-            b.counters[static_cast<std::size_t>(2 * i)] = window.board.CounterLeft(i);
-            b.counters[static_cast<std::size_t>(2 * i + 1)] = window.board.CounterTop(i);
-        }
-        b.faces = window.board.faceVisible;
-        b.timers = window.board.timers;
-        b.caption = window.caption;
-        return b;
-    }
-    bool operator==(const Board& o) const {
-        const GameState& s = state;
-        const GameState& t = o.state;
-        return s.CurrentPlayer == t.CurrentPlayer && s.Position == t.Position && s.MoveCount == t.MoveCount &&
-               s.IsComputer == t.IsComputer && s.WinnerMoves == t.WinnerMoves && s.WinnerName == t.WinnerName &&
-               s.RecordsStored == t.RecordsStored && s.GamesStarted == t.GamesStarted && names == o.names &&
-               counters == o.counters && faces == o.faces && timers == o.timers && caption == o.caption;
-    }
-};
-
-// A game some way in, so that a load that changed only part of it would show.
-void GameInProgress(GameState& state, test::FakeDocumentWindow& window) {
+// A game some way in, so that a load that changed only part of it would show: counters off
+// their squares, a throw waiting for its move, a name dark in its blink, a file of its own.
+void GameInProgress(GameState& state) {
     state.IsComputer = {true, false, true, false};
     state.Position = {17, 42, 5, 63};
     state.MoveCount = {9, 8, 8, 8};
     state.CurrentPlayer = 1;
+    state.Names = {"Ann", "Bart", "Robin", "Eve"};
     state.WinnerMoves = 12;
     state.WinnerName = "Earlier";
     state.GamesStarted = 3;
-    const char* names[] = {"Ann", "Bart", "Robin", "Eve"};
-    for (int i = 0; i < 4; ++i) {
-        window.SetNameCaption(i, QString::fromLatin1(names[i]));
-        window.board.SetCounterLeft(i, 1000.0f + 300.0f * static_cast<float>(i));
-        window.board.SetCounterTop(i, 2000.0f);
+    state.TossIndex = 4;
+    state.ShownFace = 4;
+    state.FaceEnabled = false;
+    state.CounterEnabled[1] = true;
+    state.GoEnabled = true;
+    state.TimerOn = {false, true, true};
+    state.NameLit[1] = false;
+    state.GamePath = "/games/earlier.vty";
+    for (std::size_t i = 0; i < 4; ++i) {
+        state.Counters[i].left = 1000.0f + 300.0f * static_cast<float>(i);
+        state.Counters[i].top = 2000.0f;
     }
 }
 
@@ -80,15 +59,15 @@ bool BoolByte(const bool& b) {
     return byte <= 1;
 }
 
-void RequireInRange(const GameState& state, const test::FakeDocumentWindow& window) {
+void RequireInRange(const GameState& state) {
     Require(state.CurrentPlayer >= 0 && state.CurrentPlayer <= 3, "current player out of range");
     for (int i = 0; i < 4; ++i) {
         const auto s = static_cast<std::size_t>(i);
         Require(state.Position[s] >= 0 && state.Position[s] <= FinalPosition, "square out of range");
         Require(state.MoveCount[s] >= 0, "move count out of range");
         Require(BoolByte(state.IsComputer[s]), "kind is not a bool");
-        const float left = window.board.CounterLeft(i);
-        const float top = window.board.CounterTop(i);
+        const float left = state.Counters[s].left;
+        const float top = state.Counters[s].top;
         Require(std::isfinite(left) && std::isfinite(top) && left >= 0.0f && left <= 10680.0f && top >= 0.0f,
                 "counter placed off the board");
     }
@@ -112,10 +91,10 @@ bool KindsWrittenAsRead(const SaveRecord& record) {
     return true;
 }
 
-void RequireSavedAgainAlike(const SaveRecord& loaded, const GameState& state, const test::FakeDocumentWindow& window) {
+void RequireSavedAgainAlike(const SaveRecord& loaded, const GameState& state) {
     // The game as a later save writes it reads back as the same record, with the loaded game's
     // numbers and names.
-    const SaveRecord saved = FillSaveRecord(state, window);
+    const SaveRecord saved = FillSaveRecord(state);
     const ParsedRecord again = ParseSaveRecord(EncodeSaveRecord(saved));
     Require(again.result.ok, "a loaded game saved again does not read back");
     Require(again.record == saved, "a loaded game saved again reads back differently");
@@ -134,23 +113,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vantry;
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     GameState state;
-    test::FakeDocumentWindow window;
-    GameInProgress(state, window);
-    const Board before = Board::Of(state, window);
+    test::ScriptedRandom random;
+    Engine engine(state, random);
+    test::RecordingListener listener;
+    engine.SetListener(&listener);
+    GameInProgress(state);
+    const GameState before = state;
+    const QString path = QStringLiteral("/games/fuzzed.vty");
 
     const ParsedRecord parsed = ParseSaveRecord(bytes);
     RecordResult result = parsed.result;
-    if (result.ok) result = ApplySaveRecord(parsed.record, state, window);
+    if (result.ok) result = ApplySaveRecord(parsed.record, engine, path);
     if (!result.ok) {
         Require(!result.error.isEmpty(), "a refused file gives no reason");
-        Require(Board::Of(state, window) == before, "a refused file changed the game");
+        Require(test::StateDifferences(state, before).empty(), "a refused file changed the game");
+        Require(listener.events.empty() && listener.changes == 0, "a refused file was drawn");
         return 0;
     }
-    RequireInRange(state, window);
-    Require(state.GamesStarted == before.state.GamesStarted + 1, "a loaded game is not a new game");
+    RequireInRange(state);
+    Require(state.GamesStarted == before.GamesStarted + 1, "a loaded game is not a new game");
+    Require(listener.events == std::vector<std::string>{"replaced"}, "a loaded game is not drawn as a new game");
+    Require(state.GamePath == path.toStdString(), "a loaded game is not tied to its file");
+    Require(state.TimerOn == before.TimerOn && state.TossIndex == before.TossIndex &&
+                state.ShownFace == before.ShownFace && state.FaceEnabled == before.FaceEnabled,
+            "a load touched the timers or the die");
     for (int seat = 0; seat < 4; ++seat) {
-        Require(window.NameCaption(seat) == parsed.record.Name(seat), "a name label differs from the file");
+        Require(QString::fromStdString(state.Names[static_cast<std::size_t>(seat)]) == parsed.record.Name(seat),
+                "a name differs from the file");
     }
-    if (NamesCarriable(parsed.record)) RequireSavedAgainAlike(parsed.record, state, window);
+    if (NamesCarriable(parsed.record)) RequireSavedAgainAlike(parsed.record, state);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "boardcommands.h"
 #include "cueplayer.h"
 #include "frmmain.h"
+#include "engine.h"
 #include "gamestate.h"
 #include "prompter.h"
 #include "randomsource.h"
@@ -58,20 +59,18 @@ int main(int argc, char** argv) {
     NoPrompts prompter;
     FixedDie die;
     NoCommands commands;
-    vantry::frmMain board(state, prompter, die, commands);
+    vantry::Engine engine(state, die);
+    vantry::frmMain board(engine, prompter, commands);
+    engine.SetListener(&board);
     board.SetCuePlayer(std::make_unique<Silent>());
-    board.SetCaption("Vantry - Untitled");
-    const char* names[] = {"Robin", "Ethel", "Marvin", "Elayne"};
-    const std::int16_t positions[] = {33, 57, 33, 12};
-    for (int i = 0; i < 4; ++i) {
-        board.SetNameCaption(i, names[i]);
-        state.Position[static_cast<std::size_t>(i)] = positions[i];
-        // Set up as a loaded game is: the counters stand in place at once, without travel.
-        vantry::PlaceCounter(board.Board(), i, positions[i], board.CounterHeight(i));
-        vantry::ArrangeCounters(board.Board(), i);
-    }
-    state.CurrentPlayer = 1;
-    board.GameEngine().Throw();
+    vantry::GameSetup game;
+    game.Names = {"Robin", "Ethel", "Marvin", "Elayne"};
+    game.Position = {33, 57, 33, 12};
+    game.CurrentPlayer = 1;
+    engine.ReplaceGame(game, std::string());
+    for (int i = 0; i < 4; ++i) vantry::ArrangeCounters(state.Counters, i);
+    board.GameReplaced();  // the counters stand in place at once, as in a loaded game
+    engine.Throw();
 
     board.show();
     QApplication::processEvents();
@@ -79,5 +78,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(out));
         return 1;
     }
+    engine.SetListener(nullptr);
     return 0;
 }

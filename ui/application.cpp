@@ -3,12 +3,9 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <malloc.h>
-
 #include <utility>
 
 #include "firstframereport.h"
-#include "firstpainttask.h"
 #include "frmabout.h"
 #include "frmrec.h"
 #include "programicon.h"
@@ -16,16 +13,11 @@
 
 namespace vantry {
 
-Application::Application(Services services) : services_(std::move(services)) {}
+Application::Application(Services services) : services_(std::move(services)) { engine_.SetListener(&board_); }
 
 void Application::Start(const QString& path) {
-    // Every window's icon, once the board is on the screen: handing the window system the icon
-    // at ten sizes is no part of the first frame.
-    AfterFirstPaint(&board_, [] {
-        QApplication::setWindowIcon(ProgramIcon());
-        malloc_trim(0);
-    });
-    Main(path, state_, board_, document_, *this);
+    QApplication::setWindowIcon(ProgramIcon());
+    Main(path, board_, document_, *this);
     if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
 }
 

@@ -7,6 +7,7 @@
 #include "frmabout.h"
 #include "frmmain.h"
 #include "frmrec.h"
+#include "engine.h"
 #include "gamestate.h"
 #include "newgamelauncher.h"
 #include "startupwindows.h"
@@ -37,6 +38,7 @@ public:
     void Start(const QString& path);
 
     GameState& State() { return state_; }
+    Engine& GameEngine() { return engine_; }
     frmMain& Board() { return board_; }
     Document& GameDocument() { return document_; }
     NewGameLauncher& Launcher() { return launcher_; }
@@ -57,9 +59,10 @@ public:
 private:
     Services services_;
     GameState state_;
-    frmMain board_{state_, services_.prompter, services_.random, *this};
-    Document document_{state_, board_, services_.prompter};
-    NewGameLauncher launcher_{state_, board_, document_, services_.prompter, services_.random, &board_};
+    Engine engine_{state_, services_.random};
+    frmMain board_{engine_, services_.prompter, *this};
+    Document document_{engine_, services_.prompter};
+    NewGameLauncher launcher_{engine_, board_, document_, services_.prompter, services_.random, &board_};
 };
 
 }  // namespace vantry

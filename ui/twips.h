@@ -4,19 +4,14 @@
 #include <QRect>
 #include <QtMath>
 
+#include "boardgeometry.h"
+
 namespace vantry {
 
 // Every window is designed in twips (1440 to the inch); 15 of them make a logical pixel, which
 // Qt scales for high-density screens. Positions stay twips in the models and become pixels only
 // here, where something is drawn or a widget is placed.
 constexpr float TwipsPerPixel = 15.0f;
-
-struct TwipsRect {
-    float left = 0.0f;
-    float top = 0.0f;
-    float width = 0.0f;
-    float height = 0.0f;
-};
 
 // Both edges are rounded, so elements that touch in twips touch on screen.
 inline int PixelEdge(float twips) { return qRound(twips / TwipsPerPixel); }

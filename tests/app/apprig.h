@@ -21,10 +21,10 @@
 
 #include "application.h"
 #include "cueplayer.h"
-#include "fakeboardview.h"
 #include "filemenu.h"
 #include "isolatedstores.h"
 #include "qstringprinter.h"
+#include "recordinglistener.h"
 #include "scriptedprompter.h"
 
 namespace vantry::test {
@@ -180,13 +180,13 @@ protected:
 
     frmMain& Board() { return app->Board(); }
     GameState& State() { return app->State(); }
-    bool TimerOn(GameTimer t) { return Board().TimerEnabled(t); }
+    bool TimerOn(GameTimer t) { return Board().Timer(t).isActive(); }
     std::array<bool, 3> Timers() {
         return {TimerOn(GameTimer::Timer1), TimerOn(GameTimer::timPlay), TimerOn(GameTimer::timGo)};
     }
     QStringList Names() {
         QStringList names;
-        for (int i = 0; i < SeatCount; ++i) names << Board().NameText(i);
+        for (int i = 0; i < SeatCount; ++i) names << QString::fromStdString(State().Names[static_cast<std::size_t>(i)]);
         return names;
     }
     QString PathOf(const QString& fileName) const { return folder.filePath(fileName); }

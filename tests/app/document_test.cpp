@@ -26,8 +26,8 @@ protected:
         Snapshot s{State().IsComputer, State().MoveCount, State().Position, Names(), State().CurrentPlayer, {}, {},
                    Board().windowTitle()};
         for (int i = 0; i < SeatCount; ++i) {
-            s.lefts[static_cast<std::size_t>(i)] = Board().CounterLeft(i);
-            s.tops[static_cast<std::size_t>(i)] = Board().CounterTop(i);
+            s.lefts[static_cast<std::size_t>(i)] = State().Counters[static_cast<std::size_t>(i)].left;
+            s.tops[static_cast<std::size_t>(i)] = State().Counters[static_cast<std::size_t>(i)].top;
         }
         return s;
     }

@@ -64,8 +64,8 @@ TEST_F(AppTest, AStartWithASavedGamePlaysOnFromItsCurrentPlayerAndSavesBackWitho
     EXPECT_EQ(State().IsComputer, (std::array<bool, 4>{false, true, false, false}));
     EXPECT_EQ(State().Position, (std::array<std::int16_t, 4>{12, 20, 20, 44}));
     // Bart and Robin stand side by side on their square, a quarter width each way.
-    EXPECT_EQ(Board().CounterTop(1), Board().CounterTop(2));
-    EXPECT_FLOAT_EQ(Board().CounterLeft(2) - Board().CounterLeft(1), Board().CounterWidth(1) / 2.0f);
+    EXPECT_EQ(State().Counters[1].top, State().Counters[2].top);
+    EXPECT_FLOAT_EQ(State().Counters[2].left - State().Counters[1].left, State().Counters[1].width / 2.0f);
     EXPECT_NE(Board().findChild<QWidget*>("picM(1)")->geometry(), Board().findChild<QWidget*>("picM(2)")->geometry());
     EXPECT_EQ(Timers(), Playing);
     // The board takes the program's icon once it is on the screen.
@@ -87,7 +87,7 @@ TEST_F(AppTest, AStartWithASavedGamePlaysOnFromItsCurrentPlayerAndSavesBackWitho
         SCOPED_TRACE(seat);
         EXPECT_EQ(saved.record.Moves(seat), State().MoveCount[static_cast<std::size_t>(seat)]);
         EXPECT_EQ(saved.record.Square(seat), State().Position[static_cast<std::size_t>(seat)]);
-        EXPECT_EQ(saved.record.Name(seat), Board().NameText(seat));
+        EXPECT_EQ(saved.record.Name(seat), Names()[seat]);
     }
     EXPECT_EQ(saved.record.CurrentPlayer(), 2);
     EXPECT_EQ(Board().windowTitle(), "Vantry - game.vty");

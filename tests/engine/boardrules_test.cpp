@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "arrangecounters.h"
 #include "boardgeometry.h"
 #include "enginetable.h"
@@ -9,37 +7,56 @@
 namespace vantry::test {
 namespace {
 
-struct JumpCase {
-    int from;
-    int to;
-    Cue cue;
-};
-
-class JumpRow : public ::testing::TestWithParam<JumpCase> {};
-
-// Every ladder foot and snake head, reached by a throw from up to six squares below.
-TEST_P(JumpRow, ThrowOntoTheRowPlaysItsCueAndLandsOnItsEnd) {
-    const JumpCase row = GetParam();
-    for (int pips = 1; pips <= 6 && row.from - pips >= 0; ++pips) {
-        EngineTable t;
-        t.MoveFrom(row.from - pips, pips);
-        EXPECT_EQ(t.state.Position[0], row.to) << "from " << row.from - pips << " throwing " << pips;
-        EXPECT_EQ(t.view.cues, (std::vector<Cue>{Cue::PicMMove, row.cue}));
-        EXPECT_EQ(t.state.MoveCount[0], 1);
+// Every row of both tables, reached by a throw from each of the six squares below its start
+// that exist: the counter rests at the row's end, the row's cue follows the move's own, the
+// report says which way it went, and the jump is still one move.
+TEST(Jumps, AThrowOntoAJumpsStartRestsAtItsEnd) {
+    struct Kind {
+        const char* name;
+        const Jump* rows;
+        std::size_t count;
+        Cue cue;
+        bool ladder;
+    } const kinds[] = {{"ladder", LadderTable.data(), LadderTable.size(), Cue::MOH, true},
+                       {"snake", SnakeTable.data(), SnakeTable.size(), Cue::NOH, false}};
+    for (const Kind& kind : kinds) {
+        for (std::size_t n = 0; n < kind.count; ++n) {
+            const Jump row = kind.rows[n];
+            for (int pips = 1; pips <= 6 && row.from - pips >= 0; ++pips) {
+                EngineTable t;
+                t.MoveFrom(row.from - pips, pips);
+                const std::string what = std::string(kind.name) + " from " + std::to_string(row.from) + ", thrown from " +
+                                         std::to_string(row.from - pips) + " with " + std::to_string(pips);
+                EXPECT_EQ(t.state.Position[0], row.to) << what;
+                EXPECT_EQ(t.listener.cues, (std::vector<Cue>{Cue::PicMMove, kind.cue})) << what;
+                EXPECT_EQ(t.state.MoveCount[0], 1) << what;
+                ASSERT_EQ(t.listener.moves.size(), 1u) << what;
+                EXPECT_EQ(t.listener.moves[0].reached, row.from) << what;
+                EXPECT_EQ(t.listener.moves[0].Ladder(), kind.ladder) << what;
+                EXPECT_EQ(t.listener.moves[0].Snake(), !kind.ladder) << what;
+            }
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ladders, JumpRow,
-                         ::testing::Values(JumpCase{2, 17, Cue::MOH}, JumpCase{7, 27, Cue::MOH},
-                                           JumpCase{15, 35, Cue::MOH}, JumpCase{42, 57, Cue::MOH},
-                                           JumpCase{31, 48, Cue::MOH}, JumpCase{64, 95, Cue::MOH},
-                                           JumpCase{67, 72, Cue::MOH}, JumpCase{78, 81, Cue::MOH},
-                                           JumpCase{45, 65, Cue::MOH}));
-INSTANTIATE_TEST_SUITE_P(Snakes, JumpRow,
-                         ::testing::Values(JumpCase{23, 5, Cue::NOH}, JumpCase{47, 13, Cue::NOH},
-                                           JumpCase{56, 21, Cue::NOH}, JumpCase{68, 46, Cue::NOH},
-                                           JumpCase{82, 36, Cue::NOH}, JumpCase{94, 72, Cue::NOH},
-                                           JumpCase{98, 61, Cue::NOH}));
+// What the race needs of the two tables: ladders lead up and snakes down, both within the
+// squares between the start and the goal, so that neither the start nor the goal moves anyone.
+TEST(Jumps, LaddersClimbSnakesSlideAndTheStartAndGoalStayPut) {
+    for (const Jump& j : LadderTable) {
+        EXPECT_GT(j.to, j.from) << j.from;
+        EXPECT_GT(j.from, 0) << j.from;
+        EXPECT_LT(j.to, FinalPosition) << j.from;
+    }
+    for (const Jump& j : SnakeTable) {
+        EXPECT_LT(j.to, j.from) << j.from;
+        EXPECT_GT(j.to, 0) << j.from;
+        EXPECT_LT(j.from, FinalPosition) << j.from;
+    }
+    for (int p : {0, static_cast<int>(FinalPosition)}) {
+        EXPECT_FALSE(IsLadderFoot(p) || IsSnakeHead(p)) << p;
+        EXPECT_EQ(SquareEffect(p), p) << p;
+    }
+}
 
 TEST(SquareEffect, PlainSquaresStayAndEverythingFromTheGoalOnStopsThere) {
     struct Case {
@@ -104,11 +121,15 @@ TEST(PlaceCounter, CentresOnTheSquareThirtyAboveTheLowerMarkerEnd) {
         {80, 10028.0f, 915.0f},  {92, 2715.5f, 75.0f},   {93, 3758.0f, 75.0f},    {99, 10028.0f, 75.0f},
     };
     for (const Case& c : cases) {
-        FakeBoardView view;
-        PlaceCounter(view, 2, c.position, CounterDesignHeight);
-        EXPECT_EQ(view.at(2).left, c.left) << c.position;
-        EXPECT_EQ(view.at(2).top, c.top) << c.position;
-        EXPECT_EQ(view.at(1).left, CounterDesignLeft + CounterSpacing) << "only the named counter moves";
+        TwipsRect counter = CounterDesignRect(2);
+        PlaceCounter(counter, c.position, CounterDesignHeight);
+        EXPECT_EQ(counter.left, c.left) << c.position;
+        EXPECT_EQ(counter.top, c.top) << c.position;
+        EXPECT_EQ(counter.width, CounterDesignWidth) << "a placed counter keeps its size";
+        EXPECT_EQ(counter.height, CounterDesignHeight) << "a placed counter keeps its size";
+        const CounterPlace place = PlaceOf(c.position, CounterDesignHeight);
+        EXPECT_EQ(place.left, c.left) << c.position;
+        EXPECT_EQ(place.top, c.top) << c.position;
     }
 }
 

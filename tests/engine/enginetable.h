@@ -4,24 +4,25 @@
 #include <vector>
 
 #include "engine.h"
-#include "fakeboardview.h"
 #include "gamestate.h"
+#include "recordinglistener.h"
 
 namespace vantry::test {
 
-// One game on a fake board: the state, the view, a scripted die and the engine over them.
+// One game without a window: the state, a listener that records, a scripted die and the engine.
 struct EngineTable {
-    GameState state;
-    FakeBoardView view;
-    ScriptedRandom random;
-    Engine engine{state, view, random};
+    EngineTable() { engine.SetListener(&listener); }
 
-    // Throws `pips` for the seat on turn, forgetting what the view recorded before.
+    GameState state;
+    RecordingListener listener;
+    ScriptedRandom random;
+    Engine engine{state, random};
+
+    // Throws `pips` for the seat on turn, forgetting the cues heard before.
     void Throw(int pips) {
         random.Script({ScriptedRandom::For(pips)});
         engine.Throw();
-        view.cues.clear();
-        view.messages.clear();
+        listener.cues.clear();
     }
     // Puts the seat on turn on `position`, throws `pips` and moves it with Go.
     void MoveFrom(int position, int pips) {

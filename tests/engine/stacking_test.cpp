@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "arrangecounters.h"
-#include "fakeboardview.h"
+#include "boardgeometry.h"
 #include "standings.h"
 
 namespace vantry::test {
@@ -10,6 +12,11 @@ namespace {
 constexpr float X = 10028.0f;  // the place of square 1
 constexpr float T = 7635.0f;
 constexpr float Away = 5000.0f;
+
+using Counters = std::array<TwipsRect, 4>;
+
+// Four counters of the board's design, all beside the board where it puts them.
+Counters DesignCounters() { return {CounterDesignRect(0), CounterDesignRect(1), CounterDesignRect(2), CounterDesignRect(3)}; }
 
 struct StackCase {
     const char* name;
@@ -22,15 +29,15 @@ class Stacking : public ::testing::TestWithParam<StackCase> {};
 
 TEST_P(Stacking, FollowsTheWorkedTable) {
     const StackCase& c = GetParam();
-    FakeBoardView view;
-    for (int i = 0; i < 4; ++i) {
-        view.at(i).left = c.before[static_cast<std::size_t>(i)];
-        view.at(i).top = T;
+    Counters counters = DesignCounters();
+    for (std::size_t i = 0; i < 4; ++i) {
+        counters[i].left = c.before[i];
+        counters[i].top = T;
     }
-    ArrangeCounters(view, c.current);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(view.at(i).left, c.after[static_cast<std::size_t>(i)]) << "counter " << i;
-        EXPECT_EQ(view.at(i).top, T) << "counter " << i;
+    ArrangeCounters(counters, c.current);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(counters[i].left, c.after[i]) << "counter " << i;
+        EXPECT_EQ(counters[i].top, T) << "counter " << i;
     }
 }
 
@@ -52,45 +59,39 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Any two counters on one square end up a half width apart, the lower index on the left.
 TEST(Stacking, TwoOnOneSquareSitSideBySideInSeatOrder) {
-    for (int c = 0; c < 4; ++c) {
-        for (int i = 0; i < 4; ++i) {
+    for (std::size_t c = 0; c < 4; ++c) {
+        for (std::size_t i = 0; i < 4; ++i) {
             if (i == c) continue;
-            FakeBoardView view;
-            view.at(c).left = X;
-            view.at(c).top = T;
-            view.at(i).left = X;
-            view.at(i).top = T;
-            ArrangeCounters(view, c);
-            const int low = std::min(c, i);
-            const int high = std::max(c, i);
-            EXPECT_EQ(view.at(low).left, X - 63.75f) << c << " meets " << i;
-            EXPECT_EQ(view.at(high).left, X + 63.75f) << c << " meets " << i;
+            Counters counters = DesignCounters();
+            for (std::size_t k : {c, i}) {
+                counters[k].left = X;
+                counters[k].top = T;
+            }
+            ArrangeCounters(counters, static_cast<int>(c));
+            EXPECT_EQ(counters[std::min(c, i)].left, X - 63.75f) << c << " meets " << i;
+            EXPECT_EQ(counters[std::max(c, i)].left, X + 63.75f) << c << " meets " << i;
         }
     }
 }
 
 TEST(Stacking, CountersOnAnotherRowAreLeftAloneEvenWithTheSameLeft) {
-    FakeBoardView view;
-    for (int i = 0; i < 4; ++i) {
-        view.at(i).left = X;
-        view.at(i).top = T + static_cast<float>(i);
+    Counters counters = DesignCounters();
+    for (std::size_t i = 0; i < 4; ++i) {
+        counters[i].left = X;
+        counters[i].top = T + static_cast<float>(i);
     }
-    ArrangeCounters(view, 2);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(view.at(i).left, X) << i;
+    ArrangeCounters(counters, 2);
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(counters[i].left, X) << i;
 }
 
 // The quarter comes from the width of the other counter, not of the current one.
 TEST(Stacking, ShiftsByAQuarterOfTheOtherCountersWidth) {
-    FakeBoardView view;
-    view.at(0).left = X;
-    view.at(0).top = T;
-    view.at(0).width = 400.0f;
-    view.at(1).left = X;
-    view.at(1).top = T;
-    view.at(1).width = 100.0f;
-    ArrangeCounters(view, 0);
-    EXPECT_EQ(view.at(1).left, X + 25.0f);
-    EXPECT_EQ(view.at(0).left, X - 25.0f);
+    Counters counters = DesignCounters();
+    counters[0] = TwipsRect{X, T, 400.0f, CounterDesignHeight};
+    counters[1] = TwipsRect{X, T, 100.0f, CounterDesignHeight};
+    ArrangeCounters(counters, 0);
+    EXPECT_EQ(counters[1].left, X + 25.0f);
+    EXPECT_EQ(counters[0].left, X - 25.0f);
 }
 
 struct StandingsCase {

@@ -19,15 +19,15 @@ TEST(Throw, DrawsTheFaceFromTheWholePartOfSixTimesTheDraw) {
         t.state.CurrentPlayer = 2;
         t.random.Script({c.r});
         t.engine.Throw();
-        EXPECT_EQ(t.engine.TossIndex(), c.face) << c.r;
+        EXPECT_EQ(t.state.TossIndex, c.face) << c.r;
         EXPECT_EQ(t.random.reseeds, 6);
-        EXPECT_EQ(t.view.cues, (std::vector<Cue>{Cue::TossClick}));
-        EXPECT_EQ(t.view.VisibleFaceCount(), 1);
-        EXPECT_TRUE(t.view.faceVisible[static_cast<std::size_t>(c.face)]);
-        EXPECT_FALSE(t.view.faceEnabled[static_cast<std::size_t>(c.face)]);
-        EXPECT_TRUE(t.view.at(2).enabled);
-        EXPECT_FALSE(t.view.at(0).enabled);
-        EXPECT_TRUE(t.view.goEnabled);
+        EXPECT_EQ(t.listener.cues, (std::vector<Cue>{Cue::TossClick}));
+        EXPECT_EQ(t.listener.events, (std::vector<std::string>{"throw 2 " + std::to_string(c.face)}));
+        EXPECT_EQ(t.state.ShownFace, c.face) << c.r;
+        EXPECT_FALSE(t.state.FaceEnabled);
+        EXPECT_EQ(t.state.CounterEnabled, (std::array<bool, 4>{{false, false, true, false}}));
+        EXPECT_TRUE(t.state.GoEnabled);
+        EXPECT_EQ(t.state.TurnPhase(), Phase::AwaitingMove);
     }
 }
 
@@ -37,8 +37,7 @@ TEST(Throw, ASecondThrowBeforeTheMoveReplacesTheFirst) {
     t.engine.Throw();
     t.engine.Throw();
     EXPECT_EQ(t.random.reseeds, 12);
-    EXPECT_EQ(t.view.VisibleFaceCount(), 1);
-    EXPECT_TRUE(t.view.faceVisible[4]);
+    EXPECT_EQ(t.state.ShownFace, 4);
     t.engine.cmdGo_Click();
     EXPECT_EQ(t.state.Position[0], 5);
 }
@@ -49,8 +48,10 @@ TEST(Ticks, APersonSeatLeavesBothTimersAndTheBoardAlone) {
     t.engine.timPlay_Timer();
     t.engine.timGo_Timer();
     EXPECT_EQ(t.random.reseeds, 0);
-    EXPECT_TRUE(t.view.cues.empty());
-    EXPECT_TRUE(t.view.timerLog.empty());
+    EXPECT_TRUE(t.listener.cues.empty());
+    EXPECT_TRUE(t.listener.events.empty());
+    EXPECT_EQ(t.listener.changes, 0);
+    EXPECT_EQ(t.state.TimerOn, (std::array<bool, 3>{{true, false, true}})) << "as the board loaded them";
     EXPECT_EQ(t.state.Position[0], 0);
     EXPECT_EQ(t.state.CurrentPlayer, 0);
 }
@@ -61,14 +62,14 @@ TEST(Ticks, AComputerSeatThrowsOnTimPlayAndMovesOnTimGo) {
     t.random.Script({ScriptedRandom::For(4)});
     t.engine.timPlay_Timer();
     EXPECT_EQ(t.random.reseeds, 6);
-    EXPECT_TRUE(t.view.TimerOn(GameTimer::timGo));
-    EXPECT_FALSE(t.view.TimerOn(GameTimer::timPlay));
+    EXPECT_TRUE(t.state.Timer(GameTimer::timGo));
+    EXPECT_FALSE(t.state.Timer(GameTimer::timPlay));
     EXPECT_EQ(t.state.Position[0], 0);
 
     t.engine.timGo_Timer();
     EXPECT_EQ(t.state.Position[0], 4);
-    EXPECT_FALSE(t.view.TimerOn(GameTimer::timGo));
-    EXPECT_TRUE(t.view.TimerOn(GameTimer::timPlay));
+    EXPECT_FALSE(t.state.Timer(GameTimer::timGo));
+    EXPECT_TRUE(t.state.Timer(GameTimer::timPlay));
     EXPECT_EQ(t.state.CurrentPlayer, 1);
 
     t.engine.timPlay_Timer();  // a person now
@@ -84,8 +85,8 @@ TEST(Ticks, TimGoLeftOnMovesTheNextComputerSeatWithTheShownThrow) {
     t.engine.timPlay_Timer();
     t.engine.cmdGo_Click();
     EXPECT_EQ(t.state.Position[0], 3);
-    EXPECT_TRUE(t.view.TimerOn(GameTimer::timGo));
-    EXPECT_FALSE(t.view.TimerOn(GameTimer::timPlay));
+    EXPECT_TRUE(t.state.Timer(GameTimer::timGo));
+    EXPECT_FALSE(t.state.Timer(GameTimer::timPlay));
 
     t.engine.timGo_Timer();
     EXPECT_EQ(t.state.Position[1], 3);
@@ -97,7 +98,7 @@ TEST(Ticks, AfterAWinAComputerSeatStillThrowsAndMoves) {
     EngineTable t;
     t.SetComputers({false, true, false, false});
     t.MoveFrom(97, 5);
-    ASSERT_EQ(t.view.bestPlayersShown, 1);
+    ASSERT_EQ(t.listener.Wins(), 1);
     t.random.Script({ScriptedRandom::For(2)});
     t.engine.timPlay_Timer();
     t.engine.timGo_Timer();
@@ -113,15 +114,16 @@ TEST(Blink, ShowsTheSeatBeforeAndTogglesTheSeatOnTurn) {
     for (const Case& c : cases) {
         EngineTable t;
         t.state.CurrentPlayer = c.current;
-        t.view.nameVisible = {{false, false, false, false}};
+        t.state.NameLit = {{false, false, false, false}};
         t.engine.Timer1_Timer();
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(t.view.nameVisible[static_cast<std::size_t>(i)], i == c.before || i == c.current)
+            EXPECT_EQ(t.state.NameLit[static_cast<std::size_t>(i)], i == c.before || i == c.current)
                 << "seat " << c.current << " label " << i;
         }
         t.engine.Timer1_Timer();
-        EXPECT_FALSE(t.view.nameVisible[static_cast<std::size_t>(c.current)]);
-        EXPECT_TRUE(t.view.nameVisible[static_cast<std::size_t>(c.before)]);
+        EXPECT_FALSE(t.state.NameLit[static_cast<std::size_t>(c.current)]);
+        EXPECT_TRUE(t.state.NameLit[static_cast<std::size_t>(c.before)]);
+        EXPECT_EQ(t.listener.changes, 2) << "each blink is drawn";
     }
 }
 
@@ -133,12 +135,11 @@ TEST(ClockRandom, DrawsStayInTheUnitRangeAndEveryFaceTurnsUp) {
         ASSERT_LT(r, 1.0f);
     }
     GameState state;
-    FakeBoardView view;
-    Engine engine(state, view, random);
+    Engine engine(state, random);
     std::set<int> faces;
     for (int n = 0; n < 600; ++n) {
         engine.Throw();
-        faces.insert(engine.TossIndex());
+        faces.insert(state.TossIndex);
     }
     EXPECT_EQ(faces.size(), 6u);
 }

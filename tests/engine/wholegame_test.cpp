@@ -17,10 +17,10 @@ TurnLog PlayFourComputers(EngineTable& t, int tickLimit) {
     t.SetComputers({true, true, true, true});
     TurnLog log;
     int ticksThisTurn = 0;
-    while (t.view.bestPlayersShown == 0 && log.totalTicks < tickLimit) {
+    while (t.listener.Wins() == 0 && log.totalTicks < tickLimit) {
         const int seat = t.state.CurrentPlayer;
-        const bool play = t.view.TimerOn(GameTimer::timPlay);
-        EXPECT_NE(play, t.view.TimerOn(GameTimer::timGo)) << "exactly one of the two is on";
+        const bool play = t.state.Timer(GameTimer::timPlay);
+        EXPECT_NE(play, t.state.Timer(GameTimer::timGo)) << "exactly one of the two is on";
         if (play) {
             t.engine.timPlay_Timer();
         } else {
@@ -51,15 +51,17 @@ TEST(WholeGame, FourComputersThrowingSixesEndWithSeatZeroOnItsFourteenthMove) {
     EngineTable t;
     t.random.Script({ScriptedRandom::For(6)});
     const TurnLog log = PlayFourComputers(t, 1000);
-    ASSERT_EQ(t.view.bestPlayersShown, 1);
+    ASSERT_EQ(t.listener.Wins(), 1);
     EXPECT_EQ(log.seats.size(), 53u);
     EXPECT_EQ(log.totalTicks, 106);
     ExpectTurnsInSeatOrderTwoTicksEach(log);
     EXPECT_EQ(t.state.WinnerName, "Unknown1");
     EXPECT_EQ(t.state.WinnerMoves, 14);
     EXPECT_EQ(t.state.Position, (std::array<std::int16_t, 4>{{99, 93, 93, 93}}));
-    EXPECT_EQ(t.view.messages.front(), "Unknown1 Wins!");
-    EXPECT_FALSE(t.view.TimerOn(GameTimer::Timer1));
+    EXPECT_EQ(t.state.Winner(), 0);
+    const std::vector<std::string> last(t.listener.events.end() - 3, t.listener.events.end());
+    EXPECT_EQ(last, (std::vector<std::string>{"move 0", "won 0", "turn 1"}));
+    EXPECT_FALSE(t.state.Timer(GameTimer::Timer1));
 }
 
 TEST(WholeGame, FourComputersWithAMixedDieRunToAWinInSeatOrder) {
@@ -68,7 +70,7 @@ TEST(WholeGame, FourComputersWithAMixedDieRunToAWinInSeatOrder) {
                      ScriptedRandom::For(2), ScriptedRandom::For(6), ScriptedRandom::For(4),
                      ScriptedRandom::For(5)});
     const TurnLog log = PlayFourComputers(t, 10000);
-    ASSERT_EQ(t.view.bestPlayersShown, 1);
+    ASSERT_EQ(t.listener.Wins(), 1);
     ExpectTurnsInSeatOrderTwoTicksEach(log);
     ASSERT_FALSE(log.seats.empty());
     const int winner = log.seats.back();

@@ -5,11 +5,9 @@
 #include <unistd.h>
 
 #include "document.h"
-#include "documentwindow.h"
 #include "engine.h"
-#include "fakeboardview.h"
+#include "recordinglistener.h"
 #include "gamestate.h"
-#include "nullboardview.h"
 #include "scriptedprompter.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -30,24 +28,12 @@ extern "C" const char* __asan_default_options() { return "quarantine_size_mb=0:t
 namespace vantry {
 namespace {
 
-// The board window without widgets and without any record of what it was told, so that only
-// the game itself could grow over a long run.
-class SoakWindow : public DocumentWindow {
+// Counts the wins and keeps nothing else, so that only the game itself could grow over a
+// long run.
+class WinCounter : public GameListener {
 public:
-    QString Caption() const override { return caption_; }
-    void SetCaption(const QString& caption) override { caption_ = caption; }
-    QString NameCaption(int seat) const override { return QString::fromStdString(view.NameCaption(seat)); }
-    void SetNameCaption(int, const QString&) override {}
-    void ShowStartFace() override {}
-    void SetTimerEnabled(GameTimer timer, bool enabled) override { view.SetTimerEnabled(timer, enabled); }
-    bool TimerEnabled(GameTimer timer) const override { return view.TimerOn(timer); }
-    void ShowWindow() override {}
-    BoardView& Board() override { return view; }
-
-    test::NullBoardView view;
-
-private:
-    QString caption_;
+    void Won(int) override { ++wins; }
+    int wins = 0;
 };
 
 long ResidentBytes() {
@@ -73,11 +59,12 @@ std::vector<float> FairDraws() {
 TEST(Soak, TenThousandComputerGamesRunInFlatMemory) {
     GameState state;
     state.IsComputer = {true, true, true, true};
-    SoakWindow window;
+    WinCounter listener;
     test::ScriptedPrompter prompter;
-    Document document(state, window, prompter);
     test::ScriptedRandom random(FairDraws());
-    Engine engine(state, window.view, random);
+    Engine engine(state, random);
+    engine.SetListener(&listener);
+    Document document(engine, prompter);
 
     constexpr int Games = 10000;
     std::array<int, 4> wins{};
@@ -85,8 +72,8 @@ TEST(Soak, TenThousandComputerGamesRunInFlatMemory) {
     for (int game = 1; game <= Games; ++game) {
         document.ResetBoard();
         int ticks = 0;
-        while (window.view.wins < game && ticks < 100000) {
-            if (window.view.TimerOn(GameTimer::timPlay)) {
+        while (listener.wins < game && ticks < 100000) {
+            if (state.Timer(GameTimer::timPlay)) {
                 engine.timPlay_Timer();
             } else {
                 engine.timGo_Timer();
@@ -94,7 +81,7 @@ TEST(Soak, TenThousandComputerGamesRunInFlatMemory) {
             engine.Timer1_Timer();
             ++ticks;
         }
-        ASSERT_EQ(window.view.wins, game) << "game " << game << " did not end";
+        ASSERT_EQ(listener.wins, game) << "game " << game << " did not end";
         int winner = 0;
         while (state.Position[static_cast<std::size_t>(winner)] != FinalPosition) ++winner;
         ASSERT_LT(winner, 4);

@@ -9,9 +9,11 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include "arrangecounters.h"
 #include "document.h"
 #include "documentfixture.h"
 #include "examplegame.h"
+#include "gamestatediff.h"
 #include "savefile.h"
 #include "scriptedprompter.h"
 
@@ -19,6 +21,9 @@ namespace vantry {
 namespace {
 
 using test::ExampleBytes;
+
+// The caption the board window draws for the document's file.
+QString Caption(const Document& document) { return Document::CaptionFor(document.GamePath()); }
 
 class DocumentTest : public test::DocumentFixture {
 protected:
@@ -35,8 +40,10 @@ TEST_F(DocumentTest, SaveOnAnUntitledGameAsksOnceThenWritesToTheSameFile) {
     EXPECT_TRUE(document.Save());
     EXPECT_EQ(prompter.dialogTitles, QStringList{QStringLiteral("Save File")});
     EXPECT_EQ(prompter.dialogFilters, QStringList{QStringLiteral("Vantry Game Files (*.vty)|*.vty")});
-    EXPECT_EQ(window.caption, QStringLiteral("Vantry - game.vty"));
-    EXPECT_EQ(document.GamePath(), File("game.vty"));
+    EXPECT_EQ(state.GamePath, File("game.vty").toStdString());
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - game.vty"));
+    // The board draws its caption afresh only when it hears of the change.
+    EXPECT_GT(listener.changes, 0);
     EXPECT_EQ(test::ReadBytes(File("game.vty")), ExampleBytes);
 
     state.Position[0] = 30;
@@ -60,80 +67,101 @@ TEST_F(DocumentTest, SaveAsAlwaysAsksAndReplacesTheChosenFile) {
     EXPECT_TRUE(document.SaveAs());
     EXPECT_EQ(prompter.dialogTitles.size(), 2);
     EXPECT_EQ(test::ReadBytes(File("other.vty")), ExampleBytes);
-    EXPECT_EQ(window.caption, QStringLiteral("Vantry - other.vty"));
+    EXPECT_EQ(document.GamePath(), File("other.vty"));
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - other.vty"));
 }
 
 TEST_F(DocumentTest, CancellingTheSaveDialogChangesNothing) {
-    window.SetCaption(Document::UntitledCaption());
+    const GameState before = state;
     EXPECT_FALSE(document.Save());
-    EXPECT_EQ(window.caption, Document::UntitledCaption());
-    EXPECT_TRUE(document.GamePath().isEmpty());
+    EXPECT_EQ(test::StateDifferences(state, before), "");
+    EXPECT_EQ(Caption(document), Document::UntitledCaption());
+    EXPECT_EQ(listener.changes, 0);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(DocumentTest, ResetBoardMakesANewUntitledGame) {
     Titled("game.vty");
-    window.board.faceVisible[6] = false;
-    window.board.timerLog.clear();
-    // Thrown, not yet moved: the counter on turn and Go wait for the move.
-    window.board.at(2).enabled = true;
-    window.board.goEnabled = true;
+    // A won game, or one thrown but not yet moved: the die shows the throw and cannot be
+    // clicked, the counter on turn and Go wait for the move, a computer's move is timed.
+    state.ShownFace = 3;
+    state.FaceEnabled = false;
+    state.CounterEnabled[2] = true;
+    state.GoEnabled = true;
+    state.TimerOn = {false, true, false};
+    for (std::size_t i = 0; i < 4; ++i) PlaceCounter(state.Counters[i], state.Position[i], 615.0f);
+    listener.events.clear();
     const auto started = state.GamesStarted;
     document.ResetBoard();
-    for (int i = 0; i < 4; ++i) EXPECT_FALSE(window.board.at(i).enabled) << i;
-    EXPECT_FALSE(window.board.goEnabled);
+    EXPECT_EQ(state.CounterEnabled, (std::array<bool, 4>{}));
+    EXPECT_FALSE(state.GoEnabled);
     EXPECT_EQ(state.CurrentPlayer, 0);
     EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{}));
     EXPECT_EQ(state.MoveCount, (std::array<std::int16_t, 4>{}));
     EXPECT_EQ(state.IsComputer, (std::array<bool, 4>{false, true, true, false}));
-    EXPECT_EQ(window.board.names[0], "Ann");
+    EXPECT_EQ(state.Names, (std::array<std::string, 4>{"Ann", "Bart", "Robin", "Eve"}));
     EXPECT_GT(state.GamesStarted, started);
-    EXPECT_TRUE(window.board.faceVisible[6]);
-    EXPECT_TRUE(window.board.TimerOn(GameTimer::Timer1));
-    EXPECT_TRUE(window.board.TimerOn(GameTimer::timPlay));
-    EXPECT_FALSE(window.board.TimerOn(GameTimer::timGo));
+    EXPECT_EQ(state.ShownFace, StartFace);
+    EXPECT_TRUE(state.FaceEnabled);
+    EXPECT_TRUE(state.Timer(GameTimer::Timer1));
+    EXPECT_TRUE(state.Timer(GameTimer::timPlay));
+    EXPECT_FALSE(state.Timer(GameTimer::timGo));
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(window.board.at(i).left, 11046.0f + 120.0f * static_cast<float>(i));
-        EXPECT_EQ(window.board.at(i).top, 7680.0f);
+        EXPECT_EQ(state.Counters[static_cast<std::size_t>(i)].left, 11046.0f + 120.0f * static_cast<float>(i));
+        EXPECT_EQ(state.Counters[static_cast<std::size_t>(i)].top, 7680.0f);
+        EXPECT_TRUE(state.AtStart(i)) << i;
     }
-    EXPECT_EQ(window.caption, QStringLiteral("Vantry - Untitled"));
+    EXPECT_EQ(listener.events, std::vector<std::string>{"replaced"});
     EXPECT_TRUE(document.GamePath().isEmpty());
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - Untitled"));
 
     prompter.files.push_back(File("new.vty"));
     EXPECT_TRUE(document.Save());
     EXPECT_EQ(prompter.dialogTitles.size(), 2);
 }
 
-TEST_F(DocumentTest, OpenGameLoadsWithoutSpreadingCountersOrTouchingTimers) {
+TEST_F(DocumentTest, OpenGameLoadsWithoutSpreadingCountersOrTouchingTimersOrTheDie) {
     QByteArray bytes = ExampleBytes;
     bytes.replace(" 12 \r\n", " 44 \r\n");  // Ann on Eve's square
     test::WriteBytes(File("shared.vty"), bytes);
-    GameState fresh;
-    state = fresh;
-    window.board.timerLog.clear();
+    state = GameState{};
+    // A computer's move under way: timGo running, the thrown face on show.
+    state.TimerOn = {false, true, true};
+    state.ShownFace = 4;
+    state.FaceEnabled = false;
+    const GameState before = state;
     prompter.files.push_back(File("shared.vty"));
     document.OpenGame();
     EXPECT_EQ(prompter.dialogTitles, QStringList{QStringLiteral("Open File")});
     EXPECT_EQ(prompter.dialogFilters, QStringList{Document::FileFilter()});
     EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{44, 20, 3, 44}));
-    EXPECT_EQ(window.board.at(0).left, window.board.at(3).left);
-    EXPECT_TRUE(window.board.timerLog.empty());
-    EXPECT_EQ(window.caption, QStringLiteral("Vantry - shared.vty"));
+    EXPECT_EQ(state.Names, (std::array<std::string, 4>{"Ann", "Bart", "Robin", "Eve"}));
+    EXPECT_EQ(state.CurrentPlayer, 1);
+    EXPECT_EQ(state.Counters[0].left, state.Counters[3].left);
+    EXPECT_EQ(state.Counters[0].top, state.Counters[3].top);
+    EXPECT_EQ(state.TimerOn, before.TimerOn);
+    EXPECT_EQ(state.ShownFace, before.ShownFace);
+    EXPECT_EQ(state.FaceEnabled, before.FaceEnabled);
+    EXPECT_EQ(state.GamesStarted, before.GamesStarted + 1);
+    EXPECT_EQ(listener.events, std::vector<std::string>{"replaced"});
     EXPECT_EQ(document.GamePath(), File("shared.vty"));
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - shared.vty"));
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(DocumentTest, CancellingTheOpenDialogIsSilent) {
-    window.SetCaption(Document::UntitledCaption());
+    const GameState before = state;
     document.OpenGame();
     EXPECT_EQ(prompter.dialogTitles.size(), 1);
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(window.caption, Document::UntitledCaption());
+    EXPECT_EQ(test::StateDifferences(state, before), "");
+    EXPECT_TRUE(listener.events.empty());
+    EXPECT_EQ(Caption(document), Document::UntitledCaption());
 }
 
-// A file that does not load leaves the game, the names, the counters and the document alone
-// and says which file and why.
+// A file that does not load leaves the game, the names, the counters and the document alone,
+// gives the board nothing to redraw, and says which file and why.
 TEST_F(DocumentTest, AFileThatDoesNotLoadChangesNothingAndSaysWhy) {
     const QString good = Titled("good.vty");
     struct Case {
@@ -161,26 +189,22 @@ TEST_F(DocumentTest, AFileThatDoesNotLoadChangesNothingAndSaysWhy) {
         {"missing.vty", QByteArray(), "No such file"},
         {"big.vty", QByteArray(MaxSaveFileSize + 1, 'x'), "1 MiB"},
     };
-    const GameState stateBefore = state;
+    const GameState before = state;
+    listener.events.clear();
+    const int changes = listener.changes;
     for (const Case& c : cases) {
         if (!c.bytes.isNull()) test::WriteBytes(File(c.file), c.bytes);
         prompter.files.push_back(File(c.file));
-        const test::FakeBoardView boardBefore = window.board;
         document.OpenGame();
         ASSERT_FALSE(prompter.messages.isEmpty()) << c.file;
         const QString message = prompter.messages.takeLast();
         EXPECT_TRUE(message.contains(QDir::toNativeSeparators(File(c.file)))) << message.toStdString();
         EXPECT_TRUE(message.contains(QLatin1String(c.reason))) << message.toStdString();
         EXPECT_EQ(prompter.icons.back(), Prompter::Icon::Warning);
-        EXPECT_EQ(state.IsComputer, stateBefore.IsComputer) << c.file;
-        EXPECT_EQ(state.Position, stateBefore.Position) << c.file;
-        EXPECT_EQ(state.MoveCount, stateBefore.MoveCount) << c.file;
-        EXPECT_EQ(state.CurrentPlayer, stateBefore.CurrentPlayer) << c.file;
-        EXPECT_EQ(state.GamesStarted, stateBefore.GamesStarted) << c.file;
-        EXPECT_EQ(window.board.names, boardBefore.names) << c.file;
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(window.board.at(k).left, boardBefore.at(k).left) << c.file;
+        EXPECT_EQ(test::StateDifferences(state, before), "") << c.file;
+        EXPECT_TRUE(listener.events.empty()) << c.file;
+        EXPECT_EQ(listener.changes, changes) << c.file;
         EXPECT_EQ(document.GamePath(), good) << c.file;
-        EXPECT_EQ(window.caption, QStringLiteral("Vantry - good.vty")) << c.file;
     }
 }
 
@@ -217,6 +241,7 @@ void ExpectSaveFailed(test::ScriptedPrompter& prompter, const QString& path, con
 
 TEST_F(DocumentTest, SaveAsThatCannotWriteKeepsTheDocument) {
     const QString good = Titled("good.vty");
+    const int changes = listener.changes;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     QString full = QStringLiteral("/dev/full");
     // A device node of our own, so that no fault here could ever replace the system's.
@@ -236,7 +261,7 @@ TEST_F(DocumentTest, SaveAsThatCannotWriteKeepsTheDocument) {
         EXPECT_FALSE(document.SaveAs()) << c.path.toStdString();
         ExpectSaveFailed(prompter, c.path, c.reason);
         EXPECT_EQ(document.GamePath(), good);
-        EXPECT_EQ(window.caption, QStringLiteral("Vantry - good.vty"));
+        EXPECT_EQ(listener.changes, changes) << c.path.toStdString();
     }
     EXPECT_FALSE(QFileInfo(File("missing")).exists());
     EXPECT_FALSE(QFileInfo(full).isFile()) << "the device was replaced by a file";
@@ -265,7 +290,7 @@ TEST_F(DocumentTest, SaveToAFolderThatWentAwayLeavesTheDocumentTied) {
     EXPECT_FALSE(document.Save());
     ExpectSaveFailed(prompter, path, "No such file");
     EXPECT_EQ(document.GamePath(), path);
-    EXPECT_EQ(window.caption, QStringLiteral("Vantry - game.vty"));
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - game.vty"));
 }
 
 }  // namespace

@@ -14,9 +14,8 @@ using test::ExampleBytes;
 
 SaveRecord ExampleRecord() {
     GameState state;
-    test::FakeDocumentWindow window;
-    test::SetUpExample(state, window);
-    return FillSaveRecord(state, window);
+    test::SetUpExample(state);
+    return FillSaveRecord(state);
 }
 
 // The example file with its name lines replaced.
@@ -38,9 +37,8 @@ TEST(SaveFile, ExampleIsWrittenByteForByteAndReadBack) {
 
 TEST(SaveFile, FirstGameBeforeAnyMove) {
     GameState state;
-    test::FakeDocumentWindow window;
     state.IsComputer = {true, false, false, true};
-    EXPECT_EQ(EncodeSaveRecord(FillSaveRecord(state, window)),
+    EXPECT_EQ(EncodeSaveRecord(FillSaveRecord(state)),
               QByteArray("False\r\nTrue\r\nTrue\r\nFalse\r\n") + QByteArray(" 0 \r\n").repeated(9) +
                   "Unknown2\r\nUnknown4\r\nUnknown1\r\nUnknown3\r\n");
 }

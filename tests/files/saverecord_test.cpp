@@ -3,7 +3,10 @@
 #include <functional>
 
 #include "arrangecounters.h"
+#include "engine.h"
 #include "examplegame.h"
+#include "gamestatediff.h"
+#include "recordinglistener.h"
 #include "savefile.h"
 #include "saverecord.h"
 
@@ -36,27 +39,43 @@ TEST(SaveRecord, KindsConvertInAnyCaseOrAsNumerals) {
     }
 }
 
-TEST(SaveRecord, ApplyPutsTheGameOnTheBoard) {
+// A game on an engine whose events are recorded.
+struct Table {
+    Table() { engine.SetListener(&listener); }
     GameState state;
+    test::ScriptedRandom random;
+    Engine engine{state, random};
+    test::RecordingListener listener;
+};
+
+TEST(SaveRecord, ApplyPutsTheGameOnTheBoard) {
+    Table table;
+    GameState& state = table.state;
     state.GamesStarted = 7;
-    test::FakeDocumentWindow window;
-    ASSERT_TRUE(ApplySaveRecord(ExampleRecord(), state, window).ok);
+    // Names and the file are UTF-8 in the game.
+    SaveRecord record = ExampleRecord();
+    record.Name(2) = QStringLiteral("Zoë 日本");
+    const QString path = QStringLiteral("/home/zoë/Spiele/game.vty");
+    ASSERT_TRUE(ApplySaveRecord(record, table.engine, path).ok);
 
     GameState expected;
-    test::FakeDocumentWindow expectedWindow;
-    test::SetUpExample(expected, expectedWindow);
+    test::SetUpExample(expected);
     EXPECT_EQ(state.IsComputer, expected.IsComputer);
     EXPECT_EQ(state.Position, expected.Position);
     EXPECT_EQ(state.MoveCount, expected.MoveCount);
     EXPECT_EQ(state.CurrentPlayer, 1);
-    EXPECT_EQ(window.board.names, expectedWindow.board.names);
+    EXPECT_EQ(state.Names, (std::array<std::string, 4>{"Ann", "Bart", "Zo\xC3\xAB \xE6\x97\xA5\xE6\x9C\xAC", "Eve"}));
+    EXPECT_EQ(state.GamePath, "/home/zo\xC3\xAB/Spiele/game.vty");
     EXPECT_EQ(state.GamesStarted, 8u);  // a move in progress must see the game was replaced
+    EXPECT_EQ(table.listener.events, std::vector<std::string>{"replaced"});
+    // What a later save writes is the record that was loaded.
+    EXPECT_EQ(FillSaveRecord(state), record);
 
-    test::FakeBoardView placed;
-    for (int k = 0; k < 4; ++k) {
-        PlaceCounter(placed, k, expected.Position[static_cast<std::size_t>(k)], 615.0f);
-        EXPECT_EQ(window.board.at(k).left, placed.at(k).left) << k;
-        EXPECT_EQ(window.board.at(k).top, placed.at(k).top) << k;
+    for (std::size_t k = 0; k < 4; ++k) {
+        TwipsRect placed = CounterDesignRect(static_cast<int>(k));
+        PlaceCounter(placed, expected.Position[k], 615.0f);
+        EXPECT_EQ(state.Counters[k].left, placed.left) << k;
+        EXPECT_EQ(state.Counters[k].top, placed.top) << k;
     }
 }
 
@@ -64,10 +83,10 @@ TEST(SaveRecord, CountersSharingASquareAreLeftOverEachOther) {
     SaveRecord record = ExampleRecord();
     record.Square(0) = 44;
     record.Square(3) = 44;
-    GameState state;
-    test::FakeDocumentWindow window;
-    ASSERT_TRUE(ApplySaveRecord(record, state, window).ok);
-    EXPECT_EQ(window.board.at(0).left, window.board.at(3).left);
+    Table table;
+    ASSERT_TRUE(ApplySaveRecord(record, table.engine, QStringLiteral("shared.vty")).ok);
+    EXPECT_EQ(table.state.Counters[0].left, table.state.Counters[3].left);
+    EXPECT_EQ(table.state.Counters[0].top, table.state.Counters[3].top);
 }
 
 TEST(SaveRecord, AnyValueOutOfRangeChangesNothing) {
@@ -87,19 +106,18 @@ TEST(SaveRecord, AnyValueOutOfRangeChangesNothing) {
     for (const Case& c : cases) {
         SaveRecord record = ExampleRecord();
         c.spoil(record);
-        GameState state;
+        Table table;
+        GameState& state = table.state;
         state.IsComputer = {true, false, false, true};
         state.Position = {1, 2, 3, 4};
-        test::FakeDocumentWindow window;
-        const test::FakeBoardView before = window.board;
-        const RecordResult result = ApplySaveRecord(record, state, window);
+        state.GamePath = "kept.vty";
+        const GameState before = state;
+        const RecordResult result = ApplySaveRecord(record, table.engine, QStringLiteral("refused.vty"));
         EXPECT_FALSE(result.ok) << c.what;
         EXPECT_TRUE(result.error.contains(QLatin1String(c.what))) << result.error.toStdString();
-        EXPECT_EQ(state.IsComputer, (std::array<bool, 4>{true, false, false, true})) << c.what;
-        EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{1, 2, 3, 4})) << c.what;
-        EXPECT_EQ(state.GamesStarted, 0u) << c.what;
-        EXPECT_EQ(window.board.names, before.names) << c.what;
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(window.board.at(k).left, before.at(k).left) << c.what;
+        EXPECT_EQ(test::StateDifferences(state, before), "") << c.what;
+        EXPECT_TRUE(table.listener.events.empty()) << c.what;
+        EXPECT_EQ(table.listener.changes, 0) << c.what;
     }
 }
 

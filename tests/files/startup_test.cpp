@@ -7,7 +7,11 @@
 #include "arrangecounters.h"
 #include "commandline.h"
 #include "document.h"
+#include "engine.h"
 #include "examplegame.h"
+#include "fakedocumentwindow.h"
+#include "gamestatediff.h"
+#include "recordinglistener.h"
 #include "scriptedprompter.h"
 #include "startup.h"
 #include "startupwindows.h"
@@ -26,22 +30,28 @@ struct RecordingStartupWindows : StartupWindows {
 
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        engine.SetListener(&listener);
+    }
 
     QTemporaryDir dir;
     GameState state;
+    test::ScriptedRandom random;
+    Engine engine{state, random};
+    test::RecordingListener listener;
     test::FakeDocumentWindow window;
     test::ScriptedPrompter prompter;
-    Document document{state, window, prompter};
+    Document document{engine, prompter};
     RecordingStartupWindows windows;
 };
 
 TEST_F(StartupTest, WithoutAPathTheNewGameDialogOpensOverTheUntitledBoard) {
     windows.onDialog = [this] {
         EXPECT_EQ(window.shown, 1);
-        EXPECT_EQ(window.caption, QStringLiteral("Vantry - Untitled"));
+        EXPECT_EQ(Document::CaptionFor(document.GamePath()), QStringLiteral("Vantry - Untitled"));
     };
-    Main(QString(), state, window, document, windows);
+    Main(QString(), window, document, windows);
     EXPECT_EQ(windows.dialogs, 1);
 }
 
@@ -50,21 +60,26 @@ TEST_F(StartupTest, WithASavedGamePlayGoesOnWithCountersSideBySide) {
     bytes.replace(" 12 \r\n", " 20 \r\n");  // Ann on Bart's square; Bart is to play
     const QString path = dir.filePath(QStringLiteral("shared game.vty"));
     test::WriteBytes(path, bytes);
-    Main(path, state, window, document, windows);
+    const auto timers = state.TimerOn;
+    Main(path, window, document, windows);
 
     EXPECT_EQ(windows.dialogs, 0);
     EXPECT_EQ(window.shown, 1);
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(window.caption, QStringLiteral("Vantry - shared game.vty"));
-    EXPECT_EQ(window.board.names, (std::array<std::string, 4>{"Ann", "Bart", "Robin", "Eve"}));
-    test::FakeBoardView square;
-    PlaceCounter(square, 0, 20, 615.0f);
-    const float x = square.at(0).left;
-    EXPECT_EQ(window.board.at(0).left, x - 63.75f);
-    EXPECT_EQ(window.board.at(1).left, x + 63.75f);
-    EXPECT_EQ(window.board.at(0).top, window.board.at(1).top);
+    EXPECT_EQ(document.GamePath(), path);
+    EXPECT_EQ(Document::CaptionFor(document.GamePath()), QStringLiteral("Vantry - shared game.vty"));
+    EXPECT_EQ(state.Names, (std::array<std::string, 4>{"Ann", "Bart", "Robin", "Eve"}));
+    TwipsRect square = CounterDesignRect(0);
+    PlaceCounter(square, 20, 615.0f);
+    const float x = square.left;
+    EXPECT_EQ(state.Counters[0].left, x - 63.75f);
+    EXPECT_EQ(state.Counters[1].left, x + 63.75f);
+    EXPECT_EQ(state.Counters[0].top, state.Counters[1].top);
+    // The counters are spread as part of the opening, so the board stands them in place at once.
+    EXPECT_EQ(listener.events, std::vector<std::string>{"replaced"});
     // The load handler's timers are left running.
-    EXPECT_TRUE(window.board.TimerOn(GameTimer::timPlay));
+    EXPECT_EQ(state.TimerOn, timers);
+    EXPECT_TRUE(state.Timer(GameTimer::timPlay));
 
     state.Position[1] = 30;
     EXPECT_TRUE(document.Save());
@@ -75,18 +90,17 @@ TEST_F(StartupTest, WithASavedGamePlayGoesOnWithCountersSideBySide) {
 TEST_F(StartupTest, ABadPathIsReportedThenTheNewGameDialogOpens) {
     const QString path = dir.filePath(QStringLiteral("short.vty"));
     test::WriteBytes(path, test::ExampleBytes.left(40));
-    const test::FakeBoardView before = window.board;
+    const GameState before = state;
     windows.onDialog = [this] { EXPECT_EQ(prompter.messages.size(), 1); };
-    Main(path, state, window, document, windows);
+    Main(path, window, document, windows);
 
     EXPECT_EQ(windows.dialogs, 1);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages.first().contains(QDir::toNativeSeparators(path)));
-    EXPECT_EQ(window.caption, QStringLiteral("Vantry - Untitled"));
     EXPECT_TRUE(document.GamePath().isEmpty());
-    EXPECT_EQ(state.Position, (std::array<std::int16_t, 4>{}));
-    EXPECT_EQ(window.board.names, before.names);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(window.board.at(k).left, before.at(k).left);
+    EXPECT_EQ(Document::CaptionFor(document.GamePath()), QStringLiteral("Vantry - Untitled"));
+    EXPECT_EQ(test::StateDifferences(state, before), "");
+    EXPECT_TRUE(listener.events.empty());
 }
 
 TEST(CommandLine, ArgumentsMapToOnePath) {

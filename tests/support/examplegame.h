@@ -4,22 +4,18 @@
 #include <QFile>
 #include <QString>
 
-#include "fakedocumentwindow.h"
 #include "gamestate.h"
 
 namespace vantry::test {
 
 // Ann (a person) on 12 after 6 moves, Bart (the computer) on 20 after 5, Robin (the computer)
-// on 3 after 5, Eve (a person) on 44 after 5; Bart to play.
-inline void SetUpExample(GameState& state, FakeDocumentWindow& window) {
+// on 3 after 5, Eve (a person) on 44 after 5; Bart to play. The counters stay where they were.
+inline void SetUpExample(GameState& state) {
     state.IsComputer = {false, true, true, false};
     state.Position = {12, 20, 3, 44};
     state.MoveCount = {6, 5, 5, 5};
     state.CurrentPlayer = 1;
-    window.SetNameCaption(0, QStringLiteral("Ann"));
-    window.SetNameCaption(1, QStringLiteral("Bart"));
-    window.SetNameCaption(2, QStringLiteral("Robin"));
-    window.SetNameCaption(3, QStringLiteral("Eve"));
+    state.Names = {"Ann", "Bart", "Robin", "Eve"};
 }
 
 inline const QByteArray ExampleBytes(

@@ -6,48 +6,69 @@
 #include <array>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "documentwindow.h"
-#include "fakeboardview.h"
+#include "engine.h"
 #include "gamecommands.h"
+#include "gamestate.h"
+#include "recordinglistener.h"
 
 namespace vantry::test {
 
-// The board window seen through DocumentWindow: name captions and timers are those of the
-// wrapped FakeBoardView, so both sides of the board agree. Every call is also written to `log`
-// ("ShowWindow", "Timer1 on", "Name 2 Daxo"), shared with a RecordingGameCommands when one is
-// built over it, so tests can check the order of the hand-over.
+// The board window seen through DocumentWindow. ShowWindow is written to `log`, which a
+// RecordingGameCommands and a BoardLog built over the same board share, so tests can check
+// the order of the hand-over: "ShowWindow", "ResetBoard", "Name 2 Daxo", "Timer1 on".
 class FakeBoardWindow : public DocumentWindow {
 public:
-    QString Caption() const override { return caption; }
-    void SetCaption(const QString& text) override { caption = text; }
-    QString NameCaption(int seat) const override { return QString::fromStdString(view.NameCaption(seat)); }
-    void SetNameCaption(int seat, const QString& name) override {
-        view.names[static_cast<std::size_t>(seat)] = name.toStdString();
-        log << QStringLiteral("Name %1 %2").arg(seat).arg(name);
-    }
-    void ShowStartFace() override { view.SetFaceVisible(6, true); }
-    void SetTimerEnabled(GameTimer timer, bool enabled) override {
-        view.SetTimerEnabled(timer, enabled);
-        log << QStringLiteral("%1 %2").arg(QLatin1String(TimerName(timer)), enabled ? "on" : "off");
-    }
-    bool TimerEnabled(GameTimer timer) const override { return view.TimerOn(timer); }
     void ShowWindow() override {
         ++shown;
         log << QStringLiteral("ShowWindow");
         if (onShowWindow) onShowWindow();
     }
-    BoardView& Board() override { return view; }
 
-    QStringList Names() const {
-        QStringList names;
-        for (int i = 0; i < 4; ++i) names << NameCaption(i);
-        return names;
+    int shown = 0;
+    QStringList log;
+    std::function<void()> onShowWindow;
+};
+
+// Hears the engine as the board window does, which draws the state afresh after every event,
+// and writes to the board's log what such a drawing changes of the name labels and the timers
+// ("Name 1 Daxo", "timPlay off"), after "replaced" for a game that replaced the one on the
+// board. Every event is recorded as by RecordingListener too.
+class BoardLog : public RecordingListener {
+public:
+    BoardLog(const GameState& state, FakeBoardWindow& board) : state_(state), log_(board.log) { Drawn(); }
+
+    void Thrown(int seat, int face) override {
+        RecordingListener::Thrown(seat, face);
+        Draw();
     }
-    // Timer1, timPlay, timGo: true where running.
-    std::array<bool, 3> Timers() const {
-        return {view.TimerOn(GameTimer::Timer1), view.TimerOn(GameTimer::timPlay), view.TimerOn(GameTimer::timGo)};
+    void Moved(const MoveReport& move) override {
+        RecordingListener::Moved(move);
+        Draw();
+    }
+    void Won(int seat) override {
+        Draw();
+        RecordingListener::Won(seat);
+    }
+    void TurnPassed(int seat) override {
+        RecordingListener::TurnPassed(seat);
+        Draw();
+    }
+    void GameReplaced() override {
+        RecordingListener::GameReplaced();
+        log_ << QStringLiteral("replaced");
+        Draw();
+    }
+    void Changed() override {
+        RecordingListener::Changed();
+        Draw();
+    }
+
+    // Takes the state as already on the board, for a test that set it up by hand.
+    void Drawn() {
+        names_ = state_.Names;
+        timers_ = state_.TimerOn;
     }
 
     static const char* TimerName(GameTimer timer) {
@@ -59,26 +80,42 @@ public:
         return "?";
     }
 
-    FakeBoardView view;
-    QString caption = QStringLiteral("Vantry - Untitled");
-    int shown = 0;
-    QStringList log;
-    std::function<void()> onShowWindow;
+private:
+    void Draw() {
+        for (int i = 0; i < SeatCount; ++i) {
+            const auto s = static_cast<std::size_t>(i);
+            if (state_.Names[s] != names_[s]) {
+                log_ << QStringLiteral("Name %1 %2").arg(i).arg(QString::fromStdString(state_.Names[s]));
+            }
+        }
+        // In the order the turn cycle switches them.
+        for (GameTimer timer : {GameTimer::Timer1, GameTimer::timPlay, GameTimer::timGo}) {
+            const auto t = static_cast<std::size_t>(timer);
+            if (state_.TimerOn[t] != timers_[t]) {
+                log_ << QStringLiteral("%1 %2").arg(QLatin1String(TimerName(timer)),
+                                                   QLatin1String(state_.TimerOn[t] ? "on" : "off"));
+            }
+        }
+        Drawn();
+    }
+
+    const GameState& state_;
+    QStringList& log_;
+    std::array<std::string, SeatCount> names_;
+    std::array<bool, 3> timers_{};
 };
 
-// Records ResetBoard and OpenGame into the board's log; a reset turns the timers on as the
-// real one does, and `onOpenGame` stands in for a game the user picks.
+// The document commands, recorded into the board's log. A reset puts the engine's board into
+// the untitled new-game state as the document's does; `onOpenGame` stands in for a game the
+// user picks.
 class RecordingGameCommands : public GameCommands {
 public:
-    explicit RecordingGameCommands(FakeBoardWindow& board) : board_(board) {}
+    RecordingGameCommands(FakeBoardWindow& board, Engine& engine) : board_(board), engine_(engine) {}
 
     void ResetBoard() override {
         ++resets;
         board_.log << QStringLiteral("ResetBoard");
-        board_.caption = QStringLiteral("Vantry - Untitled");
-        board_.view.SetTimerEnabled(GameTimer::Timer1, true);
-        board_.view.SetTimerEnabled(GameTimer::timPlay, true);
-        board_.view.SetTimerEnabled(GameTimer::timGo, false);
+        engine_.ResetBoard();
     }
     void OpenGame() override {
         ++opens;
@@ -92,6 +129,7 @@ public:
 
 private:
     FakeBoardWindow& board_;
+    Engine& engine_;
 };
 
 }  // namespace vantry::test

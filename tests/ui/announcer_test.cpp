@@ -23,17 +23,16 @@ TEST(Announcer, SaysAMoveWithItsLadderOrSnakeAndTheWin) {
     const Announcer::Seat bo{"Bo", true};
     for (const Case& c : cases) {
         EngineTable t;
-        t.view.messages.clear();
         t.MoveFrom(c.from, c.pips);
-        ASSERT_EQ(t.view.moves.size(), 1u) << c.said;
-        EXPECT_EQ(Announcer::Move(bo, t.view.moves.back(), c.fromStart), c.said);
+        ASSERT_EQ(t.listener.moves.size(), 1u) << c.said;
+        EXPECT_EQ(Announcer::Move(bo, t.listener.moves.back(), c.fromStart), c.said);
     }
 
     EngineTable t;
     t.state.MoveCount[0] = 40;
     t.MoveFrom(95, 4);
-    ASSERT_EQ(t.view.moves.size(), 1u);
-    EXPECT_EQ(Announcer::Win(bo, t.view.moves.back().moves), "Bo wins in 41 moves");
+    ASSERT_EQ(t.listener.moves.size(), 1u);
+    EXPECT_EQ(Announcer::Win(bo, t.listener.moves.back().moves), "Bo wins in 41 moves");
 }
 
 TEST(Announcer, SaysTurnsThrowsAndNamesAsTyped) {

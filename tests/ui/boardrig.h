@@ -8,9 +8,10 @@
 
 #include "boardcommands.h"
 #include "cueplayer.h"
-#include "fakeboardview.h"
+#include "engine.h"
 #include "frmmain.h"
 #include "gamestate.h"
+#include "recordinglistener.h"
 #include "scriptedprompter.h"
 
 namespace vantry::test {
@@ -54,12 +55,13 @@ public:
 // A board window over a fresh game, answering through the scripted prompter and recording
 // commands and cues.
 struct BoardRig {
-    BoardRig() : window(std::make_unique<frmMain>(state, prompter, random, commands)) {
+    BoardRig() : window(std::make_unique<frmMain>(engine, prompter, commands)) {
+        engine.SetListener(window.get());
         auto recorder = std::make_unique<RecordingCues>();
         cues = recorder.get();
         window->SetCuePlayer(std::move(recorder));
-        window->SetCaption("Vantry - Untitled");
     }
+    ~BoardRig() { engine.SetListener(nullptr); }
 
     template <typename W = QWidget>
     W* Find(const QString& name) const {
@@ -69,6 +71,7 @@ struct BoardRig {
     GameState state;
     ScriptedPrompter prompter;
     ScriptedRandom random{{ScriptedRandom::For(4)}};
+    Engine engine{state, random};
     RecordingCommands commands;
     RecordingCues* cues = nullptr;
     std::unique_ptr<frmMain> window;

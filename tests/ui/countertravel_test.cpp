@@ -8,7 +8,6 @@
 #include "boardrig.h"
 #include "countertravel.h"
 #include "document.h"
-#include "fakeboardview.h"
 #include "travelpath.h"
 #include "twips.h"
 
@@ -30,18 +29,17 @@ float OffLine(CounterPlace p, CounterPlace a, CounterPlace b) {
 }
 
 TEST(TravelPath, ALadderMoveHopsEachSquareThenClimbsToTheTopSquare) {
-    const FakeBoardView board;
-    const CounterPlace drawn = PlaceOf(board, 0, Height);
+    const CounterPlace drawn = PlaceOf(0, Height);
     // A two from square 1 reaches the ladder's foot on square 3 and climbs to square 18.
-    const TravelPath path = MovePath(board, MoveReport{0, 0, 2, 17, 1}, drawn, Width, Height);
+    const TravelPath path = MovePath(MoveReport{0, 0, 2, 17, 1}, drawn, Width, Height);
     ASSERT_EQ(path.WaypointCount(), 3);
     EXPECT_TRUE(Near(path.Waypoint(0), drawn));
-    EXPECT_TRUE(Near(path.Waypoint(1), PlaceOf(board, 1, Height)));
-    EXPECT_TRUE(Near(path.Waypoint(2), PlaceOf(board, 2, Height)));
+    EXPECT_TRUE(Near(path.Waypoint(1), PlaceOf(1, Height)));
+    EXPECT_TRUE(Near(path.Waypoint(2), PlaceOf(2, Height)));
     EXPECT_LE(path.TotalMs(), LongestTravelMs);
 
-    const CounterPlace top = PlaceOf(board, 17, Height);
-    const CounterPlace foot = PlaceOf(board, 2, Height);
+    const CounterPlace top = PlaceOf(17, Height);
+    const CounterPlace foot = PlaceOf(2, Height);
     // Half way up the climb the counter is half way between foot and top, on the ladder.
     const float climbStarts = path.TotalMs() - JumpMs;
     const CounterPlace half = path.At(climbStarts + JumpMs / 2.0f, top);
@@ -50,15 +48,14 @@ TEST(TravelPath, ALadderMoveHopsEachSquareThenClimbsToTheTopSquare) {
 }
 
 TEST(TravelPath, ASnakeMoveOfALongThrowFitsItsTimeAndSlidesAlongTheBody) {
-    const FakeBoardView board;
     // A six from square 42 reaches the snake's head on square 48 and slides to square 14.
     const MoveReport move{1, 41, 47, 13, 9};
-    const TravelPath path = MovePath(board, move, PlaceOf(board, 41, Height), Width, Height);
+    const TravelPath path = MovePath(move, PlaceOf(41, Height), Width, Height);
     EXPECT_LE(path.TotalMs(), LongestTravelMs);
-    for (int p = 42; p <= 47; ++p) EXPECT_TRUE(Near(path.Waypoint(p - 41), PlaceOf(board, p, Height))) << p;
+    for (int p = 42; p <= 47; ++p) EXPECT_TRUE(Near(path.Waypoint(p - 41), PlaceOf(p, Height))) << p;
 
-    const CounterPlace head = PlaceOf(board, 47, Height);
-    const CounterPlace tail = PlaceOf(board, 13, Height);
+    const CounterPlace head = PlaceOf(47, Height);
+    const CounterPlace tail = PlaceOf(13, Height);
     ASSERT_GT(path.WaypointCount(), 7);
     float farthest = 0.0f;
     for (int i = 7; i < path.WaypointCount(); ++i) farthest = std::max(farthest, OffLine(path.Waypoint(i), head, tail));
@@ -71,13 +68,14 @@ TEST(TravelPath, ASnakeMoveOfALongThrowFitsItsTimeAndSlidesAlongTheBody) {
 struct TravelRig {
     TravelRig(int position, int face) {
         rig.state.Position[0] = static_cast<std::int16_t>(position);
-        PlaceCounter(rig.window->Board(), 0, position, Height);
+        PlaceCounter(rig.state.Counters[0], position, Height);
+        rig.window->GameReplaced();  // stood there as a loaded game stands it
         rig.random.Script({ScriptedRandom::For(face)});
         rig.window->GameEngine().Throw();
         rig.window->cmdGo_Click();
     }
     CounterTravel& Travel() { return rig.window->Travel(); }
-    CounterPlace Model() const { return CounterPlace{rig.window->CounterLeft(0), rig.window->CounterTop(0)}; }
+    CounterPlace Model() const { return CounterPlace{rig.state.Counters[0].left, rig.state.Counters[0].top}; }
     QRect Drawn() const { return rig.Find("picM(0)")->geometry(); }
     QRect ModelRect() const { return PixelRect(Model().left, Model().top, Width, Height); }
 
@@ -87,9 +85,8 @@ struct TravelRig {
 TEST(CounterTravel, AThrowPastTheLastSquareStopsOnIt) {
     TravelRig t(96, 6);  // square 97: a six would go three squares past 100
     ASSERT_EQ(t.rig.state.Position[0], 99);
-    const FakeBoardView board;
-    const CounterPlace from = PlaceOf(board, 96, Height);
-    const CounterPlace last = PlaceOf(board, 99, Height);
+    const CounterPlace from = PlaceOf(96, Height);
+    const CounterPlace last = PlaceOf(99, Height);
     const qint64 start = t.Travel().Now();
     for (int ms = 0; ms <= 460; ms += 10) {
         t.Travel().Frame(start + ms);
@@ -112,8 +109,9 @@ TEST(CounterTravel, ANewPlaceMidWayGoesStraightFromWhereTheCounterIsDrawn) {
     ASSERT_FALSE(Near(midway, t.Model()));
 
     // The turn has passed; a new place now is not part of the move.
-    t.rig.window->SetCounterLeft(0, 2000.0f);
-    t.rig.window->SetCounterTop(0, 3000.0f);
+    t.rig.state.Counters[0].left = 2000.0f;
+    t.rig.state.Counters[0].top = 3000.0f;
+    t.rig.window->Changed();
     const qint64 retarget = t.Travel().Now();
     t.Travel().Frame(retarget);
     EXPECT_TRUE(Near(t.Travel().Drawn(0), midway));
@@ -128,13 +126,14 @@ TEST(CounterTravel, AResetOrALoadedGamePutsTheCountersInPlaceAtOnce) {
     TravelRig t(10, 6);
     ASSERT_TRUE(t.Travel().Travelling(0));
     ASSERT_NE(t.Drawn(), t.ModelRect());
-    Document document(t.rig.state, *t.rig.window, t.rig.prompter);
+    Document document(t.rig.engine, t.rig.prompter);
     document.ResetBoard();
     EXPECT_FALSE(t.Travel().Travelling(0));
     EXPECT_EQ(t.Drawn(), t.ModelRect());
 
-    // A load places through the same board as the reset.
-    PlaceCounter(t.rig.window->Board(), 0, 40, Height);
+    GameSetup loaded;
+    loaded.Position = {40, 0, 0, 0};
+    t.rig.engine.ReplaceGame(loaded, "/tmp/loaded.vty");
     EXPECT_FALSE(t.Travel().Travelling(0));
     EXPECT_EQ(t.Drawn(), t.ModelRect());
 }

@@ -82,7 +82,7 @@ TEST(BoardAccess, APersonsTurnIsPlayedFromTheKeyboardAndSaid) {
     QCoreApplication::processEvents();
     EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 throws 4");
 
-    rig.window->SetNameCaption(1, QStringLiteral("  "));  // a name left blank is said by its colour
+    rig.engine.SetName(1, "  ");  // a name left blank is said by its colour
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(rig.state.Position[0], 4);
     EXPECT_TRUE(rig.Find("picToss(3)")->hasFocus());
@@ -119,7 +119,7 @@ TEST(BoardAccess, DescriptionsFollowAThrowAMoveAndTheTurn) {
     EXPECT_EQ(CounterName(rig, 1), "Blue counter on square 18");
     EXPECT_EQ(Description(rig, NameLabel(2)), "Unknown3, yellow, to play");
 
-    static_cast<DocumentWindow&>(*rig.window).SetNameCaption(2, "Robin");
+    rig.engine.SetName(2, "Robin");
     EXPECT_EQ(rig.Find(NameLabel(2))->accessibleName(), "Robin");
     EXPECT_EQ(Description(rig, NameLabel(2)), "Robin, yellow, to play");
 }
@@ -146,7 +146,7 @@ TEST(BoardAccess, AWinReadsAsWonFromItsFirstMessage) {
 
 TEST(BoardAccess, ANewGameDescribesTheCountersAtTheStartAgain) {
     BoardRig rig;
-    Document document(rig.state, *rig.window, rig.prompter);
+    Document document(rig.engine, rig.prompter);
     rig.window->show();
     rig.window->GameEngine().Throw();
     QTest::mouseClick(rig.Find("cmdGo"), Qt::LeftButton);

@@ -21,7 +21,7 @@ struct DocumentRig : BoardRig {
     DocumentRig() {
         commands.onOpenDropped = [this](const QString& path) { document.OpenPath(path); };
     }
-    Document document{state, *window, prompter};
+    Document document{engine, prompter};
 };
 
 // Ann on 13 and Bart at position 0 (a loaded counter stands on square 1), Robin (the computer)
@@ -97,7 +97,7 @@ TEST(BoardDrop, ASavedGameOpensAsFileOpenWouldOpenIt) {
     EXPECT_EQ(rig.state.CurrentPlayer, 2);
     EXPECT_EQ(rig.state.Position, (std::array<std::int16_t, 4>{12, 0, 30, 7}));
     EXPECT_TRUE(rig.state.IsComputer[2]);
-    EXPECT_EQ(rig.window->NameText(2), "Robin");
+    EXPECT_EQ(QString::fromStdString(rig.state.Names[2]), "Robin");
     EXPECT_EQ(rig.Find("picM(0)")->accessibleName(), "Red counter on square 13");
     EXPECT_EQ(rig.Find("picM(1)")->accessibleName(), "Blue counter on square 1");
     EXPECT_EQ(rig.Find("txtName(2)")->accessibleDescription(), "Robin, yellow, computer, to play");
@@ -124,7 +124,7 @@ TEST(BoardDrop, ADamagedFileIsToldAndChangesNothing) {
     EXPECT_EQ(rig.state.Position, before.Position);
     EXPECT_EQ(rig.state.CurrentPlayer, before.CurrentPlayer);
     EXPECT_EQ(rig.state.GamesStarted, before.GamesStarted);
-    EXPECT_EQ(rig.window->NameText(0), "Unknown1");
+    EXPECT_EQ(QString::fromStdString(rig.state.Names[0]), "Unknown1");
 }
 
 TEST(BoardDrop, RefusesWhatIsNotOneLocalFile) {

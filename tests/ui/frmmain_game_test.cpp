@@ -7,16 +7,19 @@
 #include "boardgeometry.h"
 #include "boardrig.h"
 #include "countertravel.h"
+#include "namelabel.h"
 
 namespace vantry::test {
 namespace {
 
 bool FaceShown(const BoardRig& rig, int k) { return !rig.Find(QString("picToss(%1)").arg(k))->isHidden(); }
+bool NameLit(const BoardRig& rig, int i) { return rig.Find<NameLabel>(QString("txtName(%1)").arg(i))->Lit(); }
 
 // The counter of `seat` stands where the board's placement rule puts position p.
 void ExpectOnPosition(const BoardRig& rig, int seat, int p) {
-    EXPECT_FLOAT_EQ(rig.window->CounterLeft(seat), (MarkerLine(p).x1 + MarkerLine(p + 1).x1) / 2 - 127);
-    EXPECT_FLOAT_EQ(rig.window->CounterTop(seat), MarkerLine(p + 1).y2 - 615 - 30);
+    const TwipsRect& counter = rig.state.Counters[static_cast<std::size_t>(seat)];
+    EXPECT_FLOAT_EQ(counter.left, (MarkerLine(p).x1 + MarkerLine(p + 1).x1) / 2 - 127);
+    EXPECT_FLOAT_EQ(counter.top, MarkerLine(p + 1).y2 - 615 - 30);
 }
 
 TEST(PersonTurn, ByMouse) {
@@ -45,7 +48,7 @@ TEST(PersonTurn, ByMouse) {
     EXPECT_TRUE(rig.Find("picToss(3)")->isEnabled());
     ExpectOnPosition(rig, 0, 4);
     rig.window->Travel().Frame(rig.window->Travel().Now() + 1000);  // the drawn counter has arrived
-    EXPECT_EQ(counter->geometry(), QRect(qRound(rig.window->CounterLeft(0) / 15), qRound(rig.window->CounterTop(0) / 15), 17, 41));
+    EXPECT_EQ(counter->geometry(), QRect(qRound(rig.state.Counters[0].left / 15), qRound(rig.state.Counters[0].top / 15), 17, 41));
 
     // The face left on show throws for the next seat; so does the start face's caption.
     rig.random.Script({ScriptedRandom::For(2)});
@@ -86,35 +89,35 @@ TEST(PersonTurn, ByKeyboard) {
 TEST(Turns, NameOfTheSeatToPlayBlinks) {
     BoardRig rig;
     rig.state.CurrentPlayer = 2;
-    rig.window->SetNameVisible(1, false);
+    rig.state.NameLit[1] = false;
     rig.window->Timer1_Timer();
-    EXPECT_TRUE(rig.window->NameVisible(1));
-    EXPECT_FALSE(rig.window->NameVisible(2));
+    EXPECT_TRUE(NameLit(rig, 1));
+    EXPECT_FALSE(NameLit(rig, 2));
     // Dark, yet still on the board: a screen reader is not told of the blink.
     EXPECT_FALSE(rig.Find("txtName(2)")->isHidden());
     rig.window->Timer1_Timer();
-    EXPECT_TRUE(rig.window->NameVisible(2));
+    EXPECT_TRUE(NameLit(rig, 2));
 }
 
 TEST(Turns, EveryNameStaysOnTheBoardOnceTheBlinkStops) {
     BoardRig rig;
     rig.window->show();
     rig.state.Position[0] = 93;
-    PlaceCounter(*rig.window, 0, 93, 615.0f);
+    PlaceCounter(rig.state.Counters[0], 93, 615.0f);
     rig.random.Script({ScriptedRandom::For(6)});
     rig.window->Timer1_Timer();  // the winner's name in its dark half
-    ASSERT_FALSE(rig.window->NameVisible(0));
+    ASSERT_FALSE(NameLit(rig, 0));
     QTest::keyClick(rig.window.get(), Qt::Key_Space);
     QTest::keyClick(rig.window.get(), Qt::Key_Return);
     ASSERT_EQ(rig.commands.bestPlayers, 1);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(rig.window->NameVisible(i)) << i;
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(NameLit(rig, i)) << i;
 
     // The same when File > New pauses the board in the middle of a blink.
-    rig.window->SetTimerEnabled(GameTimer::Timer1, true);
+    rig.engine.ResumeTurnCycle();
     rig.window->Timer1_Timer();
-    ASSERT_FALSE(rig.window->NameVisible(1));
-    rig.window->mnuFileNew_Click();
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(rig.window->NameVisible(i)) << i;
+    ASSERT_FALSE(NameLit(rig, 1));
+    rig.engine.PauseTurnCycle();
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(NameLit(rig, i)) << i;
 }
 
 TEST(Turns, AllComputerGameRunsToOneWin) {
@@ -122,7 +125,7 @@ TEST(Turns, AllComputerGameRunsToOneWin) {
     rig.state.IsComputer = {true, true, true, true};
     rig.random.Script({ScriptedRandom::For(6), ScriptedRandom::For(5), ScriptedRandom::For(3), ScriptedRandom::For(1),
                        ScriptedRandom::For(4), ScriptedRandom::For(2), ScriptedRandom::For(6)});
-    for (int i = 0; i < 4; ++i) rig.window->SetNameCaption(i, QString("Seat%1").arg(i));
+    for (int i = 0; i < 4; ++i) rig.engine.SetName(i, "Seat" + std::to_string(i));
     int ticks = 0;
     while (rig.commands.bestPlayers == 0 && ticks < 2000) {
         rig.window->timPlay_Timer();
@@ -138,8 +141,8 @@ TEST(Turns, AllComputerGameRunsToOneWin) {
     const int seat = winner.back().digitValue();
     EXPECT_EQ(rig.state.Position[static_cast<std::size_t>(seat)], 99);
     EXPECT_EQ(rig.state.WinnerMoves, rig.state.MoveCount[static_cast<std::size_t>(seat)]);
-    EXPECT_FALSE(rig.window->TimerEnabled(GameTimer::Timer1));
-    EXPECT_TRUE(rig.window->TimerEnabled(GameTimer::timPlay));
+    EXPECT_FALSE(rig.window->Timer(GameTimer::Timer1).isActive());
+    EXPECT_TRUE(rig.window->Timer(GameTimer::timPlay).isActive());
     EXPECT_TRUE(rig.cues->paths.back().endsWith("/Media/Tashwiq.wav"));
 }
 
@@ -157,11 +160,13 @@ TEST(Turns, WinMessagesAppearOnceOnTheRealTimers) {
     SlowPrompter prompter;
     ScriptedRandom random{{ScriptedRandom::For(6)}};
     RecordingCommands commands;
-    frmMain window(state, prompter, random, commands);
+    Engine engine(state, random);
+    frmMain window(engine, prompter, commands);
+    engine.SetListener(&window);
     window.SetCuePlayer(std::make_unique<RecordingCues>());
     state.IsComputer = {true, true, true, true};
     state.Position = {93, 10, 10, 10};
-    for (int i = 0; i < 4; ++i) PlaceCounter(window, i, state.Position[static_cast<std::size_t>(i)], 615.0f);
+    for (std::size_t i = 0; i < 4; ++i) PlaceCounter(state.Counters[i], state.Position[i], 615.0f);
 
     int messagesAtBestPlayers = -1;
     commands.onBestPlayers = [&] {
@@ -172,7 +177,7 @@ TEST(Turns, WinMessagesAppearOnceOnTheRealTimers) {
     // The computer seat throws on its tick, and the player presses Go before the timGo tick
     // does: the win's messages then wait while timGo keeps ticking for that computer seat.
     window.timPlay_Timer();
-    ASSERT_TRUE(window.TimerEnabled(GameTimer::timGo));
+    ASSERT_TRUE(window.Timer(GameTimer::timGo).isActive());
     QTest::mouseClick(window.findChild<QWidget*>("cmdGo"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return commands.bestPlayers > 0; }, 10000));
     EXPECT_EQ(commands.bestPlayers, 1);
@@ -181,26 +186,32 @@ TEST(Turns, WinMessagesAppearOnceOnTheRealTimers) {
     EXPECT_EQ(prompter.messages.size(), 2);
     EXPECT_EQ(state.MoveCount[0], 1);
     EXPECT_EQ(state.CurrentPlayer, 1);
-    for (GameTimer t : {GameTimer::timPlay, GameTimer::timGo}) window.SetTimerEnabled(t, false);
+    engine.PauseTurnCycle();
+    engine.SetListener(nullptr);
 }
 
-TEST(DocumentSide, CaptionsNamesAndTheStartFace) {
+// The window draws what the state holds: names, the caption from the game's file, the die's
+// start face after a reset and the timers' flags.
+TEST(DrawnState, CaptionsNamesTheStartFaceAndTheTimers) {
     BoardRig rig;
-    DocumentWindow& document = *rig.window;
-    document.SetNameCaption(2, QString::fromUtf8("Ren\xc3\xa9"));
-    EXPECT_EQ(document.NameCaption(2), QString::fromUtf8("Ren\xc3\xa9"));
-    EXPECT_EQ(document.Board().NameCaption(2), "Ren\xc3\xa9");
-    document.SetCaption("Vantry - race.vty");
+    rig.engine.SetName(2, "Ren\xc3\xa9");
+    EXPECT_EQ(rig.Find<QLabel>("txtName(2)")->text(), QString::fromUtf8("Ren\xc3\xa9"));
+    rig.engine.SetGamePath("/tmp/games/race.vty");
     EXPECT_EQ(rig.window->windowTitle(), "Vantry - race.vty");
 
     rig.window->GameEngine().Throw();
-    document.ShowStartFace();
+    EXPECT_TRUE(FaceShown(rig, 3));
+    rig.engine.ResetBoard();
+    EXPECT_EQ(rig.window->windowTitle(), "Vantry - Untitled");
     EXPECT_TRUE(FaceShown(rig, 6));
     EXPECT_FALSE(FaceShown(rig, 3));
-    document.SetTimerEnabled(GameTimer::timGo, true);
-    EXPECT_TRUE(document.TimerEnabled(GameTimer::timGo));
-    document.SetTimerEnabled(GameTimer::timGo, false);
-    EXPECT_FALSE(document.TimerEnabled(GameTimer::timGo));
+    EXPECT_FALSE(rig.Find("cmdGo")->isEnabled());
+    EXPECT_TRUE(rig.window->Timer(GameTimer::timPlay).isActive());
+    EXPECT_FALSE(rig.window->Timer(GameTimer::timGo).isActive());
+    rig.engine.PauseTurnCycle();
+    for (GameTimer t : {GameTimer::timPlay, GameTimer::timGo, GameTimer::Timer1}) {
+        EXPECT_FALSE(rig.window->Timer(t).isActive());
+    }
 }
 
 }  // namespace

@@ -161,13 +161,13 @@ TEST(BoardNames, LongNamesShrinkToFitTheirLabelAndKeepTheWholeName) {
     EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(designName), label->width());
 
     const QString longName = "Bartholomew Longname";
-    static_cast<DocumentWindow&>(*rig.window).SetNameCaption(2, longName);
+    rig.engine.SetName(2, longName.toStdString());
     EXPECT_EQ(label->text(), longName);
     EXPECT_EQ(label->toolTip(), longName);
     EXPECT_LT(label->font().pointSize(), 8);
     EXPECT_GE(label->font().pointSize(), 6);
 
-    static_cast<DocumentWindow&>(*rig.window).SetNameCaption(2, "Ann");
+    rig.engine.SetName(2, "Ann");
     EXPECT_EQ(label->font().pointSize(), 8);
 }
 

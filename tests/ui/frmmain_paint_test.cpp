@@ -70,7 +70,8 @@ TEST(BoardPainting, ACounterPutInPlaceRepaintsWhereItWasAndWhereItGoes) {
     const QRect from = board.Geometry("picM(2)");
     PaintRecorder recorder(board.rig.window.get());
     // Placed as a loaded game places it: at once, without travel.
-    board.rig.window->Board().SetCounterLeft(2, board.rig.window->CounterLeft(2) - 1500.0f);
+    board.rig.state.Counters[2].left -= 1500.0f;
+    board.rig.window->GameReplaced();
     Settle();
     const QRect to = board.Geometry("picM(2)");
     ASSERT_NE(from, to);

@@ -32,7 +32,7 @@ QString NamedOwner(QWidget* w) {
 
 class FrmNewTest : public ::testing::Test, protected NewGameParts {
 protected:
-    void SetUp() override { dialog = new frmNew(state, board, commands, prompter, random, &owner); }
+    void SetUp() override { dialog = new frmNew(engine, board, commands, prompter, random, &owner); }
 
     template <typename T>
     T* Find(const QString& name) const {
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(FrmNewTest, LoadsInTheDesignState) {
     EXPECT_EQ(dialog->windowTitle(), "Vantry - New Game");
-    EXPECT_EQ(board.Timers(), (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(Timers(), (std::array<bool, 3>{false, false, false}));
     EXPECT_EQ(dialog->size(), QSize(310, 305));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     EXPECT_FALSE(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
@@ -133,7 +133,7 @@ TEST_F(FrmNewTest, StartAtOnceChecksNothingAndNamesFromTheBoxesOnShow) {
     state.IsComputer = {false, true, false, true};
     Click("cmdStart");
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(board.Names(), (QStringList{"", "Select", "Select", "Select"}));
+    EXPECT_EQ(Names(), (QStringList{"", "Select", "Select", "Select"}));
     EXPECT_EQ(state.IsComputer, (std::array<bool, 4>{false, true, false, true}));
     EXPECT_EQ(commands.resets, 1);
     EXPECT_TRUE(dialog->isHidden());
@@ -154,7 +154,7 @@ TEST_F(FrmNewTest, ComputerSeatNeedsANameChosenFromTheList) {
     Combo(0)->setCurrentIndex(0);
     Click("cmdStart");
     EXPECT_EQ(prompter.messages.size(), 1);
-    EXPECT_EQ(board.NameCaption(0), "Daxo");
+    EXPECT_EQ(Name(0), "Daxo");
     EXPECT_TRUE(state.IsComputer[0]);
     EXPECT_EQ(commands.resets, 1);
     EXPECT_TRUE(dialog->isHidden());
@@ -172,7 +172,7 @@ TEST_F(FrmNewTest, TypedNamesAreTakenAsTheyStandEvenTwice) {
     QTest::keyClicks(Combo(2)->lineEdit(), "Hal");
     Click("cmdStart");
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(board.Names(), (QStringList{"Ann", "Ann", "Hal", "Select"}));
+    EXPECT_EQ(Names(), (QStringList{"Ann", "Ann", "Hal", "Select"}));
     EXPECT_EQ(state.IsComputer, (std::array<bool, 4>{false, true, true, false}));
     EXPECT_EQ(Combo(2)->count(), 11);
 }
@@ -227,7 +227,7 @@ TEST_F(FrmNewTest, RandomizeDrawsANameIntoEveryComboAndNothingElse) {
     EXPECT_FALSE(Button("optCom(3)")->isChecked() || Button("optPer(3)")->isChecked());
     EXPECT_TRUE(Combo(0)->isHidden());
     EXPECT_TRUE(board.log.isEmpty());
-    EXPECT_EQ(board.Names(), DesignNames);
+    EXPECT_EQ(Names(), DesignNames);
 }
 
 TEST_F(FrmNewTest, LaterSeatRefusedAfterEarlierSeatsWereSet) {
@@ -239,7 +239,7 @@ TEST_F(FrmNewTest, LaterSeatRefusedAfterEarlierSeatsWereSet) {
     Click("optPer(2)");
     Click("cmdStart");
     EXPECT_EQ(prompter.messages, QStringList{"Please type the Name!"});
-    EXPECT_EQ(board.Names(), (QStringList{"Ann", "Bart", "Unknown3", "Unknown4"}));
+    EXPECT_EQ(Names(), (QStringList{"Ann", "Bart", "Unknown3", "Unknown4"}));
     EXPECT_EQ(state.IsComputer, (std::array<bool, 4>{false, true, false, false}));
     EXPECT_EQ(commands.resets, 0);
     EXPECT_EQ(dialog->focusWidget(), Text(2));
@@ -266,13 +266,13 @@ TEST_F(FrmNewTest, NamesTheSavedGameCannotCarryAreRefused) {
         Click("cmdStart");
         EXPECT_EQ(prompter.messages, QStringList{c.message});
         EXPECT_EQ(NamedOwner(dialog->focusWidget()), std::string(c.kind) == "optPer" ? "txtNew(3)" : "cmbNew(3)");
-        EXPECT_EQ(board.NameCaption(3), "Unknown4");
+        EXPECT_EQ(Name(3), "Unknown4");
         EXPECT_EQ(commands.resets, 0);
     }
     Text(3)->setText("   ");
     Click("optPer(3)");
     Click("cmdStart");
-    EXPECT_EQ(board.NameCaption(3), "   ");
+    EXPECT_EQ(Name(3), "   ");
     EXPECT_EQ(commands.resets, 1);
 }
 
@@ -284,7 +284,7 @@ TEST_F(FrmNewTest, OpenGameHandsOverToTheFileCommand) {
     Click("cmdOpen");
     EXPECT_TRUE(hiddenFirst);
     EXPECT_FALSE(dialog->Unloaded());
-    EXPECT_EQ(board.log, (QStringList{"ShowWindow", "ResetBoard", "OpenGame"}));
+    EXPECT_EQ(board.log, (QStringList{"ShowWindow", "ResetBoard", "replaced", "Timer1 on", "timPlay on", "OpenGame"}));
 }
 
 TEST_F(FrmNewTest, CloseBoxAtFirstStartLetsTheBoardGoOnAndUnloads) {
@@ -293,27 +293,29 @@ TEST_F(FrmNewTest, CloseBoxAtFirstStartLetsTheBoardGoOnAndUnloads) {
     dialog->close();
     EXPECT_TRUE(dialog->isHidden());
     EXPECT_TRUE(dialog->Unloaded());
-    EXPECT_EQ(board.log, (QStringList{"ShowWindow", "Timer1 on", "timPlay on", "timGo off"}));
-    EXPECT_EQ(board.Names(), DesignNames);
+    EXPECT_EQ(board.log, (QStringList{"ShowWindow", "Timer1 on", "timPlay on"}));
+    EXPECT_EQ(Names(), DesignNames);
     EXPECT_EQ(state.IsComputer, (std::array<bool, 4>{false, false, false, false}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull());
 }
 
 TEST_F(FrmNewTest, CloseBoxOverAGameWhoseFirstSeatIsUnknownResetsTheBoard) {
-    board.view.names = {"Unknown", "Bart", "Eve", "Robin"};
+    state.Names = {"Unknown", "Bart", "Eve", "Robin"};
+    boardLog.Drawn();
     dialog->show();
     dialog->close();
-    EXPECT_EQ(board.Names(), (QStringList{"Unknown", "Unknown", "Unknown", "Unknown"}));
+    EXPECT_EQ(Names(), (QStringList{"Unknown", "Unknown", "Unknown", "Unknown"}));
     EXPECT_EQ(commands.resets, 1);
-    EXPECT_EQ(board.Timers(), Running);
+    EXPECT_EQ(Timers(), Running);
 }
 
 TEST_F(FrmNewTest, EscapeFromASeatsControlsHidesAndResumes) {
     for (const char* name : {"txtNew(0)", "cmbNew(1)", "optCom(2)", "optPer(3)"}) {
         SCOPED_TRACE(name);
         ShowActive();
-        board.view.timers = {false, false, false};
+        state.TimerOn = {false, false, false};
+        boardLog.Drawn();
         board.log.clear();
         QWidget* target = Find<QWidget>(name);
         target->setFocus();
@@ -321,10 +323,10 @@ TEST_F(FrmNewTest, EscapeFromASeatsControlsHidesAndResumes) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_TRUE(dialog->isHidden());
         EXPECT_FALSE(dialog->Unloaded());
-        EXPECT_EQ(board.log, (QStringList{"Timer1 on", "timPlay on", "timGo off"}));
+        EXPECT_EQ(board.log, (QStringList{"Timer1 on", "timPlay on"}));
     }
     EXPECT_EQ(commands.resets, 0);
-    EXPECT_EQ(board.Names(), DesignNames);
+    EXPECT_EQ(Names(), DesignNames);
 }
 
 TEST_F(FrmNewTest, EscapeOnACommandButtonDoesNothing) {
@@ -338,7 +340,7 @@ TEST_F(FrmNewTest, EscapeOnACommandButtonDoesNothing) {
         EXPECT_TRUE(dialog->isVisible());
     }
     EXPECT_TRUE(board.log.isEmpty());
-    EXPECT_EQ(board.Timers(), (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(Timers(), (std::array<bool, 3>{false, false, false}));
 }
 
 TEST_F(FrmNewTest, EnterInANameBoxStartsTheGame) {

@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTemporaryDir>
 
-#include "boardview.h"
+#include "gamelistener.h"
 #include "mediafolder.h"
 #include "modulecues.h"
 #include "version.h"

@@ -65,7 +65,7 @@ TEST(QtPrompterText, NamesThatLookLikeMarkupAreShownAsTyped) {
     EXPECT_EQ(shownAs, Qt::PlainText);
 
     test::BoardRig rig;
-    rig.window->SetNameCaption(2, name);
+    rig.engine.SetName(2, name.toStdString());
     auto* label = rig.Find<QLabel>(QStringLiteral("txtName(2)"));
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
     EXPECT_EQ(ShownTip(label->toolTip()), name);

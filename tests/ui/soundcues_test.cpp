@@ -79,12 +79,15 @@ TEST(MediaFolder, MissingFolderIsSilent) {
     ScriptedPrompter prompter;
     ScriptedRandom random{{ScriptedRandom::For(2)}};
     RecordingCommands commands;
-    frmMain window(state, prompter, random, commands);  // the window's own cue player
+    Engine engine(state, random);
+    frmMain window(engine, prompter, commands);  // the window's own cue player
+    engine.SetListener(&window);
     window.GameEngine().Throw();
     window.GameEngine().cmdGo_Click();
     EXPECT_EQ(state.Position[0], 17);  // the ladder still carries the counter, with no sound
     EXPECT_EQ(state.CurrentPlayer, 1);
     EXPECT_TRUE(prompter.messages.isEmpty());
+    engine.SetListener(nullptr);
 
     SoundCues cues;
     cues.Play(QDir(empty.path()).filePath("Media/TossClick.wav"));

@@ -40,6 +40,17 @@ QString Announcer::Colour(int seat) {
     return tr(ColourWords[static_cast<std::size_t>(seat)]);
 }
 
+Announcer::Seat Announcer::SeatOf(const GameState& state, int seat) {
+    if (seat < 0 || seat >= SeatCount) return {};
+    const auto s = static_cast<std::size_t>(seat);
+    QString name = QString::fromStdString(state.Names[s]);
+    if (name.trimmed().isEmpty()) {
+        name = Colour(seat);
+        if (!name.isEmpty()) name[0] = name[0].toUpper();
+    }
+    return {name, state.IsComputer[s]};
+}
+
 QString Announcer::Board(const std::array<SeatPlace, SeatCount>& seats, int current, int winner) {
     QStringList phrases;
     for (int i = 0; i < SeatCount; ++i) {

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "boardview.h"
+#include "gamelistener.h"
 #include "gamestate.h"
 
 namespace vantry {
@@ -44,6 +44,8 @@ public:
     static QString Board(const std::array<SeatPlace, SeatCount>& seats, int current, int winner);
     // The colour a seat is drawn in, in lower case.
     static QString Colour(int seat);
+    // What a seat is called aloud: its name, or for a name left blank its colour.
+    static Seat SeatOf(const GameState& state, int seat);
 
     // Phrases said together become one utterance.
     static QString Joined(const QStringList& phrases);

@@ -1,17 +1,13 @@
 #include "boardannouncements.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 #include "accessibleroles.h"
-#include "boarddescriptions.h"
-#include "boardwidgets.h"
-#include "document.h"
 
 namespace vantry {
 
-BoardAnnouncements::BoardAnnouncements(const GameState& state, const BoardDescriptions& descriptions,
-                                       const BoardWidgets& widgets, QWidget* window)
-    : state_(state), descriptions_(descriptions), widgets_(widgets) {
+BoardAnnouncements::BoardAnnouncements(const GameState& state, QWidget* window) : state_(state) {
     for (std::size_t k = 0; k < lines_.size(); ++k) {
         auto* line = new QLabel(window);
         line->setObjectName(QStringLiteral("lblSpoken(%1)").arg(k));
@@ -32,28 +28,25 @@ void BoardAnnouncements::Thrown(int seat, int face) {
 }
 
 void BoardAnnouncements::Moved(const MoveReport& move) {
-    const bool fromStart = move.from == 0 && descriptions_.BesideBoard(move.seat);
+    const bool fromStart = move.from == 0 && state_.BesideBoard(move.seat);
     Add([this, move, fromStart] { return Announcer::Move(SeatOf(move.seat), move, fromStart); });
     if (move.to == FinalPosition) Add([this, move] { return Announcer::Win(SeatOf(move.seat), move.moves); });
 }
 
 // The turn passes on after a win too, but nobody plays a won game.
 void BoardAnnouncements::TurnPassed(int seat) {
-    if (Winner() >= 0) return;
+    if (state_.Winner() >= 0) return;
     Add([this, seat] { return Announcer::Turn(SeatOf(seat)); });
 }
 
-// Whether a file was opened is the document's state, not its caption, which reads differently
-// in every language; the file's name is the caption's part after the program's name.
-void BoardAnnouncements::GameReplaced(const QString& caption, bool untitled) {
-    const QString prefix = Document::Title + QStringLiteral(" - ");
-    const bool opened = !untitled && caption.startsWith(prefix);
+void BoardAnnouncements::GameReplaced() {
+    const bool opened = !state_.GamePath.empty();
     // A new game may drop a phrase of the old one that was still waiting.
     pending_.clear();
-    const QString fileName = caption.mid(prefix.size());
+    const QString fileName = QFileInfo(QString::fromStdString(state_.GamePath)).fileName();
     Add([opened, fileName] { return opened ? Announcer::Opened(fileName) : Announcer::NewGame(); });
     Add([this] {
-        const int winner = Winner();
+        const int winner = state_.Winner();
         if (winner >= 0) return Announcer::Win(SeatOf(winner), state_.MoveCount[static_cast<std::size_t>(winner)]);
         return Announcer::Turn(SeatOf(state_.CurrentPlayer));
     });
@@ -64,9 +57,9 @@ void BoardAnnouncements::ReadBoard() {
     std::array<Announcer::SeatPlace, SeatCount> seats;
     for (int i = 0; i < SeatCount; ++i) {
         seats[static_cast<std::size_t>(i)] = {SeatOf(i), state_.Position[static_cast<std::size_t>(i)],
-                                              descriptions_.AtStart(i)};
+                                              state_.AtStart(i)};
     }
-    Say(Announcer::Board(seats, state_.CurrentPlayer, Winner()));
+    Say(Announcer::Board(seats, state_.CurrentPlayer, state_.Winner()));
 }
 
 void BoardAnnouncements::Flush() {
@@ -78,24 +71,8 @@ void BoardAnnouncements::Flush() {
     Say(Announcer::Joined(phrases));
 }
 
-Announcer::Seat BoardAnnouncements::SeatOf(int seat) const {
-    if (seat < 0 || seat >= SeatCount) return {};
-    const auto s = static_cast<std::size_t>(seat);
-    // A seat whose name was left blank is said by its colour, so no phrase starts with nothing.
-    QString name = widgets_.txtName[s]->text();
-    if (name.trimmed().isEmpty()) {
-        name = Announcer::Colour(seat);
-        if (!name.isEmpty()) name[0] = name[0].toUpper();
-    }
-    return {name, state_.IsComputer[s]};
-}
-
-int BoardAnnouncements::Winner() const {
-    for (int i = 0; i < SeatCount; ++i) {
-        if (state_.Position[static_cast<std::size_t>(i)] == FinalPosition) return i;
-    }
-    return -1;
-}
+// A seat whose name was left blank is said by its colour, so no phrase starts with nothing.
+Announcer::Seat BoardAnnouncements::SeatOf(int seat) const { return Announcer::SeatOf(state_, seat); }
 
 void BoardAnnouncements::Add(std::function<QString()> phrase) {
     pending_.push_back(std::move(phrase));

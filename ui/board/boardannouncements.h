@@ -14,8 +14,6 @@ class QWidget;
 
 namespace vantry {
 
-class BoardDescriptions;
-class BoardWidgets;
 
 // Says the board's events aloud through a screen reader. The words come from the Announcer;
 // they reach the reader through lines kept off the board with the role of a notification,
@@ -27,15 +25,14 @@ class BoardWidgets;
 // nothing of the game waits for it.
 class BoardAnnouncements {
 public:
-    BoardAnnouncements(const GameState& state, const BoardDescriptions& descriptions, const BoardWidgets& widgets,
-                       QWidget* window);
+    BoardAnnouncements(const GameState& state, QWidget* window);
 
     void Thrown(int seat, int face);
     // Called before the counter is placed: a counter still beside the board moves from the start.
     void Moved(const MoveReport& move);
     void TurnPassed(int seat);
-    // A game was started or opened; `caption` is the window's new caption.
-    void GameReplaced(const QString& caption, bool untitled);
+    // A game was started, or opened from the state's file.
+    void GameReplaced();
     // The whole board, said at once.
     void ReadBoard();
     // Says at once what waits to be said, before a message box takes the reader's attention.
@@ -46,13 +43,10 @@ public:
 
 private:
     Announcer::Seat SeatOf(int seat) const;
-    int Winner() const;
     void Add(std::function<QString()> phrase);
     void Say(const QString& text);
 
     const GameState& state_;
-    const BoardDescriptions& descriptions_;
-    const BoardWidgets& widgets_;
     std::array<QLabel*, 8> lines_{};
     std::size_t next_ = 0;
     QString lastSaid_;

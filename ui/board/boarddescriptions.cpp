@@ -7,9 +7,7 @@
 #include <vector>
 
 #include "accessibleroles.h"
-#include "boardgeometry.h"
-#include "boardlayout.h"
-#include "boardmodel.h"
+#include "announcer.h"
 #include "boardwidgets.h"
 #include "clicklabel.h"
 #include "clickpanel.h"
@@ -36,9 +34,6 @@ constexpr SeatPhrases CounterMoves{QT_TRANSLATE_NOOP("BoardDescriptions", "Move 
                                    QT_TRANSLATE_NOOP("BoardDescriptions", "Move the blue counter"),
                                    QT_TRANSLATE_NOOP("BoardDescriptions", "Move the yellow counter"),
                                    QT_TRANSLATE_NOOP("BoardDescriptions", "Move the green counter")};
-constexpr SeatPhrases ColourWords{
-    QT_TRANSLATE_NOOP("BoardDescriptions", "red"), QT_TRANSLATE_NOOP("BoardDescriptions", "blue"),
-    QT_TRANSLATE_NOOP("BoardDescriptions", "yellow"), QT_TRANSLATE_NOOP("BoardDescriptions", "green")};
 
 QString Phrase(const SeatPhrases& phrases, int seat) {
     return QCoreApplication::translate("BoardDescriptions", phrases[static_cast<std::size_t>(seat)]);
@@ -64,8 +59,8 @@ QString BoardDescriptions::CounterText(int seat, int position, bool atStart) {
     return Phrase(CountersOnSquare, seat).arg(position + 1);
 }
 
-BoardDescriptions::BoardDescriptions(const GameState& state, const BoardModel& model, BoardWidgets& widgets)
-    : state_(state), model_(model), widgets_(widgets) {
+BoardDescriptions::BoardDescriptions(const GameState& state, BoardWidgets& widgets)
+    : state_(state), widgets_(widgets) {
     NameControls();
     MakeReachable();
     Refresh();
@@ -101,7 +96,7 @@ void BoardDescriptions::MakeReachable() {
 }
 
 void BoardDescriptions::Refresh() {
-    const int winner = Winner();
+    const int winner = state_.Winner();
     for (int i = 0; i < SeatCount; ++i) {
         NameCounter(i);
         DescribeNameLabel(i, winner);
@@ -109,23 +104,17 @@ void BoardDescriptions::Refresh() {
     DescribeGo();
 }
 
-// A counter is at the start while it waits beside the board; a loaded game puts a counter of
-// position 0 on square 1, and only then is it "on square 1".
-bool BoardDescriptions::AtStart(int seat) const {
-    return state_.Position[static_cast<std::size_t>(seat)] == 0 && BesideBoard(seat);
-}
-
-bool BoardDescriptions::BesideBoard(int seat) const { return model_.Counter(seat).left >= BoardRight; }
-
 void BoardDescriptions::NameCounter(int seat) {
     const int position = state_.Position[static_cast<std::size_t>(seat)];
-    Name(widgets_.picM[static_cast<std::size_t>(seat)], CounterText(seat, position, AtStart(seat)));
+    Name(widgets_.picM[static_cast<std::size_t>(seat)], CounterText(seat, position, state_.AtStart(seat)));
 }
 
 void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
     const auto s = static_cast<std::size_t>(seat);
-    // The name, then what else is true of the seat, each after a comma.
-    QStringList parts{widgets_.txtName[s]->text(), Phrase(ColourWords, seat)};
+    // The name, its colour, then what else is true of the seat, each after a comma; a name left
+    // blank is said by its colour alone.
+    QStringList parts{Announcer::SeatOf(state_, seat).name};
+    if (!QString::fromStdString(state_.Names[s]).trimmed().isEmpty()) parts << Announcer::Colour(seat);
     if (state_.IsComputer[s]) parts << QCoreApplication::translate("BoardDescriptions", "computer");
     if (winner == seat) {
         parts << QCoreApplication::translate("BoardDescriptions", "winner");
@@ -141,14 +130,7 @@ void BoardDescriptions::DescribeGo() {
     QPushButton* go = widgets_.cmdGo;
     const int seat = state_.CurrentPlayer;
     const bool known = seat >= 0 && seat < SeatCount;
-    Describe(go, go->isEnabled() && known ? Phrase(CounterMoves, seat) : QString());
-}
-
-int BoardDescriptions::Winner() const {
-    for (int i = 0; i < SeatCount; ++i) {
-        if (state_.Position[static_cast<std::size_t>(i)] == FinalPosition) return i;
-    }
-    return -1;
+    Describe(go, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
 }
 
 }  // namespace vantry

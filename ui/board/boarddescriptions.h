@@ -5,7 +5,6 @@
 
 namespace vantry {
 
-class BoardModel;
 class BoardWidgets;
 struct GameState;
 
@@ -23,16 +22,11 @@ public:
     // "Red counter on square 18", or "Red counter at the start" before the counter's first move.
     static QString CounterText(int seat, int position, bool atStart);
 
-    BoardDescriptions(const GameState& state, const BoardModel& model, BoardWidgets& widgets);
+    BoardDescriptions(const GameState& state, BoardWidgets& widgets);
 
     // Brings the counters' names and the descriptions of the name labels and Go up to the game
     // as it stands. The die needs none of this: each face always shows the same pips.
     void Refresh();
-
-    // True while the seat's counter waits beside the board, before its first move.
-    bool AtStart(int seat) const;
-    // True while the seat's counter stands where the game starts it, beside the board.
-    bool BesideBoard(int seat) const;
 
 private:
     void NameControls();
@@ -40,11 +34,8 @@ private:
     void NameCounter(int seat);
     void DescribeNameLabel(int seat, int winner);
     void DescribeGo();
-    // The seat whose counter stands on square 100, or -1 while the race is on.
-    int Winner() const;
 
     const GameState& state_;
-    const BoardModel& model_;
     BoardWidgets& widgets_;
 };
 

@@ -72,11 +72,6 @@ std::vector<BoardLine> LadderLines() {
 
 TwipsRect NameLabelRect(int seat) { return TwipsRect{10800.0f, 5400.0f + 360.0f * static_cast<float>(seat), 975.0f, 255.0f}; }
 
-TwipsRect CounterDesignRect(int seat) {
-    return TwipsRect{CounterDesignLeft + CounterSpacing * static_cast<float>(seat), CounterDesignTop, CounterDesignWidth,
-                     CounterDesignHeight};
-}
-
 const std::vector<PipSpot>& Pips(int face) {
     static const std::array<std::vector<PipSpot>, 6> pips{{
         {{240, 240}},

@@ -61,7 +61,6 @@ constexpr float ClickLabelLeft = 120.0f;
 constexpr float ClickLabelTop = 200.0f;
 
 TwipsRect NameLabelRect(int seat);
-TwipsRect CounterDesignRect(int seat);
 
 // The design label metrics of the square numbers (8-point sans-serif): 90 twips a digit, 195 high.
 constexpr float NumberDigitWidth = 90.0f;

@@ -5,9 +5,14 @@
 namespace vantry {
 
 BoardModel::BoardModel() {
-    for (int i = 0; i < 4; ++i) counters_[static_cast<std::size_t>(i)] = CounterDesignRect(i);
     // Spare label 0 is hidden by design; 101..106 are hidden at load.
     numbers_[0].visible = false;
+}
+
+void BoardModel::PlaceNumbers() {
+    constexpr int LastNumberedSquare = 100;
+    for (int i = 1; i <= LastNumberedSquare; ++i) PlaceNumber(i);
+    for (int i = LastNumberedSquare + 1; i < NumberLabelCount; ++i) Number(i).visible = false;
 }
 
 void BoardModel::PlaceNumber(int i) {

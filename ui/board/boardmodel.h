@@ -8,10 +8,8 @@
 
 namespace vantry {
 
-// Where the movable and placed things of the board stand, in float twips: the four counters
-// and the square-number labels lblCtr(0..106). The window positions its widgets from here and
-// never reads a place back from a widget, so the engine's single-precision arithmetic meets
-// exactly the values it wrote.
+// The square-number labels lblCtr(0..106) in float twips, placed between the marker lines as
+// the board window loads; the number layer draws them from here.
 class BoardModel {
 public:
     static constexpr int NumberLabelCount = 107;
@@ -24,9 +22,6 @@ public:
 
     BoardModel();
 
-    TwipsRect& Counter(int seat) { return counters_[static_cast<std::size_t>(seat)]; }
-    const TwipsRect& Counter(int seat) const { return counters_[static_cast<std::size_t>(seat)]; }
-
     // imgPic, sized to the window's outer size once, at load.
     TwipsRect& Background() { return background_; }
     const TwipsRect& Background() const { return background_; }
@@ -37,10 +32,11 @@ public:
     // Numbers square i (1..100) and stands it centred between linM(i - 1) and linM(i), on the
     // lower end of linM(i). The label sizes itself to its caption by the design metrics.
     void PlaceNumber(int i);
+    // The window's load: squares 1..100 numbered and placed, the spares 101..106 hidden.
+    void PlaceNumbers();
 
 private:
     TwipsRect background_{0.0f, 0.0f, ClientWidth, ClientHeight};
-    std::array<TwipsRect, 4> counters_{};
     std::array<NumberLabel, NumberLabelCount> numbers_{};
 };
 

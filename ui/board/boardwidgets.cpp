@@ -1,10 +1,8 @@
 #include "boardwidgets.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 #include "boardlayer.h"
@@ -15,6 +13,7 @@
 #include "fileword.h"
 #include "namelabel.h"
 #include "numberlayer.h"
+#include "picturenames.h"
 #include "plaintooltip.h"
 #include "svgpicture.h"
 #include "twips.h"
@@ -29,7 +28,7 @@ constexpr int DesignPoints = 8;
 QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window) {
-    auto* picture = new SvgPicture(":/pictures/" + resource, window);
+    auto* picture = new SvgPicture(resource, window);
     picture->setObjectName(name);
     picture->setGeometry(PixelRect(rect));
     return picture;
@@ -38,19 +37,15 @@ SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRec
 }  // namespace
 
 BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
-    LoadFaces();
     MakeBoard(window, model);
-    MakePictures(window);
     MakeNameLabels(window);
-    for (SvgPicture* picture : {Image1, imgFile}) picture->raise();
-    for (SvgPicture* snake : snakes) snake->raise();
+    MakePictures(window);
     MakeControls(window);
 }
 
 void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
-    imgPic = Picture("imgPic", "background.svg", TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}, window);
+    imgPic = Picture("imgPic", Pictures::Background, TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}, window);
     imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgPic->SetPaintedFromCache(true);
 
     // The track is drawn in black until the window's load colours it.
     track = new BoardLayer(TrackLines(), Qt::black, window);
@@ -66,19 +61,6 @@ void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
     ladders->setObjectName("Line1");
 }
 
-// Lays out and draws, off the screen, texts of the first frame in each of the board's faces.
-void BoardWidgets::LoadFaces() {
-    QImage scratch(64, 16, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    QFont small = QApplication::font();
-    small.setPointSize(DesignPoints);
-    painter.setFont(small);
-    painter.drawText(0, 12, QStringLiteral("0123456789"));
-    painter.setFont(QApplication::font());
-    painter.drawText(0, 12, QCoreApplication::translate("BoardWidgets", "Click"));
-    painter.drawText(0, 12, QCoreApplication::translate("BoardWidgets", "Go"));
-}
-
 void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
     constexpr int SmallestPoints = 6;
     constexpr int Margins = 5;  // the border and the left padding
@@ -92,6 +74,23 @@ void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
     label->setText(name);
     label->setToolTip(PlainToolTip(name));
     label->setAccessibleName(name);
+}
+
+void BoardWidgets::ColourTrack() {
+    QPalette numberPalette = lblCtr->palette();
+    numberPalette.setColor(QPalette::WindowText, Qt::white);
+    lblCtr->setPalette(numberPalette);
+    lblCtr->update();
+    track->SetLineColour(Qt::white);
+}
+
+void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit) {
+    for (std::size_t i = 0; i < txtName.size(); ++i) {
+        auto* label = static_cast<NameLabel*>(txtName[i]);
+        const QString name = QString::fromStdString(names[i]);
+        if (label->text() != name) SetNameText(label, name);
+        label->SetLit(lit[i]);
+    }
 }
 
 void BoardWidgets::MakeNameLabels(QWidget* window) {
@@ -110,21 +109,18 @@ void BoardWidgets::MakeNameLabels(QWidget* window) {
 }
 
 void BoardWidgets::MakePictures(QWidget* window) {
-    Image1 = Picture("Image1", "house.svg", HouseRect, window);
+    Image1 = Picture("Image1", Pictures::House, HouseRect, window);
     // The button's picture carries the English word; another language's goes on a blank face.
     const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
     const bool english = fileWord == QLatin1String("FILE");
-    imgFile = Picture("imgFile", english ? "file.svg" : "filebutton.svg", FileButtonRect, window);
+    imgFile = Picture("imgFile", english ? Pictures::File : Pictures::FileButton, FileButtonRect, window);
     if (!english) new FileWord(fileWord, imgFile);
     imgFile->setCursor(Qt::PointingHandCursor);
     for (int n = 0; n < 7; ++n) {
-        snakes[static_cast<std::size_t>(n)] = Picture(QString("Image%1").arg(n + 2), QString("snake%1.svg").arg(n + 2),
+        snakes[static_cast<std::size_t>(n)] = Picture(QString("Image%1").arg(n + 2), Pictures::Snake(n + 2),
                                                       SnakeRects[static_cast<std::size_t>(n)], window);
         snakes[static_cast<std::size_t>(n)]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    // Read now, while nothing waits on it, rather than at the first paint.
-    for (SvgPicture* picture : {Image1, imgFile}) picture->currentPixmap();
-    for (SvgPicture* snake : snakes) snake->currentPixmap();
 }
 
 void BoardWidgets::MakeControls(QWidget* window) {

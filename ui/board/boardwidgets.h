@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 class QLabel;
 class QString;
@@ -21,11 +22,6 @@ class SvgPicture;
 // design's order: background, track and numbers, ladders, name labels, turns, house and FILE
 // pictures, snakes, and the die, counters and Go in front. The window gives them their
 // behaviour.
-//
-// The first change to a widget's text waits for the desktop's accessibility service, which may
-// take a while to answer; what needs no widget change comes first, to be done meanwhile: the
-// faces are loaded, and the pictures are made and read from the picture cache before the name
-// labels, then raised over them.
 class BoardWidgets {
 public:
     // Sets a name label's caption, in the design's small face or, for a name too long for the
@@ -34,6 +30,11 @@ public:
     static void SetNameText(QLabel* label, const QString& name);
 
     static constexpr int FaceCount = 7;
+
+    // The window's load colours the track lines and the square numbers white.
+    void ColourTrack();
+    // Each seat's name as the label's caption (changed only when it differs), and the blink.
+    void DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit);
 
     // The square numbers are drawn from `model`, which outlives the widgets.
     BoardWidgets(QWidget* window, const BoardModel& model);
@@ -53,7 +54,6 @@ public:
     ClickLabel* Label1 = nullptr;
 
 private:
-    static void LoadFaces();
     void MakeBoard(QWidget* window, const BoardModel& model);
     void MakeNameLabels(QWidget* window);
     void MakePictures(QWidget* window);

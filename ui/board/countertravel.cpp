@@ -1,8 +1,8 @@
 #include "countertravel.h"
 
-#include "boardmodel.h"
-#include "boardview.h"
 #include "clickpanel.h"
+#include "gamelistener.h"
+#include "gamestate.h"
 #include "twips.h"
 
 namespace vantry {
@@ -14,9 +14,9 @@ constexpr int FrameMs = 16;
 
 bool CounterTravel::WantedByPlayer() { return qEnvironmentVariable("VANTRY_NO_TRAVEL") != QLatin1String("1"); }
 
-CounterTravel::CounterTravel(const BoardModel& model, const BoardView& view, const std::array<ClickPanel*, 4>& counters,
-                             bool enabled, QObject* parent)
-    : QObject(parent), model_(model), view_(view), counters_(counters), enabled_(enabled) {
+CounterTravel::CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters, bool enabled,
+                             QObject* parent)
+    : QObject(parent), state_(state), counters_(counters), enabled_(enabled) {
     timer_.setInterval(FrameMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { Frame(Now()); });
@@ -28,8 +28,8 @@ qint64 CounterTravel::Now() const { return clock_.isValid() ? clock_.elapsed() :
 void CounterTravel::Moved(const MoveReport& move) {
     if (!enabled_ || move.seat < 0 || move.seat > 3) return;
     mover_ = move.seat;
-    const TwipsRect& counter = model_.Counter(move.seat);
-    SetOff(move.seat, MovePath(view_, move, drawn_[Index(move.seat)], counter.width, counter.height));
+    const TwipsRect& counter = state_.Counters[Index(move.seat)];
+    SetOff(move.seat, MovePath(move, drawn_[Index(move.seat)], counter.width, counter.height));
 }
 
 void CounterTravel::Follow(int i) {
@@ -76,12 +76,12 @@ void CounterTravel::Frame(qint64 nowMs) {
 }
 
 CounterPlace CounterTravel::ModelPlace(int i) const {
-    const TwipsRect& counter = model_.Counter(i);
+    const TwipsRect& counter = state_.Counters[Index(i)];
     return CounterPlace{counter.left, counter.top};
 }
 
 void CounterTravel::Draw(int i) {
-    const TwipsRect& counter = model_.Counter(i);
+    const TwipsRect& counter = state_.Counters[Index(i)];
     const CounterPlace& at = drawn_[Index(i)];
     counters_[Index(i)]->setGeometry(PixelRect(at.left, at.top, counter.width, counter.height));
 }

@@ -10,12 +10,11 @@
 
 namespace vantry {
 
-class BoardModel;
 class ClickPanel;
-class BoardView;
+struct GameState;
 struct MoveReport;
 
-// Moves the four drawn counters towards their places in the board model. The model takes a
+// Moves the four drawn counters towards their places in the game state. The state takes a
 // move's place at once, as every rule needs; the drawn counter follows it over a few hundred
 // milliseconds: square by square along the track, then up the ladder or down the snake, and a
 // side-step glides. Nothing of the game waits for it. One timer serves all four counters and
@@ -26,16 +25,16 @@ public:
     // The drawing jumps straight to the model instead when the player asked for no motion.
     static bool WantedByPlayer();
 
-    CounterTravel(const BoardModel& model, const BoardView& view, const std::array<ClickPanel*, 4>& counters,
-                  bool enabled, QObject* parent = nullptr);
+    CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters, bool enabled,
+                  QObject* parent = nullptr);
 
-    // A move was made by `move.seat`; its counter travels the move's way, wherever the model's
+    // A move was made by `move.seat`; its counter travels the move's way, wherever the state's
     // place for it is set next.
     void Moved(const MoveReport& move);
-    // The model gave counter i a new place outside the travel of its own move: it glides
+    // The state gave counter i a new place outside the travel of its own move: it glides
     // there straight from where it is drawn.
     void Follow(int i);
-    // Puts counter i on its model place at once, leaving any way it was on.
+    // Puts counter i on its place at once, leaving any way it was on.
     void Jump(int i);
     // The move is over; a later place of its counter is a side-step of its own.
     void MoveOver() { mover_ = -1; }
@@ -54,8 +53,7 @@ private:
     CounterPlace ModelPlace(int i) const;
     void Draw(int i);
 
-    const BoardModel& model_;
-    const BoardView& view_;
+    const GameState& state_;
     std::array<ClickPanel*, 4> counters_{};
     bool enabled_ = true;
     std::array<TravelPath, 4> paths_{};

@@ -13,22 +13,19 @@
 #include "boardcommands.h"
 #include "boarddescriptions.h"
 #include "boardgeometry.h"
-#include "boardlayer.h"
 #include "boardwidgets.h"
 #include "clicklabel.h"
 #include "clickpanel.h"
 #include "countertravel.h"
 #include "dieface.h"
 #include "document.h"
-#include "documentboardview.h"
 #include "droppedfile.h"
 #include "filemenu.h"
 #include "gamestate.h"
+#include "standings.h"
 #include "keytable.h"
 #include "mediafolder.h"
 #include "modulecues.h"
-#include "namelabel.h"
-#include "numberlayer.h"
 #include "playfocus.h"
 #include "prompter.h"
 #include "recordsflag.h"
@@ -42,21 +39,14 @@ namespace vantry {
 
 namespace {
 constexpr int TimerInterval = 500;
-constexpr int LastNumberedSquare = 100;
-
-template <typename Array>
-auto Element(const Array& items, int i) -> typename Array::value_type {
-    if (i < 0 || static_cast<std::size_t>(i) >= items.size()) return nullptr;
-    return items[static_cast<std::size_t>(i)];
-}
 }  // namespace
 
-frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, BoardCommands& commands, QWidget* parent)
+frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      state_(state),
+      engine_(engine),
+      state_(engine.State()),
       prompter_(prompter),
-      random_(random),
       commands_(commands),
       cues_(std::make_unique<ModuleCues>()) {
     LoadPictures();
@@ -73,54 +63,41 @@ frmMain::frmMain(GameState& state, Prompter& prompter, RandomSource& random, Boa
     QPalette dark = palette();
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
     setPalette(dark);
-    // The window is made on the display now, while the board is built, not when it is shown.
-    create();
 
     widgets_ = std::make_unique<BoardWidgets>(this, model_);
-    travel_ = std::make_unique<CounterTravel>(model_, *this, widgets_->picM, CounterTravel::WantedByPlayer());
-    documentBoard_ = std::make_unique<DocumentBoardView>(*this, *travel_);
+    travel_ = std::make_unique<CounterTravel>(state_, widgets_->picM, CounterTravel::WantedByPlayer());
+    drawnPlaces_ = state_.Counters;
     mnuFile_ = new FileMenu(this);
-    timPlay_.setObjectName("timPlay");
-    timGo_.setObjectName("timGo");
-    Timer1_.setObjectName("Timer1");
-    for (QTimer* t : {&timPlay_, &timGo_, &Timer1_}) t->setInterval(TimerInterval);
+    timers_[static_cast<std::size_t>(GameTimer::timPlay)].setObjectName("timPlay");
+    timers_[static_cast<std::size_t>(GameTimer::timGo)].setObjectName("timGo");
+    timers_[static_cast<std::size_t>(GameTimer::Timer1)].setObjectName("Timer1");
+    for (QTimer& t : timers_) t.setInterval(TimerInterval);
 
     Connect();
     InstallKeyHandler();
-    Form_Load();
-    descriptions_ = std::make_unique<BoardDescriptions>(state_, model_, *widgets_);
-    announcements_ = std::make_unique<BoardAnnouncements>(state_, *descriptions_, *widgets_, this);
+    descriptions_ = std::make_unique<BoardDescriptions>(state_, *widgets_);
+    announcements_ = std::make_unique<BoardAnnouncements>(state_, this);
     playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
-    announcedGame_ = state_.GamesStarted;
+    Form_Load();
     setFocus(Qt::OtherFocusReason);
 }
 
 frmMain::~frmMain() = default;
 
+// The timers start as the state has them at load: timPlay and Timer1 running, timGo not.
 void frmMain::Form_Load() {
-    ReadRecordsStored(state_.RecordsStored);
+    bool stored = state_.RecordsStored;
+    ReadRecordsStored(stored);
+    if (stored) engine_.SetRecordsStored();
 
     const QSize outer = frameGeometry().size();
     model_.Background() = TwipsRect{0.0f, 0.0f, static_cast<float>(outer.width()) * TwipsPerPixel,
                                     static_cast<float>(outer.height()) * TwipsPerPixel};
     widgets_->imgPic->setGeometry(PixelRect(model_.Background()));
 
-    SetTimerEnabled(GameTimer::Timer1, true);
-    SetTimerEnabled(GameTimer::timPlay, true);
-    SetTimerEnabled(GameTimer::timGo, false);
-
-    PlaceNumbers();
-    for (int i = LastNumberedSquare + 1; i < BoardModel::NumberLabelCount; ++i) model_.Number(i).visible = false;
-    widgets_->lblCtr->update();
-
-    widgets_->track->SetLineColour(Qt::white);
-}
-
-void frmMain::PlaceNumbers() {
-    QPalette numberPalette = widgets_->lblCtr->palette();
-    numberPalette.setColor(QPalette::WindowText, Qt::white);
-    widgets_->lblCtr->setPalette(numberPalette);
-    for (int i = 1; i <= LastNumberedSquare; ++i) model_.PlaceNumber(i);
+    model_.PlaceNumbers();
+    widgets_->ColourTrack();
+    Draw(true);
 }
 
 void frmMain::Connect() {
@@ -134,9 +111,9 @@ void frmMain::Connect() {
     }
     connect(w.cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
     connect(w.imgFile, &SvgPicture::clicked, this, &frmMain::imgFile_Click);
-    connect(&timPlay_, &QTimer::timeout, this, &frmMain::timPlay_Timer);
-    connect(&timGo_, &QTimer::timeout, this, &frmMain::timGo_Timer);
-    connect(&Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(&Timer(GameTimer::timPlay), &QTimer::timeout, this, &frmMain::timPlay_Timer);
+    connect(&Timer(GameTimer::timGo), &QTimer::timeout, this, &frmMain::timGo_Timer);
+    connect(&Timer(GameTimer::Timer1), &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
     FileMenu& m = *mnuFile_;
     connect(m.mnuFileAbout, &QAction::triggered, this, &frmMain::mnuFileAbout_Click);
@@ -170,7 +147,7 @@ bool frmMain::HandleKey(QKeyEvent* event) {
         case KeyCommand::Throw: engine_.Throw(); break;
         case KeyCommand::Go:
             if (PressFocused()) break;
-            if (widgets_->cmdGo->isEnabled()) widgets_->cmdGo->click();
+            if (state_.GoEnabled) widgets_->cmdGo->click();
             break;
         case KeyCommand::ReadBoard: announcements_->ReadBoard(); break;
         case KeyCommand::New: mnuFileNew_Click(); break;
@@ -205,8 +182,6 @@ bool frmMain::PressFocused() {
 void frmMain::picToss_Click(int) { engine_.Throw(); }
 void frmMain::Label1_Click() { engine_.Throw(); }
 
-// A move's descriptions catch up when the engine passes the turn on (TurnPassed), or when the
-// document replaces the game inside the win's windows (SetCaption).
 void frmMain::picM_Click(int index) { engine_.picM_Click(static_cast<std::int16_t>(index)); }
 void frmMain::cmdGo_Click() { engine_.cmdGo_Click(); }
 void frmMain::timPlay_Timer() { engine_.timPlay_Timer(); }
@@ -247,12 +222,7 @@ void frmMain::dropEvent(QDropEvent* event) {
 
 void frmMain::mnuFileAbout_Click() { commands_.About(); }
 
-void frmMain::mnuFileNew_Click() {
-    SetTimerEnabled(GameTimer::Timer1, false);
-    SetTimerEnabled(GameTimer::timGo, false);
-    SetTimerEnabled(GameTimer::timPlay, false);
-    commands_.New();
-}
+void frmMain::mnuFileNew_Click() { commands_.New(); }
 
 void frmMain::mnuFileOpen_Click() { commands_.Open(); }
 void frmMain::mnuFileSave_Click() { commands_.Save(); }
@@ -282,166 +252,108 @@ bool frmMain::ConfirmClose() {
     return false;
 }
 
-void frmMain::FindMediaFolder() { mediaFolder_ = ::vantry::FindMediaFolder(); }
-void frmMain::PlayCue(Cue cue) { cues_->Play(CuePath(mediaFolder_, CueLiteral(cue))); }
 void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) {
     if (player) cues_ = std::move(player);
 }
 
-float frmMain::MarkerX1(int k) const { return IsMarkerIndex(k) ? MarkerLine(k).x1 : 0.0f; }
-float frmMain::MarkerY2(int k) const { return IsMarkerIndex(k) ? MarkerLine(k).y2 : 0.0f; }
-
-float frmMain::CounterLeft(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).left : 0.0f; }
-float frmMain::CounterTop(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).top : 0.0f; }
-float frmMain::CounterWidth(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).width : 0.0f; }
-float frmMain::CounterHeight(int i) const { return Element(widgets_->picM, i) ? model_.Counter(i).height : 0.0f; }
-
-void frmMain::SetCounterLeft(int i, float left) {
-    if (!Element(widgets_->picM, i)) return;
-    model_.Counter(i).left = left;
-    MoveCounterWidget(i);
-}
-
-void frmMain::SetCounterTop(int i, float top) {
-    if (!Element(widgets_->picM, i)) return;
-    model_.Counter(i).top = top;
-    MoveCounterWidget(i);
-}
-
-void frmMain::MoveCounterWidget(int i) { travel_->Follow(i); }
-
-
-void frmMain::SetCounterEnabled(int i, bool enabled) {
-    ClickPanel* counter = Element(widgets_->picM, i);
-    if (!counter) return;
-    if (!enabled) playFocus_->Leaving(counter);
-    counter->setEnabled(enabled);
-}
-
-void frmMain::SetGoEnabled(bool enabled) {
-    if (!enabled) playFocus_->Leaving(widgets_->cmdGo);
-    widgets_->cmdGo->setEnabled(enabled);
-    descriptions_->Refresh();
-}
-
-void frmMain::SetFaceVisible(int k, bool visible) {
-    DieFace* face = Element(widgets_->picToss, k);
-    if (!face) return;
-    if (!visible) playFocus_->Leaving(face);
-    face->setHidden(!visible);
-}
-
-void frmMain::SetFaceEnabled(int k, bool enabled) {
-    DieFace* face = Element(widgets_->picToss, k);
-    if (!face) return;
-    if (!enabled) playFocus_->Leaving(face);
-    face->setEnabled(enabled);
-}
-
-void frmMain::ShowStartFace() {
-    for (int k = 0; k < BoardWidgets::FaceCount - 1; ++k) SetFaceVisible(k, false);
-    SetFaceVisible(BoardWidgets::FaceCount - 1, true);
-    SetFaceEnabled(BoardWidgets::FaceCount - 1, true);
-}
-
-QTimer& frmMain::Timer(GameTimer timer) {
-    switch (timer) {
-        case GameTimer::timPlay: return timPlay_;
-        case GameTimer::timGo: return timGo_;
-        case GameTimer::Timer1: return Timer1_;
-    }
-    return timPlay_;
-}
-
-// Enabling a running timer leaves its interval alone; enabling a stopped one starts it afresh.
-void frmMain::SetTimerEnabled(GameTimer timer, bool enabled) {
-    QTimer& t = Timer(timer);
-    if (!enabled) {
-        t.stop();
-        // A blink stopped in its dark half would leave that player's name off the board.
-        if (timer == GameTimer::Timer1) {
-            for (int i = 0; i < 4; ++i) SetNameVisible(i, true);
-        }
-    } else if (!t.isActive()) {
-        t.start();
-    }
-}
-
-bool frmMain::TimerEnabled(GameTimer timer) const {
-    switch (timer) {
-        case GameTimer::timPlay: return timPlay_.isActive();
-        case GameTimer::timGo: return timGo_.isActive();
-        case GameTimer::Timer1: return Timer1_.isActive();
-    }
-    return false;
-}
-
-QString frmMain::NameText(int i) const {
-    QLabel* label = Element(widgets_->txtName, i);
-    return label ? label->text() : QString();
-}
-
-bool frmMain::NameVisible(int i) const {
-    auto* label = qobject_cast<NameLabel*>(Element(widgets_->txtName, i));
-    return label && label->Lit();
-}
-
-void frmMain::SetNameVisible(int i, bool visible) {
-    if (auto* label = qobject_cast<NameLabel*>(Element(widgets_->txtName, i))) label->SetLit(visible);
-}
-
-void frmMain::SetNameCaption(int seat, const QString& name) {
-    if (QLabel* label = Element(widgets_->txtName, seat)) BoardWidgets::SetNameText(label, name);
-    descriptions_->Refresh();
-}
-
-// The win's messages come before the turn passes on; the board already reads as won.
-void frmMain::ShowMessage(const std::string& text) {
-    descriptions_->Refresh();
-    announcements_->Flush();
-    prompter_.Message(QString::fromStdString(text));
-}
-void frmMain::ShowBestPlayers() { commands_.BestPlayers(); }
-
-// Names are put in with the one-pass arg, so a name holding "%1" stays as it was typed.
-std::string frmMain::WinsText(const std::string& winner) const {
-    return tr("%1 Wins!").arg(QString::fromStdString(winner)).toStdString();
-}
-std::string frmMain::StandingText(const std::string& name, int square) const {
-    return tr("%1: %2").arg(QString::fromStdString(name), QString::number(square)).toStdString();
+// The media folder is looked up afresh for every cue, so that a folder that comes or goes
+// while the game runs is followed.
+void frmMain::CuePlayed(Cue cue) {
+    mediaFolder_ = FindMediaFolder();
+    cues_->Play(CuePath(mediaFolder_, CueLiteral(cue)));
 }
 
 void frmMain::Thrown(int seat, int face) {
+    Draw();
     announcements_->Thrown(seat, face);
     playFocus_->Thrown(seat);
 }
 
 // The words go first: nothing said waits for a counter's travel.
-void frmMain::CounterMoved(const MoveReport& move) {
+void frmMain::Moved(const MoveReport& move) {
     announcements_->Moved(move);
     travel_->Moved(move);
 }
 
+// The win's messages come before the turn passes on; the board already reads as won. Names are
+// put in with the one-pass arg, so a name holding "%1" stays as it was typed.
+void frmMain::Won(int seat) {
+    Draw();
+    const auto nameOf = [this](int s) { return QString::fromStdString(state_.Names[static_cast<std::size_t>(s)]); };
+    const auto standing = [&](int s, int square) { return tr("%1: %2").arg(nameOf(s), QString::number(square)); };
+    QString ranks;
+    for (int r : Standings(seat, state_.Position)) ranks += '\n' + standing(r, state_.Position[static_cast<std::size_t>(r)] + 1);
+    announcements_->Flush();
+    prompter_.Message(tr("%1 Wins!").arg(nameOf(seat)));
+    prompter_.Message(standing(seat, FinalPosition + 1) + ranks);
+    commands_.BestPlayers();
+}
+
 void frmMain::TurnPassed(int seat) {
+    Draw();
     travel_->MoveOver();
-    descriptions_->Refresh();
     announcements_->TurnPassed(seat);
     playFocus_->TurnPassed(seat);
 }
 
-QString frmMain::Caption() const { return windowTitle(); }
-// The document sets the caption last when it has loaded or reset a game.
-void frmMain::SetCaption(const QString& caption) {
-    setWindowTitle(caption);
+void frmMain::GameReplaced() {
+    Draw(true);
+    announcements_->GameReplaced();
+    playFocus_->TurnPassed(state_.CurrentPlayer);
+}
+
+void frmMain::Changed() { Draw(); }
+
+void frmMain::Draw(bool jump) {
+    DrawDie();
+    DrawCounters(jump);
+    QPushButton* go = widgets_->cmdGo;
+    if (!state_.GoEnabled) playFocus_->Leaving(go);
+    go->setEnabled(state_.GoEnabled);
+    widgets_->DrawNames(state_.Names, state_.NameLit);
+    DrawTimers();
+    setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();
-    if (state_.GamesStarted != announcedGame_) {
-        announcedGame_ = state_.GamesStarted;
-        announcements_->GameReplaced(caption, commands_.Untitled());
-        playFocus_->TurnPassed(state_.CurrentPlayer);
+}
+
+// Only the face on show is visible; a face about to be hidden or spent lets the focus go first.
+void frmMain::DrawDie() {
+    for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
+        DieFace* face = widgets_->picToss[static_cast<std::size_t>(k)];
+        const bool shown = k == state_.ShownFace;
+        const bool enabled = !shown || state_.FaceEnabled;
+        if (!shown || !enabled) playFocus_->Leaving(face);
+        face->setHidden(!shown);
+        face->setEnabled(enabled);
     }
 }
-void frmMain::ShowWindow() { show(); }
-// What the document code places stands there at once; only the engine's moves travel.
-BoardView& frmMain::Board() { return *documentBoard_; }
+
+void frmMain::DrawCounters(bool jump) {
+    for (int i = 0; i < SeatCount; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        ClickPanel* counter = widgets_->picM[s];
+        if (!state_.CounterEnabled[s]) playFocus_->Leaving(counter);
+        counter->setEnabled(state_.CounterEnabled[s]);
+        const TwipsRect& place = state_.Counters[s];
+        const bool moved = place.left != drawnPlaces_[s].left || place.top != drawnPlaces_[s].top;
+        if (jump) {
+            travel_->Jump(i);
+        } else if (moved) {
+            travel_->Follow(i);
+        }
+        drawnPlaces_[s] = place;
+    }
+}
+
+// A timer that runs on keeps its rhythm; one started afresh begins a whole interval.
+void frmMain::DrawTimers() {
+    for (std::size_t t = 0; t < timers_.size(); ++t) {
+        if (!state_.TimerOn[t]) {
+            timers_[t].stop();
+        } else if (!timers_[t].isActive()) {
+            timers_[t].start();
+        }
+    }
+}
 
 }  // namespace vantry

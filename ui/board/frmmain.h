@@ -3,11 +3,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 #include "boardmodel.h"
+#include "documentwindow.h"
 #include "engine.h"
-#include "viewbridges.h"
 
 namespace vantry {
 
@@ -17,62 +18,33 @@ class BoardDescriptions;
 class BoardWidgets;
 class CounterTravel;
 class CuePlayer;
-class DocumentBoardView;
 class FileMenu;
 class PlayFocus;
 class Prompter;
-class RandomSource;
-struct GameState;
 
-// The board window, on which the whole game is played. It owns the engine, the three game
-// timers and the cue player; it shows the engine's moves (BoardView) and the document state
-// the file commands keep (DocumentWindow). Its File menu, close prompt and a saved game dropped
-// on it hand over to the BoardCommands; every message box goes through the Prompter.
-class frmMain : public QWidget, public BoardViewBridge, public DocumentWindowBridge {
+// The board window, on which the whole game is played. It draws the game state after each of
+// the engine's events (faces, counters, Go, names, timers, caption), hands the same events to
+// the counters' travel, the screen reader's announcements and the cues, and routes clicks, keys
+// and timer ticks to the engine. Its File menu, close prompt, a saved game dropped on it and the
+// win's best-players window hand over to the BoardCommands; every message box goes through the
+// Prompter.
+class frmMain : public QWidget, public GameListener, public DocumentWindow {
     Q_OBJECT
 public:
-    frmMain(GameState& state, Prompter& prompter, RandomSource& random, BoardCommands& commands,
-            QWidget* parent = nullptr);
+    frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // BoardView
-    void FindMediaFolder() override;
-    void PlayCue(Cue cue) override;
-    float MarkerX1(int k) const override;
-    float MarkerY2(int k) const override;
-    float CounterLeft(int i) const override;
-    float CounterTop(int i) const override;
-    float CounterWidth(int i) const override;
-    float CounterHeight(int i) const override;
-    void SetCounterLeft(int i, float left) override;
-    void SetCounterTop(int i, float top) override;
-    void SetCounterEnabled(int i, bool enabled) override;
-    void SetGoEnabled(bool enabled) override;
-    void SetFaceVisible(int k, bool visible) override;
-    void SetFaceEnabled(int k, bool enabled) override;
-    bool NameVisible(int i) const override;
-    void SetNameVisible(int i, bool visible) override;
-    void ShowMessage(const std::string& text) override;
-    std::string WinsText(const std::string& winner) const override;
-    std::string StandingText(const std::string& name, int square) const override;
-    void ShowBestPlayers() override;
+    // GameListener
+    void CuePlayed(Cue cue) override;
     void Thrown(int seat, int face) override;
-    void CounterMoved(const MoveReport& move) override;
+    void Moved(const MoveReport& move) override;
+    void Won(int seat) override;
     void TurnPassed(int seat) override;
-
-    // BoardView and DocumentWindow alike
-    void SetTimerEnabled(GameTimer timer, bool enabled) override;
-    // The caption of name label txtName(i), for both interfaces.
-    QString NameText(int i) const override;
+    void GameReplaced() override;
+    void Changed() override;
 
     // DocumentWindow
-    QString Caption() const override;
-    void SetCaption(const QString& caption) override;
-    void SetNameCaption(int seat, const QString& name) override;
-    void ShowStartFace() override;
-    bool TimerEnabled(GameTimer timer) const override;
-    void ShowWindow() override;
-    BoardView& Board() override;
+    void ShowWindow() override { show(); }
 
     // Closes the window without the save question (the best players' Exit ends the game so).
     void CloseWithoutAsking();
@@ -82,7 +54,7 @@ public:
     const BoardAnnouncements& Announcements() const { return *announcements_; }
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
-    QTimer& Timer(GameTimer timer);
+    QTimer& Timer(GameTimer timer) { return timers_[static_cast<std::size_t>(timer)]; }
     // Replaces the cue player; the window's own plays through QSoundEffect.
     void SetCuePlayer(std::unique_ptr<CuePlayer> player);
     QString MediaFolder() const { return mediaFolder_; }
@@ -114,7 +86,6 @@ protected:
 
 private:
     void Form_Load();
-    void PlaceNumbers();
     void Connect();
     void InstallKeyHandler();
     bool HandleKey(QKeyEvent* event);
@@ -125,28 +96,32 @@ private:
     // Accepts a drop of one saved game as a copy, or ignores it.
     bool TakeDrop(QDropEvent* event) const;
     bool ConfirmClose();
-    void MoveCounterWidget(int i);
 
-    GameState& state_;
+    // Brings every widget up to the state. Counters whose place changed travel there, or stand
+    // there at once when `jump` (a new or opened game is not a move).
+    void Draw(bool jump = false);
+    void DrawDie();
+    void DrawCounters(bool jump);
+    void DrawTimers();
+
+    Engine& engine_;
+    const GameState& state_;
     Prompter& prompter_;
-    RandomSource& random_;
     BoardCommands& commands_;
     BoardModel model_;
     std::unique_ptr<BoardWidgets> widgets_;
     std::unique_ptr<BoardDescriptions> descriptions_;
     std::unique_ptr<CounterTravel> travel_;
-    std::unique_ptr<DocumentBoardView> documentBoard_;
     std::unique_ptr<BoardAnnouncements> announcements_;
     std::unique_ptr<PlayFocus> playFocus_;
-    std::uint32_t announcedGame_ = 0;
+    // The counter places last drawn, to tell which have moved since.
+    std::array<TwipsRect, SeatCount> drawnPlaces_{};
     FileMenu* mnuFile_ = nullptr;
-    QTimer timPlay_;
-    QTimer timGo_;
-    QTimer Timer1_;
+    // timPlay, timGo and Timer1, indexed by GameTimer.
+    std::array<QTimer, 3> timers_;
     std::unique_ptr<CuePlayer> cues_;
     QString mediaFolder_;
     bool closingWithoutAsking_ = false;
-    Engine engine_{state_, *this, random_};
 };
 
 }  // namespace vantry

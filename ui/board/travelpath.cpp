@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "boardview.h"
+#include "gamelistener.h"
 
 namespace vantry {
 
@@ -103,21 +103,21 @@ CounterPlace TravelPath::At(float ms, CounterPlace target) const {
     return target;
 }
 
-TravelPath MovePath(const BoardView& view, const MoveReport& move, CounterPlace drawn, float width, float height) {
+TravelPath MovePath(const MoveReport& move, CounterPlace drawn, float width, float height) {
     TravelPath path(drawn);
     const bool jumps = move.to != move.reached;
     const int hops = std::max(1, move.reached - move.from);
     const float hopMs = std::min(HopMs, (MoveMs - (jumps ? JumpMs : 0.0f)) / static_cast<float>(hops));
     // Without a ladder or a snake the last hop lands on the target itself.
     const int lastHopped = jumps ? move.reached : move.reached - 1;
-    for (int p = move.from + 1; p <= lastHopped; ++p) path.Via(PlaceOf(view, p, height), hopMs, true);
+    for (int p = move.from + 1; p <= lastHopped; ++p) path.Via(PlaceOf(p, height), hopMs, true);
     if (!jumps) {
         path.Finish(hopMs, true);
         return path;
     }
     const SnakeBody* body = move.to < move.reached ? BodyOf(move.reached) : nullptr;
     if (body) {
-        Slide(path, *body, PlaceOf(view, move.reached, height), PlaceOf(view, move.to, height), width, height);
+        Slide(path, *body, PlaceOf(move.reached, height), PlaceOf(move.to, height), width, height);
     } else {
         path.Finish(JumpMs);
     }

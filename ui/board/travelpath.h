@@ -6,7 +6,6 @@
 
 namespace vantry {
 
-class BoardView;
 struct MoveReport;
 
 // The way a drawn counter goes to its place: waypoints in twips with the time at which each
@@ -47,7 +46,7 @@ private:
 // after `from` up to the one the throw reached, each at its place by the placement rule; then
 // the climb up the ladder or the slide down the snake's body to the move's end. The whole way
 // takes no more than MoveMs; hops are shortened when the throw is long.
-TravelPath MovePath(const BoardView& view, const MoveReport& move, CounterPlace drawn, float width, float height);
+TravelPath MovePath(const MoveReport& move, CounterPlace drawn, float width, float height);
 
 // A straight glide from where the counter is drawn to its new place.
 TravelPath GlidePath(CounterPlace drawn);

@@ -14,6 +14,7 @@
 
 #include "documentwindow.h"
 #include "kindbutton.h"
+#include "picturenames.h"
 #include "gamecommands.h"
 #include "prompter.h"
 #include "randomsource.h"
@@ -81,12 +82,12 @@ void PaintSeatColours(QWidget* box, const SeatLook& look) {
     box->setPalette(palette);
 }
 
-QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString& name, const char* icon,
+QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString& name, const QString& icon,
                             const QString& tip, const TwipRect& place) {
     auto* button = new KindButton(colour, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIcon(QIcon(icon));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(tip);
     button->setAccessibleName(tip);
@@ -103,12 +104,12 @@ QPushButton* CommandButton(QWidget* parent, const char* name, const QString& cap
 
 }  // namespace
 
-frmNew::frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
                RandomSource& random, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       random_(random),
-      setup_(state, board, commands, prompter) {
+      setup_(engine, board, commands, prompter) {
     setObjectName("frmNew");
     LoadPictures();
     setFixedSize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
@@ -137,9 +138,9 @@ void frmNew::BuildSeat(int i) {
     Frame1[seat]->setObjectName(Indexed("Frame1", i));
     Frame1[seat]->setFrameShape(QFrame::NoFrame);
     Place(Frame1[seat], Frame1Place);
-    optCom[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optCom", i), ":/pictures/computer.svg",
+    optCom[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optCom", i), Pictures::Computer,
                               tr("The computer plays this seat"), optComPlace);
-    optPer[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optPer", i), ":/pictures/person.svg",
+    optPer[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optPer", i), Pictures::Person,
                               tr("A person plays this seat"), optPerPlace);
     // Exclusive, yet nothing is pressed until the user picks a kind.
     kindGroup[seat] = new QButtonGroup(Frame1[seat]);

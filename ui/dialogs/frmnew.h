@@ -19,19 +19,20 @@ class QPushButton;
 namespace vantry {
 
 class DocumentWindow;
+class Engine;
 class GameCommands;
 class Prompter;
 class RandomSource;
 
 // The new-game dialog: four seats, each played by a person or the computer under a name, and
 // the buttons that start the game, draw computer names or open a saved game instead. It hands
-// its result to the board window through the game state and the board's name labels. Hiding
+// its result to the game through the engine. Hiding
 // keeps it with the user's entries; its close box unloads it (Unloaded() turns true and the
 // dialog deletes itself), so whoever holds it builds it anew next time.
 class frmNew : public QDialog {
     Q_OBJECT
 public:
-    explicit frmNew(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+    explicit frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
            RandomSource& random, QWidget* owner);
 
     bool Unloaded() const { return unloaded_; }

@@ -1,18 +1,17 @@
 #include "newgamelauncher.h"
 
 #include "centreonowner.h"
-#include "documentwindow.h"
+#include "engine.h"
 
 namespace vantry {
 
-NewGameLauncher::NewGameLauncher(GameState& state, DocumentWindow& board, GameCommands& commands,
+NewGameLauncher::NewGameLauncher(Engine& engine, DocumentWindow& board, GameCommands& commands,
                                  Prompter& prompter, RandomSource& random, QWidget* owner)
-    : state_(state), board_(board), commands_(commands), prompter_(prompter), random_(random), owner_(owner) {}
+    : engine_(engine), board_(board), commands_(commands), prompter_(prompter), random_(random), owner_(owner) {}
 
+// A dialog built anew pauses the board as it loads; one kept loaded is paused here.
 void NewGameLauncher::New() {
-    board_.SetTimerEnabled(GameTimer::Timer1, false);
-    board_.SetTimerEnabled(GameTimer::timGo, false);
-    board_.SetTimerEnabled(GameTimer::timPlay, false);
+    if (Dialog()) engine_.PauseTurnCycle();
     ShowModal();
 }
 
@@ -21,7 +20,7 @@ void NewGameLauncher::ShowAtStartUp() { ShowModal(); }
 frmNew* NewGameLauncher::Dialog() const { return dialog_ && !dialog_->Unloaded() ? dialog_.data() : nullptr; }
 
 void NewGameLauncher::ShowModal() {
-    if (!Dialog()) dialog_ = new frmNew(state_, board_, commands_, prompter_, random_, owner_);
+    if (!Dialog()) dialog_ = new frmNew(engine_, board_, commands_, prompter_, random_, owner_);
     // The dialog ends its modal loop whenever it hides, whichever way the user left it.
     {
         const CentreOnOwner centred(dialog_, owner_);

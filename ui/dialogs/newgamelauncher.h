@@ -9,20 +9,20 @@ class QWidget;
 namespace vantry {
 
 class DocumentWindow;
+class Engine;
 class GameCommands;
 class Prompter;
 class RandomSource;
-struct GameState;
 
 // Opens the new-game dialog modally over the board, from File > New and at start-up. The
 // dialog stays loaded while it is only hidden, so the next opening shows the user's entries;
 // after its close box it is built anew, which runs its load step again.
 class NewGameLauncher {
 public:
-    explicit NewGameLauncher(GameState& state, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
+    NewGameLauncher(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
                     RandomSource& random, QWidget* owner);
 
-    // File > New: the board is paused before the dialog shows.
+    // File > New: the board is paused while the dialog shows.
     void New();
     // Start-up without a saved game: the dialog's own load step pauses the board.
     void ShowAtStartUp();
@@ -33,7 +33,7 @@ public:
 private:
     void ShowModal();
 
-    GameState& state_;
+    Engine& engine_;
     DocumentWindow& board_;
     GameCommands& commands_;
     Prompter& prompter_;

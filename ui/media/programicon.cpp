@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSize>
+#include <QSvgRenderer>
 
 #include <optional>
 
@@ -18,8 +19,7 @@ namespace {
 constexpr int IconSides[] = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
 
 // Draws the picture only when a size is asked for, and keeps nothing: the window system takes
-// every size once when a window gets the icon, and the picture cache serves any later asking.
-// The window icon is so never held in memory at ten sizes for the whole run.
+// every size once when a window gets the icon, so it is never held in memory at ten sizes.
 class PictureIconEngine final : public QIconEngine {
 public:
     explicit PictureIconEngine(QString resource) : resource_(std::move(resource)) {}
@@ -40,7 +40,10 @@ public:
 
     QIconEngine* clone() const override { return new PictureIconEngine(resource_); }
     QString key() const override { return QStringLiteral("vantry-picture"); }
-    bool isNull() override { return PictureKey(resource_, QSize(IconSides[0], IconSides[0]), 1.0).isEmpty(); }
+    bool isNull() override {
+        const QSvgRenderer* renderer = SharedSvgRenderer(resource_);
+        return renderer == nullptr || !renderer->isValid();
+    }
 
 private:
     const QString resource_;

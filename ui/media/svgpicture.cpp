@@ -33,14 +33,6 @@ QSize SvgPicture::sizeHint() const {
 }
 
 void SvgPicture::paintEvent(QPaintEvent*) {
-    if (fromCache_ && cache_.isNull()) {
-        const QImage mapped = MapSvg(resource_, size(), devicePixelRatioF());
-        if (!mapped.isNull()) {
-            QPainter painter(this);
-            painter.drawImage(0, 0, mapped);
-            return;
-        }
-    }
     const QPixmap pixmap = currentPixmap();
     QPainter painter(this);
     if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);

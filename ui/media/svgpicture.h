@@ -17,10 +17,6 @@ public:
     explicit SvgPicture(const QString& resource, QWidget* parent = nullptr);
 
     QString resource() const { return resource_; }
-    // Paints straight from the picture's entry in the picture cache, holding no rendering in
-    // memory between paints: for a picture as large as the board, of which a repaint needs a
-    // few rows. Without a cache entry the rendering is kept as for any picture.
-    void SetPaintedFromCache(bool fromCache) { fromCache_ = fromCache; }
     // The pixmap painted at the widget's present size and pixel density.
     QPixmap currentPixmap() const;
     QSize sizeHint() const override;
@@ -37,7 +33,6 @@ protected:
 private:
     const QString resource_;
     mutable QPixmap cache_;
-    bool fromCache_ = false;
     LeftClick click_;
 };
 

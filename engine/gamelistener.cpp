@@ -1,4 +1,4 @@
-#include "boardview.h"
+#include "gamelistener.h"
 
 namespace vantry {
 
