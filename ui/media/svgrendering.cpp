@@ -1,13 +1,20 @@
 #include "svgrendering.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QPainter>
 #include <QPointer>
+#include <QResource>
 #include <QSvgRenderer>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdint>
 
 // Resources compiled into a static library are registered only when something asks for them.
 static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
@@ -43,11 +50,51 @@ QImage DrawSvg(const QString& resource, const QSize& device) {
     return image;
 }
 
+QString PrerenderedName(const QString& resource) { return QFileInfo(resource).completeBaseName() + ".argb"; }
+
+namespace {
+QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
+    return QSize(static_cast<int>(std::lround(logicalSize.width() * dpr)),
+                 static_cast<int>(std::lround(logicalSize.height() * dpr)));
+}
+
+// Only pixels of exactly the wanted size are taken; anything else is drawn afresh.
+QImage Prerendered(const QString& resource, const QSize& device) {
+    const QResource stored(QStringLiteral(":/prerendered/") + PrerenderedName(resource));
+    const qint64 bytes = qint64(device.width()) * device.height() * 4;
+    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression || stored.size() != bytes) {
+        return {};
+    }
+    return QImage(stored.data(), device.width(), device.height(), device.width() * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+}
+}  // namespace
+
+QImage PrerenderedSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
+    if (logicalSize.isEmpty() || dpr <= 0) return {};
+    QImage image = Prerendered(resource, DeviceSize(logicalSize, dpr));
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+void ReleasePrerendered() {
+    const long page = sysconf(_SC_PAGESIZE);
+    for (const QString& name : QDir(QStringLiteral(":/prerendered")).entryList(QDir::Files)) {
+        const QResource stored(QStringLiteral(":/prerendered/") + name);
+        if (!stored.isValid() || stored.data() == nullptr || page <= 0) continue;
+        // Only whole pages inside the picture are released.
+        const auto from = reinterpret_cast<std::uintptr_t>(stored.data());
+        const std::uintptr_t first = (from + static_cast<std::uintptr_t>(page) - 1) & ~static_cast<std::uintptr_t>(page - 1);
+        const std::uintptr_t end = (from + static_cast<std::uintptr_t>(stored.size())) & ~static_cast<std::uintptr_t>(page - 1);
+        if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+    }
+}
+
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
     if (logicalSize.isEmpty() || dpr <= 0) return {};
-    const QSize device(static_cast<int>(std::lround(logicalSize.width() * dpr)),
-                       static_cast<int>(std::lround(logicalSize.height() * dpr)));
-    QImage image = DrawSvg(resource, device);
+    const QSize device = DeviceSize(logicalSize, dpr);
+    QImage image = Prerendered(resource, device);
+    if (image.isNull()) image = DrawSvg(resource, device);
     if (image.isNull()) return {};
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(dpr);
