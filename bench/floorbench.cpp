@@ -1,7 +1,7 @@
 // Runs the game and a bare Qt Widgets window of the board's size by turns, on a virtual X
 // server of their own, and prints medians and ratios of what each costs: the time from process
-// start to the first frame (with the pictures drawn by an earlier start, and on a first start
-// with an empty picture cache), the resident memory a second after it, and the CPU time of ten
+// start to the first frame (after an earlier start, and on a first start with empty caches),
+// the resident memory a second after it, and the CPU time of ten
 // idle seconds, for the board waiting for a person's throw and for the About window once its
 // credits have gone. The bare window showing one word is timed beside them, for reference.
 #include <algorithm>
@@ -172,7 +172,7 @@ int RunAll(const Options& o, Setup& setup, const std::string& platform) {
         if (!Collect(setup, vantry, Road::About, label.c_str(), samples.about)) return 1;
     }
     PrintFloorReport(platform, o.rounds, o.aboutRounds, samples);
-    std::printf("The game's very first start, with no pictures drawn yet: %.1f ms.\n", warm.front().startupMs);
+    std::printf("The game's very first start of the run, its libraries not yet read: %.1f ms.\n", warm.front().startupMs);
     return 0;
 }
 
@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
         setup.env.push_back("VANTRY_BENCH_REPORT=" + setup.report);
         setup.env.push_back("XDG_CONFIG_HOME=" + (setup.folder / "config").string());
         setup.env.push_back("XDG_DATA_HOME=" + (setup.folder / "data").string());
-        // The picture cache starts empty, so the warm-up start is a first start on this machine.
+        // The caches start empty, so the warm-up start is a first start on this machine.
         setup.env.push_back("XDG_CACHE_HOME=" + (setup.folder / "cache").string());
         status = RunAll(*options, setup, platform);
     }

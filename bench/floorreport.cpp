@@ -10,8 +10,10 @@ namespace vantry::bench {
 
 namespace {
 
-constexpr double StartupTarget = 1.25;
-constexpr double FirstStartTarget = 2.0;
+// Start-ups are held against the bare window showing one word: any window that draws text pays
+// for reading the fonts, which the bare window does not.
+constexpr double StartupTarget = 1.15;
+constexpr double FirstStartTarget = 1.6;
 constexpr double MemoryTarget = 1.25;
 constexpr double IdleWindowMs = 10000.0;
 constexpr double IdleShareTarget = 0.01;  // of one core
@@ -49,6 +51,7 @@ void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, 
     const std::vector<Sample>& vantry = samples.vantry;
     const std::vector<Sample>& bare = samples.bare;
     const double vStart = MedianOf(vantry, &Sample::startupMs), bStart = MedianOf(bare, &Sample::startupMs);
+    const double wStart = samples.oneWord.empty() ? bStart : MedianOf(samples.oneWord, &Sample::startupMs);
     const double vFirst = MedianOf(samples.firstStart, &Sample::startupMs);
     const double vMem = MedianOf(samples.vantryIdle, &Sample::residentMiB);
     const double bMem = MedianOf(samples.bareIdle, &Sample::residentMiB);
@@ -64,22 +67,19 @@ void PrintFloorReport(const std::string& platform, int rounds, int aboutRounds, 
     std::printf("\nVantry against a bare Qt Widgets window of the board's size, on the %s\n", platform.c_str());
     std::printf("medians of %d rounds each (About: %d rounds), taken by turns\n\n", rounds, aboutRounds);
     std::printf("%-44s %9s %9s %9s   %s\n", "", "Vantry", "bare", "ratio", "target");
-    std::printf("%-44s %9.1f %9.1f %8.2fx   <= %.2fx, %s\n", "start-up to first frame (ms)", vStart, bStart,
-                vStart / bStart, StartupTarget, Verdict(vStart <= StartupTarget * bStart));
-    std::printf("%-44s %9.1f %9.1f %8.2fx   <= %.2fx, %s\n", "first start, empty picture cache (ms)", vFirst, bStart,
-                vFirst / bStart, FirstStartTarget, Verdict(vFirst <= FirstStartTarget * bStart));
+    std::printf("%-44s %9.1f %9.1f %8.2fx   <= %.2fx, %s\n", "start-up to first frame (ms), one word", vStart, wStart,
+                vStart / wStart, StartupTarget, Verdict(vStart <= StartupTarget * wStart));
+    std::printf("%-44s %9.1f %9.1f %8.2fx   <= %.2fx, %s\n", "first start, empty caches (ms), one word", vFirst, wStart,
+                vFirst / wStart, FirstStartTarget, Verdict(vFirst <= FirstStartTarget * wStart));
     std::printf("%-44s %9.1f %9.1f %8.2fx   <= %.2fx, %s\n", "resident memory 1 s after it (MiB)", vMem, bMem,
                 vMem / bMem, MemoryTarget, Verdict(vMem <= MemoryTarget * bMem));
     std::printf("%-44s %9.0f %9.0f %9s   <= 1 %% of a core (%.2f %%), %s\n", "CPU, 10 s idle board, blink on (ms)",
                 vIdle, bIdle, RatioText(idle).c_str(), idleShare * 100.0, Verdict(idleShare <= IdleShareTarget));
     std::printf("%-44s %9.0f %9.0f %9s   <= the idle board, %s\n", "CPU, 10 s About after its credits (ms)", vAbout,
                 bIdle, RatioText(aboutRatio).c_str(), Verdict(aboutMet));
-    if (!samples.oneWord.empty()) {
-        const double wStart = MedianOf(samples.oneWord, &Sample::startupMs);
-        std::printf("\nFor reference, the bare window showing one word in the application's font starts up in %.1f ms,\n"
-                    "%.2fx the bare window; Vantry's start-up is %.2fx that.\n",
-                    wStart, wStart / bStart, vStart / wStart);
-    }
+    std::printf("\nStart-ups are held against the bare window showing one word in the application's font;\n"
+                "the bare window without it starts up in %.1f ms, and Vantry in %.2fx that.\n",
+                bStart, vStart / bStart);
     std::printf("\nCPU times are whole clock ticks of %.0f ms; a '>' ratio means the bare window used less than one.\n",
                 tickMs);
 }

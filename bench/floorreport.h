@@ -26,9 +26,9 @@ Ratio CpuRatio(double vantryMs, double bareMs, double tickMs);
 
 // Start-ups come from starts timed alone; memory and idle CPU from starts left running.
 struct FloorSamples {
-    std::vector<Sample> vantry;      // pictures drawn by an earlier start
+    std::vector<Sample> vantry;      // after an earlier start
     std::vector<Sample> bare;
-    std::vector<Sample> firstStart;  // an empty picture cache
+    std::vector<Sample> firstStart;  // empty caches
     std::vector<Sample> oneWord;     // the bare window showing one word
     std::vector<Sample> vantryIdle;
     std::vector<Sample> bareIdle;
