@@ -3,7 +3,7 @@
 
 #include "application.h"
 #include "commandline.h"
-#include "firstframereport.h"
+#include "benchmarkhooks.h"
 #include "fontconfigwarmup.h"
 #include "qtprompter.h"
 #include "randomsource.h"

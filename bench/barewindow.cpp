@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "boardlayout.h"
-#include "firstframereport.h"
+#include "benchmarkhooks.h"
 #include "twips.h"
 
 int main(int argc, char** argv) {

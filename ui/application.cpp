@@ -5,12 +5,12 @@
 
 #include <utility>
 
-#include "firstframereport.h"
+#include "benchmarkhooks.h"
 #include "firstpainttask.h"
 #include "frmabout.h"
 #include "frmrec.h"
 #include "programicon.h"
-#include "startup.h"
+#include "main.h"
 #include "svgrendering.h"
 
 namespace vantry {

@@ -13,7 +13,7 @@
 #include "gamestatediff.h"
 #include "recordinglistener.h"
 #include "scriptedprompter.h"
-#include "startup.h"
+#include "main.h"
 #include "startupwindows.h"
 
 namespace vantry {

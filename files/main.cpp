@@ -1,4 +1,4 @@
-#include "startup.h"
+#include "main.h"
 
 #include "document.h"
 #include "documentwindow.h"

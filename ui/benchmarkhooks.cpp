@@ -1,4 +1,4 @@
-#include "firstframereport.h"
+#include "benchmarkhooks.h"
 
 #include <QCoreApplication>
 #include <QEvent>
