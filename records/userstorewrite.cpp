@@ -55,7 +55,7 @@ QString LockKept(const QString& lockPath, int waitMs) {
     const int seconds = std::max(1, (waitMs + 999) / 1000);
     //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
     //: ".lock" added; another copy of the game holds it while it writes.
-    return QCoreApplication::translate("UserStore", "its lock file %1 could not be taken within %n second(s)",
+    return QCoreApplication::translate("UserStore", "its lock file %1 could not be taken within %n seconds",
                                        nullptr, seconds)
         .arg(lockPath);
 }

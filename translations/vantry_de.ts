@@ -438,7 +438,7 @@ das ganze Brett über einen Bildschirmleser vor.
         <translation>sie konnte nicht geschrieben werden</translation>
     </message>
     <message numerus="yes">
-        <source>its lock file %1 could not be taken within %n second(s)</source>
+        <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
             <numerusform>ihre Sperrdatei %1 ließ sich nicht innerhalb von %n Sekunde belegen</numerusform>

@@ -437,7 +437,7 @@ en voz alta con un lector de pantalla.
         <translation>no se pudo escribir</translation>
     </message>
     <message numerus="yes">
-        <source>its lock file %1 could not be taken within %n second(s)</source>
+        <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
             <numerusform>no se pudo tomar su archivo de bloqueo %1 en %n segundo</numerusform>

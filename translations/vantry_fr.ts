@@ -437,7 +437,7 @@ plateau à voix haute par un lecteur d’écran.
         <translation>il n’a pas pu être écrit</translation>
     </message>
     <message numerus="yes">
-        <source>its lock file %1 could not be taken within %n second(s)</source>
+        <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
             <numerusform>son fichier de verrou %1 n’a pas pu être pris en %n seconde</numerusform>

@@ -437,7 +437,7 @@ tabellone ad alta voce con un lettore di schermo.
         <translation>non è stato possibile scriverlo</translation>
     </message>
     <message numerus="yes">
-        <source>its lock file %1 could not be taken within %n second(s)</source>
+        <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
             <numerusform>non è stato possibile ottenere il suo file di blocco %1 entro %n secondo</numerusform>

@@ -438,7 +438,7 @@ bord voor via een schermlezer.
         <translation>het kon niet worden geschreven</translation>
     </message>
     <message numerus="yes">
-        <source>its lock file %1 could not be taken within %n second(s)</source>
+        <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
             <numerusform>het vergrendelingsbestand %1 kon niet binnen %n seconde worden verkregen</numerusform>

@@ -438,7 +438,7 @@ planszę przez czytnik ekranu.
         <translation>nie udało się go zapisać</translation>
     </message>
     <message numerus="yes">
-        <source>its lock file %1 could not be taken within %n second(s)</source>
+        <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
             <numerusform>nie udało się przejąć jego pliku blokady %1 w ciągu %n sekundy</numerusform>

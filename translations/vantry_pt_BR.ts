@@ -437,7 +437,7 @@ voz alta por um leitor de tela.
         <translation>não foi possível gravá-lo</translation>
     </message>
     <message numerus="yes">
-        <source>its lock file %1 could not be taken within %n second(s)</source>
+        <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
             <numerusform>não foi possível obter o arquivo de bloqueio %1 em %n segundo</numerusform>
