@@ -143,16 +143,6 @@ TEST_F(StoreTest, AWriteWhoseLockCannotBeTakenGivesUpAndLeavesNothingPending) {
     }
 }
 
-TEST_F(StoreTest, AFolderWhereTheStoreShouldBeIsNamedAsTheReason) {
-    const QString path = UserStorePath();
-    ASSERT_TRUE(QDir().mkpath(path));
-    const auto failure = WriteUserStore({{"Options/Volume", 50}}, 0);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->path, path);
-    EXPECT_EQ(failure->reason, "a folder stands where the file should be");
-    EXPECT_FALSE(QSettings("Vantry", "Vantry").contains("Options/Volume"));
-}
-
 TEST_F(StoreTest, AboutValuesWithoutAStoreOrGroupAreTheSingleLineError) {
     EXPECT_EQ(ReadAboutValues(), QStringList{"Error"});
     ASSERT_TRUE(stores_.WriteMachineValues("[2.0]\nName=Ann\n"));
