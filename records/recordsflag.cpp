@@ -2,15 +2,17 @@
 
 #include <QSettings>
 
+#include "recordsstore.h"
+#include "settingtext.h"
+
 namespace vantry {
 
 void ReadRecordsStored(bool& stored) {
-    QSettings settings("Vantry", "Vantry");
-    const QString value = settings.value("Records/Boolean").toString();
-    if (value.isEmpty()) {
-        stored = false;
-    } else if (value == "True") {
+    const QString marker = SettingText(QSettings("Vantry", "Vantry").value("Records/Boolean")).trimmed();
+    if (marker.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || StoreHoldsRecordRows()) {
         stored = true;
+    } else if (marker.isEmpty()) {
+        stored = false;
     }
 }
 

@@ -16,25 +16,33 @@ QString MovesKey(int row) { return QStringLiteral("Moves%1").arg(row); }
 RecordRows ReadStoredRecordRows() {
     QSettings settings("Vantry", "Vantry");
     settings.beginGroup("Records");
-    RecordRows rows;
+    RecordRows rows = DefaultRecordRows();
     for (int row = 1; row <= RecordRowCount; ++row) {
-        rows[static_cast<std::size_t>(row - 1)] = {SettingText(settings.value(NamesKey(row))),
-                                                   SettingText(settings.value(MovesKey(row)))};
+        RecordRow& stored = rows[static_cast<std::size_t>(row - 1)];
+        if (settings.contains(NamesKey(row))) stored.name = SettingText(settings.value(NamesKey(row)));
+        if (settings.contains(MovesKey(row))) stored.moves = SettingText(settings.value(MovesKey(row)));
     }
     return rows;
 }
 
-bool StoreRecordRows(const RecordRows& rows) {
+bool StoreHoldsRecordRows() {
     QSettings settings("Vantry", "Vantry");
     settings.beginGroup("Records");
     for (int row = 1; row <= RecordRowCount; ++row) {
-        const RecordRow& shown = rows[static_cast<std::size_t>(row - 1)];
-        settings.setValue(NamesKey(row), shown.name);
-        settings.setValue(MovesKey(row), shown.moves);
+        if (settings.contains(NamesKey(row)) || settings.contains(MovesKey(row))) return true;
     }
-    settings.setValue("Boolean", QStringLiteral("True"));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return false;
+}
+
+std::optional<StoreFailure> StoreRecordRows(const RecordRows& rows, int lockWaitMs) {
+    StoreValues values;
+    for (int row = 1; row <= RecordRowCount; ++row) {
+        const RecordRow& shown = rows[static_cast<std::size_t>(row - 1)];
+        values.append({QStringLiteral("Records/") + NamesKey(row), shown.name});
+        values.append({QStringLiteral("Records/") + MovesKey(row), shown.moves});
+    }
+    values.append({QStringLiteral("Records/Boolean"), QStringLiteral("True")});
+    return WriteUserStore(values, lockWaitMs);
 }
 
 }  // namespace vantry

@@ -1,20 +1,25 @@
 #pragma once
 
+#include <optional>
+
 #include "recordstable.h"
+#include "userstorewrite.h"
 
 namespace vantry {
 
 // The best-players table in the per-user store ("Vantry", section "Records"): the marker
-// "Boolean" and the rows "Names1".."Names10", "Moves1".."Moves10", all strings. A write the
-// store refuses is never reported to the user: it is simply lost, as the table is only a
-// keepsake.
+// "Boolean" and the rows "Names1".."Names10", "Moves1".."Moves10", all strings. Another copy
+// of the game may write the same table at any time, so it is read afresh wherever it counts.
 
-// The stored rows; a missing key reads as an empty caption.
+// The stored rows. A key that is missing reads as the default row's value at its place
+// ("Unknown3", "100"), so a table stored in part keeps the places it does not hold open.
 RecordRows ReadStoredRecordRows();
 
+// True when any of the rows' keys is stored.
+bool StoreHoldsRecordRows();
+
 // Writes all ten rows, whatever changed, and after them the marker "True" that tells later
-// runs to read them, so the marker never stands without its rows. True when the store holds
-// them afterwards.
-bool StoreRecordRows(const RecordRows& rows);
+// runs to read them, so the marker never stands without its rows. No value when stored.
+std::optional<StoreFailure> StoreRecordRows(const RecordRows& rows, int lockWaitMs = StoreLockWaitMs);
 
 }  // namespace vantry

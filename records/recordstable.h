@@ -23,9 +23,12 @@ using RecordRows = std::array<RecordRow, RecordRowCount>;
 // The rows shown whenever the table is not read from the store: "Unknown1".."Unknown10", "100".
 RecordRows DefaultRecordRows();
 
-// A moves caption as the table counts it. Anything that is not a whole decimal number within
-// 16 bits (an empty caption from a missing key, letters, an overflow) counts as 0 moves.
-std::int16_t MovesFromCaption(const QString& caption);
+// The rank of a moves caption that is no whole decimal number within 16 bits (an empty value,
+// letters, an overflow): after every count that is, so that any result beats it.
+constexpr int UnreadableMoves = 32768;
+
+// A moves caption as the table ranks it: its count, or UnreadableMoves.
+int MovesFromCaption(const QString& caption);
 
 // The ten rows of one opening of the best-players window, with the winner's entry into them.
 class RecordsTable {
@@ -40,17 +43,20 @@ public:
     // Returns the row taken (1..10), or 0 when the table is left as it was.
     int Enter(const QString& winnerName, std::int16_t winnerMoves);
 
-    // The captions to redraw after an entry: every count in plain decimal.
+    // The captions to redraw after an entry: every count in plain decimal, and a count that
+    // could not be read exactly as it was, never as a number it did not say.
     RecordRows Captions() const;
 
     const QString& Name(int row) const { return names_[Index(row)]; }
-    std::int16_t Moves(int row) const { return moves_[Index(row)]; }
+    int Moves(int row) const { return moves_[Index(row)]; }
 
 private:
     static std::size_t Index(int row) { return static_cast<std::size_t>(row - 1); }
 
     std::array<QString, RecordRowCount> names_{};
-    std::array<std::int16_t, RecordRowCount> moves_{};
+    std::array<int, RecordRowCount> moves_{};
+    // The captions of the counts that could not be read, kept to be stored back as they were.
+    std::array<QString, RecordRowCount> unreadable_{};
 };
 
 }  // namespace vantry

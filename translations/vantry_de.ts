@@ -401,6 +401,52 @@ das ganze Brett über einen Bildschirmleser vor.
     </message>
 </context>
 <context>
+    <name>UserStore</name>
+    <message>
+        <source>a folder stands where the file should be</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>an Stelle der Datei steht ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>its lock file %1 could not be taken within %n seconds</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
+        <translation>
+            <numerusform>ihre Sperrdatei %1 ließ sich nicht innerhalb von %n Sekunde belegen</numerusform>
+            <numerusform>ihre Sperrdatei %1 ließ sich nicht innerhalb von %n Sekunden belegen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantry::FileMenu</name>
     <message>
         <source>File</source>
@@ -593,6 +639,11 @@ das ganze Brett über einen Bildschirmleser vor.
     <message>
         <source>%1, %2, %3 moves</source>
         <translation>%1, %2, %3 Züge</translation>
+    </message>
+    <message>
+        <source>The best players could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Die Bestenliste konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 </TS>

@@ -400,6 +400,52 @@ en voz alta con un lector de pantalla.
     </message>
 </context>
 <context>
+    <name>UserStore</name>
+    <message>
+        <source>a folder stands where the file should be</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>hay una carpeta donde debería estar el archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>su carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>no se pudo escribir</translation>
+    </message>
+    <message numerus="yes">
+        <source>its lock file %1 could not be taken within %n seconds</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
+        <translation>
+            <numerusform>no se pudo tomar su archivo de bloqueo %1 en %n segundo</numerusform>
+            <numerusform>no se pudo tomar su archivo de bloqueo %1 en %n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantry::FileMenu</name>
     <message>
         <source>File</source>
@@ -592,6 +638,11 @@ en voz alta con un lector de pantalla.
     <message>
         <source>%1, %2, %3 moves</source>
         <translation>%1, %2, %3 jugadas</translation>
+    </message>
+    <message>
+        <source>The best players could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>No se pudieron guardar los mejores jugadores en %1: %2.</translation>
     </message>
 </context>
 </TS>

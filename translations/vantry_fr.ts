@@ -400,6 +400,52 @@ plateau à voix haute par un lecteur d’écran.
     </message>
 </context>
 <context>
+    <name>UserStore</name>
+    <message>
+        <source>a folder stands where the file should be</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>un dossier se trouve à la place du fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>son dossier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>il n’a pas pu être écrit</translation>
+    </message>
+    <message numerus="yes">
+        <source>its lock file %1 could not be taken within %n seconds</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
+        <translation>
+            <numerusform>son fichier de verrou %1 n’a pas pu être pris en %n seconde</numerusform>
+            <numerusform>son fichier de verrou %1 n’a pas pu être pris en %n secondes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantry::FileMenu</name>
     <message>
         <source>File</source>
@@ -592,6 +638,11 @@ plateau à voix haute par un lecteur d’écran.
     <message>
         <source>%1, %2, %3 moves</source>
         <translation>%1, %2, %3 coups</translation>
+    </message>
+    <message>
+        <source>The best players could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Les meilleurs joueurs n’ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 </TS>

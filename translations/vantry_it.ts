@@ -400,6 +400,52 @@ tabellone ad alta voce con un lettore di schermo.
     </message>
 </context>
 <context>
+    <name>UserStore</name>
+    <message>
+        <source>a folder stands where the file should be</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>al posto del file c’è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>non è possibile creare la sua cartella</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>la sua cartella è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>non è stato possibile scriverlo</translation>
+    </message>
+    <message numerus="yes">
+        <source>its lock file %1 could not be taken within %n seconds</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
+        <translation>
+            <numerusform>non è stato possibile ottenere il suo file di blocco %1 entro %n secondo</numerusform>
+            <numerusform>non è stato possibile ottenere il suo file di blocco %1 entro %n secondi</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantry::FileMenu</name>
     <message>
         <source>File</source>
@@ -592,6 +638,11 @@ tabellone ad alta voce con un lettore di schermo.
     <message>
         <source>%1, %2, %3 moves</source>
         <translation>%1, %2, %3 mosse</translation>
+    </message>
+    <message>
+        <source>The best players could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Non è stato possibile salvare i migliori giocatori in %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,52 @@ bord voor via een schermlezer.
     </message>
 </context>
 <context>
+    <name>UserStore</name>
+    <message>
+        <source>a folder stands where the file should be</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>er staat een map waar het bestand hoort te staan</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>de map ervan kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>de map ervan is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
+        <translation>het kon niet worden geschreven</translation>
+    </message>
+    <message numerus="yes">
+        <source>its lock file %1 could not be taken within %n seconds</source>
+        <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
+        <translation>
+            <numerusform>het vergrendelingsbestand %1 kon niet binnen %n seconde worden verkregen</numerusform>
+            <numerusform>het vergrendelingsbestand %1 kon niet binnen %n seconden worden verkregen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantry::FileMenu</name>
     <message>
         <source>File</source>
@@ -593,6 +639,11 @@ bord voor via een schermlezer.
     <message>
         <source>%1, %2, %3 moves</source>
         <translation>%1, %2, %3 zetten</translation>
+    </message>
+    <message>
+        <source>The best players could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>De beste spelers konden niet worden opgeslagen in %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "aboutvalues.h"
 #include "isolatedstores.h"
 #include "recordsflag.h"
 #include "recordsstore.h"
+#include "qstringprinter.h"
+#include "userstorewrite.h"
 
 namespace vantry {
 namespace {
@@ -43,11 +54,93 @@ TEST_F(StoreTest, RowsGoUnderTheirNumberedKeysAsStrings) {
     EXPECT_EQ(ReadStoredRecordRows(), rows);
 }
 
-TEST_F(StoreTest, MissingKeysReadAsEmptyCaptions) {
-    QSettings("Vantry", "Vantry").setValue("Records/Names1", "Bea");
+// A table stored in part (by hand, or by another program) keeps the places it does not hold for
+// the default rows, which any result of fewer than 100 moves beats; an empty value is kept.
+TEST_F(StoreTest, MissingKeysReadAsTheDefaultRowOfTheirPlace) {
+    QSettings settings("Vantry", "Vantry");
+    settings.setValue("Records/Names1", "Bea");
+    settings.setValue("Records/Names2", "");
+    settings.setValue("Records/Moves2", "30");
+    settings.sync();
     const RecordRows rows = ReadStoredRecordRows();
-    EXPECT_EQ(rows[0], (RecordRow{"Bea", ""}));
-    EXPECT_EQ(rows[1], (RecordRow{"", ""}));
+    EXPECT_EQ(rows[0], (RecordRow{"Bea", "100"}));
+    EXPECT_EQ(rows[1], (RecordRow{"", "30"}));
+    EXPECT_EQ(rows[2], (RecordRow{"Unknown3", "100"}));
+    EXPECT_EQ(rows[9], (RecordRow{"Unknown10", "100"}));
+}
+
+// Whatever the marker says, rows in the store are a stored table.
+TEST_F(StoreTest, MarkerIsTakenInAnyLetterCaseAndRowsCountWithoutIt) {
+    struct Case {
+        const char* what;
+        std::optional<QString> marker;
+        bool rows;
+        bool before;
+        bool after;
+    };
+    const Case cases[] = {
+        {"True", QString("True"), false, false, true},
+        {"true", QString("true"), false, false, true},
+        {"TRUE", QString("TRUE"), false, false, true},
+        {"no marker, no rows", std::nullopt, false, true, false},
+        {"empty marker, no rows", QString(""), false, true, false},
+        {"no marker beside rows", std::nullopt, true, false, true},
+        {"False beside rows", QString("False"), true, false, true},
+        {"other text, no rows", QString("yes"), false, false, false},
+        {"other text leaves it", QString("yes"), false, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QSettings settings("Vantry", "Vantry");
+        settings.clear();
+        if (c.marker) settings.setValue("Records/Boolean", *c.marker);
+        if (c.rows) settings.setValue("Records/Moves7", "40");
+        settings.sync();
+        bool stored = c.before;
+        ReadRecordsStored(stored);
+        EXPECT_EQ(stored, c.after);
+    }
+}
+
+// The settings file's lock as another copy of the game holds it while it writes, or as it can
+// never be taken. The toolkit would wait for it for ever; the write gives up and says why.
+TEST_F(StoreTest, AWriteWhoseLockCannotBeTakenGivesUpAndLeavesNothingPending) {
+    const QString path = UserStorePath();
+    const QString lockPath = path + ".lock";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    const std::vector<std::pair<const char*, std::function<std::unique_ptr<QLockFile>()>>> ways{
+        {"a folder in its place", [&] {
+             EXPECT_TRUE(QDir().mkpath(lockPath));
+             return std::unique_ptr<QLockFile>();
+         }},
+        {"held by another writer", [&] {
+             auto held = std::make_unique<QLockFile>(lockPath);
+             EXPECT_TRUE(held->tryLock());
+             return held;
+         }},
+    };
+    for (const auto& [what, block] : ways) {
+        SCOPED_TRACE(what);
+        RecordRows rows = DefaultRecordRows();
+        rows[0] = {"Ann", "12"};
+        {
+            const auto held = block();
+            const auto failure = StoreRecordRows(rows, 0);
+            ASSERT_TRUE(failure.has_value());
+            EXPECT_EQ(failure->path, path);
+            EXPECT_TRUE(failure->reason.contains(lockPath)) << failure->reason.toStdString();
+            // A change left pending would be written (and the lock waited for) by any later use.
+            EXPECT_EQ(ReadStoredRecordRows(), DefaultRecordRows());
+            bool stored = false;
+            ReadRecordsStored(stored);
+            EXPECT_FALSE(stored);
+            QDir().rmdir(lockPath);
+        }
+        const auto failure = StoreRecordRows(rows, 0);
+        EXPECT_FALSE(failure) << "the lock let go: " << (failure ? failure->reason.toStdString() : "");
+        EXPECT_EQ(ReadStoredRecordRows(), rows);
+        QSettings("Vantry", "Vantry").clear();
+    }
 }
 
 TEST_F(StoreTest, AboutValuesWithoutAStoreOrGroupAreTheSingleLineError) {

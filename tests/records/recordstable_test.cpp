@@ -27,8 +27,9 @@ TEST(MovesFromCaption, CountsOnlyWholeSixteenBitNumbers) {
     };
     const Case cases[] = {
         {"23", 23},   {"100", 100},   {" 7 ", 7},     {"-5", -5},    {"32767", 32767},
-        {"", 0},      {"abc", 0},     {"12abc", 0},   {"2.5", 0},    {"32768", 0},
-        {"-32769", 0}, {"99999999999", 0},
+        {"", UnreadableMoves},      {"abc", UnreadableMoves},     {"12abc", UnreadableMoves},
+        {"2.5", UnreadableMoves},   {"32768", UnreadableMoves},   {"-32769", UnreadableMoves},
+        {"99999", UnreadableMoves}, {"99999999999", UnreadableMoves},
     };
     for (const Case& c : cases) EXPECT_EQ(MovesFromCaption(c.caption), c.expected) << '"' << c.caption << '"';
 }
@@ -86,13 +87,15 @@ INSTANTIATE_TEST_SUITE_P(
                   RowsWith(Counts({10, 20, 30, 40, 50, 60, 70, 80, 90, 95})), 90, 10,
                   {"Row1", "Row2", "Row3", "Row4", "Row5", "Row6", "Row7", "Row8", "Row9", "Win"},
                   Counts({10, 20, 30, 40, 50, 60, 70, 80, 90, 90})},
-        EntryCase{"a count that is no number is 0 and redrawn so",
-                  RowsWith({"10", "20", "abc", "40", "50", "60", "70", "80", "90", "95"}), 30, 4,
-                  {"Row1", "Row2", "Row3", "Win", "Row4", "Row5", "Row6", "Row7", "Row8", "Row9"},
-                  Counts({10, 20, 0, 30, 40, 50, 60, 70, 80, 90})},
-        // Captions() is the redraw after an entry; the window keeps the empty captions otherwise.
-        EntryCase{"missing counts are never beaten", RowsWith({"", "", "", "", "", "", "", "", "", ""}), 1, 0,
-                  kRowNames, Counts({0, 0, 0, 0, 0, 0, 0, 0, 0, 0})}),
+        // A count that cannot be read is beaten by any result and is redrawn as it was read.
+        EntryCase{"an unreadable count ranks after every count",
+                  RowsWith({"10", "20", "abc", "40", "50", "60", "70", "80", "90", "95"}), 30, 3,
+                  {"Row1", "Row2", "Win", "Row3", "Row4", "Row5", "Row6", "Row7", "Row8", "Row9"},
+                  {"10", "20", "30", "abc", "40", "50", "60", "70", "80", "90"}},
+        EntryCase{"the largest count still beats an overflow",
+                  RowsWith({"10", "20", "30", "40", "50", "60", "70", "80", "99999", ""}), 32767, 9,
+                  {"Row1", "Row2", "Row3", "Row4", "Row5", "Row6", "Row7", "Row8", "Win", "Row9"},
+                  {"10", "20", "30", "40", "50", "60", "70", "80", "32767", "99999"}}),
     [](const ::testing::TestParamInfo<EntryCase>& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -274,6 +275,34 @@ TEST_F(FrmNewTest, NamesTheSavedGameCannotCarryAreRefused) {
     Click("cmdStart");
     EXPECT_EQ(Name(3), "   ");
     EXPECT_EQ(commands.resets, 1);
+}
+
+// A name stands on one line on the board and in the saved game, however it reached the box;
+// "&Start Game" takes the boxes' text as it stands.
+TEST_F(FrmNewTest, PastedLineBreaksAndControlCharactersDoNotReachAName) {
+    const struct {
+        const char* what;
+        QString pasted;
+        QString name;
+    } cases[] = {
+        {"a line break between words", "Ann\nSmith", "Ann Smith"},
+        {"line ends and a tab around words", "\r\nAnn\r\n\tSmith\r\n", "Ann Smith"},
+        {"a line separator", QString("Ann") + QChar(0x2028) + "Smith", "Ann Smith"},
+        {"other control characters", QString("A\x01nn\x7f") + QChar(0x85) + "Bo", "Ann Bo"},
+    };
+    dialog->show();
+    Click("optPer(0)");
+    Click("optCom(1)");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QApplication::clipboard()->setText(c.pasted);
+        for (QLineEdit* box : {Text(0), Combo(1)->lineEdit()}) {
+            box->clear();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(box->text(), c.name);
+        }
+    }
 }
 
 TEST_F(FrmNewTest, OpenGameHandsOverToTheFileCommand) {

@@ -135,19 +135,83 @@ TEST_F(FrmRecTest, ResultNotGoodEnoughLeavesTheTableAsShown) {
     for (int r = 1; r <= RecordRowCount; ++r) EXPECT_FALSE(Label("lblName", r)->font().bold());
 }
 
-TEST_F(FrmRecTest, StoredCountThatIsNoNumberCountsAsNoMoves) {
+// Counts that are no number rank after every count and go back to the store as they were read.
+TEST_F(FrmRecTest, StoredCountsThatAreNoNumberRankLastAndAreStoredBackAsRead) {
     RecordRows stored = Ladder();
     stored[1].moves = "lots";
+    stored[4].moves = "99999";
     StoreRecordRows(stored);
     Open("Ann", 15, true);
-    EXPECT_EQ(Label("lblName", 3)->text(), "Ann");
-    EXPECT_EQ(Label("lblMove", 2)->text(), "0");
+    const std::vector<QString> moves{"10", "15", "lots", "30", "40", "99999", "60", "70", "80", "90"};
+    for (int r = 1; r <= RecordRowCount; ++r) EXPECT_EQ(Label("lblMove", r)->text(), moves[static_cast<std::size_t>(r - 1)]) << r;
+    EXPECT_TRUE(Label("lblName", 2)->font().bold());
+    Click("cmdOK");
+    EXPECT_EQ(ReadStoredRecordRows(), Shown());
+}
+
+// A table written by hand: the marker in small letters and only two rows. The winner takes the
+// third place, before the default rows that fill the rest, and the two rows are kept.
+TEST_F(FrmRecTest, AHandWrittenTableWithTwoRowsIsReadAndKept) {
+    {
+        QSettings settings("Vantry", "Vantry");
+        settings.setValue("Records/Boolean", "true");
+        settings.setValue("Records/Names1", "Cy");
+        settings.setValue("Records/Moves1", "30");
+        settings.setValue("Records/Names2", "Di");
+        settings.setValue("Records/Moves2", "40");
+    }
+    Open("Ann", 41, false);
+    Click("cmdOK");
+    const RecordRows stored = ReadStoredRecordRows();
+    EXPECT_EQ(stored[0], (RecordRow{"Cy", "30"}));
+    EXPECT_EQ(stored[1], (RecordRow{"Di", "40"}));
+    EXPECT_EQ(stored[2], (RecordRow{"Ann", "41"}));
+    EXPECT_EQ(stored[3], (RecordRow{"Unknown3", "100"}));
+    EXPECT_EQ(stored[9], (RecordRow{"Unknown9", "100"}));
+}
+
+// Two copies of the game on one account. The other copy stores its result while this one's
+// table is open, even the first table of all; closing this one keeps both results.
+TEST_F(FrmRecTest, ClosingEntersTheResultIntoTheTableAnotherCopyStoredMeanwhile) {
+    struct Case {
+        const char* what;
+        bool tableBefore;
+        int ours;
+        int theirs;
+        std::vector<QString> names;
+    };
+    const Case cases[] = {
+        {"theirs better", true, 35, 15, {"P1", "Bo", "P2", "P3", "Ann", "P4", "P5", "P6", "P7", "P8"}},
+        {"ours better", true, 15, 35, {"P1", "Ann", "P2", "P3", "Bo", "P4", "P5", "P6", "P7", "P8"}},
+        {"a tie goes after theirs", true, 25, 25, {"P1", "P2", "Bo", "Ann", "P3", "P4", "P5", "P6", "P7", "P8"}},
+        {"their table is the first", false, 45, 15, {"P1", "Bo", "P2", "P3", "P4", "Ann", "P5", "P6", "P7", "P8"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QSettings("Vantry", "Vantry").clear();
+        if (c.tableBefore) StoreRecordRows(Ladder());
+        Open("Ann", c.ours, c.tableBefore);
+        RecordsTable theirs(Ladder());
+        theirs.Enter("Bo", static_cast<std::int16_t>(c.theirs));
+        StoreRecordRows(theirs.Captions());
+        Click("cmdOK");
+        const RecordRows stored = ReadStoredRecordRows();
+        for (int r = 1; r <= RecordRowCount; ++r) EXPECT_EQ(stored[static_cast<std::size_t>(r - 1)].name, c.names[static_cast<std::size_t>(r - 1)]) << r;
+    }
+}
+
+// A copy whose board loaded before any table existed reads the one stored since.
+TEST_F(FrmRecTest, TheMarkerIsReadAgainWhenTheWindowOpens) {
+    StoreRecordRows(Ladder());
+    Open("Ann", 95, false);
+    EXPECT_EQ(Label("lblName", 9)->text(), "P9");
+    EXPECT_EQ(Label("lblName", 10)->text(), "Ann");
+    EXPECT_TRUE(state_.RecordsStored);
 }
 
 // The first run starts from the default rows; once it has stored them, the next win of the
 // same run builds on what was stored, as a later run would.
 TEST_F(FrmRecTest, FirstRunStartsFromTheDefaultsThenKeepsWhatItStored) {
-    StoreRecordRows(Ladder());
     Open("Ann", 99, false);
     EXPECT_EQ(Label("lblName", 1)->text(), "Ann");
     EXPECT_EQ(Label("lblName", 2)->text(), "Unknown1");

@@ -124,5 +124,28 @@ TEST(SoundCuesTest, ACueWhoseFileFailedToLoadSoundsAgainOnceTheFileIsBack) {
     EXPECT_FALSE(cues.Sounding());
 }
 
+// A cue file far larger than any cue (a whole recording put in its place) would be held whole
+// for the run: it is not loaded, and that cue is silence. A cue of its own size still sounds.
+TEST(SoundCuesTest, ACueFileTooLargeForACueIsNotLoaded) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile good(CuePath(QString(VANTRY_BUILD_DATA_DIR), CueLiteral(Cue::Tashwiq)));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray cue = good.readAll();
+    const QString path = dir.filePath("Tashwiq.wav");
+    QFile big(path);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write(cue) == cue.size());
+    // Sparse: the file reads as silence after the cue's own samples.
+    ASSERT_TRUE(big.resize(SoundCues::MaxCueBytes + 1));
+    big.close();
+
+    SoundCues cues(true);
+    cues.Play(path);
+    EXPECT_FALSE(cues.Sounding());
+    ASSERT_TRUE(QFile::resize(path, cue.size()));
+    cues.Play(path);
+    EXPECT_TRUE(cues.Sounding());
+}
+
 }  // namespace
 }  // namespace vantry::test

@@ -10,6 +10,7 @@
 #include "gamestate.h"
 #include "programicon.h"
 #include "prompter.h"
+#include "recordsflag.h"
 #include "recordsstore.h"
 #include "twips.h"
 
@@ -34,9 +35,9 @@ QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").a
 }  // namespace
 
 frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWidget* owner,
-               ExitAction exitProgram)
+               ExitAction exitProgram, StoreFailureNotice* notice)
     : QDialog(owner), state_(state), prompter_(prompter), commands_(commands), owner_(owner),
-      exitProgram_(std::move(exitProgram)) {
+      exitProgram_(std::move(exitProgram)), notice_(notice ? *notice : ownNotice_) {
     setObjectName("frmRec");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -130,22 +131,40 @@ frmRec::Outcome frmRec::Run() {
 }
 
 void frmRec::Form_Load() {
-    const QString winner = QString::fromStdString(state_.WinnerName);
-    prompter_.Message(tr("%1 Moves = %2").arg(winner, QString::number(state_.WinnerMoves)));
+    winner_ = QString::fromStdString(state_.WinnerName);
+    winnerMoves_ = state_.WinnerMoves;
+    prompter_.Message(tr("%1 Moves = %2").arg(winner_, QString::number(winnerMoves_)));
+    // Another copy of the game may have stored the first table since this one's board loaded.
+    ReadRecordsStored(state_.RecordsStored);
     // Until a table has been stored the default rows stay shown.
     if (state_.RecordsStored) ShowRows(ReadStoredRecordRows());
     RecordsTable table(ShownRows());
     setWindowTitle(tr("Vantry - Best Players"));
-    const int row = table.Enter(winner, state_.WinnerMoves);
+    const int row = table.Enter(winner_, winnerMoves_);
     if (row == 0) return;
     MarkRow(row);
     ShowRows(table.Captions());
 }
 
 void frmRec::done(int result) {
-    // Once stored, the table is read back at the next win of this run too, as a later run would.
-    if (!exiting_ && StoreRecordRows(ShownRows())) state_.RecordsStored = true;
+    if (!exiting_ && keepResult_) StoreResult();
     QDialog::done(result);
+}
+
+void frmRec::StoreResult() {
+    // The rows shown may be out of date: the result goes into the table as it is stored now,
+    // by the same rule, so that what another copy stored meanwhile is kept beside it.
+    const RecordRows stored = ReadStoredRecordRows();
+    RecordsTable table(stored);
+    const bool entered = table.Enter(winner_, winnerMoves_) != 0;
+    const auto failure = StoreRecordRows(entered ? table.Captions() : stored);
+    // Once stored, the table is read back at the next win of this run too, as a later run would.
+    if (!failure) {
+        state_.RecordsStored = true;
+        return;
+    }
+    //: %1 is the settings file, %2 why it could not be written ("the file is read-only").
+    notice_.Tell(prompter_, tr("The best players could not be stored in %1: %2.").arg(failure->path, failure->reason));
 }
 
 void frmRec::cmdOK_Click() {
@@ -155,8 +174,11 @@ void frmRec::cmdOK_Click() {
 
 void frmRec::cmdOpen_Click() {
     // With a stored table the entry of this opening is dropped again: a game opened instead of
-    // a new one does not keep its predecessor's result.
-    if (state_.RecordsStored) ShowRows(ReadStoredRecordRows());
+    // a new one does not keep its predecessor's result, and the stored table stays as it is.
+    if (state_.RecordsStored) {
+        ShowRows(ReadStoredRecordRows());
+        keepResult_ = false;
+    }
     commands_.ResetBoard();
     outcome_ = Outcome::OpenGame;
     accept();

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "recordstable.h"
+#include "storefailurenotice.h"
 
 class QLabel;
 class QPaintEvent;
@@ -19,8 +20,10 @@ class GameCommands;
 class Prompter;
 
 // The best-players window, opened after a win: announces the result, enters it into the
-// stored table of ten and offers the ways on. The rows shown are what gets stored. It talks to
-// the records store, the prompter for its message and the document commands for "&Open Game".
+// stored table of ten and offers the ways on. Another copy of the game may store the table
+// while the window is open, so closing enters the result again into the table as it stands
+// then. It talks to the records store, the prompter for its messages and the document
+// commands for "&Open Game".
 class frmRec : public QDialog {
     Q_OBJECT
 public:
@@ -28,9 +31,11 @@ public:
     enum class Outcome { NewGame, OpenGame, Exit, Closed };
     using ExitAction = std::function<void()>;
 
-    // `exitProgram` ends the program at once without storing or asking anything.
+    // `exitProgram` ends the program at once without storing or asking anything. `notice` is
+    // the run's one notice of a store that cannot be written; without one, the window tells
+    // of its own failure alone.
     frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWidget* owner,
-           ExitAction exitProgram = EndProgram);
+           ExitAction exitProgram = EndProgram, StoreFailureNotice* notice = nullptr);
 
     // Loads the window (its message first) and shows it modally until a button or the close
     // box leaves it.
@@ -39,7 +44,8 @@ public:
     void Form_Load();
     Outcome outcome() const { return outcome_; }
 
-    // Closing stores the ten rows shown, unless the window is left by "Exit".
+    // Closing stores the table with this window's result entered, unless the window is left
+    // by "Exit" or "&Open Game" drops the result.
     void done(int result) override;
 
     // Leaves every running event loop, this window's and the board's, so the program ends
@@ -56,6 +62,7 @@ private:
     void ShowRows(const RecordRows& rows);
     RecordRows ShownRows() const;
     void MarkRow(int row);
+    void StoreResult();
 
     void cmdOK_Click();
     void cmdOpen_Click();
@@ -66,8 +73,13 @@ private:
     GameCommands& commands_;
     QPointer<QWidget> owner_;
     ExitAction exitProgram_;
+    StoreFailureNotice ownNotice_;
+    StoreFailureNotice& notice_;
     Outcome outcome_ = Outcome::Closed;
     bool exiting_ = false;
+    bool keepResult_ = true;
+    QString winner_;
+    std::int16_t winnerMoves_ = 0;
 
     // Index 0 holds the headings, 1..10 the rows.
     std::array<QLabel*, RecordRowCount + 1> lblP_{};

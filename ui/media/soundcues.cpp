@@ -1,7 +1,7 @@
 #include "soundcues.h"
 
-#include <QFileInfo>
 #include <QAudioDevice>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -11,22 +11,22 @@ namespace vantry {
 SoundCues::SoundCues(std::optional<bool> hasAudio) : hasAudio_(hasAudio) {}
 SoundCues::~SoundCues() = default;
 
-bool SoundCues::HasAudio() {
-    if (!hasAudio_) hasAudio_ = !QMediaDevices::audioOutputs().isEmpty();
-    return *hasAudio_;
-}
-
 void SoundCues::Play(const QString& path) {
     if (sounding_ && sounding_->isPlaying()) sounding_->stop();
     sounding_ = nullptr;
-    if (!HasAudio() || !QFileInfo(path).isFile()) return;
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() > MaxCueBytes) return;
+    // Asked afresh each time: an output that was missing at one cue may be back at the next.
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    if (!hasAudio_.value_or(!output.isNull())) return;
 
     auto& effect = effects_[path];
     // A file that could not be read when it was loaded (its folder gone meanwhile, or the file
-    // half copied) is loaded afresh now that it is there again.
-    if (effect && effect->status() == QSoundEffect::Error) effect.reset();
+    // half copied) is loaded afresh now that it is there again; so is a cue bound to an output
+    // that is no longer the one to play on.
+    if (effect && (effect->status() == QSoundEffect::Error || effect->audioDevice() != output)) effect.reset();
     if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
+        effect = std::make_unique<QSoundEffect>(output);
         effect->setSource(QUrl::fromLocalFile(path));
     }
     if (effect->status() == QSoundEffect::Error) return;

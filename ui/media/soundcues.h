@@ -14,11 +14,21 @@ namespace vantry {
 
 // Plays cues through QSoundEffect. Nothing of the audio system is touched until the first cue,
 // so start-up never waits on it; each file is loaded once and kept; a newer cue stops the one
-// still sounding. With no audio output or a missing file the cue is silent.
+// still sounding. With no audio output, a missing file or one too large for a cue, the cue is
+// silent.
+//
+// The output is looked up again at every cue, because the sound server may go away and come
+// back, and a headset may be unplugged and plugged in again, while the game runs: a cue loaded
+// for an output that is gone or no longer the default is loaded afresh for the current one,
+// since playing it where it was bound can wait on the vanished output without end.
 class SoundCues : public CuePlayer {
 public:
+    // A cue is a short sound; a file larger than this (several seconds at any quality a cue
+    // would use) is not loaded, as it would be held whole for the whole run.
+    static constexpr qint64 MaxCueBytes = 2 * 1024 * 1024;
+
     // `hasAudio` answers for the system whether there is an audio output; left empty, the
-    // system is asked at the first cue.
+    // system is asked at every cue.
     explicit SoundCues(std::optional<bool> hasAudio = std::nullopt);
     ~SoundCues() override;
 
@@ -27,8 +37,6 @@ public:
     bool Sounding() const;
 
 private:
-    bool HasAudio();
-
     std::optional<bool> hasAudio_;
     std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
     QSoundEffect* sounding_ = nullptr;

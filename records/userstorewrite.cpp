@@ -1,0 +1,97 @@
+#include "userstorewrite.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace vantry {
+
+namespace {
+
+// Below this much room a store of a few kilobytes, written beside itself first, cannot count
+// on fitting.
+constexpr qint64 RoomNeeded = 64 * 1024;
+
+// What stands in the way of writing the store at `path`, in words for the player.
+QString WhatFailed(const QString& path) {
+    const QFileInfo file(path);
+    if (file.isDir()) {
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        return QCoreApplication::translate("UserStore", "a folder stands where the file should be");
+    }
+    if (file.exists() && !file.isFile()) {
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        return QCoreApplication::translate("UserStore", "it is not a regular file");
+    }
+    if (file.exists() && !file.isWritable()) {
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        return QCoreApplication::translate("UserStore", "the file is read-only");
+    }
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) {
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        return QCoreApplication::translate("UserStore", "its folder cannot be made");
+    }
+    if (!folder.isWritable()) {
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        return QCoreApplication::translate("UserStore", "its folder is read-only");
+    }
+    const QStorageInfo disk(folder.absoluteFilePath());
+    if (disk.isValid() && disk.bytesAvailable() < RoomNeeded) {
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        return QCoreApplication::translate("UserStore", "the disk is full");
+    }
+    //: Follows "could not be stored in <file>:", the file being the game's settings file.
+    return QCoreApplication::translate("UserStore", "it could not be written");
+}
+
+QString LockKept(const QString& lockPath, int waitMs) {
+    const int seconds = std::max(1, (waitMs + 999) / 1000);
+    //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
+    //: ".lock" added; another copy of the game holds it while it writes.
+    return QCoreApplication::translate("UserStore", "its lock file %1 could not be taken within %n seconds",
+                                       nullptr, seconds)
+        .arg(lockPath);
+}
+
+// True when the toolkit's own test of the file will pass, so that it takes the lock and
+// writes: the file can be opened for writing, or it is absent and its folder can be made.
+bool FileCanBeWritten(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists() && !file.isSymLink()) return QDir().mkpath(file.absolutePath());
+    if (!file.isFile()) return false;
+    QFile store(path);
+    return store.open(QIODevice::ReadWrite);
+}
+
+}  // namespace
+
+QString UserStorePath() { return QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")).fileName(); }
+
+std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWaitMs) {
+    const QString path = UserStorePath();
+    if (!FileCanBeWritten(path)) return StoreFailure{path, WhatFailed(path)};
+    {
+        // The toolkit locks the same file while it writes; holding it here is only a test that
+        // it can be had, let go before the toolkit takes it in turn.
+        QLockFile lock(path + QStringLiteral(".lock"));
+        if (!lock.tryLock(lockWaitMs)) {
+            if (lock.error() == QLockFile::LockFailedError) return StoreFailure{path, LockKept(lock.fileName(), lockWaitMs)};
+            return StoreFailure{path, WhatFailed(path)};
+        }
+    }
+    QSettings settings(QStringLiteral("Vantry"), QStringLiteral("Vantry"));
+    for (const auto& [key, value] : values) settings.setValue(key, value);
+    settings.sync();
+    // A file the toolkit could read only in part still takes the write; only access counts.
+    if (settings.status() != QSettings::AccessError) return std::nullopt;
+    return StoreFailure{path, WhatFailed(path)};
+}
+
+}  // namespace vantry

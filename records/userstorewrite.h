@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+namespace vantry {
+
+// Why a write to the per-user store was lost: the store's file and the reason, in words for
+// the player ("the file is read-only").
+struct StoreFailure {
+    QString path;
+    QString reason;
+};
+
+// The keys of one write, each with its section ("Records/Names1"), in the order they are set.
+using StoreValues = QList<QPair<QString, QVariant>>;
+
+// How long a write waits for the store's lock, which another copy of the game holds while it
+// writes, before it gives up.
+constexpr int StoreLockWaitMs = 3000;
+
+// Writes `values` to the per-user store ("Vantry", "Vantry") in one go; no value when they were
+// stored. Every writer of the store goes through here.
+//
+// The toolkit waits for the store's lock file without end, so a lock that can never be taken
+// (a folder in its place, a lock kept by a hung program) would freeze the game; and a change it
+// could not write stays pending in its cache of the file for the rest of the run, where every
+// later use of the store tries to write it again. So the file and the lock are tried first,
+// the lock for `lockWaitMs` at most, and nothing is handed to the toolkit when either fails.
+std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWaitMs = StoreLockWaitMs);
+
+// The per-user store's file.
+QString UserStorePath();
+
+}  // namespace vantry
