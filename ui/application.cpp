@@ -45,7 +45,7 @@ void Application::About() {
 }
 
 void Application::BestPlayers() {
-    frmRec rec(state_, services_.prompter, document_, &board_, services_.exitProgram);
+    frmRec rec(state_, services_.prompter, document_, &board_, services_.exitProgram, &storeNotice_);
     if (rec.Run() == frmRec::Outcome::NewGame) {
         // The winning move finishes first; the new game then starts from seat 0.
         QTimer::singleShot(0, &board_, [this] { launcher_.New(); });

@@ -11,6 +11,7 @@
 #include "gamestate.h"
 #include "newgamelauncher.h"
 #include "startupwindows.h"
+#include "storefailurenotice.h"
 
 namespace vantry {
 
@@ -59,6 +60,8 @@ public:
 private:
     Services services_;
     GameState state_;
+    // One message a run at most about a store that cannot be written, whatever failed to be stored.
+    StoreFailureNotice storeNotice_;
     Engine engine_{state_, services_.random};
     frmMain board_{engine_, services_.prompter, *this};
     Document document_{engine_, services_.prompter};
