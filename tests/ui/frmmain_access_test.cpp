@@ -88,6 +88,8 @@ TEST(BoardAccess, APersonsTurnIsPlayedFromTheKeyboardAndSaid) {
     EXPECT_TRUE(rig.Find("picToss(3)")->hasFocus());
     QCoreApplication::processEvents();
     EXPECT_EQ(rig.window->Announcements().LastSaid(), "Unknown1 moves from the start to 5. Blue's turn");
+    // The label of the blank name is described by its colour too, never as ", blue".
+    EXPECT_EQ(rig.Find("txtName(1)")->accessibleDescription(), "Blue, to play");
 
     // The key table works wherever the focus is, and focus the player put elsewhere stays there.
     rig.Find("imgFile")->setFocus(Qt::TabFocusReason);
