@@ -15,7 +15,10 @@
 
 namespace vantry {
 
-Application::Application(Services services) : services_(std::move(services)) { engine_.SetListener(&board_); }
+Application::Application(Services services) : services_(std::move(services)) {
+    engine_.SetListener(&board_);
+    board_.SetStoreNotice(&storeNotice_);
+}
 
 void Application::Start(const QString& path) {
     // Drawing the icon at the ten sizes the window system takes costs some 6 ms of the start;

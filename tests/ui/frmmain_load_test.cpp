@@ -98,7 +98,7 @@ TEST(BoardLoad, OpensAwaitingTheFirstThrow) {
 TEST(BoardLoad, WindowHasTheDesignClientAreaAndPlaces) {
     BoardRig rig;
     EXPECT_EQ(rig.window->size(), QSize(792, 573));
-    EXPECT_FALSE(rig.window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(rig.window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(rig.Find("picM(2)")->geometry(), QRect(752, 512, 17, 41));
     EXPECT_EQ(rig.Find("imgFile")->geometry(), QRect(720, 144, 73, 25));
     EXPECT_EQ(rig.Find("Label1")->pos(), QPoint(8, 13));

@@ -23,9 +23,13 @@ void BoardLayer::SetLineColour(const QColor& colour) {
 
 void BoardLayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // The lines are laid out at the design's size and drawn at the board's, widths and all.
+    const qreal scale = width() / (ClientWidth / TwipsPerPixel);
+    painter.scale(scale, scale);
+    if (scale != 1.0) painter.setRenderHint(QPainter::Antialiasing);
     // A blinking name or a gliding counter repaints a small part: only the lines through it are
     // drawn again. Lines of one width go to the painter together.
-    const QRectF dirty = event->rect();
+    const QRectF dirty(QPointF(event->rect().topLeft()) / scale, QSizeF(event->rect().size()) / scale);
     QVector<QLineF> run;
     float runWidth = 0.0f;
     const auto drawRun = [&] {

@@ -1,6 +1,6 @@
 #include "boardwidgets.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -23,18 +23,39 @@ namespace vantry {
 namespace {
 
 // Numbers and names are set in the design's small face.
-constexpr int DesignPoints = 8;
+constexpr qreal DesignPoints = 8.0;
+constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
 
 QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
-SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window) {
-    auto* picture = new SvgPicture(resource, window);
+}  // namespace
+
+template <typename W>
+W* BoardWidgets::Placed(W* widget, const TwipsRect& rect) {
+    placed_.push_back({widget, rect});
+    widget->setGeometry(PixelRect(rect));
+    return widget;
+}
+
+SvgPicture* BoardWidgets::Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window) {
+    auto* picture = Placed(new SvgPicture(resource, window), rect);
     picture->setObjectName(name);
-    picture->setGeometry(PixelRect(rect));
     return picture;
 }
 
-}  // namespace
+void BoardWidgets::Place(const TwipsMapping& mapping) {
+    for (const auto& [widget, rect] : placed_) widget->setGeometry(mapping.Rect(rect));
+    QFont controls = QApplication::font();
+    controls.setPointSizeF(controls.pointSizeF() * mapping.scale);
+    cmdGo->setFont(controls);
+    Label1->setFont(controls);
+    Label1->move((PixelPoint(ClickLabelLeft, ClickLabelTop) * mapping.scale).toPoint());
+    Label1->adjustSize();
+    for (QWidget* word : imgFile->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        word->setGeometry(imgFile->rect());
+    }
+    for (QLabel* label : txtName) SetNameText(label, label->text());
+}
 
 BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
     MakeBoard(window, model);
@@ -44,31 +65,32 @@ BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
 }
 
 void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
-    imgPic = Picture("imgPic", Pictures::Background, TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}, window);
+    imgPic = Picture("imgPic", Pictures::Background, model.Background(), window);
     imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // The track is drawn in black until the window's load colours it.
-    track = new BoardLayer(TrackLines(), Qt::black, window);
+    track = Placed(new BoardLayer(TrackLines(), Qt::black, window), BoardRect);
     track->setObjectName("linM");
 
-    lblCtr = new NumberLayer(model, window);
+    lblCtr = Placed(new NumberLayer(model, window), BoardRect);
     lblCtr->setObjectName("lblCtr");
-    QFont numberFont = window->font();
-    numberFont.setPointSize(DesignPoints);
-    lblCtr->setFont(numberFont);
 
-    ladders = new BoardLayer(LadderLines(), ToColour(LadderOrange), window);
+    ladders = Placed(new BoardLayer(LadderLines(), ToColour(LadderOrange), window), BoardRect);
     ladders->setObjectName("Line1");
 }
 
 void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
-    constexpr int SmallestPoints = 6;
+    constexpr qreal SmallestPoints = 6.0;
     constexpr int Margins = 5;  // the border and the left padding
+    // The label's face grows with the board: its height against the design's 17 pixels.
+    const qreal scale = std::max(0.5, label->height() / qreal(NameLabelRect(0).height / TwipsPerPixel));
     QFont font = label->font();
-    font.setPointSize(DesignPoints);
-    while (font.pointSize() > SmallestPoints &&
-           QFontMetrics(font).horizontalAdvance(name) > label->width() - Margins) {
-        font.setPointSize(font.pointSize() - 1);
+    qreal points = DesignPoints * scale;
+    font.setPointSizeF(points);
+    while (points > SmallestPoints * scale &&
+           QFontMetrics(font).horizontalAdvance(name) > label->width() - Margins * scale) {
+        points -= scale;
+        font.setPointSizeF(points);
     }
     label->setFont(font);
     label->setText(name);
@@ -98,13 +120,13 @@ void BoardWidgets::MakeNameLabels(QWidget* window) {
         const auto seat = static_cast<std::size_t>(i);
         auto* label = new NameLabel(ToColour(SeatColour[seat]), SeatTextWhite(i) ? Qt::white : Qt::black, window);
         label->setObjectName(QString("txtName(%1)").arg(i));
-        label->setGeometry(PixelRect(NameLabelRect(i)));
+        Placed(label, NameLabelRect(i));
         // A design name, not a text: it is saved and compared as it stands in every language.
         SetNameText(label, QString("Unknown%1").arg(i + 1));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         txtName[static_cast<std::size_t>(i)] = label;
     }
-    turns = new BoardLayer(TurnLines(), Qt::white, window);
+    turns = Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect);
     turns->setObjectName("Line8");
 }
 
@@ -126,20 +148,19 @@ void BoardWidgets::MakePictures(QWidget* window) {
 void BoardWidgets::MakeControls(QWidget* window) {
     cmdGo = new QPushButton(QCoreApplication::translate("BoardWidgets", "Go"), window);
     cmdGo->setObjectName("cmdGo");
-    cmdGo->setGeometry(PixelRect(GoRect));
+    Placed(cmdGo, GoRect);
     cmdGo->setDefault(true);
     cmdGo->setEnabled(false);
 
     for (int i = 0; i < 4; ++i) {
         auto* counter = new ClickPanel(ToColour(SeatColour[static_cast<std::size_t>(i)]), QString("picM(%1)").arg(i), window);
-        counter->setGeometry(PixelRect(CounterDesignRect(i)));
         counter->setEnabled(false);
         picM[static_cast<std::size_t>(i)] = counter;
     }
 
     for (int k = 0; k < FaceCount; ++k) {
         auto* face = new DieFace(k, window);
-        face->setGeometry(PixelRect(DieRect));
+        Placed(face, DieRect);
         face->setVisible(k == FaceCount - 1);
         picToss[static_cast<std::size_t>(k)] = face;
     }

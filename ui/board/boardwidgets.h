@@ -1,6 +1,10 @@
 #pragma once
 
 #include <array>
+#include <utility>
+#include <vector>
+
+#include "twips.h"
 #include <string>
 
 class QLabel;
@@ -33,6 +37,8 @@ public:
 
     // The window's load colours the track lines and the square numbers white.
     void ColourTrack();
+    // Every widget in its place and its face at the board's scale; counters are the travel's.
+    void Place(const TwipsMapping& mapping);
     // Each seat's name as the label's caption (changed only when it differs), and the blink.
     void DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit);
 
@@ -54,10 +60,16 @@ public:
     ClickLabel* Label1 = nullptr;
 
 private:
+    template <typename W>
+    W* Placed(W* widget, const TwipsRect& rect);
+    SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window);
     void MakeBoard(QWidget* window, const BoardModel& model);
     void MakeNameLabels(QWidget* window);
     void MakePictures(QWidget* window);
     void MakeControls(QWidget* window);
+
+    // The widgets that stand where the design puts them, with their design places.
+    std::vector<std::pair<QWidget*, TwipsRect>> placed_;
 };
 
 }  // namespace vantry

@@ -42,6 +42,11 @@ void CounterTravel::Follow(int i) {
     // The mover on its way needs nothing: its way ends wherever the model now puts it.
 }
 
+void CounterTravel::SetMapping(const TwipsMapping& mapping) {
+    mapping_ = mapping;
+    for (int i = 0; i < 4; ++i) Draw(i);
+}
+
 void CounterTravel::Jump(int i) {
     if (i < 0 || i > 3) return;
     travelling_[Index(i)] = false;
@@ -83,7 +88,7 @@ CounterPlace CounterTravel::ModelPlace(int i) const {
 void CounterTravel::Draw(int i) {
     const TwipsRect& counter = state_.Counters[Index(i)];
     const CounterPlace& at = drawn_[Index(i)];
-    counters_[Index(i)]->setGeometry(PixelRect(at.left, at.top, counter.width, counter.height));
+    counters_[Index(i)]->setGeometry(mapping_.Rect(TwipsRect{at.left, at.top, counter.width, counter.height}));
 }
 
 }  // namespace vantry

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "travelpath.h"
+#include "twips.h"
 
 namespace vantry {
 
@@ -34,6 +35,8 @@ public:
     // The state gave counter i a new place outside the travel of its own move: it glides
     // there straight from where it is drawn.
     void Follow(int i);
+    // Where the board stands in its window: every counter is drawn again by it.
+    void SetMapping(const TwipsMapping& mapping);
     // Puts counter i on its place at once, leaving any way it was on.
     void Jump(int i);
     // The move is over; a later place of its counter is a side-step of its own.
@@ -44,6 +47,8 @@ public:
     void Frame(qint64 nowMs);
     qint64 Now() const;
 
+    // False when the player asked for no motion: counters jump, and the die does not roll.
+    bool Enabled() const { return enabled_; }
     bool Travelling(int i) const { return travelling_[Index(i)]; }
     CounterPlace Drawn(int i) const { return drawn_[Index(i)]; }
 
@@ -61,6 +66,7 @@ private:
     std::array<bool, 4> travelling_{};
     std::array<CounterPlace, 4> drawn_{};
     int mover_ = -1;
+    TwipsMapping mapping_;
     QTimer timer_;
     QElapsedTimer clock_;
 };

@@ -5,11 +5,39 @@
 #include "boardlayout.h"
 #include "twips.h"
 
+namespace {
+constexpr int TumbleMs = 40;
+constexpr int Tumbles = 5;
+}  // namespace
+
 namespace vantry {
 
 DieFace::DieFace(int face, QWidget* parent)
     : ClickPanel(QColor(DiePaleYellow.r, DiePaleYellow.g, DiePaleYellow.b), QString("picToss(%1)").arg(face), parent),
-      face_(face) {}
+      face_(face),
+      drawnFace_(face) {
+    tumble_.setInterval(TumbleMs);
+    connect(&tumble_, &QTimer::timeout, this, &DieFace::Tumble);
+}
+
+// Five faces of 40 ms each, every one different from the one before and from where it rests.
+void DieFace::Roll() {
+    if (face_ < 0 || face_ > 5) return;
+    tumbles_ = 0;
+    Tumble();
+    tumble_.start();
+}
+
+void DieFace::Tumble() {
+    if (tumbles_ == Tumbles) {
+        tumble_.stop();
+        drawnFace_ = face_;
+    } else {
+        drawnFace_ = (face_ + 1 + (tumbles_ * 2) % 5) % 6;
+        ++tumbles_;
+    }
+    update();
+}
 
 void DieFace::paintEvent(QPaintEvent* event) {
     ClickPanel::paintEvent(event);
@@ -17,8 +45,11 @@ void DieFace::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
+    // The pips are laid out on the design's face and drawn at the face's size.
+    const qreal scale = width() / (DieRect.width / TwipsPerPixel);
+    painter.scale(scale, scale);
     const qreal d = PipDiameter / TwipsPerPixel;
-    for (const PipSpot& pip : Pips(face_)) painter.drawEllipse(QRectF(PixelPoint(pip.x, pip.y), QSizeF(d, d)));
+    for (const PipSpot& pip : Pips(drawnFace_)) painter.drawEllipse(QRectF(PixelPoint(pip.x, pip.y), QSizeF(d, d)));
 }
 
 }  // namespace vantry

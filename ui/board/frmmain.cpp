@@ -31,6 +31,7 @@
 #include "recordsflag.h"
 #include "svgpicture.h"
 #include "twips.h"
+#include "windowplace.h"
 
 // The pictures are compiled into the library; this keeps the linker from dropping them.
 static void LoadPictures() { Q_INIT_RESOURCE(pictures); }
@@ -39,11 +40,12 @@ namespace vantry {
 
 namespace {
 constexpr int TimerInterval = 500;
+constexpr qreal SmallestScale = 0.75;
 }  // namespace
 
 frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       engine_(engine),
       state_(engine.State()),
       prompter_(prompter),
@@ -56,10 +58,9 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
     // not whichever control the toolkit would pick; it is no stop of its own under Tab.
     setFocusPolicy(Qt::ClickFocus);
     setAcceptDrops(true);
-    // The window may grow but never hide the die, Go, FILE or the names beyond its edge.
-    const QSize designSize = PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size();
-    setMinimumSize(designSize);
-    resize(designSize);
+    // The board scales with the window, down to three quarters of its design size.
+    setMinimumSize(DesignSize() * SmallestScale);
+    resize(DesignSize());
     QPalette dark = palette();
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
     setPalette(dark);
@@ -156,6 +157,11 @@ bool frmMain::HandleKey(QKeyEvent* event) {
         case KeyCommand::About: mnuFileAbout_Click(); break;
         case KeyCommand::Exit: mnuFileExit_Click(); break;
         case KeyCommand::Menu: OpenFileMenuFromKeyboard(); break;
+        case KeyCommand::FullScreen: ToggleFullScreen(); break;
+        case KeyCommand::Escape:
+            if (!isFullScreen()) return false;
+            ToggleFullScreen();
+            break;
         case KeyCommand::None: break;
     }
     return true;
@@ -234,8 +240,26 @@ void frmMain::CloseWithoutAsking() {
     close();
 }
 
+void frmMain::ShowWindow() {
+    if (!placeRestored_) WindowPlace::Restore(*this);
+    placeRestored_ = true;
+    show();
+}
+
+QSize frmMain::DesignSize() { return PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size(); }
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    mapping_ = TwipsMapping::Fitting(DesignSize(), size(), SmallestScale);
+    widgets_->Place(mapping_);
+    travel_->SetMapping(mapping_);
+}
+
+void frmMain::ToggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
+
 void frmMain::closeEvent(QCloseEvent* event) {
     if (closingWithoutAsking_ || ConfirmClose()) {
+        if (storeNotice_ != nullptr && placeRestored_) WindowPlace::Store(*this, prompter_, *storeNotice_);
         event->accept();
     } else {
         event->ignore();
@@ -263,8 +287,10 @@ void frmMain::CuePlayed(Cue cue) {
     cues_->Play(CuePath(mediaFolder_, CueLiteral(cue)));
 }
 
+// The die tumbles as it comes to rest on the face thrown; the throw itself is done already.
 void frmMain::Thrown(int seat, int face) {
     Draw();
+    if (travel_->Enabled()) widgets_->picToss[static_cast<std::size_t>(face)]->Roll();
     announcements_->Thrown(seat, face);
     playFocus_->Thrown(seat);
 }

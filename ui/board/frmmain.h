@@ -9,6 +9,7 @@
 #include "boardmodel.h"
 #include "documentwindow.h"
 #include "engine.h"
+#include "twips.h"
 
 namespace vantry {
 
@@ -21,6 +22,7 @@ class CuePlayer;
 class FileMenu;
 class PlayFocus;
 class Prompter;
+class StoreFailureNotice;
 
 // The board window, on which the whole game is played. It draws the game state after each of
 // the engine's events (faces, counters, Go, names, timers, caption), hands the same events to
@@ -44,10 +46,17 @@ public:
     void Changed() override;
 
     // DocumentWindow
-    void ShowWindow() override { show(); }
+    // The first showing puts the window where the last run left it.
+    void ShowWindow() override;
 
     // Closes the window without the save question (the best players' Exit ends the game so).
     void CloseWithoutAsking();
+    // Where a store that cannot be written is told, once a run; the window's place is kept there.
+    void SetStoreNotice(StoreFailureNotice* notice) { storeNotice_ = notice; }
+    // The board's place in the window: its scale and offset.
+    const TwipsMapping& Mapping() const { return mapping_; }
+    // The board's size at its design scale, in logical pixels.
+    static QSize DesignSize();
 
     const BoardModel& Model() const { return model_; }
     CounterTravel& Travel() { return *travel_; }
@@ -80,6 +89,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -96,6 +106,7 @@ private:
     // Accepts a drop of one saved game as a copy, or ignores it.
     bool TakeDrop(QDropEvent* event) const;
     bool ConfirmClose();
+    void ToggleFullScreen();
 
     // Brings every widget up to the state. Counters whose place changed travel there, or stand
     // there at once when `jump` (a new or opened game is not a move).
@@ -122,6 +133,9 @@ private:
     std::unique_ptr<CuePlayer> cues_;
     QString mediaFolder_;
     bool closingWithoutAsking_ = false;
+    bool placeRestored_ = false;
+    TwipsMapping mapping_;
+    StoreFailureNotice* storeNotice_ = nullptr;
 };
 
 }  // namespace vantry

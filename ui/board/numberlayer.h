@@ -20,7 +20,9 @@ public:
     // Where number `i`'s text is laid out: its design label, a little wider on both sides so
     // that a wider face than the design's is not clipped, the text centred on the label and
     // standing on its lower edge.
-    static QRect TextRect(const BoardModel::NumberLabel& number);
+    static QRect TextRect(const BoardModel::NumberLabel& number, qreal scale = 1.0);
+    // The design's face of the numbers, at the design's size.
+    static constexpr qreal DesignPoints = 8.0;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

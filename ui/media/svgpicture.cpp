@@ -8,11 +8,24 @@
 
 namespace vantry {
 
+namespace {
+// How long a size must stay before the picture is drawn again at it.
+constexpr int SettleMs = 150;
+}  // namespace
+
 SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
     : QWidget(parent), resource_(resource) {
     // Only the picture is painted; whatever lies behind shows through its transparent parts.
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    settle_.setSingleShot(true);
+    settle_.setInterval(SettleMs);
+    connect(&settle_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+}
+
+void SvgPicture::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!cache_.isNull()) settle_.start();
 }
 
 QPixmap SvgPicture::currentPixmap() const {
@@ -39,6 +52,9 @@ void SvgPicture::paintEvent(QPaintEvent*) {
     const QImage built = PrerenderedSvg(resource_, size(), devicePixelRatioF());
     if (!built.isNull()) {
         painter.drawImage(0, 0, built);
+    } else if (settle_.isActive() && !cache_.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), cache_);
     } else if (const QPixmap pixmap = currentPixmap(); !pixmap.isNull()) {
         painter.drawPixmap(0, 0, pixmap);
     }
