@@ -89,7 +89,11 @@ QString CommandLine::Usage() {
         "\n"
         "On the board: Space throws; Enter moves, or presses the control with the focus;\n"
         "Tab goes from the die to the counters, Go and FILE; B reads the whole board\n"
-        "aloud through a screen reader.\n");
+        "aloud through a screen reader.\n") +
+           QCoreApplication::translate("CommandLine",
+                                       "\n"
+                                       "The board grows with its window; F11 shows it on the whole screen and\n"
+                                       "Escape leaves that. The window comes back at its last size and place.\n");
 }
 
 QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }

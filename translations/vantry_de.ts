@@ -247,6 +247,17 @@ Fokus; Tab geht vom Würfel zu den Spielfiguren, zu Los und zu DATEI; B liest
 das ganze Brett über einen Bildschirmleser vor.
 </translation>
     </message>
+    <message>
+        <source>
+The board grows with its window; F11 shows it on the whole screen and
+Escape leaves that. The window comes back at its last size and place.
+</source>
+        <translation>
+Das Spielbrett wächst mit seinem Fenster; F11 zeigt es bildschirmfüllend,
+Escape beendet diese Ansicht. Das Fenster erscheint wieder in seiner letzten
+Größe und Lage.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -644,6 +655,14 @@ das ganze Brett über einen Bildschirmleser vor.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Die Bestenliste konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Größe und Lage des Fensters konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 </TS>

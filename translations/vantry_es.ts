@@ -246,6 +246,16 @@ el foco; Tab va del dado a las fichas, a Ir y a ARCHIVO; B lee todo el tablero
 en voz alta con un lector de pantalla.
 </translation>
     </message>
+    <message>
+        <source>
+The board grows with its window; F11 shows it on the whole screen and
+Escape leaves that. The window comes back at its last size and place.
+</source>
+        <translation>
+El tablero crece con su ventana; F11 lo muestra a pantalla completa y
+Escape sale de ella. La ventana vuelve con su último tamaño y posición.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -643,6 +653,14 @@ en voz alta con un lector de pantalla.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>No se pudieron guardar los mejores jugadores en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>No se han podido guardar el tamaño y la posición de la ventana en %1: %2.</translation>
     </message>
 </context>
 </TS>

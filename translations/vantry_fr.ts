@@ -246,6 +246,16 @@ qui a le focus ; Tab va du dé aux pions, à Allez et à FICHIER ; B lit tout le
 plateau à voix haute par un lecteur d’écran.
 </translation>
     </message>
+    <message>
+        <source>
+The board grows with its window; F11 shows it on the whole screen and
+Escape leaves that. The window comes back at its last size and place.
+</source>
+        <translation>
+Le plateau suit la taille de sa fenêtre ; F11 l’affiche en plein écran et
+Échap en sort. La fenêtre revient à sa dernière taille et à sa dernière place.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -643,6 +653,14 @@ plateau à voix haute par un lecteur d’écran.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Les meilleurs joueurs n’ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>La taille et la position de la fenêtre n’ont pas pu être enregistrées dans %1 : %2.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,16 @@ il focus; Tab va dal dado alle pedine, a Vai e a FILE; B legge tutto il
 tabellone ad alta voce con un lettore di schermo.
 </translation>
     </message>
+    <message>
+        <source>
+The board grows with its window; F11 shows it on the whole screen and
+Escape leaves that. The window comes back at its last size and place.
+</source>
+        <translation>
+Il tabellone cresce con la sua finestra; F11 lo mostra a schermo intero ed
+Esc ne esce. La finestra torna con le ultime dimensioni e posizione.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -643,6 +653,14 @@ tabellone ad alta voce con un lettore di schermo.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Non è stato possibile salvare i migliori giocatori in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Non è stato possibile salvare dimensioni e posizione della finestra in %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -247,6 +247,16 @@ Tab gaat van de dobbelsteen naar de pionnen, Ga en BESTAND; B leest het hele
 bord voor via een schermlezer.
 </translation>
     </message>
+    <message>
+        <source>
+The board grows with its window; F11 shows it on the whole screen and
+Escape leaves that. The window comes back at its last size and place.
+</source>
+        <translation>
+Het bord groeit mee met zijn venster; F11 toont het schermvullend en
+Escape verlaat dat. Het venster komt terug op zijn laatste grootte en plaats.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -644,6 +654,14 @@ bord voor via een schermlezer.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>De beste spelers konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>De grootte en plaats van het venster konden niet worden opgeslagen in %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -247,6 +247,16 @@ z fokusem; Tab przechodzi od kostki do pionków, Idź i PLIK; B odczytuje całą
 planszę przez czytnik ekranu.
 </translation>
     </message>
+    <message>
+        <source>
+The board grows with its window; F11 shows it on the whole screen and
+Escape leaves that. The window comes back at its last size and place.
+</source>
+        <translation>
+Plansza rośnie razem z oknem; F11 pokazuje ją na całym ekranie,
+a Escape wychodzi z tego trybu. Okno wraca w ostatnim rozmiarze i miejscu.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -645,6 +655,14 @@ planszę przez czytnik ekranu.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Nie udało się zapisać najlepszych graczy w %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Nie udało się zapisać rozmiaru i położenia okna w %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,16 @@ Tab vai do dado aos peões, ao Vai e ao ARQUIVO; B lê o tabuleiro inteiro em
 voz alta por um leitor de tela.
 </translation>
     </message>
+    <message>
+        <source>
+The board grows with its window; F11 shows it on the whole screen and
+Escape leaves that. The window comes back at its last size and place.
+</source>
+        <translation>
+O tabuleiro cresce com a janela; F11 o mostra em tela cheia e
+Esc sai dela. A janela volta com o último tamanho e a última posição.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -643,6 +653,14 @@ voz alta por um leitor de tela.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Não foi possível salvar os melhores jogadores em %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Não foi possível salvar o tamanho e a posição da janela em %1: %2.</translation>
     </message>
 </context>
 </TS>
