@@ -253,7 +253,7 @@ Escape leaves that. The window comes back at its last size and place.
 </source>
         <translation>
 Le plateau suit la taille de sa fenêtre ; F11 l’affiche en plein écran et
-Échap en sort. La fenêtre revient à sa dernière taille et à sa dernière place.
+Échap en sort. La fenêtre retrouve sa taille et sa position précédentes.
 </translation>
     </message>
 </context>

@@ -253,7 +253,7 @@ Escape leaves that. The window comes back at its last size and place.
 </source>
         <translation>
 Il tabellone cresce con la sua finestra; F11 lo mostra a schermo intero ed
-Esc ne esce. La finestra torna con le ultime dimensioni e posizione.
+Esc ne esce. La finestra riappare con le dimensioni e la posizione di prima.
 </translation>
     </message>
 </context>
