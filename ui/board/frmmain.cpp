@@ -11,6 +11,7 @@
 #include "accessibleroles.h"
 #include "boardannouncements.h"
 #include "boardcommands.h"
+#include "boarddrawing.h"
 #include "boarddescriptions.h"
 #include "boardgeometry.h"
 #include "boardwidgets.h"
@@ -67,7 +68,6 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
 
     widgets_ = std::make_unique<BoardWidgets>(this, model_);
     travel_ = std::make_unique<CounterTravel>(state_, widgets_->picM, CounterTravel::WantedByPlayer());
-    drawnPlaces_ = state_.Counters;
     mnuFile_ = new FileMenu(this);
     timers_[static_cast<std::size_t>(GameTimer::timPlay)].setObjectName("timPlay");
     timers_[static_cast<std::size_t>(GameTimer::timGo)].setObjectName("timGo");
@@ -79,6 +79,7 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
     descriptions_ = std::make_unique<BoardDescriptions>(state_, *widgets_);
     announcements_ = std::make_unique<BoardAnnouncements>(state_, this);
     playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
+    drawing_ = std::make_unique<BoardDrawing>(state_, *widgets_, *playFocus_, *travel_);
     Form_Load();
     setFocus(Qt::OtherFocusReason);
 }
@@ -331,44 +332,10 @@ void frmMain::GameReplaced() {
 void frmMain::Changed() { Draw(); }
 
 void frmMain::Draw(bool jump) {
-    DrawDie();
-    DrawCounters(jump);
-    QPushButton* go = widgets_->cmdGo;
-    if (!state_.GoEnabled) playFocus_->Leaving(go);
-    go->setEnabled(state_.GoEnabled);
-    widgets_->DrawNames(state_.Names, state_.NameLit);
+    drawing_->Draw(jump);
     DrawTimers();
     setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();
-}
-
-// Only the face on show is visible; a face about to be hidden or spent lets the focus go first.
-void frmMain::DrawDie() {
-    for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
-        DieFace* face = widgets_->picToss[static_cast<std::size_t>(k)];
-        const bool shown = k == state_.ShownFace;
-        const bool enabled = !shown || state_.FaceEnabled;
-        if (!shown || !enabled) playFocus_->Leaving(face);
-        face->setHidden(!shown);
-        face->setEnabled(enabled);
-    }
-}
-
-void frmMain::DrawCounters(bool jump) {
-    for (int i = 0; i < SeatCount; ++i) {
-        const auto s = static_cast<std::size_t>(i);
-        ClickPanel* counter = widgets_->picM[s];
-        if (!state_.CounterEnabled[s]) playFocus_->Leaving(counter);
-        counter->setEnabled(state_.CounterEnabled[s]);
-        const TwipsRect& place = state_.Counters[s];
-        const bool moved = place.left != drawnPlaces_[s].left || place.top != drawnPlaces_[s].top;
-        if (jump) {
-            travel_->Jump(i);
-        } else if (moved) {
-            travel_->Follow(i);
-        }
-        drawnPlaces_[s] = place;
-    }
 }
 
 // A timer that runs on keeps its rhythm; one started afresh begins a whole interval.

@@ -16,6 +16,7 @@ namespace vantry {
 class BoardAnnouncements;
 class BoardCommands;
 class BoardDescriptions;
+class BoardDrawing;
 class BoardWidgets;
 class CounterTravel;
 class CuePlayer;
@@ -108,11 +109,9 @@ private:
     bool ConfirmClose();
     void ToggleFullScreen();
 
-    // Brings every widget up to the state. Counters whose place changed travel there, or stand
-    // there at once when `jump` (a new or opened game is not a move).
+    // Brings every widget, the timers and the caption up to the state; counters stand in their
+    // places at once when `jump` (a new or opened game is not a move).
     void Draw(bool jump = false);
-    void DrawDie();
-    void DrawCounters(bool jump);
     void DrawTimers();
 
     Engine& engine_;
@@ -125,8 +124,7 @@ private:
     std::unique_ptr<CounterTravel> travel_;
     std::unique_ptr<BoardAnnouncements> announcements_;
     std::unique_ptr<PlayFocus> playFocus_;
-    // The counter places last drawn, to tell which have moved since.
-    std::array<TwipsRect, SeatCount> drawnPlaces_{};
+    std::unique_ptr<BoardDrawing> drawing_;
     FileMenu* mnuFile_ = nullptr;
     // timPlay, timGo and Timer1, indexed by GameTimer.
     std::array<QTimer, 3> timers_;
