@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "boardlayout.h"
 #include "documentwindow.h"
 #include "kindbutton.h"
 #include "picturenames.h"
@@ -36,40 +37,38 @@ namespace vantry {
 namespace {
 
 // Design places in twips, relative to the window's client area or the containing group.
-struct TwipRect {
-    int left, top, width, height;
-};
-
-constexpr int ClientWidth = 4650;
-constexpr int ClientHeight = 4575;
+constexpr float DialogWidth = 4650;
+constexpr float DialogHeight = 4575;
 constexpr int SeatPitch = 960;
-constexpr TwipRect Frame2Place{120, 120, 4455, 855};
-constexpr TwipRect Frame1Place{240, 240, 1095, 495};
-constexpr TwipRect optComPlace{0, 0, 495, 495};
-constexpr TwipRect optPerPlace{600, 0, 495, 495};
-constexpr TwipRect Label4Place{1560, 390, 495, 255};
-constexpr TwipRect txtNewPlace{2160, 360, 2055, 285};
-constexpr TwipRect cmbNewPlace{2160, 360, 2055, 315};
-constexpr TwipRect cmdStartPlace{360, 4080, 1215, 375};
-constexpr TwipRect cmdRandomPlace{1800, 4080, 1095, 375};
-constexpr TwipRect cmdOpenPlace{3120, 4080, 1215, 375};
+constexpr TwipsRect Frame2Place{120, 120, 4455, 855};
+constexpr TwipsRect Frame1Place{240, 240, 1095, 495};
+constexpr TwipsRect optComPlace{0, 0, 495, 495};
+constexpr TwipsRect optPerPlace{600, 0, 495, 495};
+constexpr TwipsRect Label4Place{1560, 390, 495, 255};
+constexpr TwipsRect txtNewPlace{2160, 360, 2055, 285};
+constexpr TwipsRect cmbNewPlace{2160, 360, 2055, 315};
+constexpr TwipsRect cmdStartPlace{360, 4080, 1215, 375};
+constexpr TwipsRect cmdRandomPlace{1800, 4080, 1095, 375};
+constexpr TwipsRect cmdOpenPlace{3120, 4080, 1215, 375};
 
+// A seat's box title, and the seat's colours as the board draws them.
 struct SeatLook {
     const char* title;
     QColor colour;
     QColor text;
 };
 
-const std::array<SeatLook, SeatCount> SeatLooks{{
-    {QT_TRANSLATE_NOOP("vantry::frmNew", "Red"), QColor(255, 0, 0), Qt::white},
-    {QT_TRANSLATE_NOOP("vantry::frmNew", "Blue"), QColor(0, 0, 255), Qt::white},
-    {QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow"), QColor(255, 255, 0), Qt::black},
-    {QT_TRANSLATE_NOOP("vantry::frmNew", "Green"), QColor(0, 255, 0), Qt::black},
-}};
+constexpr std::array<const char*, SeatCount> SeatTitles{
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Red"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue"),
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green")};
 
-void Place(QWidget* widget, const TwipRect& r, int extraTop = 0) {
-    widget->setGeometry(PixelRect(TwipsRect{static_cast<float>(r.left), static_cast<float>(r.top + extraTop),
-                                            static_cast<float>(r.width), static_cast<float>(r.height)}));
+SeatLook LookOf(std::size_t seat) {
+    const Rgb& c = SeatColour[seat];
+    return {SeatTitles[seat], QColor(c.r, c.g, c.b), SeatTextWhite(static_cast<int>(seat)) ? Qt::white : Qt::black};
+}
+
+void Place(QWidget* widget, const TwipsRect& r, float extraTop = 0.0f) {
+    widget->setGeometry(PixelRect(TwipsRect{r.left, r.top + extraTop, r.width, r.height}));
 }
 
 QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
@@ -84,7 +83,7 @@ void PaintSeatColours(QWidget* box, const SeatLook& look) {
 }
 
 QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString& name, const QString& icon,
-                            const QString& tip, const TwipRect& place) {
+                            const QString& tip, const TwipsRect& place) {
     auto* button = new KindButton(colour, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
@@ -133,7 +132,7 @@ private:
     }
 };
 
-QPushButton* CommandButton(QWidget* parent, const char* name, const QString& caption, const TwipRect& place) {
+QPushButton* CommandButton(QWidget* parent, const char* name, const QString& caption, const TwipsRect& place) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     Place(button, place);
@@ -150,7 +149,7 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
       setup_(engine, board, commands, prompter) {
     setObjectName("frmNew");
     LoadPictures();
-    setFixedSize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
+    setFixedSize(PixelEdge(DialogWidth), PixelEdge(DialogHeight));
     // The places are sized for a small face; the toolkit's larger default would clip "Name:".
     QFont small = font();
     small.setPointSize(8);
@@ -163,7 +162,7 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
 
 void frmNew::BuildSeat(int i) {
     const auto seat = static_cast<std::size_t>(i);
-    const SeatLook& look = SeatLooks[seat];
+    const SeatLook look = LookOf(seat);
     Frame2[seat] = new SeatGroupBox(tr(look.title), look.colour, this);
     Frame2[seat]->setObjectName(Indexed("Frame2", i));
     Place(Frame2[seat], Frame2Place, SeatPitch * i);
@@ -211,7 +210,7 @@ void frmNew::BuildNameBoxes(int i) {
     auto* oneLine = new OneLineName(Frame2[seat]);
     txtNew[seat]->setValidator(oneLine);
     Place(txtNew[seat], txtNewPlace);
-    PaintSeatColours(txtNew[seat], SeatLooks[seat]);
+    PaintSeatColours(txtNew[seat], LookOf(seat));
 
     cmbNew[seat] = new QComboBox(Frame2[seat]);
     cmbNew[seat]->setObjectName(Indexed("cmbNew", i));
@@ -223,7 +222,7 @@ void frmNew::BuildNameBoxes(int i) {
     cmbNew[seat]->setCurrentIndex(-1);
     cmbNew[seat]->setEditText(SelectPrompt());
     Place(cmbNew[seat], cmbNewPlace);
-    PaintSeatColours(cmbNew[seat], SeatLooks[seat]);
+    PaintSeatColours(cmbNew[seat], LookOf(seat));
     // The label in front says only "Name:"; the box says whose seat it names.
     const QString name = tr("%1 seat name").arg(Frame2[seat]->title());
     Label4[seat]->setAccessibleName(name);  // a screen reader names a box by its label first

@@ -51,17 +51,6 @@ private:
 
 }  // namespace
 
-QIcon PictureIcon(const QString& resource) {
-    QIcon icon;
-    for (const int side : IconSides) {
-        const QPixmap pixmap = RenderSvg(resource, QSize(side, side), 1.0);
-        if (!pixmap.isNull()) {
-            icon.addPixmap(pixmap);
-        }
-    }
-    return icon;
-}
-
 namespace {
 std::optional<QIcon>& CachedProgramIcon() {
     static std::optional<QIcon> icon;

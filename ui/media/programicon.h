@@ -5,11 +5,8 @@
 
 namespace vantry {
 
-// An icon drawn from a picture resource at the sizes window frames, task bars and buttons ask
-// for, so it stays sharp from 16 to 256 pixels.
-QIcon PictureIcon(const QString& resource);
-
-// The icon every window of the game carries.
+// The icon every window of the game carries, drawn from its picture at the sizes window
+// frames, task bars and buttons ask for, so it stays sharp from 16 to 256 pixels.
 QIcon ProgramIcon();
 
 }  // namespace vantry
