@@ -24,7 +24,6 @@ constexpr Rgb White{255, 255, 255};
 constexpr Rgb LadderOrange{255, 128, 0};
 constexpr Rgb DiePaleYellow{255, 255, 192};
 inline constexpr std::array<Rgb, 4> SeatColour{{{255, 0, 0}, {0, 0, 255}, {255, 255, 0}, {0, 255, 0}}};
-inline constexpr std::array<const char*, 4> SeatColourName{"Red", "Blue", "Yellow", "Green"};
 // Text on red and blue is white, on yellow and green black.
 bool SeatTextWhite(int seat);
 
