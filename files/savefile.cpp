@@ -197,11 +197,7 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
         }
         const auto n = ToNumber(*value);
         if (!n) {
-            return {RecordResult::Failure(
-                        QCoreApplication::translate("SaveFile",
-                                                    "%1 reads \"%2\", which is not a whole number from -32768 to 32767.")
-                            .arg(SaveRecord::FieldName(field, true), *value)),
-                    {}};
+            return {RecordResult::Failure(SaveRecord::NotANumber(field, *value)), {}};
         }
         parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;
     }

@@ -11,35 +11,43 @@ namespace vantry {
 
 namespace {
 
-constexpr std::array<const char*, 4> SeatColour{QT_TRANSLATE_NOOP("SaveRecord", "Red"),
-                                                QT_TRANSLATE_NOOP("SaveRecord", "Blue"),
-                                                QT_TRANSLATE_NOOP("SaveRecord", "Yellow"),
-                                                QT_TRANSLATE_NOOP("SaveRecord", "Green")};
+// Each way a field can be wrong is told in a whole sentence of its own for each seat (Red,
+// Blue, Yellow, Green), so that every language can agree the colour and the value with the
+// rest of the sentence as its grammar wants.
+struct SeatSentences {
+    const char* kind;          // %1 the text read
+    const char* movesRange;    // %1 the count, %2 and %3 the least and the most
+    const char* square;        // %1 the square read, as the board counts them
+    const char* movesNumber;   // %1 the text read
+    const char* squareNumber;  // %1 the text read
+};
 
-QString Colour(int seat) { return QCoreApplication::translate("SaveRecord", SeatColour[static_cast<std::size_t>(seat)]); }
+constexpr std::array<SeatSentences, SeatCount> Sentences{{
+    {QT_TRANSLATE_NOOP("SaveRecord", "The kind of the Red seat is \"%1\", but it must be True, False or a number."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Red is %1, but it must be from %2 to %3."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Red is %1, but the board has squares 1 to 100."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Red reads \"%1\", which is not a whole number from -32768 to 32767."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Red reads \"%1\", which is not a whole number from -32768 to 32767.")},
+    {QT_TRANSLATE_NOOP("SaveRecord", "The kind of the Blue seat is \"%1\", but it must be True, False or a number."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Blue is %1, but it must be from %2 to %3."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Blue is %1, but the board has squares 1 to 100."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Blue reads \"%1\", which is not a whole number from -32768 to 32767."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Blue reads \"%1\", which is not a whole number from -32768 to 32767.")},
+    {QT_TRANSLATE_NOOP("SaveRecord", "The kind of the Yellow seat is \"%1\", but it must be True, False or a number."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Yellow is %1, but it must be from %2 to %3."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Yellow is %1, but the board has squares 1 to 100."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Yellow reads \"%1\", which is not a whole number from -32768 to 32767."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Yellow reads \"%1\", which is not a whole number from -32768 to 32767.")},
+    {QT_TRANSLATE_NOOP("SaveRecord", "The kind of the Green seat is \"%1\", but it must be True, False or a number."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Green is %1, but it must be from %2 to %3."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Green is %1, but the board has squares 1 to 100."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The move count of Green reads \"%1\", which is not a whole number from -32768 to 32767."),
+     QT_TRANSLATE_NOOP("SaveRecord", "The square of Green reads \"%1\", which is not a whole number from -32768 to 32767.")},
+}};
+
+QString Tr(const char* text) { return QCoreApplication::translate("SaveRecord", text); }
 
 constexpr int FirstNumberField = 4;
-
-QString FieldText(int field) {
-    const auto colour = [](int slot) { return Colour(SaveRecord::SeatOrder[static_cast<std::size_t>(slot)]); };
-    if (field < FirstNumberField) {
-        return QCoreApplication::translate("SaveRecord", "the kind of the %1 seat").arg(colour(field));
-    }
-    if (field >= FirstNumberField + 9) {
-        return QCoreApplication::translate("SaveRecord", "the name of %1").arg(colour(field - FirstNumberField - 9));
-    }
-    const int n = field - FirstNumberField;
-    if (n == SaveRecord::CurrentPlayerIndex) return QCoreApplication::translate("SaveRecord", "the player on turn");
-    for (int seat = 0; seat < SeatCount; ++seat) {
-        if (n == SaveRecord::MovesIndex(seat)) {
-            return QCoreApplication::translate("SaveRecord", "the move count of %1").arg(Colour(seat));
-        }
-        if (n == SaveRecord::SquareIndex(seat)) {
-            return QCoreApplication::translate("SaveRecord", "the square of %1").arg(Colour(seat));
-        }
-    }
-    return {};
-}
 
 // "True"/"False" in any case, or a numeral that is false only when zero. Blanks around the
 // word are tolerated, since the reader keeps whatever stood before the line end.
@@ -54,21 +62,15 @@ std::optional<bool> ConvertKind(const QString& text) {
     return false;
 }
 
-RecordResult CheckRange(std::int16_t value, int low, int high, int field) {
-    if (value >= low && value <= high) return RecordResult::Success();
-    return RecordResult::Failure(QCoreApplication::translate("SaveRecord", "%1 is %2, but it must be from %3 to %4.")
-                                     .arg(SaveRecord::FieldName(field, true))
-                                     .arg(value)
-                                     .arg(low)
-                                     .arg(high));
+RecordResult CheckMoves(int seat, std::int16_t moves) {
+    if (moves >= 0) return RecordResult::Success();
+    return RecordResult::Failure(Tr(Sentences[static_cast<std::size_t>(seat)].movesRange).arg(moves).arg(0).arg(32767));
 }
 
 // Told as the user counts squares, 1 to 100.
-RecordResult CheckSquare(std::int16_t position, int field) {
+RecordResult CheckSquare(int seat, std::int16_t position) {
     if (position >= 0 && position <= FinalPosition) return RecordResult::Success();
-    return RecordResult::Failure(QCoreApplication::translate("SaveRecord", "%1 is %2, but the board has squares 1 to 100.")
-                                     .arg(SaveRecord::FieldName(field, true))
-                                     .arg(position + 1));
+    return RecordResult::Failure(Tr(Sentences[static_cast<std::size_t>(seat)].square).arg(position + 1));
 }
 
 }  // namespace
@@ -88,10 +90,19 @@ int SaveRecord::MovesIndex(int seat) {
 
 int SaveRecord::SquareIndex(int seat) { return MovesIndex(seat) + 1; }
 
-QString SaveRecord::FieldName(int field, bool sentenceStart) {
-    QString name = FieldText(field);
-    if (sentenceStart && !name.isEmpty()) name[0] = name[0].toUpper();
-    return name;
+QString SaveRecord::NotANumber(int field, const QString& text) {
+    const int n = field - FirstNumberField;
+    if (n == CurrentPlayerIndex) {
+        return Tr(QT_TRANSLATE_NOOP("SaveRecord",
+                                    "The player on turn reads \"%1\", which is not a whole number from -32768 to 32767."))
+            .arg(text);
+    }
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        const SeatSentences& s = Sentences[static_cast<std::size_t>(seat)];
+        if (n == MovesIndex(seat)) return Tr(s.movesNumber).arg(text);
+        if (n == SquareIndex(seat)) return Tr(s.squareNumber).arg(text);
+    }
+    return {};
 }
 
 SaveRecord FillSaveRecord(const GameState& state) {
@@ -112,19 +123,23 @@ RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isCo
     for (int seat : SaveRecord::SeatOrder) {
         const auto kind = ConvertKind(record.Kind(seat));
         if (!kind) {
-            return RecordResult::Failure(
-                QCoreApplication::translate("SaveRecord", "%1 is \"%2\", but it must be True, False or a number.")
-                    .arg(SaveRecord::FieldName(SaveRecord::SlotOf(seat), true), record.Kind(seat)));
+            return RecordResult::Failure(Tr(Sentences[static_cast<std::size_t>(seat)].kind).arg(record.Kind(seat)));
         }
         kinds[static_cast<std::size_t>(seat)] = *kind;
     }
     for (int seat : SaveRecord::SeatOrder) {
-        RecordResult r = CheckRange(record.Moves(seat), 0, 32767, FirstNumberField + SaveRecord::MovesIndex(seat));
-        if (r.ok) r = CheckSquare(record.Square(seat), FirstNumberField + SaveRecord::SquareIndex(seat));
+        RecordResult r = CheckMoves(seat, record.Moves(seat));
+        if (r.ok) r = CheckSquare(seat, record.Square(seat));
         if (!r.ok) return r;
     }
-    RecordResult r = CheckRange(record.CurrentPlayer(), 0, SeatCount - 1, FirstNumberField + SaveRecord::CurrentPlayerIndex);
-    if (!r.ok) return r;
+    const std::int16_t current = record.CurrentPlayer();
+    if (current < 0 || current >= SeatCount) {
+        return RecordResult::Failure(
+            Tr(QT_TRANSLATE_NOOP("SaveRecord", "The player on turn is %1, but it must be from %2 to %3."))
+                .arg(current)
+                .arg(0)
+                .arg(SeatCount - 1));
+    }
     if (isComputer) *isComputer = kinds;
     return RecordResult::Success();
 }

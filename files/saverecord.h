@@ -31,9 +31,9 @@ struct SaveRecord {
     static int MovesIndex(int seat);
     static int SquareIndex(int seat);
     static constexpr int CurrentPlayerIndex = 6;
-    // What field `field` (0..16, file order) holds, for messages: "the square of Red", or
-    // "The square of Red" to begin a sentence.
-    static QString FieldName(int field, bool sentenceStart = false);
+    // The sentence telling that number field `field` (4..12, file order) reads `text`, which is
+    // no 16-bit whole number.
+    static QString NotANumber(int field, const QString& text);
 
     QString& Kind(int seat) { return Kinds[static_cast<std::size_t>(SlotOf(seat))]; }
     const QString& Kind(int seat) const { return Kinds[static_cast<std::size_t>(SlotOf(seat))]; }

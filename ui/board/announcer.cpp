@@ -20,13 +20,26 @@ QString Announcer::Turn(const Seat& seat) {
 QString Announcer::Throw(const Seat& seat, int face) { return tr("%1 throws %2").arg(seat.name, OneBased(face)); }
 
 // A ladder or a snake is part of the move's phrase, so that the square a counter passed
-// through is never heard as where it stands.
+// through is never heard as where it stands. Each phrase is a whole sentence of its own, so
+// that every language can order it as its grammar wants.
 QString Announcer::Move(const Seat& seat, const MoveReport& move, bool fromStart) {
-    QString phrase = fromStart ? tr("%1 moves from the start to %2").arg(seat.name, OneBased(move.reached))
-                               : tr("%1 moves from %2 to %3").arg(seat.name, OneBased(move.from), OneBased(move.reached));
-    if (move.to > move.reached) phrase = tr("%1, ladder up to %2").arg(phrase, OneBased(move.to));
-    if (move.to < move.reached) phrase = tr("%1, snake down to %2").arg(phrase, OneBased(move.to));
-    return phrase;
+    const QString from = OneBased(move.from), reached = OneBased(move.reached), to = OneBased(move.to);
+    if (move.Ladder()) {
+        //: %1 is a player's name; %2 the square the throw reached, the foot of a ladder; %3 its top.
+        if (fromStart) return tr("%1 moves from the start to %2, ladder up to %3").arg(seat.name, reached, to);
+        //: %1 is a player's name; %2 and %3 squares; %4 the top of the ladder on square %3.
+        return tr("%1 moves from %2 to %3, ladder up to %4").arg(seat.name, from, reached, to);
+    }
+    if (move.Snake()) {
+        //: %1 is a player's name; %2 the square the throw reached, a snake's head; %3 its tail.
+        if (fromStart) return tr("%1 moves from the start to %2, snake down to %3").arg(seat.name, reached, to);
+        //: %1 is a player's name; %2 and %3 squares; %4 the tail of the snake on square %3.
+        return tr("%1 moves from %2 to %3, snake down to %4").arg(seat.name, from, reached, to);
+    }
+    //: %1 is a player's name; %2 a square of the board.
+    if (fromStart) return tr("%1 moves from the start to %2").arg(seat.name, reached);
+    //: %1 is a player's name; %2 and %3 squares of the board.
+    return tr("%1 moves from %2 to %3").arg(seat.name, from, reached);
 }
 
 QString Announcer::Win(const Seat& seat, int moves) { return tr("%1 wins in %n moves", nullptr, moves).arg(seat.name); }

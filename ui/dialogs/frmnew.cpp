@@ -62,6 +62,18 @@ constexpr std::array<const char*, SeatCount> SeatTitles{
     QT_TRANSLATE_NOOP("vantry::frmNew", "Red"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue"),
     QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green")};
 
+// What a screen reader says of each seat's controls, whole, so that every language can agree the
+// colour with its noun.
+constexpr std::array<const char*, SeatCount> ComputerSeat{
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat: computer"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat: computer"),
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat: computer"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat: computer")};
+constexpr std::array<const char*, SeatCount> PersonSeat{
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat: person"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat: person"),
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat: person"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat: person")};
+constexpr std::array<const char*, SeatCount> SeatName{
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat name"),
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat name")};
+
 SeatLook LookOf(std::size_t seat) {
     const Rgb& c = SeatColour[seat];
     return {SeatTitles[seat], QColor(c.r, c.g, c.b), SeatTextWhite(static_cast<int>(seat)) ? Qt::white : Qt::black};
@@ -184,9 +196,8 @@ void frmNew::BuildSeat(int i) {
     kindGroup[seat]->addButton(optCom[seat]);
     kindGroup[seat]->addButton(optPer[seat]);
     // The picture alone does not say which seat or kind; the pressed state is the button's own.
-    const QString seatTitle = Frame2[seat]->title();
-    optCom[seat]->setAccessibleName(tr("%1 seat: computer").arg(seatTitle));
-    optPer[seat]->setAccessibleName(tr("%1 seat: person").arg(seatTitle));
+    optCom[seat]->setAccessibleName(tr(ComputerSeat[seat]));
+    optPer[seat]->setAccessibleName(tr(PersonSeat[seat]));
     connect(optCom[seat], &QPushButton::clicked, this, [this, i] { optCom_Click(i); });
     connect(optPer[seat], &QPushButton::clicked, this, [this, i] { optPer_Click(i); });
 
@@ -224,7 +235,7 @@ void frmNew::BuildNameBoxes(int i) {
     Place(cmbNew[seat], cmbNewPlace);
     PaintSeatColours(cmbNew[seat], LookOf(seat));
     // The label in front says only "Name:"; the box says whose seat it names.
-    const QString name = tr("%1 seat name").arg(Frame2[seat]->title());
+    const QString name = tr(SeatName[seat]);
     Label4[seat]->setAccessibleName(name);  // a screen reader names a box by its label first
     txtNew[seat]->setAccessibleName(name);
     cmbNew[seat]->setAccessibleName(name);

@@ -102,7 +102,13 @@ void frmRec::ShowRows(const RecordRows& rows) {
         const RecordRow& shown = rows[static_cast<std::size_t>(row - 1)];
         lblName_[row]->setText(shown.name);
         lblMove_[row]->setText(shown.moves);
-        lblP_[row]->setAccessibleName(tr("%1, %2, %3 moves").arg(QString::number(row), shown.name, shown.moves));
+        // The count is read as a number, with its noun as the language wants; a count the table
+        // could not read is said as it stands.
+        const int moves = MovesFromCaption(shown.moves);
+        //: A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.
+        lblP_[row]->setAccessibleName(moves == UnreadableMoves
+                                          ? tr("%1, %2, moves: %3").arg(QString::number(row), shown.name, shown.moves)
+                                          : tr("%1, %2, %n moves", nullptr, moves).arg(QString::number(row), shown.name));
     }
 }
 
