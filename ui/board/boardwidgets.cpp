@@ -61,13 +61,11 @@ void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
     ladders->setObjectName("Line1");
 }
 
-void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
+void BoardWidgets::SetNameText(NameLabel* label, const QString& name) {
     constexpr int SmallestPoints = 6;
-    constexpr int Margins = 5;  // the border and the left padding
     QFont font = label->font();
     font.setPointSize(DesignPoints);
-    while (font.pointSize() > SmallestPoints &&
-           QFontMetrics(font).horizontalAdvance(name) > label->width() - Margins) {
+    while (font.pointSize() > SmallestPoints && QFontMetrics(font).horizontalAdvance(name) > label->TextRoom()) {
         font.setPointSize(font.pointSize() - 1);
     }
     label->setFont(font);
@@ -90,6 +88,16 @@ void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std:
         const QString name = QString::fromStdString(names[i]);
         if (label->text() != name) SetNameText(label, name);
         label->SetLit(lit[i]);
+    }
+}
+
+void BoardWidgets::ShowMarks(bool shown) {
+    for (int i = 0; i < 4; ++i) {
+        const auto seat = static_cast<std::size_t>(i);
+        picM[seat]->SetMarkSeat(shown ? i : -1);
+        auto* label = static_cast<NameLabel*>(txtName[seat]);
+        label->SetMarkSeat(shown ? i : -1);
+        SetNameText(label, label->text());
     }
 }
 
