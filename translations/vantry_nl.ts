@@ -457,6 +457,11 @@ bord voor via een schermlezer.
         <translation>O&amp;ver</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>&amp;Instellingen...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Nieuw</translation>
     </message>
@@ -644,6 +649,75 @@ bord voor via een schermlezer.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>De beste spelers konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Instellingen</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>&amp;Markering van elke plaats op de pion en bij de naam tonen</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Pionnen &amp;lopen vakje voor vakje en de dobbelsteen rolt</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Tempo van de computer:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Rustig (één stap per seconde)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Zoals bedoeld (elke halve seconde een stap)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Vlot (vier stappen per seconde)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Geluid</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>T&amp;aal:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>De taal van het bureaublad</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>Een nieuwe taal geldt vanaf de volgende start van Vantry.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>Je instellingen konden niet worden opgeslagen in %1: %2. Ze blijven gelden tot je Vantry afsluit.</translation>
     </message>
 </context>
 </TS>

@@ -82,7 +82,7 @@ void frmSettings::Build() {
     cmbPace->addItem(tr("Brisk (four steps a second)"));
     paceLabel->setBuddy(cmbPace);
     cmbPace->setAccessibleName(Spoken(paceLabel->text()));
-    connect(cmbPace, &QComboBox::activated, this, [this](int index) {
+    connect(cmbPace, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(Paces.size())) {
             Change([index](PlayerOptions& o) { o.pace = Paces[static_cast<std::size_t>(index)]; });
         }
@@ -107,6 +107,8 @@ void frmSettings::Build() {
     whole->addLayout(buttons);
     // The window takes the size its texts need, in every language and at every font size.
     whole->setSizeConstraint(QLayout::SetFixedSize);
+    // Sized now, so that it is centred on the board by the size it will have.
+    whole->activate();
 }
 
 void frmSettings::BuildSound(QGridLayout* grid, int row) {
@@ -128,9 +130,9 @@ void frmSettings::BuildSound(QGridLayout* grid, int row) {
     sldVolume->setAccessibleName(Spoken(lblVolume->text()));
     lblVolumeValue = new QLabel(this);
     lblVolumeValue->setObjectName("lblVolumeValue");
-    // Room for "100 %" whatever the value, so that the slider keeps its length as it moves.
+    // Room for "100%" whatever the value, so that the slider keeps its length as it moves.
     //: The volume as a percentage; %1 is a whole number from 0 to 100.
-    lblVolumeValue->setMinimumWidth(fontMetrics().horizontalAdvance(tr("%1 %").arg(PlayerOptions::MaxVolume)));
+    lblVolumeValue->setMinimumWidth(fontMetrics().horizontalAdvance(tr("%1%").arg(PlayerOptions::MaxVolume)));
     lblVolumeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(sldVolume, &QSlider::valueChanged, this, [this](int volume) {
         Change([volume](PlayerOptions& o) { o.volume = volume; });
@@ -150,7 +152,7 @@ void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
     for (const QString& code : GameLanguages()) cmbLanguage->addItem(NativeName(code), code);
     languageLabel->setBuddy(cmbLanguage);
     cmbLanguage->setAccessibleName(Spoken(languageLabel->text()));
-    connect(cmbLanguage, &QComboBox::activated, this, [this](int index) {
+    connect(cmbLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {
         const QString code = cmbLanguage->itemData(index).toString();
         Change([code](PlayerOptions& o) { o.language = code; });
     });
@@ -165,20 +167,21 @@ void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
 
 // The controls show the options as they stand; nothing is handed on while they are set.
 void frmSettings::ShowOptions() {
-    const QSignalBlocker marks(chkMarks), travel(chkTravel), sound(chkSound), volume(sldVolume);
+    const QSignalBlocker marks(chkMarks), travel(chkTravel), pace(cmbPace), sound(chkSound), volume(sldVolume),
+        language(cmbLanguage);
     chkMarks->setChecked(options_.marks);
     chkTravel->setChecked(options_.travel);
-    const auto pace = std::find(Paces.begin(), Paces.end(), options_.pace);
-    cmbPace->setCurrentIndex(pace == Paces.end() ? 1 : static_cast<int>(pace - Paces.begin()));
+    const auto paceAt = std::find(Paces.begin(), Paces.end(), options_.pace);
+    cmbPace->setCurrentIndex(paceAt == Paces.end() ? 1 : static_cast<int>(paceAt - Paces.begin()));
     chkSound->setChecked(options_.sound);
     sldVolume->setValue(options_.volume);
-    const int language = cmbLanguage->findData(options_.language);
-    cmbLanguage->setCurrentIndex(language < 0 ? 0 : language);
+    const int languageAt = cmbLanguage->findData(options_.language);
+    cmbLanguage->setCurrentIndex(languageAt < 0 ? 0 : languageAt);
     ShowVolume();
 }
 
 void frmSettings::ShowVolume() {
-    const QString percent = tr("%1 %").arg(sldVolume->value());
+    const QString percent = tr("%1%").arg(sldVolume->value());
     lblVolumeValue->setText(percent);
     sldVolume->setAccessibleDescription(percent);
     // The volume is kept while the sound is off, ready for when it is on again.
