@@ -89,7 +89,14 @@ QString CommandLine::Usage() {
         "\n"
         "On the board: Space throws; Enter moves, or presses the control with the focus;\n"
         "Tab goes from the die to the counters, Go and FILE; B reads the whole board\n"
-        "aloud through a screen reader.\n");
+        "aloud through a screen reader.\n") +
+           QCoreApplication::translate(
+               "CommandLine",
+               "\n"
+               "Settings (in the File menu, or Ctrl+comma on the board) turn the seats' marks,\n"
+               "the counters' travel and the sound on or off and set the computer's pace, the\n"
+               "volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1\n"
+               "stops the travel whatever the settings say.\n");
 }
 
 QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }

@@ -247,6 +247,21 @@ Fokus; Tab geht vom Würfel zu den Spielfiguren, zu Los und zu DATEI; B liest
 das ganze Brett über einen Bildschirmleser vor.
 </translation>
     </message>
+    <message>
+        <source>
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
+</source>
+        <translation>
+Die Einstellungen (im Menü Datei oder mit Strg+Komma auf dem Brett) schalten
+die Zeichen der Plätze, das Wandern der Spielfiguren und die Klänge ein oder
+aus und legen das Tempo des Computers, die Lautstärke und die Sprache fest;
+sie bleiben für den nächsten Start erhalten. VANTRY_NO_TRAVEL=1 schaltet das
+Wandern ab, was auch immer eingestellt ist.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>

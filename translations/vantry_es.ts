@@ -246,6 +246,21 @@ el foco; Tab va del dado a las fichas, a Ir y a ARCHIVO; B lee todo el tablero
 en voz alta con un lector de pantalla.
 </translation>
     </message>
+    <message>
+        <source>
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
+</source>
+        <translation>
+Las preferencias (en el menú Archivo, o Ctrl+coma en el tablero) activan o
+desactivan las marcas de los puestos, el desplazamiento de las fichas y el
+sonido, y fijan el ritmo del ordenador, el volumen y el idioma; se conservan
+para el próximo inicio. VANTRY_NO_TRAVEL=1 quita el desplazamiento digan lo
+que digan las preferencias.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>

@@ -246,6 +246,21 @@ qui a le focus ; Tab va du dé aux pions, à Allez et à FICHIER ; B lit tout le
 plateau à voix haute par un lecteur d’écran.
 </translation>
     </message>
+    <message>
+        <source>
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
+</source>
+        <translation>
+Les paramètres (dans le menu Fichier, ou Ctrl+virgule sur le plateau) activent
+ou désactivent les symboles des places, le déplacement des pions et le son, et
+règlent le rythme de l’ordinateur, le volume et la langue&#xa0;; ils sont gardés
+pour le prochain démarrage. VANTRY_NO_TRAVEL=1 supprime le déplacement quels
+que soient les paramètres.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>

@@ -246,6 +246,21 @@ il focus; Tab va dal dado alle pedine, a Vai e a FILE; B legge tutto il
 tabellone ad alta voce con un lettore di schermo.
 </translation>
     </message>
+    <message>
+        <source>
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
+</source>
+        <translation>
+Le impostazioni (nel menu File, o Ctrl+virgola sul tabellone) attivano o
+disattivano i contrassegni dei posti, il movimento delle pedine e il suono, e
+regolano il ritmo del computer, il volume e la lingua; restano per il prossimo
+avvio. VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le
+impostazioni.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>

@@ -247,6 +247,21 @@ Tab gaat van de dobbelsteen naar de pionnen, Ga en BESTAND; B leest het hele
 bord voor via een schermlezer.
 </translation>
     </message>
+    <message>
+        <source>
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
+</source>
+        <translation>
+De instellingen (in het menu Bestand, of Ctrl+komma op het bord) zetten de
+markeringen van de plaatsen, het lopen van de pionnen en het geluid aan of uit
+en bepalen het tempo van de computer, het volume en de taal; ze blijven bewaard
+voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen uit, wat de
+instellingen ook zeggen.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>

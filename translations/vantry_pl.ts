@@ -247,6 +247,20 @@ z fokusem; Tab przechodzi od kostki do pionków, Idź i PLIK; B odczytuje całą
 planszę przez czytnik ekranu.
 </translation>
     </message>
+    <message>
+        <source>
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
+</source>
+        <translation>
+Ustawienia (w menu Plik lub Ctrl+przecinek na planszy) włączają i wyłączają
+znaki miejsc, przesuwanie się pionków i dźwięk oraz ustalają tempo komputera,
+głośność i język; zostają zapamiętane do następnego uruchomienia.
+VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>

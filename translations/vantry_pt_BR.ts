@@ -246,6 +246,20 @@ Tab vai do dado aos peões, ao Vai e ao ARQUIVO; B lê o tabuleiro inteiro em
 voz alta por um leitor de tela.
 </translation>
     </message>
+    <message>
+        <source>
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
+</source>
+        <translation>
+As configurações (no menu Arquivo, ou Ctrl+vírgula no tabuleiro) ligam ou
+desligam as marcas dos lugares, o andar dos peões e o som, e definem o ritmo
+do computador, o volume e o idioma; elas ficam guardadas para a próxima vez.
+VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
+</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
