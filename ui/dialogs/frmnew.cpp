@@ -258,7 +258,9 @@ void frmNew::Form_Load() {
 }
 
 void frmNew::ShowMarks(bool shown) {
-    for (int i = 0; i < SeatCount; ++i) static_cast<SeatGroupBox*>(Frame2[static_cast<std::size_t>(i)])->SetMarkSeat(shown ? i : -1);
+    for (int i = 0; i < SeatCount; ++i) {
+        static_cast<SeatGroupBox*>(Frame2[static_cast<std::size_t>(i)])->SetMarkSeat(shown ? i : -1);
+    }
 }
 
 void frmNew::optCom_Click(int i) { ShowTypedBox(i, false); }
