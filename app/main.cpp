@@ -5,6 +5,7 @@
 #include "commandline.h"
 #include "benchmarkhooks.h"
 #include "fontconfigwarmup.h"
+#include "playeroptions.h"
 #include "qtprompter.h"
 #include "randomsource.h"
 #include "translations.h"
@@ -17,14 +18,14 @@ int main(int argc, char** argv) {
         // Translators need an application; a core one needs no display either.
         QCoreApplication core(argc, argv);
         vantry::Translations translations;
-        translations.Install(QLocale::system());
+        translations.Install(vantry::Translations::Chosen(vantry::ReadPlayerOptions().language));
         return early.Report();
     }
 
     vantry::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     vantry::Translations translations;
-    translations.Install(QLocale::system());
+    translations.Install(vantry::Translations::Chosen(vantry::ReadPlayerOptions().language));
     vantry::ReportFirstFrameIfAsked();
     QGuiApplication::setDesktopFileName(VANTRY_APP_ID);
 

@@ -91,9 +91,14 @@ QString CommandLine::Usage() {
         "Tab goes from the die to the counters, Go and FILE; B reads the whole board\n"
         "aloud through a screen reader.\n") +
            QCoreApplication::translate("CommandLine",
-                                       "\n"
-                                       "The board grows with its window; F11 shows it on the whole screen and\n"
-                                       "Escape leaves that. The window comes back at its last size and place.\n");
+                                       "F11 shows the board on the whole screen, and Escape leaves it.\n") +
+           QCoreApplication::translate(
+               "CommandLine",
+               "\n"
+               "Settings (in the File menu, or Ctrl+comma on the board) turn the seats' marks,\n"
+               "the counters' travel and the sound on or off and set the computer's pace, the\n"
+               "volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1\n"
+               "stops the travel whatever the settings say.\n");
 }
 
 QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }

@@ -28,6 +28,7 @@ public:
     bool Save() override { return false; }
     void SaveAs() override {}
     void About() override {}
+    void Settings() override {}
     void OpenDropped(const QString&) override {}
     void BestPlayers() override {}
     bool Untitled() const override { return true; }

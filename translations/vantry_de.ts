@@ -249,13 +249,23 @@ das ganze Brett über einen Bildschirmleser vor.
     </message>
     <message>
         <source>
-The board grows with its window; F11 shows it on the whole screen and
-Escape leaves that. The window comes back at its last size and place.
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
 </source>
         <translation>
-Das Spielbrett wächst mit seinem Fenster; F11 zeigt es bildschirmfüllend,
-Escape beendet diese Ansicht. Das Fenster erscheint wieder in seiner letzten
-Größe und Lage.
+Die Einstellungen (im Menü Datei oder mit Strg+Komma auf dem Brett) schalten
+die Zeichen der Plätze, das Wandern der Spielfiguren und die Klänge ein oder
+aus und legen das Tempo des Computers, die Lautstärke und die Sprache fest;
+sie bleiben für den nächsten Start erhalten. VANTRY_NO_TRAVEL=1 schaltet das
+Wandern ab, was auch immer eingestellt ist.
+</translation>
+    </message>
+    <message>
+        <source>F11 shows the board on the whole screen, and Escape leaves it.
+</source>
+        <translation>F11 zeigt das Brett bildschirmfüllend, Escape beendet das.
 </translation>
     </message>
 </context>
@@ -468,6 +478,11 @@ Größe und Lage.
         <translation>&amp;Über</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -655,6 +670,75 @@ Größe und Lage.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Die Bestenliste konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Einstellungen</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>Eigenes &amp;Zeichen jedes Platzes auf Spielfigur und Namen zeigen</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Spielfiguren &amp;wandern Feld für Feld, der Würfel rollt</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Tempo des Computers:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Gemächlich (ein Schritt pro Sekunde)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Wie vorgesehen (alle halbe Sekunde ein Schritt)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Zügig (vier Schritte pro Sekunde)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Klänge</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>Eine neue Sprache gilt ab dem nächsten Start von Vantry.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>Deine Einstellungen konnten nicht in %1 gespeichert werden: %2. Sie gelten, bis Vantry beendet wird.</translation>
     </message>
 </context>
 <context>

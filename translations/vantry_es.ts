@@ -248,12 +248,23 @@ en voz alta con un lector de pantalla.
     </message>
     <message>
         <source>
-The board grows with its window; F11 shows it on the whole screen and
-Escape leaves that. The window comes back at its last size and place.
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
 </source>
         <translation>
-El tablero crece con su ventana; F11 lo muestra a pantalla completa y
-Escape sale de ella. La ventana vuelve con su último tamaño y posición.
+Las preferencias (en el menú Archivo, o Ctrl+coma en el tablero) activan o
+desactivan las marcas de los puestos, el desplazamiento de las fichas y el
+sonido, y fijan el ritmo del ordenador, el volumen y el idioma; se conservan
+para el próximo inicio. VANTRY_NO_TRAVEL=1 quita el desplazamiento digan lo
+que digan las preferencias.
+</translation>
+    </message>
+    <message>
+        <source>F11 shows the board on the whole screen, and Escape leaves it.
+</source>
+        <translation>F11 muestra el tablero a pantalla completa y Escape sale de ella.
 </translation>
     </message>
 </context>
@@ -466,6 +477,11 @@ Escape sale de ella. La ventana vuelve con su último tamaño y posición.
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>&amp;Preferencias...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Nueva partida</translation>
     </message>
@@ -653,6 +669,75 @@ Escape sale de ella. La ventana vuelve con su último tamaño y posición.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>No se pudieron guardar los mejores jugadores en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Preferencias</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>Mostrar la &amp;marca de cada puesto en su ficha y su nombre</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Las fichas se &amp;desplazan casilla a casilla y el dado rueda</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Ritmo del ordenador:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Pausado (un paso por segundo)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Normal (un paso cada medio segundo)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Rápido (cuatro pasos por segundo)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volumen:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>El idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>Un idioma nuevo se aplica a partir del próximo inicio de Vantry.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>No se pudieron guardar tus preferencias en %1: %2. Se mantienen hasta que cierres Vantry.</translation>
     </message>
 </context>
 <context>

@@ -248,12 +248,23 @@ plateau à voix haute par un lecteur d’écran.
     </message>
     <message>
         <source>
-The board grows with its window; F11 shows it on the whole screen and
-Escape leaves that. The window comes back at its last size and place.
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
 </source>
         <translation>
-Le plateau suit la taille de sa fenêtre ; F11 l’affiche en plein écran et
-Échap en sort. La fenêtre retrouve sa taille et sa position précédentes.
+Les paramètres (dans le menu Fichier, ou Ctrl+virgule sur le plateau) activent
+ou désactivent les symboles des places, le déplacement des pions et le son, et
+règlent le rythme de l’ordinateur, le volume et la langue&#xa0;; ils sont gardés
+pour le prochain démarrage. VANTRY_NO_TRAVEL=1 supprime le déplacement quels
+que soient les paramètres.
+</translation>
+    </message>
+    <message>
+        <source>F11 shows the board on the whole screen, and Escape leaves it.
+</source>
+        <translation>F11 affiche le plateau en plein écran, et Échap en sort.
 </translation>
     </message>
 </context>
@@ -466,6 +477,11 @@ Le plateau suit la taille de sa fenêtre ; F11 l’affiche en plein écran et
         <translation>À &amp;propos</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>Pa&amp;ramètres...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Nouveau</translation>
     </message>
@@ -653,6 +669,75 @@ Le plateau suit la taille de sa fenêtre ; F11 l’affiche en plein écran et
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Les meilleurs joueurs n’ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Paramètres</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>Afficher le &amp;symbole de chaque place sur son pion et son nom</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Les pions se &amp;déplacent case par case et le dé roule</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Rythme de l’ordinateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Tranquille (une étape par seconde)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Comme prévu (une étape toutes les demi-secondes)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Rapide (quatre étapes par seconde)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>S&amp;on</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>La langue du bureau</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>Une nouvelle langue s’applique au prochain démarrage de Vantry.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>Tes paramètres n’ont pas pu être enregistrés dans %1&#xa0;: %2. Ils restent valables jusqu’à la fermeture de Vantry.</translation>
     </message>
 </context>
 <context>

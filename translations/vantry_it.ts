@@ -248,12 +248,23 @@ tabellone ad alta voce con un lettore di schermo.
     </message>
     <message>
         <source>
-The board grows with its window; F11 shows it on the whole screen and
-Escape leaves that. The window comes back at its last size and place.
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
 </source>
         <translation>
-Il tabellone cresce con la sua finestra; F11 lo mostra a schermo intero ed
-Esc ne esce. La finestra riappare con le dimensioni e la posizione di prima.
+Le impostazioni (nel menu File, o Ctrl+virgola sul tabellone) attivano o
+disattivano i contrassegni dei posti, il movimento delle pedine e il suono, e
+regolano il ritmo del computer, il volume e la lingua; restano per il prossimo
+avvio. VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le
+impostazioni.
+</translation>
+    </message>
+    <message>
+        <source>F11 shows the board on the whole screen, and Escape leaves it.
+</source>
+        <translation>F11 mostra il tabellone a schermo intero ed Esc ne esce.
 </translation>
     </message>
 </context>
@@ -466,6 +477,11 @@ Esc ne esce. La finestra riappare con le dimensioni e la posizione di prima.
         <translation>&amp;Informazioni</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>I&amp;mpostazioni...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Nuova partita</translation>
     </message>
@@ -653,6 +669,75 @@ Esc ne esce. La finestra riappare con le dimensioni e la posizione di prima.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Non è stato possibile salvare i migliori giocatori in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Impostazioni</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>Mostra il &amp;contrassegno di ogni posto sulla pedina e sul nome</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Le pedine si &amp;muovono casella per casella e il dado rotola</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Ritmo del computer:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Tranquillo (un passo al secondo)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Come previsto (un passo ogni mezzo secondo)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Svelto (quattro passi al secondo)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Suono</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>La lingua del desktop</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>La nuova lingua sarà usata dal prossimo avvio di Vantry.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>Non è stato possibile salvare le tue impostazioni in %1: %2. Restano valide fino alla chiusura di Vantry.</translation>
     </message>
 </context>
 <context>

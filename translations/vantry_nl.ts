@@ -249,12 +249,23 @@ bord voor via een schermlezer.
     </message>
     <message>
         <source>
-The board grows with its window; F11 shows it on the whole screen and
-Escape leaves that. The window comes back at its last size and place.
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
 </source>
         <translation>
-Het bord groeit mee met zijn venster; F11 toont het schermvullend en
-Escape verlaat dat. Het venster komt terug op zijn laatste grootte en plaats.
+De instellingen (in het menu Bestand, of Ctrl+komma op het bord) zetten de
+markeringen van de plaatsen, het lopen van de pionnen en het geluid aan of uit
+en bepalen het tempo van de computer, het volume en de taal; ze blijven bewaard
+voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen uit, wat de
+instellingen ook zeggen.
+</translation>
+    </message>
+    <message>
+        <source>F11 shows the board on the whole screen, and Escape leaves it.
+</source>
+        <translation>F11 toont het bord schermvullend en Escape verlaat dat weer.
 </translation>
     </message>
 </context>
@@ -467,6 +478,11 @@ Escape verlaat dat. Het venster komt terug op zijn laatste grootte en plaats.
         <translation>O&amp;ver</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>&amp;Instellingen...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Nieuw</translation>
     </message>
@@ -654,6 +670,75 @@ Escape verlaat dat. Het venster komt terug op zijn laatste grootte en plaats.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>De beste spelers konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Instellingen</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>&amp;Markering van elke plaats op de pion en bij de naam tonen</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Pionnen &amp;lopen vakje voor vakje en de dobbelsteen rolt</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Tempo van de computer:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Rustig (één stap per seconde)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Zoals bedoeld (elke halve seconde een stap)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Vlot (vier stappen per seconde)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Geluid</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>T&amp;aal:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>De taal van het bureaublad</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>Een nieuwe taal geldt vanaf de volgende start van Vantry.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>Je instellingen konden niet worden opgeslagen in %1: %2. Ze blijven gelden tot je Vantry afsluit.</translation>
     </message>
 </context>
 <context>

@@ -249,12 +249,22 @@ planszę przez czytnik ekranu.
     </message>
     <message>
         <source>
-The board grows with its window; F11 shows it on the whole screen and
-Escape leaves that. The window comes back at its last size and place.
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
 </source>
         <translation>
-Plansza rośnie razem z oknem; F11 pokazuje ją na całym ekranie,
-a Escape wychodzi z tego trybu. Okno wraca w ostatnim rozmiarze i miejscu.
+Ustawienia (w menu Plik lub Ctrl+przecinek na planszy) włączają i wyłączają
+znaki miejsc, przesuwanie się pionków i dźwięk oraz ustalają tempo komputera,
+głośność i język; zostają zapamiętane do następnego uruchomienia.
+VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
+</translation>
+    </message>
+    <message>
+        <source>F11 shows the board on the whole screen, and Escape leaves it.
+</source>
+        <translation>F11 pokazuje planszę na całym ekranie, a Escape z tego wychodzi.
 </translation>
     </message>
 </context>
@@ -468,6 +478,11 @@ a Escape wychodzi z tego trybu. Okno wraca w ostatnim rozmiarze i miejscu.
         <translation>O p&amp;rogramie</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>&amp;Ustawienia...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Nowa gra</translation>
     </message>
@@ -655,6 +670,75 @@ a Escape wychodzi z tego trybu. Okno wraca w ostatnim rozmiarze i miejscu.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Nie udało się zapisać najlepszych graczy w %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Ustawienia</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>Pokazuj &amp;znak każdego miejsca na pionku i przy imieniu</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Pionki &amp;idą pole po polu, a kostka się toczy</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Tempo komputera:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Spokojne (jeden krok na sekundę)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Standardowe (jeden krok co pół sekundy)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Szybkie (cztery kroki na sekundę)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Dźwięk</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Głośność:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Język:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>Język pulpitu</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>Nowy język zacznie obowiązywać od następnego uruchomienia Vantry.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Za&amp;mknij</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>Nie udało się zapisać twoich ustawień w %1: %2. Obowiązują do zamknięcia Vantry.</translation>
     </message>
 </context>
 <context>

@@ -248,12 +248,22 @@ voz alta por um leitor de tela.
     </message>
     <message>
         <source>
-The board grows with its window; F11 shows it on the whole screen and
-Escape leaves that. The window comes back at its last size and place.
+Settings (in the File menu, or Ctrl+comma on the board) turn the seats&apos; marks,
+the counters&apos; travel and the sound on or off and set the computer&apos;s pace, the
+volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
+stops the travel whatever the settings say.
 </source>
         <translation>
-O tabuleiro cresce com a janela; F11 o mostra em tela cheia e
-Esc sai dela. A janela volta com o último tamanho e a última posição.
+As configurações (no menu Arquivo, ou Ctrl+vírgula no tabuleiro) ligam ou
+desligam as marcas dos lugares, o andar dos peões e o som, e definem o ritmo
+do computador, o volume e o idioma; elas ficam guardadas para a próxima vez.
+VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
+</translation>
+    </message>
+    <message>
+        <source>F11 shows the board on the whole screen, and Escape leaves it.
+</source>
+        <translation>F11 mostra o tabuleiro em tela cheia e Esc sai dela.
 </translation>
     </message>
 </context>
@@ -466,6 +476,11 @@ Esc sai dela. A janela volta com o último tamanho e a última posição.
         <translation>&amp;Sobre</translation>
     </message>
     <message>
+        <source>Se&amp;ttings...</source>
+        <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
+        <translation>Con&amp;figurações...</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;Novo</translation>
     </message>
@@ -653,6 +668,75 @@ Esc sai dela. A janela volta com o último tamanho e a última posição.
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Não foi possível salvar os melhores jogadores em %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmSettings</name>
+    <message>
+        <source>Vantry - Settings</source>
+        <translation>Vantry - Configurações</translation>
+    </message>
+    <message>
+        <source>Show each seat&apos;s &amp;mark on its counter and name</source>
+        <translation>Mostrar a &amp;marca de cada lugar no peão e no nome</translation>
+    </message>
+    <message>
+        <source>Counters &amp;travel square by square and the die rolls</source>
+        <translation>Os peões &amp;andam casa por casa e o dado rola</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;pace:</source>
+        <extracomment>Label of the list of paces at which the computer&apos;s seats throw and move.</extracomment>
+        <translation>&amp;Ritmo do computador:</translation>
+    </message>
+    <message>
+        <source>Relaxed (a step a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
+        <translation>Tranquilo (um passo por segundo)</translation>
+    </message>
+    <message>
+        <source>As designed (a step every half second)</source>
+        <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
+        <translation>Como previsto (um passo a cada meio segundo)</translation>
+    </message>
+    <message>
+        <source>Brisk (four steps a second)</source>
+        <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
+        <translation>Rápido (quatro passos por segundo)</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Som</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume:</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The volume as a percentage; %1 is a whole number from 0 to 100.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
+        <translation>O idioma da área de trabalho</translation>
+    </message>
+    <message>
+        <source>A new language is used from the next start of Vantry.</source>
+        <translation>Um novo idioma vale a partir da próxima vez que o Vantry for iniciado.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
+        <translation>Não foi possível salvar suas configurações em %1: %2. Elas valem até o Vantry ser fechado.</translation>
     </message>
 </context>
 <context>

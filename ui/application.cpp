@@ -6,9 +6,11 @@
 #include <utility>
 
 #include "benchmarkhooks.h"
+#include "centreonowner.h"
 #include "firstpainttask.h"
 #include "frmabout.h"
 #include "frmrec.h"
+#include "frmsettings.h"
 #include "programicon.h"
 #include "main.h"
 #include "svgrendering.h"
@@ -18,6 +20,12 @@ namespace vantry {
 Application::Application(Services services) : services_(std::move(services)) {
     engine_.SetListener(&board_);
     board_.SetStoreNotice(&storeNotice_);
+    ApplyOptions();
+}
+
+void Application::ApplyOptions() {
+    board_.ApplyOptions(options_);
+    launcher_.ShowMarks(options_.marks);
 }
 
 void Application::Start(const QString& path) {
@@ -45,6 +53,24 @@ void Application::SaveAs() { document_.SaveAs(); }
 void Application::About() {
     frmAbout about(&board_, services_.openUrl);
     about.exec();
+}
+
+// The options are stored once the window closes, not at every step of the volume's slider,
+// each of which could wait on the store's lock.
+void Application::Settings() {
+    const PlayerOptions before = options_;
+    frmSettings settings(options_, [this](const PlayerOptions& options) {
+        options_ = options;
+        ApplyOptions();
+    }, &board_);
+    {
+        const CentreOnOwner centred(&settings, &board_);
+        settings.exec();
+    }
+    if (options_ == before) return;
+    if (const auto failure = StorePlayerOptions(options_)) {
+        storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
+    }
 }
 
 void Application::BestPlayers() {

@@ -10,6 +10,7 @@
 #include "engine.h"
 #include "gamestate.h"
 #include "newgamelauncher.h"
+#include "playeroptions.h"
 #include "startupwindows.h"
 #include "storefailurenotice.h"
 
@@ -43,6 +44,7 @@ public:
     frmMain& Board() { return board_; }
     Document& GameDocument() { return document_; }
     NewGameLauncher& Launcher() { return launcher_; }
+    const PlayerOptions& Options() const { return options_; }
 
     // BoardCommands
     void New() override;
@@ -50,6 +52,7 @@ public:
     bool Save() override;
     void SaveAs() override;
     void About() override;
+    void Settings() override;
     void OpenDropped(const QString& path) override;
     void BestPlayers() override;
     bool Untitled() const override { return document_.GamePath().isEmpty(); }
@@ -58,6 +61,9 @@ public:
     void ShowNewGameDialog() override;
 
 private:
+    // The board and the new-game dialog follow the options as they stand.
+    void ApplyOptions();
+
     Services services_;
     GameState state_;
     // One message a run at most about a store that cannot be written, whatever failed to be stored.
@@ -66,6 +72,8 @@ private:
     frmMain board_{engine_, services_.prompter, *this};
     Document document_{engine_, services_.prompter};
     NewGameLauncher launcher_{engine_, board_, document_, services_.prompter, services_.random, &board_};
+    // Read once at start; a choice the store could not take still holds for the run.
+    PlayerOptions options_ = ReadPlayerOptions();
 };
 
 }  // namespace vantry

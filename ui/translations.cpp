@@ -11,6 +11,10 @@ namespace {
 const QString GameTranslations = QStringLiteral(":/i18n");
 }  // namespace
 
+QLocale Translations::Chosen(const QString& language) {
+    return language.isEmpty() ? QLocale::system() : QLocale(language);
+}
+
 Translations::~Translations() {
     if (!installed_) return;
     QCoreApplication::removeTranslator(&qt_);

@@ -3,6 +3,7 @@
 #include <QTranslator>
 
 class QLocale;
+class QString;
 
 namespace vantry {
 
@@ -17,6 +18,10 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
     ~Translations();
+
+    // The locale of the language the player chose in the Settings window ("de", "pt_BR"), or
+    // the desktop's when none (empty).
+    static QLocale Chosen(const QString& language);
 
     // Installs the translators for `locale` into the running application; false when the
     // game has no translation for it.

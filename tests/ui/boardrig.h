@@ -27,6 +27,7 @@ public:
     }
     void SaveAs() override { ++saveAses; }
     void About() override { ++abouts; }
+    void Settings() override { ++settings; }
     void OpenDropped(const QString& path) override {
         dropped << path;
         if (onOpenDropped) onOpenDropped(path);
@@ -38,7 +39,7 @@ public:
 
     bool Untitled() const override { return untitled; }
 
-    int news = 0, opens = 0, saves = 0, saveAses = 0, abouts = 0, bestPlayers = 0;
+    int news = 0, opens = 0, saves = 0, saveAses = 0, abouts = 0, settings = 0, bestPlayers = 0;
     QStringList dropped;
     bool saveResult = true;
     bool untitled = true;

@@ -45,12 +45,13 @@ TEST(TwipsMapping, PlacesTwipsAtTheScaleAndOffsetAndTakesClicksBack) {
 TEST(BoardScale, TheWholeBoardFollowsTheWindowAndClicksLandWhereItIsDrawn) {
     BoardRig rig;
     rig.window->show();
+    const qreal designPoints = rig.Find<QLabel>("txtName(0)")->font().pointSizeF();
     rig.window->resize(1584 + 200, 1146);  // twice the design, with a band either side
     const QRect go = rig.Find("cmdGo")->geometry();
     EXPECT_EQ(go, QRect(100 + 1472, 1024, 82, 82));
     EXPECT_EQ(rig.Find("imgPic")->geometry().size(), QSize(1584, 1146));
     EXPECT_EQ(rig.Find("picM(2)")->geometry(), QRect(100 + 1504, 1024, 34, 82));
-    EXPECT_NEAR(rig.Find<QLabel>("txtName(0)")->font().pointSizeF(), 16.0, 0.01);
+    EXPECT_NEAR(rig.Find<QLabel>("txtName(0)")->font().pointSizeF(), 2 * designPoints, 1.01);
     QTest::mouseClick(rig.Find("picToss(6)"), Qt::LeftButton);
     ASSERT_TRUE(rig.state.CounterEnabled[0]);
     QTest::mouseClick(rig.Find("picM(0)"), Qt::LeftButton);

@@ -26,6 +26,8 @@ TEST(KeyTable, CtrlAloneRunsTheFileCommandsAndSpaceAlwaysThrows) {
         {Qt::Key_O, Qt::ControlModifier, KeyCommand::Open},
         {Qt::Key_S, Qt::ControlModifier, KeyCommand::Save},
         {Qt::Key_A, Qt::ControlModifier, KeyCommand::About},
+        {Qt::Key_Comma, Qt::ControlModifier, KeyCommand::Settings},
+        {Qt::Key_Comma, Qt::NoModifier, KeyCommand::None},
         {Qt::Key_X, Qt::ControlModifier, KeyCommand::Exit},
         {Qt::Key_S, Qt::ControlModifier | Qt::KeypadModifier, KeyCommand::Save},
         {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, KeyCommand::None},
@@ -127,12 +129,14 @@ TEST(BoardMenu, EntriesShowTheirShortcutsAndRunTheirCommands) {
         texts << (a->isSeparator() ? "-" : a->text());
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
     }
-    EXPECT_EQ(names, QStringList({"mnuFileAbout", "fdgf", "mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
+    EXPECT_EQ(names, QStringList({"mnuFileAbout", "mnuFileSettings", "fdgf", "mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
                                   "mnuFileDat1", "mnuFileExit"}));
-    EXPECT_EQ(texts, QStringList({"&About\tCtrl+A", "-", "&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S",
+    EXPECT_EQ(texts, QStringList({"&About\tCtrl+A", "Se&ttings...\tCtrl+,", "-", "&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S",
                                   "Save &As...", "-", "&Exit\tCtrl+X"}));
     menu.mnuFileSaveAs->trigger();
     menu.mnuFileSave->trigger();
+    menu.mnuFileSettings->trigger();
+    EXPECT_EQ(rig.commands.settings, 1);
     EXPECT_EQ(rig.commands.saveAses, 1);
     EXPECT_EQ(rig.commands.saves, 1);
 }

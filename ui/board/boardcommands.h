@@ -5,7 +5,8 @@ class QString;
 namespace vantry {
 
 // What the board window hands on to the rest of the program: its File menu commands, a saved
-// game dropped on it and the best-players window after a win. The application implements it; window tests record it.
+// game dropped on it and the best-players window after a win. The application implements it;
+// window tests record it.
 class BoardCommands {
 public:
     virtual ~BoardCommands() = default;
@@ -15,6 +16,8 @@ public:
     virtual bool Save() = 0;
     virtual void SaveAs() = 0;
     virtual void About() = 0;
+    // The Settings window, modal over the board; its changes reach the board as they are made.
+    virtual void Settings() = 0;
     // A saved game dropped on the board: opened as File > Open opens the file it is given.
     virtual void OpenDropped(const QString& path) = 0;
     // Shown modally after a win; returns when the window has closed.

@@ -54,7 +54,7 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
     for (QWidget* word : imgFile->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         word->setGeometry(imgFile->rect());
     }
-    for (QLabel* label : txtName) SetNameText(label, label->text());
+    for (QLabel* label : txtName) SetNameText(static_cast<NameLabel*>(label), label->text());
 }
 
 BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
@@ -79,16 +79,14 @@ void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
     ladders->setObjectName("Line1");
 }
 
-void BoardWidgets::SetNameText(QLabel* label, const QString& name) {
+void BoardWidgets::SetNameText(NameLabel* label, const QString& name) {
     constexpr qreal SmallestPoints = 6.0;
-    constexpr int Margins = 5;  // the border and the left padding
     // The label's face grows with the board: its height against the design's 17 pixels.
     const qreal scale = std::max(0.5, label->height() / qreal(NameLabelRect(0).height / TwipsPerPixel));
     QFont font = label->font();
     qreal points = DesignPoints * scale;
     font.setPointSizeF(points);
-    while (points > SmallestPoints * scale &&
-           QFontMetrics(font).horizontalAdvance(name) > label->width() - Margins * scale) {
+    while (points > SmallestPoints * scale && QFontMetrics(font).horizontalAdvance(name) > label->TextRoom()) {
         points -= scale;
         font.setPointSizeF(points);
     }
@@ -112,6 +110,16 @@ void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std:
         const QString name = QString::fromStdString(names[i]);
         if (label->text() != name) SetNameText(label, name);
         label->SetLit(lit[i]);
+    }
+}
+
+void BoardWidgets::ShowMarks(bool shown) {
+    for (int i = 0; i < 4; ++i) {
+        const auto seat = static_cast<std::size_t>(i);
+        picM[seat]->SetMarkSeat(shown ? i : -1);
+        auto* label = static_cast<NameLabel*>(txtName[seat]);
+        label->SetMarkSeat(shown ? i : -1);
+        SetNameText(label, label->text());
     }
 }
 

@@ -19,6 +19,7 @@ class BoardModel;
 class ClickLabel;
 class ClickPanel;
 class DieFace;
+class NameLabel;
 class NumberLayer;
 class SvgPicture;
 
@@ -31,7 +32,7 @@ public:
     // Sets a name label's caption, in the design's small face or, for a name too long for the
     // label, a smaller one (down to 6 points); the whole name is always the label's tooltip
     // and accessible name.
-    static void SetNameText(QLabel* label, const QString& name);
+    static void SetNameText(NameLabel* label, const QString& name);
 
     static constexpr int FaceCount = 7;
 
@@ -41,6 +42,9 @@ public:
     void Place(const TwipsMapping& mapping);
     // Each seat's name as the label's caption (changed only when it differs), and the blink.
     void DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit);
+    // Each seat's mark on its counter and before its name, or none; the names are fitted anew
+    // to the room the mark leaves.
+    void ShowMarks(bool shown);
 
     // The square numbers are drawn from `model`, which outlives the widgets.
     BoardWidgets(QWidget* window, const BoardModel& model);

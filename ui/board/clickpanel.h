@@ -14,6 +14,10 @@ class ClickPanel : public QWidget {
 public:
     ClickPanel(const QColor& colour, const QString& name, QWidget* parent);
 
+    // A counter carries its seat's mark; -1 (a die face, or marks turned off) carries none.
+    void SetMarkSeat(int seat);
+    int MarkSeat() const { return markSeat_; }
+
 signals:
     void clicked();
 
@@ -24,6 +28,7 @@ protected:
 
 private:
     QColor colour_;
+    int markSeat_ = -1;
     LeftClick click_;
 };
 

@@ -3,6 +3,7 @@
 #include "clickpanel.h"
 #include "gamelistener.h"
 #include "gamestate.h"
+#include "playeroptions.h"
 #include "twips.h"
 
 namespace vantry {
@@ -24,6 +25,19 @@ CounterTravel::CounterTravel(const GameState& state, const std::array<ClickPanel
 }
 
 qint64 CounterTravel::Now() const { return clock_.isValid() ? clock_.elapsed() : 0; }
+
+void CounterTravel::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (enabled) return;
+    for (int i = 0; i < 4; ++i) {
+        if (travelling_[Index(i)]) Jump(i);
+    }
+}
+
+void CounterTravel::SetTickMs(int tickMs) {
+    constexpr int designed = PlayerOptions::DesignedPace;
+    speed_ = tickMs > 0 && tickMs < designed ? static_cast<float>(designed) / static_cast<float>(tickMs) : 1.0f;
+}
 
 void CounterTravel::Moved(const MoveReport& move) {
     if (!enabled_ || move.seat < 0 || move.seat > 3) return;
@@ -68,7 +82,7 @@ void CounterTravel::Frame(qint64 nowMs) {
     for (int i = 0; i < 4; ++i) {
         const std::size_t k = Index(i);
         if (!travelling_[k]) continue;
-        const auto ms = static_cast<float>(nowMs - startedAt_[k]);
+        const auto ms = static_cast<float>(nowMs - startedAt_[k]) * speed_;
         drawn_[k] = paths_[k].At(ms, ModelPlace(i));
         if (ms >= paths_[k].TotalMs()) {
             travelling_[k] = false;

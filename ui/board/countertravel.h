@@ -29,6 +29,18 @@ public:
     CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters, bool enabled,
                   QObject* parent = nullptr);
 
+    // Off, every counter stands at its place at once, and a way under travel ends where it is.
+    // The one switch of the board's motion (counters and die alike): the player's option,
+    // overruled by VANTRY_NO_TRAVEL=1.
+    void SetEnabled(bool enabled);
+    bool Enabled() const { return enabled_; }
+    // The computer's throw and move timers tick every `tickMs`; a move's travel, made to end
+    // within the designed half second, is played faster at a brisker pace so that it still
+    // ends before the next tick. Speed() is how much faster the board's motion runs (1 at the
+    // designed pace and slower ones).
+    void SetTickMs(int tickMs);
+    float Speed() const { return speed_; }
+
     // A move was made by `move.seat`; its counter travels the move's way, wherever the state's
     // place for it is set next.
     void Moved(const MoveReport& move);
@@ -47,8 +59,6 @@ public:
     void Frame(qint64 nowMs);
     qint64 Now() const;
 
-    // False when the player asked for no motion: counters jump, and the die does not roll.
-    bool Enabled() const { return enabled_; }
     bool Travelling(int i) const { return travelling_[Index(i)]; }
     CounterPlace Drawn(int i) const { return drawn_[Index(i)]; }
 
@@ -61,6 +71,7 @@ private:
     const GameState& state_;
     std::array<ClickPanel*, 4> counters_{};
     bool enabled_ = true;
+    float speed_ = 1.0f;
     std::array<TravelPath, 4> paths_{};
     std::array<qint64, 4> startedAt_{};
     std::array<bool, 4> travelling_{};

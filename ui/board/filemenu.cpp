@@ -7,6 +7,8 @@ namespace vantry {
 FileMenu::FileMenu(QWidget* parent) : QMenu(tr("File"), parent) {
     setObjectName("mnuFile");
     mnuFileAbout = Entry("mnuFileAbout", tr("&About"), "Ctrl+A");
+    //: The File menu's entry that opens the Settings window; its letter is used by no other entry.
+    mnuFileSettings = Entry("mnuFileSettings", tr("Se&ttings..."), "Ctrl+,");
     Separator("fdgf");
     mnuFileNew = Entry("mnuFileNew", tr("&New"), "Ctrl+N");
     mnuFileOpen = Entry("mnuFileOpen", tr("&Open"), "Ctrl+O");

@@ -13,6 +13,7 @@ public:
     explicit FileMenu(QWidget* parent);
 
     QAction* mnuFileAbout = nullptr;
+    QAction* mnuFileSettings = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;

@@ -27,6 +27,7 @@
 #include "keytable.h"
 #include "mediafolder.h"
 #include "soundcues.h"
+#include "playeroptions.h"
 #include "playfocus.h"
 #include "prompter.h"
 #include "recordsflag.h"
@@ -40,6 +41,7 @@ static void LoadPictures() { Q_INIT_RESOURCE(pictures); }
 namespace vantry {
 
 namespace {
+// Timer1's blink, and the designed pace of timPlay and timGo until the player's options come.
 constexpr int TimerInterval = 500;
 constexpr qreal SmallestScale = 0.75;
 }  // namespace
@@ -80,6 +82,7 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
     announcements_ = std::make_unique<BoardAnnouncements>(state_, this);
     playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
     drawing_ = std::make_unique<BoardDrawing>(state_, *widgets_, *playFocus_, *travel_);
+    ApplyOptions(PlayerOptions{});
     Form_Load();
     setFocus(Qt::OtherFocusReason);
 }
@@ -119,6 +122,7 @@ void frmMain::Connect() {
 
     FileMenu& m = *mnuFile_;
     connect(m.mnuFileAbout, &QAction::triggered, this, &frmMain::mnuFileAbout_Click);
+    connect(m.mnuFileSettings, &QAction::triggered, this, &frmMain::mnuFileSettings_Click);
     connect(m.mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(m.mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
@@ -156,6 +160,7 @@ bool frmMain::HandleKey(QKeyEvent* event) {
         case KeyCommand::Open: mnuFileOpen_Click(); break;
         case KeyCommand::Save: mnuFileSave_Click(); break;
         case KeyCommand::About: mnuFileAbout_Click(); break;
+        case KeyCommand::Settings: mnuFileSettings_Click(); break;
         case KeyCommand::Exit: mnuFileExit_Click(); break;
         case KeyCommand::Menu: OpenFileMenuFromKeyboard(); break;
         case KeyCommand::FullScreen: ToggleFullScreen(); break;
@@ -228,6 +233,7 @@ void frmMain::dropEvent(QDropEvent* event) {
 }
 
 void frmMain::mnuFileAbout_Click() { commands_.About(); }
+void frmMain::mnuFileSettings_Click() { commands_.Settings(); }
 
 void frmMain::mnuFileNew_Click() { commands_.New(); }
 
@@ -284,8 +290,20 @@ void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) {
 // The media folder is looked up afresh for every cue, so that a folder that comes or goes
 // while the game runs is followed.
 void frmMain::CuePlayed(Cue cue) {
+    if (!soundOn_) return;
     mediaFolder_ = FindMediaFolder();
+    cues_->SetVolume(volume_);
     cues_->Play(CuePath(mediaFolder_, CueLiteral(cue)));
+}
+
+// A timer given a new interval while it runs starts it afresh; the turn waits one new tick.
+void frmMain::ApplyOptions(const PlayerOptions& options) {
+    for (GameTimer t : {GameTimer::timPlay, GameTimer::timGo}) Timer(t).setInterval(options.pace);
+    travel_->SetTickMs(options.pace);
+    travel_->SetEnabled(options.travel && CounterTravel::WantedByPlayer());
+    widgets_->ShowMarks(options.marks);
+    soundOn_ = options.sound;
+    volume_ = static_cast<float>(options.volume) / static_cast<float>(PlayerOptions::MaxVolume);
 }
 
 // The die tumbles as it comes to rest on the face thrown; the throw itself is done already.

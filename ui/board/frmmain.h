@@ -24,6 +24,7 @@ class FileMenu;
 class PlayFocus;
 class Prompter;
 class StoreFailureNotice;
+struct PlayerOptions;
 
 // The board window, on which the whole game is played. It draws the game state after each of
 // the engine's events (faces, counters, Go, names, timers, caption), hands the same events to
@@ -49,6 +50,10 @@ public:
     // DocumentWindow
     // The first showing puts the window where the last run left it.
     void ShowWindow() override;
+
+    // The player's options take effect at once: the computer's pace (timPlay and timGo; Timer1
+    // keeps its blink), the travel, the marks and the cues.
+    void ApplyOptions(const PlayerOptions& options);
 
     // Closes the window without the save question (the best players' Exit ends the game so).
     void CloseWithoutAsking();
@@ -81,6 +86,7 @@ public slots:
     void Timer1_Timer();
     void imgFile_Click();
     void mnuFileAbout_Click();
+    void mnuFileSettings_Click();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
@@ -130,6 +136,8 @@ private:
     std::array<QTimer, 3> timers_;
     std::unique_ptr<CuePlayer> cues_;
     QString mediaFolder_;
+    bool soundOn_ = true;
+    float volume_ = 1.0f;
     bool closingWithoutAsking_ = false;
     bool placeRestored_ = false;
     TwipsMapping mapping_;

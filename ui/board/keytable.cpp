@@ -19,6 +19,7 @@ KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_O: return KeyCommand::Open;
         case Qt::Key_S: return KeyCommand::Save;
         case Qt::Key_A: return KeyCommand::About;
+        case Qt::Key_Comma: return KeyCommand::Settings;
         case Qt::Key_X: return KeyCommand::Exit;
         default: return KeyCommand::None;
     }

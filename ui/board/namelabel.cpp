@@ -2,6 +2,10 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
+#include "seatmark.h"
+
 namespace vantry {
 
 namespace {
@@ -15,7 +19,7 @@ NameLabel::NameLabel(const QColor& background, const QColor& text, QWidget* pare
     colours.setColor(QPalette::WindowText, text);
     setPalette(colours);
     setAutoFillBackground(true);
-    setContentsMargins(Border + Padding, Border, Border, Border);
+    PlaceText();
     // A name is shown as it was typed, never as markup.
     setTextFormat(Qt::PlainText);
 }
@@ -27,12 +31,35 @@ void NameLabel::SetLit(bool lit) {
     update();
 }
 
+void NameLabel::SetMarkSeat(int seat) {
+    if (seat == markSeat_) return;
+    markSeat_ = seat;
+    PlaceText();
+    update();
+}
+
+int NameLabel::MarkRoom() const { return markSeat_ < 0 ? 0 : std::max(0, height() - 2 * Border); }
+
+// One pixel is kept free at the right, as the text would otherwise touch the border.
+int NameLabel::TextRoom() const { return contentsRect().width() - 1; }
+
+void NameLabel::PlaceText() { setContentsMargins(Border + Padding + MarkRoom(), Border, Border, Border); }
+
+void NameLabel::resizeEvent(QResizeEvent* event) {
+    PlaceText();
+    QLabel::resizeEvent(event);
+}
+
 void NameLabel::paintEvent(QPaintEvent* event) {
     if (!lit_) return;
     QLabel::paintEvent(event);
     QPainter painter(this);
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (markSeat_ >= 0) {
+        const QRectF room(Border + Padding, Border, MarkRoom(), height() - 2 * Border);
+        DrawSeatMark(painter, markSeat_, SeatMarkBox(room, 0.72));
+    }
 }
 
 }  // namespace vantry

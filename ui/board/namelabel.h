@@ -6,8 +6,9 @@
 namespace vantry {
 
 // A seat's name on the board: the caption on the seat's colour inside a thin black border, the
-// text a little in from the left. Painted by hand rather than by a style sheet, which would
-// bring the whole style sheet machinery into the board's start.
+// text a little in from the left, after the seat's mark when marks are shown. Painted by hand
+// rather than by a style sheet, which would bring the whole style sheet machinery into the
+// board's start.
 class NameLabel : public QLabel {
     Q_OBJECT
 public:
@@ -19,11 +20,23 @@ public:
     bool Lit() const { return lit_; }
     void SetLit(bool lit);
 
+    // The seat whose mark stands before the name; -1 for none.
+    void SetMarkSeat(int seat);
+    int MarkSeat() const { return markSeat_; }
+    // How wide a name may be drawn without being cut.
+    int TextRoom() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The mark takes a square of the label's inner height, so it grows and shrinks with it.
+    int MarkRoom() const;
+    void PlaceText();
+
     bool lit_ = true;
+    int markSeat_ = -1;
 };
 
 }  // namespace vantry

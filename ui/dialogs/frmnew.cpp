@@ -167,6 +167,7 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
     small.setPointSize(8);
     setFont(small);
     for (int i = 0; i < SeatCount; ++i) BuildSeat(i);
+    ShowMarks(true);
     BuildButtons();
     SetTabOrder();
     Form_Load();
@@ -264,6 +265,12 @@ void frmNew::SetTabOrder() {
 void frmNew::Form_Load() {
     setup_.Load();
     setWindowTitle(tr("Vantry - New Game"));
+}
+
+void frmNew::ShowMarks(bool shown) {
+    for (int i = 0; i < SeatCount; ++i) {
+        static_cast<SeatGroupBox*>(Frame2[static_cast<std::size_t>(i)])->SetMarkSeat(shown ? i : -1);
+    }
 }
 
 void frmNew::optCom_Click(int i) { ShowTypedBox(i, false); }

@@ -36,6 +36,8 @@ public:
            RandomSource& random, QWidget* owner);
 
     bool Unloaded() const { return unloaded_; }
+    // Each seat's mark after its group's title, or none.
+    void ShowMarks(bool shown);
 
     // Escape from a seat's controls: hides the dialog and lets the game on the board go on.
     void reject() override;

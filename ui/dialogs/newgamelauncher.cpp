@@ -19,8 +19,14 @@ void NewGameLauncher::ShowAtStartUp() { ShowModal(); }
 
 frmNew* NewGameLauncher::Dialog() const { return dialog_ && !dialog_->Unloaded() ? dialog_.data() : nullptr; }
 
+void NewGameLauncher::ShowMarks(bool shown) {
+    marks_ = shown;
+    if (Dialog()) Dialog()->ShowMarks(shown);
+}
+
 void NewGameLauncher::ShowModal() {
     if (!Dialog()) dialog_ = new frmNew(engine_, board_, commands_, prompter_, random_, owner_);
+    dialog_->ShowMarks(marks_);
     // The dialog ends its modal loop whenever it hides, whichever way the user left it.
     {
         const CentreOnOwner centred(dialog_, owner_);

@@ -27,6 +27,9 @@ public:
     // Start-up without a saved game: the dialog's own load step pauses the board.
     void ShowAtStartUp();
 
+    // Whether the seats' groups show their marks, in a dialog loaded now or later.
+    void ShowMarks(bool shown);
+
     // The loaded dialog, or null when none is.
     frmNew* Dialog() const;
 
@@ -40,6 +43,7 @@ private:
     RandomSource& random_;
     QWidget* owner_ = nullptr;
     QPointer<frmNew> dialog_;
+    bool marks_ = true;
 };
 
 }  // namespace vantry

@@ -1,10 +1,13 @@
 #include "soundcues.h"
 
+#include <QAudio>
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace vantry {
 
@@ -30,8 +33,14 @@ void SoundCues::Play(const QString& path) {
         effect->setSource(QUrl::fromLocalFile(path));
     }
     if (effect->status() == QSoundEffect::Error) return;
+    effect->setVolume(volume_);
     effect->play();
     sounding_ = effect.get();
+}
+
+void SoundCues::SetVolume(float level) {
+    volume_ = static_cast<float>(QAudio::convertVolume(std::clamp(level, 0.0f, 1.0f), QAudio::LogarithmicVolumeScale,
+                                                       QAudio::LinearVolumeScale));
 }
 
 bool SoundCues::Sounding() const { return sounding_ && sounding_->isPlaying(); }

@@ -33,6 +33,8 @@ public:
     ~SoundCues() override;
 
     void Play(const QString& path) override;
+    // Heard as evenly spaced steps of loudness, not of the signal's amplitude.
+    void SetVolume(float level) override;
     // Whether the last cue asked for is sounding, or will as soon as its file is loaded.
     bool Sounding() const;
 
@@ -40,6 +42,7 @@ private:
     std::optional<bool> hasAudio_;
     std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
     QSoundEffect* sounding_ = nullptr;
+    float volume_ = 1.0f;
 };
 
 }  // namespace vantry

@@ -1,0 +1,203 @@
+#include "frmsettings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "userstorewrite.h"
+
+namespace vantry {
+
+namespace {
+
+// The paces in the order the list shows them, slowest first.
+constexpr std::array<int, 3> Paces{PlayerOptions::RelaxedPace, PlayerOptions::DesignedPace, PlayerOptions::BriskPace};
+
+// Each language by its own name, as a reader of it looks for it whatever the game speaks now.
+// Data, not texts: never translated.
+QString NativeName(const QString& code) {
+    static const std::array<std::pair<const char*, const char*>, 8> names{{
+        {"en", "English"},
+        {"de", "Deutsch"},
+        {"es", "Español"},
+        {"fr", "Français"},
+        {"it", "Italiano"},
+        {"nl", "Nederlands"},
+        {"pl", "Polski"},
+        {"pt_BR", "Português (Brasil)"},
+    }};
+    for (const auto& [c, name] : names) {
+        if (code == QLatin1String(c)) return QString::fromUtf8(name);
+    }
+    return code;
+}
+
+// A label's text as a screen reader should say it: without the mnemonic's ampersand.
+QString Spoken(QString text) { return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))); }
+
+}  // namespace
+
+frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      options_(options),
+      changed_(std::move(changed)) {
+    setObjectName("frmSettings");
+    setWindowTitle(tr("Vantry - Settings"));
+    Build();
+    ShowOptions();
+}
+
+void frmSettings::Build() {
+    auto* grid = new QGridLayout;
+    chkMarks = new QCheckBox(tr("Show each seat's &mark on its counter and name"), this);
+    chkMarks->setObjectName("chkMarks");
+    connect(chkMarks, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.marks = on; }); });
+    grid->addWidget(chkMarks, 0, 0, 1, 3);
+
+    chkTravel = new QCheckBox(tr("Counters &travel square by square and the die rolls"), this);
+    chkTravel->setObjectName("chkTravel");
+    connect(chkTravel, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.travel = on; }); });
+    grid->addWidget(chkTravel, 1, 0, 1, 3);
+
+    //: Label of the list of paces at which the computer's seats throw and move.
+    auto* paceLabel = new QLabel(tr("Computer's &pace:"), this);
+    cmbPace = new QComboBox(this);
+    cmbPace->setObjectName("cmbPace");
+    //: A pace of the computer's seats: one step (a throw or a move) a second.
+    cmbPace->addItem(tr("Relaxed (a step a second)"));
+    //: A pace of the computer's seats: the game's own, one step every half second.
+    cmbPace->addItem(tr("As designed (a step every half second)"));
+    //: A pace of the computer's seats: four steps a second.
+    cmbPace->addItem(tr("Brisk (four steps a second)"));
+    paceLabel->setBuddy(cmbPace);
+    cmbPace->setAccessibleName(Spoken(paceLabel->text()));
+    connect(cmbPace, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0 && index < static_cast<int>(Paces.size())) {
+            Change([index](PlayerOptions& o) { o.pace = Paces[static_cast<std::size_t>(index)]; });
+        }
+    });
+    grid->addWidget(paceLabel, 2, 0);
+    grid->addWidget(cmbPace, 2, 1, 1, 2);
+
+    BuildSound(grid, 3);
+    BuildLanguage(grid, 5);
+
+    cmdClose = new QPushButton(tr("&Close"), this);
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(grid);
+    whole->addSpacing(fontMetrics().height() / 2);
+    whole->addLayout(buttons);
+    // The window takes the size its texts need, in every language and at every font size.
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+    // Sized now, so that it is centred on the board by the size it will have.
+    whole->activate();
+}
+
+void frmSettings::BuildSound(QGridLayout* grid, int row) {
+    chkSound = new QCheckBox(tr("&Sound"), this);
+    chkSound->setObjectName("chkSound");
+    connect(chkSound, &QCheckBox::toggled, this, [this](bool on) {
+        Change([on](PlayerOptions& o) { o.sound = on; });
+        ShowVolume();
+    });
+    grid->addWidget(chkSound, row, 0, 1, 3);
+
+    lblVolume = new QLabel(tr("&Volume:"), this);
+    sldVolume = new QSlider(Qt::Horizontal, this);
+    sldVolume->setObjectName("sldVolume");
+    sldVolume->setRange(0, PlayerOptions::MaxVolume);
+    sldVolume->setSingleStep(5);
+    sldVolume->setPageStep(10);
+    lblVolume->setBuddy(sldVolume);
+    sldVolume->setAccessibleName(Spoken(lblVolume->text()));
+    lblVolumeValue = new QLabel(this);
+    lblVolumeValue->setObjectName("lblVolumeValue");
+    // Room for "100%" whatever the value, so that the slider keeps its length as it moves.
+    //: The volume as a percentage; %1 is a whole number from 0 to 100.
+    lblVolumeValue->setMinimumWidth(fontMetrics().horizontalAdvance(tr("%1%").arg(PlayerOptions::MaxVolume)));
+    lblVolumeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(sldVolume, &QSlider::valueChanged, this, [this](int volume) {
+        Change([volume](PlayerOptions& o) { o.volume = volume; });
+        ShowVolume();
+    });
+    grid->addWidget(lblVolume, row + 1, 0);
+    grid->addWidget(sldVolume, row + 1, 1);
+    grid->addWidget(lblVolumeValue, row + 1, 2);
+}
+
+void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
+    auto* languageLabel = new QLabel(tr("&Language:"), this);
+    cmbLanguage = new QComboBox(this);
+    cmbLanguage->setObjectName("cmbLanguage");
+    //: The first choice of the language list: whichever language the desktop is set to.
+    cmbLanguage->addItem(tr("The desktop's language"), QString());
+    for (const QString& code : GameLanguages()) cmbLanguage->addItem(NativeName(code), code);
+    languageLabel->setBuddy(cmbLanguage);
+    cmbLanguage->setAccessibleName(Spoken(languageLabel->text()));
+    connect(cmbLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const QString code = cmbLanguage->itemData(index).toString();
+        Change([code](PlayerOptions& o) { o.language = code; });
+    });
+    grid->addWidget(languageLabel, row, 0);
+    grid->addWidget(cmbLanguage, row, 1, 1, 2);
+
+    lblLanguageNote = new QLabel(tr("A new language is used from the next start of Vantry."), this);
+    lblLanguageNote->setObjectName("lblLanguageNote");
+    cmbLanguage->setAccessibleDescription(lblLanguageNote->text());
+    grid->addWidget(lblLanguageNote, row + 1, 1, 1, 2);
+}
+
+// The controls show the options as they stand; nothing is handed on while they are set.
+void frmSettings::ShowOptions() {
+    const QSignalBlocker marks(chkMarks), travel(chkTravel), pace(cmbPace), sound(chkSound), volume(sldVolume),
+        language(cmbLanguage);
+    chkMarks->setChecked(options_.marks);
+    chkTravel->setChecked(options_.travel);
+    const auto paceAt = std::find(Paces.begin(), Paces.end(), options_.pace);
+    cmbPace->setCurrentIndex(paceAt == Paces.end() ? 1 : static_cast<int>(paceAt - Paces.begin()));
+    chkSound->setChecked(options_.sound);
+    sldVolume->setValue(options_.volume);
+    const int languageAt = cmbLanguage->findData(options_.language);
+    cmbLanguage->setCurrentIndex(languageAt < 0 ? 0 : languageAt);
+    ShowVolume();
+}
+
+void frmSettings::ShowVolume() {
+    const QString percent = tr("%1%").arg(sldVolume->value());
+    lblVolumeValue->setText(percent);
+    sldVolume->setAccessibleDescription(percent);
+    // The volume is kept while the sound is off, ready for when it is on again.
+    lblVolume->setEnabled(chkSound->isChecked());
+    sldVolume->setEnabled(chkSound->isChecked());
+    lblVolumeValue->setEnabled(chkSound->isChecked());
+}
+
+void frmSettings::Change(const std::function<void(PlayerOptions&)>& edit) {
+    edit(options_);
+    if (changed_) changed_(options_);
+}
+
+QString frmSettings::StoreFailedText(const StoreFailure& failure) {
+    return tr("Your settings could not be stored in %1: %2. They hold until Vantry is closed.")
+        .arg(failure.path, failure.reason);
+}
+
+}  // namespace vantry
