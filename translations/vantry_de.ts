@@ -40,19 +40,13 @@
     </message>
     <message>
         <source>%1 moves from the start to %2</source>
+        <extracomment>%1 is a player&apos;s name; %2 a square of the board.</extracomment>
         <translation>%1 zieht vom Start auf %2</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares of the board.</extracomment>
         <translation>%1 zieht von %2 auf %3</translation>
-    </message>
-    <message>
-        <source>%1, ladder up to %2</source>
-        <translation>%1, Leiter hinauf auf %2</translation>
-    </message>
-    <message>
-        <source>%1, snake down to %2</source>
-        <translation>%1, Schlange hinunter auf %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 wins in %n moves</source>
@@ -89,25 +83,29 @@
         <source>%1 has won</source>
         <translation>%1 hat gewonnen</translation>
     </message>
+    <message>
+        <source>%1 moves from the start to %2, ladder up to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, ladder up to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2, snake down to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, snake down to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
-    <message>
-        <source>red</source>
-        <translation>rot</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blau</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>gelb</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>grün</translation>
-    </message>
     <message>
         <source>Go</source>
         <translation>Los</translation>
@@ -342,10 +340,6 @@ Wandern ab, was auch immer eingestellt ist.
         <translation>Die Datei endet nach %1 der %2 Felder eines gespeicherten Spiels.</translation>
     </message>
     <message>
-        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation>%1 lautet „%2“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
-    </message>
-    <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Die Datei ist größer als 1 MiB, also kein gespeichertes Spiel.</translation>
     </message>
@@ -373,52 +367,92 @@ Wandern ab, was auch immer eingestellt ist.
 <context>
     <name>SaveRecord</name>
     <message>
-        <source>Red</source>
-        <translation>Rot</translation>
+        <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
+        <source>The move count of Red is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Yellow</source>
-        <translation>Gelb</translation>
+        <source>The square of Red is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Grün</translation>
+        <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the kind of the %1 seat</source>
-        <translation>die Spielerart auf Platz %1</translation>
+        <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the name of %1</source>
-        <translation>der Name von %1</translation>
+        <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the player on turn</source>
-        <translation>der Spieler am Zug</translation>
+        <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the move count of %1</source>
-        <translation>die Zahl der Züge von %1</translation>
+        <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the square of %1</source>
-        <translation>das Feld von %1</translation>
+        <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but it must be from %3 to %4.</source>
-        <translation>%1 ist %2, muss aber zwischen %3 und %4 liegen.</translation>
+        <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but the board has squares 1 to 100.</source>
-        <translation>%1 ist %2, aber das Brett hat nur die Felder 1 bis 100.</translation>
+        <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
-        <translation>%1 ist „%2“, muss aber True, False oder eine Zahl sein.</translation>
+        <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -465,6 +499,14 @@ Wandern ab, was auch immer eingestellt ist.
             <numerusform>ihre Sperrdatei %1 ließ sich nicht innerhalb von %n Sekunde belegen</numerusform>
             <numerusform>ihre Sperrdatei %1 ließ sich nicht innerhalb von %n Sekunden belegen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Größe und Lage des Fensters konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -615,16 +657,52 @@ Wandern ab, was auch immer eingestellt ist.
         <translation>Vantry - Neues Spiel</translation>
     </message>
     <message>
-        <source>%1 seat: computer</source>
-        <translation>Platz %1: Computer</translation>
+        <source>Red seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat: person</source>
-        <translation>Platz %1: Mensch</translation>
+        <source>Blue seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat name</source>
-        <translation>Name für Platz %1</translation>
+        <source>Yellow seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -663,13 +741,21 @@ Wandern ab, was auch immer eingestellt ist.
         <translation>Vantry - Bestenliste</translation>
     </message>
     <message>
-        <source>%1, %2, %3 moves</source>
-        <translation>%1, %2, %3 Züge</translation>
-    </message>
-    <message>
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Die Bestenliste konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2, moves: %3</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %n moves</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -739,14 +825,6 @@ Wandern ab, was auch immer eingestellt ist.
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Deine Einstellungen konnten nicht in %1 gespeichert werden: %2. Sie gelten, bis Vantry beendet wird.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowPlace</name>
-    <message>
-        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
-        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>Größe und Lage des Fensters konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
 </context>
 </TS>

@@ -40,19 +40,13 @@
     </message>
     <message>
         <source>%1 moves from the start to %2</source>
+        <extracomment>%1 is a player&apos;s name; %2 a square of the board.</extracomment>
         <translation>%1 avanza de la salida a la casilla %2</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares of the board.</extracomment>
         <translation>%1 avanza de la casilla %2 a la %3</translation>
-    </message>
-    <message>
-        <source>%1, ladder up to %2</source>
-        <translation>%1, escalera hasta la %2</translation>
-    </message>
-    <message>
-        <source>%1, snake down to %2</source>
-        <translation>%1, serpiente hasta la %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 wins in %n moves</source>
@@ -89,25 +83,29 @@
         <source>%1 has won</source>
         <translation>%1 ha ganado</translation>
     </message>
+    <message>
+        <source>%1 moves from the start to %2, ladder up to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, ladder up to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2, snake down to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, snake down to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
-    <message>
-        <source>red</source>
-        <translation>rojo</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>azul</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>amarillo</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>verde</translation>
-    </message>
     <message>
         <source>Go</source>
         <translation>Ir</translation>
@@ -341,10 +339,6 @@ que digan las preferencias.
         <translation>El archivo termina tras %1 de los %2 campos de una partida guardada.</translation>
     </message>
     <message>
-        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation>%1 dice «%2», que no es un número entero de -32768 a 32767.</translation>
-    </message>
-    <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>El archivo ocupa más de 1 MiB, así que no es una partida guardada.</translation>
     </message>
@@ -372,52 +366,92 @@ que digan las preferencias.
 <context>
     <name>SaveRecord</name>
     <message>
-        <source>Red</source>
-        <translation>Rojo</translation>
+        <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Azul</translation>
+        <source>The move count of Red is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Yellow</source>
-        <translation>Amarillo</translation>
+        <source>The square of Red is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Verde</translation>
+        <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the kind of the %1 seat</source>
-        <translation>el tipo de jugador del puesto %1</translation>
+        <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the name of %1</source>
-        <translation>el nombre de %1</translation>
+        <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the player on turn</source>
-        <translation>el jugador al que le toca</translation>
+        <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the move count of %1</source>
-        <translation>el número de jugadas de %1</translation>
+        <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the square of %1</source>
-        <translation>la casilla de %1</translation>
+        <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but it must be from %3 to %4.</source>
-        <translation>%1 es %2, pero debe estar entre %3 y %4.</translation>
+        <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but the board has squares 1 to 100.</source>
-        <translation>%1 es %2, pero el tablero tiene las casillas 1 a 100.</translation>
+        <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
-        <translation>%1 es «%2», pero debe ser True, False o un número.</translation>
+        <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -464,6 +498,14 @@ que digan las preferencias.
             <numerusform>no se pudo tomar su archivo de bloqueo %1 en %n segundo</numerusform>
             <numerusform>no se pudo tomar su archivo de bloqueo %1 en %n segundos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>No se han podido guardar el tamaño y la posición de la ventana en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -614,16 +656,52 @@ que digan las preferencias.
         <translation>Vantry - Nueva partida</translation>
     </message>
     <message>
-        <source>%1 seat: computer</source>
-        <translation>Puesto %1: ordenador</translation>
+        <source>Red seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat: person</source>
-        <translation>Puesto %1: persona</translation>
+        <source>Blue seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat name</source>
-        <translation>Nombre del puesto %1</translation>
+        <source>Yellow seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -662,13 +740,21 @@ que digan las preferencias.
         <translation>Vantry - Mejores jugadores</translation>
     </message>
     <message>
-        <source>%1, %2, %3 moves</source>
-        <translation>%1, %2, %3 jugadas</translation>
-    </message>
-    <message>
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>No se pudieron guardar los mejores jugadores en %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2, moves: %3</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %n moves</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -738,14 +824,6 @@ que digan las preferencias.
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>No se pudieron guardar tus preferencias en %1: %2. Se mantienen hasta que cierres Vantry.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowPlace</name>
-    <message>
-        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
-        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>No se han podido guardar el tamaño y la posición de la ventana en %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -40,19 +40,13 @@
     </message>
     <message>
         <source>%1 moves from the start to %2</source>
+        <extracomment>%1 is a player&apos;s name; %2 a square of the board.</extracomment>
         <translation>%1 avance du départ à la case %2</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares of the board.</extracomment>
         <translation>%1 avance de la case %2 à la case %3</translation>
-    </message>
-    <message>
-        <source>%1, ladder up to %2</source>
-        <translation>%1, échelle jusqu’à la case %2</translation>
-    </message>
-    <message>
-        <source>%1, snake down to %2</source>
-        <translation>%1, serpent jusqu’à la case %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 wins in %n moves</source>
@@ -89,25 +83,29 @@
         <source>%1 has won</source>
         <translation>%1 a gagné</translation>
     </message>
+    <message>
+        <source>%1 moves from the start to %2, ladder up to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, ladder up to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2, snake down to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, snake down to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
-    <message>
-        <source>red</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>jaune</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>vert</translation>
-    </message>
     <message>
         <source>Go</source>
         <translation>Allez</translation>
@@ -341,10 +339,6 @@ que soient les paramètres.
         <translation>Le fichier s’arrête après %1 des %2 champs d’une partie enregistrée.</translation>
     </message>
     <message>
-        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation>%1 vaut «&#xa0;%2&#xa0;», ce qui n’est pas un nombre entier de -32768 à 32767.</translation>
-    </message>
-    <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Le fichier dépasse 1 Mio, ce n’est donc pas une partie enregistrée.</translation>
     </message>
@@ -372,52 +366,92 @@ que soient les paramètres.
 <context>
     <name>SaveRecord</name>
     <message>
-        <source>Red</source>
-        <translation>Rouge</translation>
+        <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Bleu</translation>
+        <source>The move count of Red is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Yellow</source>
-        <translation>Jaune</translation>
+        <source>The square of Red is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Vert</translation>
+        <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the kind of the %1 seat</source>
-        <translation>le type de joueur de la place %1</translation>
+        <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the name of %1</source>
-        <translation>le nom de %1</translation>
+        <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the player on turn</source>
-        <translation>le joueur dont c’est le tour</translation>
+        <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the move count of %1</source>
-        <translation>le nombre de coups de %1</translation>
+        <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the square of %1</source>
-        <translation>la case de %1</translation>
+        <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but it must be from %3 to %4.</source>
-        <translation>%1 vaut %2, mais doit aller de %3 à %4.</translation>
+        <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but the board has squares 1 to 100.</source>
-        <translation>%1 vaut %2, mais le plateau a les cases 1 à 100.</translation>
+        <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
-        <translation>%1 vaut «&#xa0;%2&#xa0;», mais doit être True, False ou un nombre.</translation>
+        <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -464,6 +498,14 @@ que soient les paramètres.
             <numerusform>son fichier de verrou %1 n’a pas pu être pris en %n seconde</numerusform>
             <numerusform>son fichier de verrou %1 n’a pas pu être pris en %n secondes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>La taille et la position de la fenêtre n’ont pas pu être enregistrées dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -614,16 +656,52 @@ que soient les paramètres.
         <translation>Vantry - Nouvelle partie</translation>
     </message>
     <message>
-        <source>%1 seat: computer</source>
-        <translation>Place %1&#xa0;: ordinateur</translation>
+        <source>Red seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat: person</source>
-        <translation>Place %1&#xa0;: personne</translation>
+        <source>Blue seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat name</source>
-        <translation>Nom de la place %1</translation>
+        <source>Yellow seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -662,13 +740,21 @@ que soient les paramètres.
         <translation>Vantry - Meilleurs joueurs</translation>
     </message>
     <message>
-        <source>%1, %2, %3 moves</source>
-        <translation>%1, %2, %3 coups</translation>
-    </message>
-    <message>
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Les meilleurs joueurs n’ont pas pu être enregistrés dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2, moves: %3</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %n moves</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -738,14 +824,6 @@ que soient les paramètres.
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Tes paramètres n’ont pas pu être enregistrés dans %1&#xa0;: %2. Ils restent valables jusqu’à la fermeture de Vantry.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowPlace</name>
-    <message>
-        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
-        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>La taille et la position de la fenêtre n’ont pas pu être enregistrées dans %1 : %2.</translation>
     </message>
 </context>
 </TS>

@@ -40,19 +40,13 @@
     </message>
     <message>
         <source>%1 moves from the start to %2</source>
+        <extracomment>%1 is a player&apos;s name; %2 a square of the board.</extracomment>
         <translation>%1 va dalla partenza alla casella %2</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares of the board.</extracomment>
         <translation>%1 va dalla casella %2 alla %3</translation>
-    </message>
-    <message>
-        <source>%1, ladder up to %2</source>
-        <translation>%1, scala fino alla %2</translation>
-    </message>
-    <message>
-        <source>%1, snake down to %2</source>
-        <translation>%1, serpente fino alla %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 wins in %n moves</source>
@@ -89,25 +83,29 @@
         <source>%1 has won</source>
         <translation>%1 ha vinto</translation>
     </message>
+    <message>
+        <source>%1 moves from the start to %2, ladder up to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, ladder up to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2, snake down to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, snake down to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
-    <message>
-        <source>red</source>
-        <translation>rosso</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blu</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>giallo</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>verde</translation>
-    </message>
     <message>
         <source>Go</source>
         <translation>Vai</translation>
@@ -341,10 +339,6 @@ impostazioni.
         <translation>Il file finisce dopo %1 dei %2 campi di una partita salvata.</translation>
     </message>
     <message>
-        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation>%1 riporta «%2», che non è un numero intero da -32768 a 32767.</translation>
-    </message>
-    <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Il file supera 1 MiB, quindi non è una partita salvata.</translation>
     </message>
@@ -372,52 +366,92 @@ impostazioni.
 <context>
     <name>SaveRecord</name>
     <message>
-        <source>Red</source>
-        <translation>Rosso</translation>
+        <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Blu</translation>
+        <source>The move count of Red is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Yellow</source>
-        <translation>Giallo</translation>
+        <source>The square of Red is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Verde</translation>
+        <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the kind of the %1 seat</source>
-        <translation>il tipo di giocatore del posto %1</translation>
+        <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the name of %1</source>
-        <translation>il nome di %1</translation>
+        <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the player on turn</source>
-        <translation>il giocatore di turno</translation>
+        <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the move count of %1</source>
-        <translation>il numero di mosse di %1</translation>
+        <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the square of %1</source>
-        <translation>la casella di %1</translation>
+        <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but it must be from %3 to %4.</source>
-        <translation>%1 è %2, ma deve essere da %3 a %4.</translation>
+        <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but the board has squares 1 to 100.</source>
-        <translation>%1 è %2, ma il tabellone ha le caselle da 1 a 100.</translation>
+        <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
-        <translation>%1 è «%2», ma deve essere True, False o un numero.</translation>
+        <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -464,6 +498,14 @@ impostazioni.
             <numerusform>non è stato possibile ottenere il suo file di blocco %1 entro %n secondo</numerusform>
             <numerusform>non è stato possibile ottenere il suo file di blocco %1 entro %n secondi</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Non è stato possibile salvare dimensioni e posizione della finestra in %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -614,16 +656,52 @@ impostazioni.
         <translation>Vantry - Nuova partita</translation>
     </message>
     <message>
-        <source>%1 seat: computer</source>
-        <translation>Posto %1: computer</translation>
+        <source>Red seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat: person</source>
-        <translation>Posto %1: persona</translation>
+        <source>Blue seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat name</source>
-        <translation>Nome del posto %1</translation>
+        <source>Yellow seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -662,13 +740,21 @@ impostazioni.
         <translation>Vantry - Migliori giocatori</translation>
     </message>
     <message>
-        <source>%1, %2, %3 moves</source>
-        <translation>%1, %2, %3 mosse</translation>
-    </message>
-    <message>
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Non è stato possibile salvare i migliori giocatori in %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2, moves: %3</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %n moves</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -738,14 +824,6 @@ impostazioni.
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Non è stato possibile salvare le tue impostazioni in %1: %2. Restano valide fino alla chiusura di Vantry.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowPlace</name>
-    <message>
-        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
-        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>Non è stato possibile salvare dimensioni e posizione della finestra in %1: %2.</translation>
     </message>
 </context>
 </TS>

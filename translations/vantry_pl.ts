@@ -40,19 +40,13 @@
     </message>
     <message>
         <source>%1 moves from the start to %2</source>
+        <extracomment>%1 is a player&apos;s name; %2 a square of the board.</extracomment>
         <translation>%1 idzie ze startu na pole %2</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares of the board.</extracomment>
         <translation>%1 idzie z pola %2 na pole %3</translation>
-    </message>
-    <message>
-        <source>%1, ladder up to %2</source>
-        <translation>%1, drabiną w górę na pole %2</translation>
-    </message>
-    <message>
-        <source>%1, snake down to %2</source>
-        <translation>%1, wężem w dół na pole %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 wins in %n moves</source>
@@ -90,25 +84,29 @@
         <source>%1 has won</source>
         <translation>Zwycięzca: %1</translation>
     </message>
+    <message>
+        <source>%1 moves from the start to %2, ladder up to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, ladder up to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from the start to %2, snake down to %3</source>
+        <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves from %2 to %3, snake down to %4</source>
+        <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
-    <message>
-        <source>red</source>
-        <translation>czerwony</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>niebieski</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>żółty</translation>
-    </message>
-    <message>
-        <source>green</source>
-        <translation>zielony</translation>
-    </message>
     <message>
         <source>Go</source>
         <translation>Idź</translation>
@@ -341,10 +339,6 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
         <translation>Plik kończy się po %1 z %2 pól zapisanej gry.</translation>
     </message>
     <message>
-        <source>%1 reads &quot;%2&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation>%1 ma wartość „%2”, która nie jest liczbą całkowitą od -32768 do 32767.</translation>
-    </message>
-    <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
         <translation>Plik jest większy niż 1 MiB, więc nie jest zapisaną grą.</translation>
     </message>
@@ -372,52 +366,92 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
 <context>
     <name>SaveRecord</name>
     <message>
-        <source>Red</source>
-        <translation>Czerwony</translation>
+        <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Niebieski</translation>
+        <source>The move count of Red is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Yellow</source>
-        <translation>Żółty</translation>
+        <source>The square of Red is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Zielony</translation>
+        <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the kind of the %1 seat</source>
-        <translation>rodzaj gracza na miejscu %1</translation>
+        <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the name of %1</source>
-        <translation>imię gracza %1</translation>
+        <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the player on turn</source>
-        <translation>gracz, który ma ruch</translation>
+        <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the move count of %1</source>
-        <translation>liczba ruchów gracza %1</translation>
+        <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the square of %1</source>
-        <translation>pole gracza %1</translation>
+        <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but it must be from %3 to %4.</source>
-        <translation>%1 ma wartość %2, a musi być od %3 do %4.</translation>
+        <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is %2, but the board has squares 1 to 100.</source>
-        <translation>%1 ma wartość %2, a plansza ma pola od 1 do 100.</translation>
+        <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is &quot;%2&quot;, but it must be True, False or a number.</source>
-        <translation>%1 ma wartość „%2”, a musi to być True, False lub liczba.</translation>
+        <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green is %1, but the board has squares 1 to 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The player on turn is %1, but it must be from %2 to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -465,6 +499,14 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
             <numerusform>nie udało się przejąć jego pliku blokady %1 w ciągu %n sekund</numerusform>
             <numerusform>nie udało się przejąć jego pliku blokady %1 w ciągu %n sekund</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowPlace</name>
+    <message>
+        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
+        <translation>Nie udało się zapisać rozmiaru i położenia okna w %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -615,16 +657,52 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
         <translation>Vantry - Nowa gra</translation>
     </message>
     <message>
-        <source>%1 seat: computer</source>
-        <translation>Miejsce %1: komputer</translation>
+        <source>Red seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat: person</source>
-        <translation>Miejsce %1: człowiek</translation>
+        <source>Blue seat: computer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 seat name</source>
-        <translation>Imię na miejscu %1</translation>
+        <source>Yellow seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat: person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow seat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green seat name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -663,13 +741,22 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
         <translation>Vantry - Najlepsi gracze</translation>
     </message>
     <message>
-        <source>%1, %2, %3 moves</source>
-        <translation>%1, %2, ruchy: %3</translation>
-    </message>
-    <message>
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Nie udało się zapisać najlepszych graczy w %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2, moves: %3</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, %n moves</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -739,14 +826,6 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Nie udało się zapisać twoich ustawień w %1: %2. Obowiązują do zamknięcia Vantry.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowPlace</name>
-    <message>
-        <source>The window&apos;s size and place could not be stored in %1: %2.</source>
-        <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>Nie udało się zapisać rozmiaru i położenia okna w %1: %2.</translation>
     </message>
 </context>
 </TS>
