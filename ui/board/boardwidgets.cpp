@@ -11,6 +11,7 @@
 #include "clickpanel.h"
 #include "dieface.h"
 #include "fileword.h"
+#include "fittext.h"
 #include "namelabel.h"
 #include "numberlayer.h"
 #include "picturenames.h"
@@ -51,6 +52,13 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
     Label1->setFont(controls);
     Label1->move((PixelPoint(ClickLabelLeft, ClickLabelTop) * mapping.scale).toPoint());
     Label1->adjustSize();
+    // "Click" stays inside the start face, and "Go" inside its button, in every language.
+    const int faceRoom = picToss[FaceCount - 1]->width() - 2 * Label1->x();
+    if (Label1->width() > faceRoom) {
+        Label1->resize(faceRoom, Label1->height());
+        FitText::Fit(Label1, FitText::SmallestPoints * mapping.scale);
+    }
+    FitText::Fit(cmdGo, FitText::SmallestPoints * mapping.scale);
     for (QWidget* word : imgFile->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         word->setGeometry(imgFile->rect());
     }

@@ -13,6 +13,7 @@
 
 #include "aboutvalues.h"
 #include "accessibleroles.h"
+#include "fittext.h"
 #include "picturenames.h"
 #include "programicon.h"
 #include "svgpicture.h"
@@ -69,6 +70,7 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     Command1->setGeometry(PixelRect(1440, 3240, 1215, 375));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    FitText::FitAll(this);
 
     Timer1_.setObjectName("Timer1");
     Timer1_.setInterval(ScrollIntervalMs);

@@ -15,6 +15,7 @@
 
 #include "boardlayout.h"
 #include "documentwindow.h"
+#include "fittext.h"
 #include "kindbutton.h"
 #include "picturenames.h"
 #include "gamecommands.h"
@@ -162,14 +163,12 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
     setObjectName("frmNew");
     LoadPictures();
     setFixedSize(PixelEdge(DialogWidth), PixelEdge(DialogHeight));
-    // The places are sized for a small face; the toolkit's larger default would clip "Name:".
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
     for (int i = 0; i < SeatCount; ++i) BuildSeat(i);
     ShowMarks(true);
     BuildButtons();
     SetTabOrder();
+    // The desktop's face, made smaller in a control whose text would not fit its place.
+    FitText::FitAll(this);
     Form_Load();
 }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "accessibleroles.h"
+#include "fittext.h"
 #include "gamecommands.h"
 #include "gamestate.h"
 #include "programicon.h"
@@ -45,6 +46,7 @@ frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWi
     setWindowIcon(ProgramIcon());
     BuildRows();
     BuildButtons();
+    FitText::FitAll(this);
 }
 
 void frmRec::BuildRows() {
@@ -102,6 +104,7 @@ void frmRec::ShowRows(const RecordRows& rows) {
         const RecordRow& shown = rows[static_cast<std::size_t>(row - 1)];
         lblName_[row]->setText(shown.name);
         lblMove_[row]->setText(shown.moves);
+        FitText::Fit(lblName_[row]);
         // The count is read as a number, with its noun as the language wants; a count the table
         // could not read is said as it stands.
         const int moves = MovesFromCaption(shown.moves);
