@@ -15,7 +15,14 @@
 
 namespace vantry {
 
-Application::Application(Services services) : services_(std::move(services)) { engine_.SetListener(&board_); }
+// The statistics hear a win before the board does, whose best-players window may end the run.
+Application::Application(Services services) : services_(std::move(services)) {
+    engine_.AddRecordFollower(&statistics_);
+    statistics_.OnStored([this] {
+        if (log_) log_->StatisticsStored();
+    });
+    engine_.SetListener(&board_);
+}
 
 void Application::Start(const QString& path) {
     // Drawing the icon at the ten sizes the window system takes costs some 6 ms of the start;
@@ -50,6 +57,11 @@ void Application::BestPlayers() {
         // The winning move finishes first; the new game then starts from seat 0.
         QTimer::singleShot(0, &board_, [this] { launcher_.New(); });
     }
+}
+
+void Application::GameLog() {
+    if (!log_) log_ = new frmLog(engine_, services_.prompter, storeNotice_, &board_);
+    log_->Toggle();
 }
 
 void Application::ShowNewGameDialog() { launcher_.ShowAtStartUp(); }

@@ -128,9 +128,9 @@ TEST(BoardMenu, EntriesShowTheirShortcutsAndRunTheirCommands) {
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
     }
     EXPECT_EQ(names, QStringList({"mnuFileAbout", "fdgf", "mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
-                                  "mnuFileDat1", "mnuFileExit"}));
+                                  "mnuFileLog", "mnuFileDat1", "mnuFileExit"}));
     EXPECT_EQ(texts, QStringList({"&About\tCtrl+A", "-", "&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S",
-                                  "Save &As...", "-", "&Exit\tCtrl+X"}));
+                                  "Save &As...", "Game &Log\tL", "-", "&Exit\tCtrl+X"}));
     menu.mnuFileSaveAs->trigger();
     menu.mnuFileSave->trigger();
     EXPECT_EQ(rig.commands.saveAses, 1);

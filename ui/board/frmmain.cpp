@@ -121,6 +121,7 @@ void frmMain::Connect() {
     connect(m.mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(m.mnuFileLog, &QAction::triggered, this, [this] { commands_.GameLog(); });
     connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
@@ -156,6 +157,7 @@ bool frmMain::HandleKey(QKeyEvent* event) {
         case KeyCommand::About: mnuFileAbout_Click(); break;
         case KeyCommand::Exit: mnuFileExit_Click(); break;
         case KeyCommand::Menu: OpenFileMenuFromKeyboard(); break;
+        case KeyCommand::GameLog: commands_.GameLog(); break;
         case KeyCommand::None: break;
     }
     return true;

@@ -11,6 +11,7 @@ KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Menu && held == Qt::NoModifier) return KeyCommand::Menu;
     if (key == Qt::Key_F10 && held == Qt::ShiftModifier) return KeyCommand::Menu;
     if (key == Qt::Key_B && held == Qt::NoModifier) return KeyCommand::ReadBoard;
+    if (key == Qt::Key_L && held == Qt::NoModifier) return KeyCommand::GameLog;
     if (held != Qt::ControlModifier) return KeyCommand::None;
     switch (key) {
         case Qt::Key_N: return KeyCommand::New;

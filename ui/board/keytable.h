@@ -4,12 +4,12 @@
 
 namespace vantry {
 
-enum class KeyCommand { None, Throw, Go, New, Open, Save, About, Exit, Menu, ReadBoard };
+enum class KeyCommand { None, Throw, Go, New, Open, Save, About, Exit, Menu, ReadBoard, GameLog };
 
 // What a key press on the board window does. Space throws whatever the modifiers; the File
 // commands need Ctrl alone (Ctrl+Shift+S and S are nothing); Enter and Return press Go; the
 // Menu key and Shift+F10, each without other modifiers, open the File menu; B alone reads the
-// whole board aloud.
+// whole board aloud; L alone opens or closes the game log.
 KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers);
 
 }  // namespace vantry
