@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "engine.h"
 #include "gamelogmodel.h"
 #include "racechart.h"
@@ -82,6 +84,14 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(Text()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
+    // A player who moves up the lines, or scrolls up, reads on undisturbed; back on the last
+    // line or at the foot, the log follows the game again.
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { following_ = !current.isValid() || current.row() == model_->rowCount() - 1; });
+    connect(view_->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] {
+        const QScrollBar* bar = view_->verticalScrollBar();
+        following_ = bar->sliderPosition() >= bar->maximum();
+    });
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
     engine_.AddRecordFollower(this);
@@ -90,12 +100,16 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
 frmLog::~frmLog() { engine_.RemoveRecordFollower(this); }
 
 void frmLog::Recorded(const GameRecord& record, bool restarted) {
-    const QScrollBar* bar = view_->verticalScrollBar();
-    // A player reading further up keeps their place; one at the foot sees each new line.
-    const bool following = restarted || bar->value() >= bar->maximum();
     model_->Recorded(record, restarted);
     chart_->Recorded(record, restarted);
-    if (following) view_->scrollToBottom();
+    if (restarted) following_ = true;
+    if (following_) ShowNewest();
+}
+
+// Lays the lines out first where they have not been yet, so the newest is really in view.
+void frmLog::ShowNewest() {
+    const int rows = model_->rowCount();
+    if (rows > 0) view_->scrollTo(model_->index(rows - 1), QAbstractItemView::PositionAtBottom);
 }
 
 QString frmLog::Text() const { return model_->Text(); }
@@ -112,26 +126,30 @@ void frmLog::Toggle() {
     show();
     raise();
     activateWindow();
-    if (!view_->currentIndex().isValid() && model_->rowCount() > 0) {
-        view_->setCurrentIndex(model_->index(model_->rowCount() - 1));
-    }
+    if (model_->rowCount() > 0) view_->setCurrentIndex(model_->index(model_->rowCount() - 1));
     view_->setFocus(Qt::OtherFocusReason);
 }
 
 void frmLog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    view_->scrollToBottom();
+    if (following_) ShowNewest();
 }
 
-// To the right of the board, or to its left where the screen ends, and never off the screen.
+// On the side of the board with more room, narrower where the room is short so that it hides
+// nothing of the board, and never off the screen.
 void frmLog::PlaceBesideBoard() {
     placed_ = true;
     if (!board_) return;
     const QRect b = board_->frameGeometry();
     const QScreen* screen = board_->screen();
     const QRect room = screen ? screen->availableGeometry() : QRect(b.topLeft(), b.size() * 2);
-    QPoint at(b.right() + Gap, b.top());
-    if (at.x() + width() > room.right()) at.setX(b.left() - Gap - frameGeometry().width());
+    const int frame = frameGeometry().width() - width();
+    const int right = room.right() - b.right() - Gap;
+    const int left = b.left() - room.left() - Gap;
+    const bool onRight = right >= DesignSize.width() + frame || right >= left;
+    const int side = onRight ? right : left;
+    resize(std::clamp(side - frame, minimumSizeHint().width(), DesignSize.width()), height());
+    QPoint at(onRight ? b.right() + Gap : b.left() - Gap - (width() + frame), b.top());
     at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
     at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
     move(at);

@@ -51,6 +51,7 @@ protected:
 private:
     void PlaceBesideBoard();
     void CopySelected() const;
+    void ShowNewest();
 
     Engine& engine_;
     QWidget* board_ = nullptr;
@@ -61,6 +62,8 @@ private:
     QLabel* summary_ = nullptr;
     StatisticsPane* statistics_ = nullptr;
     bool placed_ = false;
+    // True while the log keeps its newest line in view.
+    bool following_ = true;
 };
 
 }  // namespace vantry
