@@ -25,18 +25,6 @@ public:
     // Who leads and by how much, or who has won, from the squares on the board.
     static QString Summary(const GameState& state);
 
-    // One seat's race: the square it started on (0 beside the board), then for each move the
-    // square the throw reached and the one it came to rest on.
-    struct Step {
-        int reached = 0;
-        int to = 0;
-    };
-    struct Race {
-        int start = 0;
-        std::vector<Step> steps;
-    };
-    const std::array<Race, 4>& Races() const { return races_; }
-
     QSize sizeHint() const override { return {420, 320}; }
 
 signals:
@@ -47,6 +35,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // One seat's race: the square it started on (0 beside the board), then for each move the
+    // square the throw reached and the one it came to rest on.
+    struct Step {
+        int reached = 0;
+        int to = 0;
+    };
+    struct Race {
+        int start = 0;
+        std::vector<Step> steps;
+    };
+
     void Take(const RecordEvent& event, bool first);
     void Rebuild();
     void Summarise();
