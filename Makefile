@@ -33,14 +33,16 @@ test: build
 translations: configure
 	@cmake --build $(BUILD) --target update_translations -- --no-print-directory
 
-# The engine's figures, the board drawn at twice its size, then the game against a bare window of the board's size under Xvfb,
-# then a four-computer game with the counters' travel and without it.
+# The engine's figures, the board drawn at twice its size, then the game against a bare window of
+# the board's size under Xvfb, then a four-computer game with the counters' travel and without it,
+# then the game log.
 bench: build
 	@scripts/install-deps --bench
 	@$(BUILD)/bench/vantry_bench
 	@$(BUILD)/bench/vantry_board_bench
 	@$(BUILD)/bench/vantry_floor_bench --vantry $(BUILD)/vantry --bare $(BUILD)/bench/vantry_bare_window
 	@$(BUILD)/bench/vantry_travel_bench --vantry $(BUILD)/vantry
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantry_log_bench
 
 # The package is built in a tree of its own: it is configured for /usr with the Debian layout,
 # which the compiled-in data folder follows, and with Debian's hardening flags.

@@ -1,5 +1,6 @@
 #include "engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -39,6 +40,27 @@ GameListener& Engine::Listener() const { return listener_ ? *listener_ : Deaf();
 void Engine::Play(Cue cue) { Listener().CuePlayed(cue); }
 void Engine::Changed() { Listener().Changed(); }
 
+void Engine::AddRecordFollower(RecordFollower* follower) {
+    if (follower && std::find(followers_.begin(), followers_.end(), follower) == followers_.end()) {
+        followers_.push_back(follower);
+    }
+}
+
+void Engine::RemoveRecordFollower(RecordFollower* follower) {
+    followers_.erase(std::remove(followers_.begin(), followers_.end(), follower), followers_.end());
+}
+
+void Engine::Record(RecordEvent event) {
+    state_.Record.push_back(std::move(event));
+    for (RecordFollower* f : followers_) f->Recorded(state_.Record, false);
+}
+
+// The game as it stands now opens the record's new part; followers read the record afresh.
+void Engine::StartRecord(RecordEvent::Kind kind, std::string fileName) {
+    state_.Record.push_back(RecordEvent::StartOf(state_, kind, std::move(fileName)));
+    for (RecordFollower* f : followers_) f->Recorded(state_.Record, true);
+}
+
 void Engine::Throw() {
     for (int n = 0; n < ReseedsPerThrow; ++n) random_.Reseed();
     Play(Cue::TossClick);
@@ -53,6 +75,7 @@ void Engine::Throw() {
     state_.GoEnabled = true;
     state_.ShownFace = face;
     state_.FaceEnabled = false;
+    Record(RecordEvent::ThrowOf(state_.CurrentPlayer, face));
     Listener().Thrown(state_.CurrentPlayer, face);
 }
 
@@ -75,7 +98,10 @@ void Engine::picM_Click(std::int16_t index) {
         if (p >= FinalPosition) p = FinalPosition;
         state_.Position[seat] = static_cast<std::int16_t>(p);
 
-        Listener().Moved(MoveReport{index, from, reached, p, state_.MoveCount[seat]});
+        const MoveReport move{index, from, reached, p, state_.MoveCount[seat]};
+        // The counter has not been placed yet: one still beside the board moves from the start.
+        Record(RecordEvent::MoveOf(move, from == 0 && state_.BesideBoard(index)));
+        Listener().Moved(move);
         PlaceCounter(state_.Counters[seat], p, state_.Counters[seat].height);
 
         if (p == FinalPosition) {
@@ -94,6 +120,7 @@ void Engine::picM_Click(std::int16_t index) {
     }
     vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
     state_.CurrentPlayer = static_cast<std::int16_t>(state_.CurrentPlayer + 1 > 3 ? 0 : state_.CurrentPlayer + 1);
+    Record(RecordEvent::TurnOf(state_.CurrentPlayer));
     Listener().TurnPassed(state_.CurrentPlayer);
 }
 
@@ -105,6 +132,7 @@ void Engine::Win(int seat) {
     Play(Cue::Tashwiq);
     SetTimer(GameTimer::Timer1, false);
     state_.FaceEnabled = false;
+    Record(RecordEvent::WinOf(seat, state_.WinnerMoves));
     Listener().Won(seat);
 }
 
@@ -173,6 +201,9 @@ void Engine::ResetBoard() {
     // A throw of the old game may still wait for its move; the new one starts with a throw.
     state_.CounterEnabled.fill(false);
     state_.GoEnabled = false;
+    // Whatever came before belongs to the game that was replaced.
+    state_.Record.clear();
+    StartRecord(RecordEvent::Kind::NewGame);
     Listener().GameReplaced();
 }
 
@@ -187,6 +218,8 @@ void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool sp
     if (spread) vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
     ++state_.GamesStarted;
     state_.GamePath = path;
+    state_.Record = game.Record;
+    StartRecord(RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1));
     Listener().GameReplaced();
 }
 

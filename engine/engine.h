@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "gamelistener.h"
+#include "gamerecord.h"
 #include "gamestate.h"
 
 namespace vantry {
@@ -19,6 +21,9 @@ struct GameSetup {
     std::array<std::int16_t, SeatCount> Position{};
     std::int16_t CurrentPlayer = 0;
     std::array<std::string, SeatCount> Names;
+    // The events that led to the game, when the file kept them and they agree with it; the
+    // opening itself is added after them.
+    GameRecord Record;
 };
 
 // The game's rules in motion: the die, the move and the turn cycle, and the few changes the
@@ -32,6 +37,10 @@ public:
     // The one listener; null (the default) hears nothing.
     void SetListener(GameListener* listener) { listener_ = listener; }
     const GameState& State() const { return state_; }
+    // Followers hear the record grow in the order they were added, before the listener hears
+    // the event. They must outlive the engine or be removed.
+    void AddRecordFollower(RecordFollower* follower);
+    void RemoveRecordFollower(RecordFollower* follower);
 
     // The throw: any die face, the start face's caption, Space, or a computer seat's timPlay tick.
     void Throw();
@@ -69,10 +78,13 @@ private:
     GameListener& Listener() const;
     void Play(Cue cue);
     void Changed();
+    void Record(RecordEvent event);
+    void StartRecord(RecordEvent::Kind kind, std::string fileName = {});
 
     GameState& state_;
     RandomSource& random_;
     GameListener* listener_ = nullptr;
+    std::vector<RecordFollower*> followers_;
     bool moving_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "boardgeometry.h"
+#include "gamerecord.h"
 
 namespace vantry {
 
@@ -74,6 +75,10 @@ struct GameState {
     // Grows whenever the game on the board is replaced (a reset or a loaded game), so that a
     // move still waiting on its win windows can tell that the game it began on is gone.
     std::uint32_t GamesStarted = 0;
+
+    // Every event of the game on the board, from its start; the log, the race chart and the
+    // players' statistics read it, and a save keeps it after the game's 17 lines.
+    GameRecord Record;
 
     bool Timer(GameTimer timer) const { return TimerOn[static_cast<std::size_t>(timer)]; }
     // The seat whose counter stands on square 100, or -1 while the race is on.

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include "numerals.h"
+#include "recordlines.h"
 
 namespace vantry {
 
@@ -43,6 +44,9 @@ public:
         PassSeparator();
         return value;
     }
+
+    // What follows the last field read.
+    QStringView Rest() const { return QStringView(text_).mid(pos_); }
 
     // The characters of a number field, up to a blank, comma or line end.
     std::optional<QString> NumberText() {
@@ -150,6 +154,9 @@ QByteArray EncodeSaveRecord(const SaveRecord& record) {
     for (const QString& kind : record.Kinds) line(kind);
     for (std::int16_t n : record.Numbers) line(QStringLiteral(" %1 ").arg(n));
     for (const QString& name : record.Names) line(NameLine(name));
+    // A game played on for tens of thousands of moves keeps its 17 lines openable.
+    const QByteArray events = EncodeRecordLines(record.Events);
+    if (bytes.size() + events.size() <= MaxSaveFileSize) bytes += events;
     return bytes;
 }
 
@@ -201,6 +208,7 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
         }
         parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;
     }
+    parsed.record.Events = ParseRecordLines(reader.Rest());
     parsed.result = RecordResult::Success();
     return parsed;
 }

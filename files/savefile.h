@@ -29,7 +29,8 @@ bool NameNeedsQuotes(const QString& name);
 // line break (written as a blank). Where names are entered, such names are refused.
 bool NameSurvivesSaving(const QString& name);
 
-// The bytes of the file for the record.
+// The bytes of the file for the record: its 17 lines, then the game's events unless they would
+// make the file too large to be read again.
 QByteArray EncodeSaveRecord(const SaveRecord& record);
 
 // Text of a file: UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
@@ -38,8 +39,9 @@ QString DecodeSaveText(const QByteArray& bytes);
 // without a converter for it.
 QString DecodeWindows1252(const QByteArray& bytes);
 
-// Reads the 17 fields from the bytes of a file. Lines after the 17th field are not looked at;
-// a lone CR or a lone LF ends a line as CR LF does. Fails when the text ends before the 17th
+// Reads the 17 fields from the bytes of a file, then the game's events from the lines after
+// them (none when they are missing or damaged, which never fails the read); a lone CR or a lone
+// LF ends a line of the fields as CR LF does. Fails when the text ends before the 17th
 // field or a number field is not a 16-bit number. The values are not range-checked here.
 ParsedRecord ParseSaveRecord(const QByteArray& bytes);
 

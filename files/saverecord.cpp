@@ -115,6 +115,7 @@ SaveRecord FillSaveRecord(const GameState& state) {
         record.Name(seat) = QString::fromStdString(state.Names[i]);
     }
     record.CurrentPlayer() = state.CurrentPlayer;
+    record.Events = state.Record;
     return record;
 }
 
@@ -156,6 +157,10 @@ RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QSt
         game.Names[i] = record.Name(seat).toStdString();
     }
     game.CurrentPlayer = record.CurrentPlayer();
+    // A record the game cannot have come from is dropped; the 17 fields alone make the game.
+    if (!record.Events.empty() && RecordLeadsTo(record.Events, {game.Position, game.MoveCount, game.CurrentPlayer})) {
+        game.Record = record.Events;
+    }
     engine.ReplaceGame(game, path.toStdString(), spread);
     return RecordResult::Success();
 }

@@ -5,14 +5,16 @@
 #include <array>
 #include <cstdint>
 
+#include "gamerecord.h"
+
 namespace vantry {
 
 class Engine;
 struct GameState;
 
-// The 17 fields through which every saved game is written and read, held in file order. The
-// seats appear as 1, 3, 0, 2 in each group (Blue, Green, Red, Yellow), and the current player
-// sits between the pairs of seat 0 and seat 2.
+// The 17 fields through which every saved game is written and read, held in file order, and
+// the game's record that follows them. The seats appear as 1, 3, 0, 2 in each group (Blue,
+// Green, Red, Yellow), and the current player sits between the pairs of seat 0 and seat 2.
 struct SaveRecord {
     static constexpr int FieldCount = 17;
     static constexpr std::array<int, 4> SeatOrder{1, 3, 0, 2};
@@ -24,6 +26,8 @@ struct SaveRecord {
     std::array<std::int16_t, 9> Numbers{};
     // Fields 14..17: the players' names.
     std::array<QString, 4> Names;
+    // The events that led to the game; empty when the file holds none or a damaged one.
+    GameRecord Events;
 
     // Index into Kinds and Names of a seat's entry.
     static int SlotOf(int seat);
@@ -47,7 +51,7 @@ struct SaveRecord {
     std::int16_t CurrentPlayer() const { return Numbers[CurrentPlayerIndex]; }
 
     bool operator==(const SaveRecord& other) const {
-        return Kinds == other.Kinds && Numbers == other.Numbers && Names == other.Names;
+        return Kinds == other.Kinds && Numbers == other.Numbers && Names == other.Names && Events == other.Events;
     }
 };
 
@@ -69,8 +73,9 @@ SaveRecord FillSaveRecord(const GameState& state);
 RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isComputer = nullptr);
 
 // Puts the record's game on the board, tied to `path`: kinds, moves, squares, the current
-// player, names and the counters on their squares. The record is checked first; when a check
-// fails nothing at all changes. Counters sharing a square are left over each other unless
+// player, names, the counters on their squares and the game's events when they lead to those
+// squares and counts (otherwise the game starts its record afresh). The fields are checked
+// first; when a check fails nothing at all changes. Counters sharing a square are left over each other unless
 // `spread` sets them side by side; the timers and the die stay as they were.
 RecordResult ApplySaveRecord(const SaveRecord& record, Engine& engine, const QString& path, bool spread = false);
 

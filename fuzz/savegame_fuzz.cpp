@@ -1,5 +1,7 @@
 // Arbitrary bytes as a saved game: read, checked and applied to a game in progress. A file is
-// taken whole or not at all, and a game taken in is one the board can play and save again.
+// taken whole or not at all, and a game taken in is one the board can play and save again. The
+// record after the 17 lines is kept only when the rules lead from it to the 17 fields, and is
+// otherwise dropped without refusing the file.
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,6 +19,7 @@
 #include "gamestate.h"
 #include "gamestatediff.h"
 #include "recordinglistener.h"
+#include "recordlines.h"
 #include "savefile.h"
 #include "saverecord.h"
 
@@ -91,6 +95,21 @@ bool KindsWrittenAsRead(const SaveRecord& record) {
     return true;
 }
 
+// The opened game's record is the file's, when it leads to the file's squares, followed by the
+// opening; the file's record reads back from its own lines as it was.
+void RequireRecordKeptOrDropped(const SaveRecord& loaded, const GameState& state) {
+    const GameRecord& events = loaded.Events;
+    const RecordOutcome outcome{state.Position, state.MoveCount, state.CurrentPlayer};
+    const bool kept = !events.empty() && RecordLeadsTo(events, outcome);
+    Require(!state.Record.empty() && state.Record.back().kind == RecordEvent::Kind::Opened,
+            "an opened game's record does not end with its opening");
+    Require(state.Record.size() == (kept ? events.size() + 1 : 1), "a record was kept or dropped wrongly");
+    Require(!kept || std::equal(events.begin(), events.end(), state.Record.begin()), "a kept record changed");
+    Require(RecordLeadsTo(state.Record, outcome), "an opened game's record does not lead to the game");
+    const QByteArray lines = EncodeRecordLines(events);
+    Require(ParseRecordLines(QString::fromLatin1(lines)) == events, "a record read does not read back from its lines");
+}
+
 void RequireSavedAgainAlike(const SaveRecord& loaded, const GameState& state) {
     // The game as a later save writes it reads back as the same record, with the loaded game's
     // numbers and names.
@@ -141,6 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(QString::fromStdString(state.Names[static_cast<std::size_t>(seat)]) == parsed.record.Name(seat),
                 "a name differs from the file");
     }
+    RequireRecordKeptOrDropped(parsed.record, state);
     if (NamesCarriable(parsed.record)) RequireSavedAgainAlike(parsed.record, state);
     return 0;
 }

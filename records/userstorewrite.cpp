@@ -51,7 +51,9 @@ QString WhatFailed(const QString& path) {
     return QCoreApplication::translate("UserStore", "it could not be written");
 }
 
-QString LockKept(const QString& lockPath, int waitMs) {
+}  // namespace
+
+QString LockKeptReason(const QString& lockPath, int waitMs) {
     const int seconds = std::max(1, (waitMs + 999) / 1000);
     //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
     //: ".lock" added; another copy of the game holds it while it writes.
@@ -59,6 +61,8 @@ QString LockKept(const QString& lockPath, int waitMs) {
                                        nullptr, seconds)
         .arg(lockPath);
 }
+
+namespace {
 
 // True when the toolkit's own test of the file will pass, so that it takes the lock and
 // writes: the file can be opened for writing, or it is absent and its folder can be made.
@@ -82,12 +86,18 @@ std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWa
         // it can be had, let go before the toolkit takes it in turn.
         QLockFile lock(path + QStringLiteral(".lock"));
         if (!lock.tryLock(lockWaitMs)) {
-            if (lock.error() == QLockFile::LockFailedError) return StoreFailure{path, LockKept(lock.fileName(), lockWaitMs)};
+            if (lock.error() == QLockFile::LockFailedError) return StoreFailure{path, LockKeptReason(lock.fileName(), lockWaitMs)};
             return StoreFailure{path, WhatFailed(path)};
         }
     }
     QSettings settings(QStringLiteral("Vantry"), QStringLiteral("Vantry"));
-    for (const auto& [key, value] : values) settings.setValue(key, value);
+    for (const auto& [key, value] : values) {
+        if (value.isValid()) {
+            settings.setValue(key, value);
+        } else {
+            settings.remove(key);
+        }
+    }
     settings.sync();
     // A file the toolkit could read only in part still takes the write; only access counts.
     if (settings.status() != QSettings::AccessError) return std::nullopt;

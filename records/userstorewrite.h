@@ -16,7 +16,8 @@ struct StoreFailure {
     QString reason;
 };
 
-// The keys of one write, each with its section ("Records/Names1"), in the order they are set.
+// The keys of one write, each with its section ("Records/Names1"), in the order they are set;
+// a key given no value (an invalid QVariant) is removed.
 using StoreValues = QList<QPair<QString, QVariant>>;
 
 // How long a write waits for the store's lock, which another copy of the game holds while it
@@ -32,6 +33,10 @@ constexpr int StoreLockWaitMs = 3000;
 // later use of the store tries to write it again. So the file and the lock are tried first,
 // the lock for `lockWaitMs` at most, and nothing is handed to the toolkit when either fails.
 std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWaitMs = StoreLockWaitMs);
+
+// Why a write gave up on a lock that another copy of the game kept for `waitMs`, in words for
+// the player.
+QString LockKeptReason(const QString& lockPath, int waitMs);
 
 // The per-user store's file.
 QString UserStorePath();

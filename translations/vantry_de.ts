@@ -456,6 +456,13 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
 </context>
 <context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>The players&apos; statistics could not be stored in %1: %2.</source>
+        <translation>Die Statistik der Spieler konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -541,6 +548,11 @@ Wandern ab, was auch immer eingestellt ist.
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
+        <source>Game &amp;Log</source>
+        <extracomment>Opens the window with the game&apos;s log, the race chart and the players&apos; statistics.</extracomment>
+        <translation>Spiel&amp;protokoll</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -550,6 +562,113 @@ Wandern ab, was auch immer eingestellt ist.
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::RaceChart</name>
+    <message>
+        <source>Race chart</source>
+        <extracomment>What a screen reader calls the chart of every seat&apos;s square after each move.</extracomment>
+        <translation>Diagramm des Wettlaufs</translation>
+    </message>
+    <message>
+        <source>No counter has moved yet.</source>
+        <translation>Noch hat sich keine Spielfigur bewegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has won, %n squares ahead of %2.</source>
+        <translation>
+            <numerusform>%1 hat gewonnen, %n Feld vor %2.</numerusform>
+            <numerusform>%1 hat gewonnen, %n Felder vor %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has won.</source>
+        <translation>%1 hat gewonnen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads on square %2, %n squares ahead of %3.</source>
+        <translation>
+            <numerusform>%1 führt auf Feld %2, %n Feld vor %3.</numerusform>
+            <numerusform>%1 führt auf Feld %2, %n Felder vor %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other players share the lead on square %2.</source>
+        <translation>
+            <numerusform>%1 und %n weiterer Spieler teilen sich die Führung auf Feld %2.</numerusform>
+            <numerusform>%1 und %n weitere Spieler teilen sich die Führung auf Feld %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantry::StatisticsPane</name>
+    <message>
+        <source>Players&apos; statistics</source>
+        <extracomment>What a screen reader calls the table of every player&apos;s figures.</extracomment>
+        <translation>Statistik der Spieler</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column heading: how many games the player finished.</extracomment>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <extracomment>Column heading: how many games the player won.</extracomment>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <extracomment>Column heading: the fewest moves the player needed for a win.</extracomment>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average moves of the player&apos;s wins.</extracomment>
+        <translation>Züge im Schnitt</translation>
+    </message>
+    <message>
+        <source>Ladders</source>
+        <extracomment>Column heading: how many ladders the player climbed.</extracomment>
+        <translation>Leitern</translation>
+    </message>
+    <message>
+        <source>Snakes</source>
+        <extracomment>Column heading: how many snakes the player met.</extracomment>
+        <translation>Schlangen</translation>
+    </message>
+    <message>
+        <source>No game has been finished yet.</source>
+        <translation>Noch wurde kein Spiel zu Ende gespielt.</translation>
+    </message>
+    <message>
+        <source>Clear S&amp;tatistics...</source>
+        <extracomment>Button: removes every player&apos;s statistics, after asking.</extracomment>
+        <translation>Statistik &amp;löschen...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, no wins, ladders: %2, snakes: %3</source>
+        <translation>
+            <numerusform>%1: %n Spiel beendet, keine Siege, Leitern: %2, Schlangen: %3</numerusform>
+            <numerusform>%1: %n Spiele beendet, keine Siege, Leitern: %2, Schlangen: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, wins: %2, fewest moves: %3, average moves: %4, ladders: %5, snakes: %6</source>
+        <translation>
+            <numerusform>%1: %n Spiel beendet, Siege: %2, wenigste Züge: %3, Züge im Schnitt: %4, Leitern: %5, Schlangen: %6</numerusform>
+            <numerusform>%1: %n Spiele beendet, Siege: %2, wenigste Züge: %3, Züge im Schnitt: %4, Leitern: %5, Schlangen: %6</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you want to clear the statistics of every player?</source>
+        <translation>Möchtest du die Statistik aller Spieler löschen?</translation>
     </message>
 </context>
 <context>
@@ -597,6 +716,47 @@ Wandern ab, was auch immer eingestellt ist.
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Über</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmLog</name>
+    <message>
+        <source>Vantry - Game Log</source>
+        <translation>Vantry - Spielprotokoll</translation>
+    </message>
+    <message>
+        <source>Game log</source>
+        <extracomment>What a screen reader calls the list of the game&apos;s events.</extracomment>
+        <translation>Spielprotokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <extracomment>The tab of the game log window that lists every event of the game.</extracomment>
+        <translation>&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <extracomment>The tab of the game log window with the chart of the race.</extracomment>
+        <translation>&amp;Wettlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <extracomment>The tab of the game log window with every player&apos;s statistics.</extracomment>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <extracomment>Button: copies every line of the game log to the clipboard.</extracomment>
+        <translation>Alles &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copies every line of the log as text.</source>
+        <translation>Kopiert jede Zeile des Protokolls als Text.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the game log window.</extracomment>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -455,6 +455,13 @@ que digan las preferencias.
     </message>
 </context>
 <context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>The players&apos; statistics could not be stored in %1: %2.</source>
+        <translation>No se pudieron guardar las estadísticas de los jugadores en %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -540,6 +547,11 @@ que digan las preferencias.
         <translation>Guardar &amp;como...</translation>
     </message>
     <message>
+        <source>Game &amp;Log</source>
+        <extracomment>Opens the window with the game&apos;s log, the race chart and the players&apos; statistics.</extracomment>
+        <translation>&amp;Registro de la partida</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -549,6 +561,113 @@ que digan las preferencias.
     <message>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::RaceChart</name>
+    <message>
+        <source>Race chart</source>
+        <extracomment>What a screen reader calls the chart of every seat&apos;s square after each move.</extracomment>
+        <translation>Gráfico de la carrera</translation>
+    </message>
+    <message>
+        <source>No counter has moved yet.</source>
+        <translation>Todavía no se ha movido ninguna ficha.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has won, %n squares ahead of %2.</source>
+        <translation>
+            <numerusform>%1 ha ganado, %n casilla por delante de %2.</numerusform>
+            <numerusform>%1 ha ganado, %n casillas por delante de %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has won.</source>
+        <translation>%1 ha ganado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads on square %2, %n squares ahead of %3.</source>
+        <translation>
+            <numerusform>%1 va en cabeza en la casilla %2, %n casilla por delante de %3.</numerusform>
+            <numerusform>%1 va en cabeza en la casilla %2, %n casillas por delante de %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other players share the lead on square %2.</source>
+        <translation>
+            <numerusform>%1 y %n jugador más comparten el primer puesto en la casilla %2.</numerusform>
+            <numerusform>%1 y %n jugadores más comparten el primer puesto en la casilla %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantry::StatisticsPane</name>
+    <message>
+        <source>Players&apos; statistics</source>
+        <extracomment>What a screen reader calls the table of every player&apos;s figures.</extracomment>
+        <translation>Estadísticas de los jugadores</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column heading: how many games the player finished.</extracomment>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <extracomment>Column heading: how many games the player won.</extracomment>
+        <translation>Victorias</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <extracomment>Column heading: the fewest moves the player needed for a win.</extracomment>
+        <translation>Menos jugadas</translation>
+    </message>
+    <message>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average moves of the player&apos;s wins.</extracomment>
+        <translation>Media de jugadas</translation>
+    </message>
+    <message>
+        <source>Ladders</source>
+        <extracomment>Column heading: how many ladders the player climbed.</extracomment>
+        <translation>Escaleras</translation>
+    </message>
+    <message>
+        <source>Snakes</source>
+        <extracomment>Column heading: how many snakes the player met.</extracomment>
+        <translation>Serpientes</translation>
+    </message>
+    <message>
+        <source>No game has been finished yet.</source>
+        <translation>Todavía no se ha terminado ninguna partida.</translation>
+    </message>
+    <message>
+        <source>Clear S&amp;tatistics...</source>
+        <extracomment>Button: removes every player&apos;s statistics, after asking.</extracomment>
+        <translation>&amp;Borrar estadísticas...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, no wins, ladders: %2, snakes: %3</source>
+        <translation>
+            <numerusform>%1: %n partida terminada, ninguna victoria, escaleras: %2, serpientes: %3</numerusform>
+            <numerusform>%1: %n partidas terminadas, ninguna victoria, escaleras: %2, serpientes: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, wins: %2, fewest moves: %3, average moves: %4, ladders: %5, snakes: %6</source>
+        <translation>
+            <numerusform>%1: %n partida terminada, victorias: %2, menos jugadas: %3, media de jugadas: %4, escaleras: %5, serpientes: %6</numerusform>
+            <numerusform>%1: %n partidas terminadas, victorias: %2, menos jugadas: %3, media de jugadas: %4, escaleras: %5, serpientes: %6</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you want to clear the statistics of every player?</source>
+        <translation>¿Quieres borrar las estadísticas de todos los jugadores?</translation>
     </message>
 </context>
 <context>
@@ -596,6 +715,47 @@ que digan las preferencias.
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmLog</name>
+    <message>
+        <source>Vantry - Game Log</source>
+        <translation>Vantry - Registro de la partida</translation>
+    </message>
+    <message>
+        <source>Game log</source>
+        <extracomment>What a screen reader calls the list of the game&apos;s events.</extracomment>
+        <translation>Registro de la partida</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <extracomment>The tab of the game log window that lists every event of the game.</extracomment>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <extracomment>The tab of the game log window with the chart of the race.</extracomment>
+        <translation>&amp;Carrera</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <extracomment>The tab of the game log window with every player&apos;s statistics.</extracomment>
+        <translation>&amp;Estadísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <extracomment>Button: copies every line of the game log to the clipboard.</extracomment>
+        <translation>Copiar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Copies every line of the log as text.</source>
+        <translation>Copia todas las líneas del registro como texto.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the game log window.</extracomment>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -455,6 +455,13 @@ que soient les paramètres.
     </message>
 </context>
 <context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>The players&apos; statistics could not be stored in %1: %2.</source>
+        <translation>Les statistiques des joueurs n’ont pas pu être enregistrées dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -540,6 +547,11 @@ que soient les paramètres.
         <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
+        <source>Game &amp;Log</source>
+        <extracomment>Opens the window with the game&apos;s log, the race chart and the players&apos; statistics.</extracomment>
+        <translation>&amp;Journal de la partie</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -549,6 +561,113 @@ que soient les paramètres.
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::RaceChart</name>
+    <message>
+        <source>Race chart</source>
+        <extracomment>What a screen reader calls the chart of every seat&apos;s square after each move.</extracomment>
+        <translation>Graphique de la course</translation>
+    </message>
+    <message>
+        <source>No counter has moved yet.</source>
+        <translation>Aucun pion n’a encore bougé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has won, %n squares ahead of %2.</source>
+        <translation>
+            <numerusform>%1 a gagné, %n case devant %2.</numerusform>
+            <numerusform>%1 a gagné, %n cases devant %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has won.</source>
+        <translation>%1 a gagné.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads on square %2, %n squares ahead of %3.</source>
+        <translation>
+            <numerusform>%1 mène sur la case %2, %n case devant %3.</numerusform>
+            <numerusform>%1 mène sur la case %2, %n cases devant %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other players share the lead on square %2.</source>
+        <translation>
+            <numerusform>%1 et %n autre joueur se partagent la tête sur la case %2.</numerusform>
+            <numerusform>%1 et %n autres joueurs se partagent la tête sur la case %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantry::StatisticsPane</name>
+    <message>
+        <source>Players&apos; statistics</source>
+        <extracomment>What a screen reader calls the table of every player&apos;s figures.</extracomment>
+        <translation>Statistiques des joueurs</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column heading: how many games the player finished.</extracomment>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <extracomment>Column heading: how many games the player won.</extracomment>
+        <translation>Victoires</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <extracomment>Column heading: the fewest moves the player needed for a win.</extracomment>
+        <translation>Moins de coups</translation>
+    </message>
+    <message>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average moves of the player&apos;s wins.</extracomment>
+        <translation>Coups en moyenne</translation>
+    </message>
+    <message>
+        <source>Ladders</source>
+        <extracomment>Column heading: how many ladders the player climbed.</extracomment>
+        <translation>Échelles</translation>
+    </message>
+    <message>
+        <source>Snakes</source>
+        <extracomment>Column heading: how many snakes the player met.</extracomment>
+        <translation>Serpents</translation>
+    </message>
+    <message>
+        <source>No game has been finished yet.</source>
+        <translation>Aucune partie n’a encore été terminée.</translation>
+    </message>
+    <message>
+        <source>Clear S&amp;tatistics...</source>
+        <extracomment>Button: removes every player&apos;s statistics, after asking.</extracomment>
+        <translation>&amp;Effacer les statistiques...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, no wins, ladders: %2, snakes: %3</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n partie terminée, aucune victoire, échelles&#xa0;: %2, serpents&#xa0;: %3</numerusform>
+            <numerusform>%1&#xa0;: %n parties terminées, aucune victoire, échelles&#xa0;: %2, serpents&#xa0;: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, wins: %2, fewest moves: %3, average moves: %4, ladders: %5, snakes: %6</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n partie terminée, victoires&#xa0;: %2, moins de coups&#xa0;: %3, coups en moyenne&#xa0;: %4, échelles&#xa0;: %5, serpents&#xa0;: %6</numerusform>
+            <numerusform>%1&#xa0;: %n parties terminées, victoires&#xa0;: %2, moins de coups&#xa0;: %3, coups en moyenne&#xa0;: %4, échelles&#xa0;: %5, serpents&#xa0;: %6</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you want to clear the statistics of every player?</source>
+        <translation>Veux-tu effacer les statistiques de tous les joueurs&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -596,6 +715,47 @@ que soient les paramètres.
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - À propos</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmLog</name>
+    <message>
+        <source>Vantry - Game Log</source>
+        <translation>Vantry - Journal de la partie</translation>
+    </message>
+    <message>
+        <source>Game log</source>
+        <extracomment>What a screen reader calls the list of the game&apos;s events.</extracomment>
+        <translation>Journal de la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <extracomment>The tab of the game log window that lists every event of the game.</extracomment>
+        <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <extracomment>The tab of the game log window with the chart of the race.</extracomment>
+        <translation>&amp;Course</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <extracomment>The tab of the game log window with every player&apos;s statistics.</extracomment>
+        <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <extracomment>Button: copies every line of the game log to the clipboard.</extracomment>
+        <translation>Tout co&amp;pier</translation>
+    </message>
+    <message>
+        <source>Copies every line of the log as text.</source>
+        <translation>Copie toutes les lignes du journal sous forme de texte.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the game log window.</extracomment>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -455,6 +455,13 @@ impostazioni.
     </message>
 </context>
 <context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>The players&apos; statistics could not be stored in %1: %2.</source>
+        <translation>Non è stato possibile salvare le statistiche dei giocatori in %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -540,6 +547,11 @@ impostazioni.
         <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
+        <source>Game &amp;Log</source>
+        <extracomment>Opens the window with the game&apos;s log, the race chart and the players&apos; statistics.</extracomment>
+        <translation>&amp;Registro della partita</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Esci</translation>
     </message>
@@ -549,6 +561,113 @@ impostazioni.
     <message>
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::RaceChart</name>
+    <message>
+        <source>Race chart</source>
+        <extracomment>What a screen reader calls the chart of every seat&apos;s square after each move.</extracomment>
+        <translation>Grafico della corsa</translation>
+    </message>
+    <message>
+        <source>No counter has moved yet.</source>
+        <translation>Nessuna pedina si è ancora mossa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has won, %n squares ahead of %2.</source>
+        <translation>
+            <numerusform>%1 ha vinto, %n casella davanti a %2.</numerusform>
+            <numerusform>%1 ha vinto, %n caselle davanti a %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has won.</source>
+        <translation>%1 ha vinto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads on square %2, %n squares ahead of %3.</source>
+        <translation>
+            <numerusform>%1 è in testa sulla casella %2, %n casella davanti a %3.</numerusform>
+            <numerusform>%1 è in testa sulla casella %2, %n caselle davanti a %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other players share the lead on square %2.</source>
+        <translation>
+            <numerusform>%1 e %n altro giocatore sono in testa insieme sulla casella %2.</numerusform>
+            <numerusform>%1 e altri %n giocatori sono in testa insieme sulla casella %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantry::StatisticsPane</name>
+    <message>
+        <source>Players&apos; statistics</source>
+        <extracomment>What a screen reader calls the table of every player&apos;s figures.</extracomment>
+        <translation>Statistiche dei giocatori</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column heading: how many games the player finished.</extracomment>
+        <translation>Partite</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <extracomment>Column heading: how many games the player won.</extracomment>
+        <translation>Vittorie</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <extracomment>Column heading: the fewest moves the player needed for a win.</extracomment>
+        <translation>Meno mosse</translation>
+    </message>
+    <message>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average moves of the player&apos;s wins.</extracomment>
+        <translation>Media mosse</translation>
+    </message>
+    <message>
+        <source>Ladders</source>
+        <extracomment>Column heading: how many ladders the player climbed.</extracomment>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Snakes</source>
+        <extracomment>Column heading: how many snakes the player met.</extracomment>
+        <translation>Serpenti</translation>
+    </message>
+    <message>
+        <source>No game has been finished yet.</source>
+        <translation>Nessuna partita è stata ancora conclusa.</translation>
+    </message>
+    <message>
+        <source>Clear S&amp;tatistics...</source>
+        <extracomment>Button: removes every player&apos;s statistics, after asking.</extracomment>
+        <translation>Ca&amp;ncella statistiche...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, no wins, ladders: %2, snakes: %3</source>
+        <translation>
+            <numerusform>%1: %n partita conclusa, nessuna vittoria, scale: %2, serpenti: %3</numerusform>
+            <numerusform>%1: %n partite concluse, nessuna vittoria, scale: %2, serpenti: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, wins: %2, fewest moves: %3, average moves: %4, ladders: %5, snakes: %6</source>
+        <translation>
+            <numerusform>%1: %n partita conclusa, vittorie: %2, meno mosse: %3, media mosse: %4, scale: %5, serpenti: %6</numerusform>
+            <numerusform>%1: %n partite concluse, vittorie: %2, meno mosse: %3, media mosse: %4, scale: %5, serpenti: %6</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you want to clear the statistics of every player?</source>
+        <translation>Vuoi cancellare le statistiche di tutti i giocatori?</translation>
     </message>
 </context>
 <context>
@@ -596,6 +715,47 @@ impostazioni.
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmLog</name>
+    <message>
+        <source>Vantry - Game Log</source>
+        <translation>Vantry - Registro della partita</translation>
+    </message>
+    <message>
+        <source>Game log</source>
+        <extracomment>What a screen reader calls the list of the game&apos;s events.</extracomment>
+        <translation>Registro della partita</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <extracomment>The tab of the game log window that lists every event of the game.</extracomment>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <extracomment>The tab of the game log window with the chart of the race.</extracomment>
+        <translation>&amp;Corsa</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <extracomment>The tab of the game log window with every player&apos;s statistics.</extracomment>
+        <translation>&amp;Statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <extracomment>Button: copies every line of the game log to the clipboard.</extracomment>
+        <translation>Copia &amp;tutto</translation>
+    </message>
+    <message>
+        <source>Copies every line of the log as text.</source>
+        <translation>Copia tutte le righe del registro come testo.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the game log window.</extracomment>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,13 @@ instellingen ook zeggen.
     </message>
 </context>
 <context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>The players&apos; statistics could not be stored in %1: %2.</source>
+        <translation>De statistieken van de spelers konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -541,6 +548,11 @@ instellingen ook zeggen.
         <translation>Opslaan a&amp;ls...</translation>
     </message>
     <message>
+        <source>Game &amp;Log</source>
+        <extracomment>Opens the window with the game&apos;s log, the race chart and the players&apos; statistics.</extracomment>
+        <translation>Spelve&amp;rslag</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Afsluiten</translation>
     </message>
@@ -550,6 +562,113 @@ instellingen ook zeggen.
     <message>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::RaceChart</name>
+    <message>
+        <source>Race chart</source>
+        <extracomment>What a screen reader calls the chart of every seat&apos;s square after each move.</extracomment>
+        <translation>Grafiek van de wedloop</translation>
+    </message>
+    <message>
+        <source>No counter has moved yet.</source>
+        <translation>Er is nog geen pion verzet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has won, %n squares ahead of %2.</source>
+        <translation>
+            <numerusform>%1 heeft gewonnen, %n vakje voor op %2.</numerusform>
+            <numerusform>%1 heeft gewonnen, %n vakjes voor op %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has won.</source>
+        <translation>%1 heeft gewonnen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads on square %2, %n squares ahead of %3.</source>
+        <translation>
+            <numerusform>%1 leidt op vakje %2, %n vakje voor op %3.</numerusform>
+            <numerusform>%1 leidt op vakje %2, %n vakjes voor op %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other players share the lead on square %2.</source>
+        <translation>
+            <numerusform>%1 en %n andere speler delen de leiding op vakje %2.</numerusform>
+            <numerusform>%1 en %n andere spelers delen de leiding op vakje %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantry::StatisticsPane</name>
+    <message>
+        <source>Players&apos; statistics</source>
+        <extracomment>What a screen reader calls the table of every player&apos;s figures.</extracomment>
+        <translation>Statistieken van de spelers</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column heading: how many games the player finished.</extracomment>
+        <translation>Spellen</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <extracomment>Column heading: how many games the player won.</extracomment>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <extracomment>Column heading: the fewest moves the player needed for a win.</extracomment>
+        <translation>Minste zetten</translation>
+    </message>
+    <message>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average moves of the player&apos;s wins.</extracomment>
+        <translation>Gemiddeld zetten</translation>
+    </message>
+    <message>
+        <source>Ladders</source>
+        <extracomment>Column heading: how many ladders the player climbed.</extracomment>
+        <translation>Ladders</translation>
+    </message>
+    <message>
+        <source>Snakes</source>
+        <extracomment>Column heading: how many snakes the player met.</extracomment>
+        <translation>Slangen</translation>
+    </message>
+    <message>
+        <source>No game has been finished yet.</source>
+        <translation>Er is nog geen spel uitgespeeld.</translation>
+    </message>
+    <message>
+        <source>Clear S&amp;tatistics...</source>
+        <extracomment>Button: removes every player&apos;s statistics, after asking.</extracomment>
+        <translation>Statistieken w&amp;issen...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, no wins, ladders: %2, snakes: %3</source>
+        <translation>
+            <numerusform>%1: %n spel uitgespeeld, geen overwinningen, ladders: %2, slangen: %3</numerusform>
+            <numerusform>%1: %n spellen uitgespeeld, geen overwinningen, ladders: %2, slangen: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, wins: %2, fewest moves: %3, average moves: %4, ladders: %5, snakes: %6</source>
+        <translation>
+            <numerusform>%1: %n spel uitgespeeld, gewonnen: %2, minste zetten: %3, gemiddeld aantal zetten: %4, ladders: %5, slangen: %6</numerusform>
+            <numerusform>%1: %n spellen uitgespeeld, gewonnen: %2, minste zetten: %3, gemiddeld aantal zetten: %4, ladders: %5, slangen: %6</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you want to clear the statistics of every player?</source>
+        <translation>Wil je de statistieken van alle spelers wissen?</translation>
     </message>
 </context>
 <context>
@@ -597,6 +716,47 @@ instellingen ook zeggen.
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Over</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmLog</name>
+    <message>
+        <source>Vantry - Game Log</source>
+        <translation>Vantry - Spelverslag</translation>
+    </message>
+    <message>
+        <source>Game log</source>
+        <extracomment>What a screen reader calls the list of the game&apos;s events.</extracomment>
+        <translation>Spelverslag</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <extracomment>The tab of the game log window that lists every event of the game.</extracomment>
+        <translation>&amp;Verslag</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <extracomment>The tab of the game log window with the chart of the race.</extracomment>
+        <translation>&amp;Wedloop</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <extracomment>The tab of the game log window with every player&apos;s statistics.</extracomment>
+        <translation>&amp;Statistieken</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <extracomment>Button: copies every line of the game log to the clipboard.</extracomment>
+        <translation>Alles &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>Copies every line of the log as text.</source>
+        <translation>Kopieert elke regel van het verslag als tekst.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the game log window.</extracomment>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>

@@ -455,6 +455,13 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
 </context>
 <context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>The players&apos; statistics could not be stored in %1: %2.</source>
+        <translation>Nie udało się zapisać statystyk graczy w %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -541,6 +548,11 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
         <translation>Zapisz &amp;jako...</translation>
     </message>
     <message>
+        <source>Game &amp;Log</source>
+        <extracomment>Opens the window with the game&apos;s log, the race chart and the players&apos; statistics.</extracomment>
+        <translation>&amp;Dziennik gry</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>Za&amp;kończ</translation>
     </message>
@@ -550,6 +562,118 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>All Files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::RaceChart</name>
+    <message>
+        <source>Race chart</source>
+        <extracomment>What a screen reader calls the chart of every seat&apos;s square after each move.</extracomment>
+        <translation>Wykres wyścigu</translation>
+    </message>
+    <message>
+        <source>No counter has moved yet.</source>
+        <translation>Żaden pionek jeszcze się nie ruszył.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has won, %n squares ahead of %2.</source>
+        <translation>
+            <numerusform>Zwycięzca: %1, z przewagą %n pola nad graczem %2.</numerusform>
+            <numerusform>Zwycięzca: %1, z przewagą %n pól nad graczem %2.</numerusform>
+            <numerusform>Zwycięzca: %1, z przewagą %n pól nad graczem %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has won.</source>
+        <translation>Zwycięzca: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads on square %2, %n squares ahead of %3.</source>
+        <translation>
+            <numerusform>%1 prowadzi na polu %2 z przewagą %n pola nad graczem %3.</numerusform>
+            <numerusform>%1 prowadzi na polu %2 z przewagą %n pól nad graczem %3.</numerusform>
+            <numerusform>%1 prowadzi na polu %2 z przewagą %n pól nad graczem %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other players share the lead on square %2.</source>
+        <translation>
+            <numerusform>%1 i %n inny gracz dzielą prowadzenie na polu %2.</numerusform>
+            <numerusform>%1 i %n innych graczy dzielą prowadzenie na polu %2.</numerusform>
+            <numerusform>%1 i %n innych graczy dzielą prowadzenie na polu %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantry::StatisticsPane</name>
+    <message>
+        <source>Players&apos; statistics</source>
+        <extracomment>What a screen reader calls the table of every player&apos;s figures.</extracomment>
+        <translation>Statystyki graczy</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Gracz</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column heading: how many games the player finished.</extracomment>
+        <translation>Gry</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <extracomment>Column heading: how many games the player won.</extracomment>
+        <translation>Wygrane</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <extracomment>Column heading: the fewest moves the player needed for a win.</extracomment>
+        <translation>Najmniej ruchów</translation>
+    </message>
+    <message>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average moves of the player&apos;s wins.</extracomment>
+        <translation>Średnio ruchów</translation>
+    </message>
+    <message>
+        <source>Ladders</source>
+        <extracomment>Column heading: how many ladders the player climbed.</extracomment>
+        <translation>Drabiny</translation>
+    </message>
+    <message>
+        <source>Snakes</source>
+        <extracomment>Column heading: how many snakes the player met.</extracomment>
+        <translation>Węże</translation>
+    </message>
+    <message>
+        <source>No game has been finished yet.</source>
+        <translation>Nie ukończono jeszcze żadnej gry.</translation>
+    </message>
+    <message>
+        <source>Clear S&amp;tatistics...</source>
+        <extracomment>Button: removes every player&apos;s statistics, after asking.</extracomment>
+        <translation>Wy&amp;czyść statystyki...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, no wins, ladders: %2, snakes: %3</source>
+        <translation>
+            <numerusform>%1: %n ukończona gra, bez wygranych, drabiny: %2, węże: %3</numerusform>
+            <numerusform>%1: %n ukończone gry, bez wygranych, drabiny: %2, węże: %3</numerusform>
+            <numerusform>%1: %n ukończonych gier, bez wygranych, drabiny: %2, węże: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, wins: %2, fewest moves: %3, average moves: %4, ladders: %5, snakes: %6</source>
+        <translation>
+            <numerusform>%1: %n ukończona gra, wygrane: %2, najmniej ruchów: %3, średnio ruchów: %4, drabiny: %5, węże: %6</numerusform>
+            <numerusform>%1: %n ukończone gry, wygrane: %2, najmniej ruchów: %3, średnio ruchów: %4, drabiny: %5, węże: %6</numerusform>
+            <numerusform>%1: %n ukończonych gier, wygrane: %2, najmniej ruchów: %3, średnio ruchów: %4, drabiny: %5, węże: %6</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you want to clear the statistics of every player?</source>
+        <translation>Czy chcesz wyczyścić statystyki wszystkich graczy?</translation>
     </message>
 </context>
 <context>
@@ -597,6 +721,47 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - O programie</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmLog</name>
+    <message>
+        <source>Vantry - Game Log</source>
+        <translation>Vantry - Dziennik gry</translation>
+    </message>
+    <message>
+        <source>Game log</source>
+        <extracomment>What a screen reader calls the list of the game&apos;s events.</extracomment>
+        <translation>Dziennik gry</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <extracomment>The tab of the game log window that lists every event of the game.</extracomment>
+        <translation>&amp;Dziennik</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <extracomment>The tab of the game log window with the chart of the race.</extracomment>
+        <translation>&amp;Wyścig</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <extracomment>The tab of the game log window with every player&apos;s statistics.</extracomment>
+        <translation>&amp;Statystyki</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <extracomment>Button: copies every line of the game log to the clipboard.</extracomment>
+        <translation>&amp;Kopiuj wszystko</translation>
+    </message>
+    <message>
+        <source>Copies every line of the log as text.</source>
+        <translation>Kopiuje wszystkie wiersze dziennika jako tekst.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the game log window.</extracomment>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

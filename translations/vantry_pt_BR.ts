@@ -454,6 +454,13 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     </message>
 </context>
 <context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>The players&apos; statistics could not be stored in %1: %2.</source>
+        <translation>Não foi possível salvar as estatísticas dos jogadores em %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -539,6 +546,11 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
         <translation>Salvar &amp;como...</translation>
     </message>
     <message>
+        <source>Game &amp;Log</source>
+        <extracomment>Opens the window with the game&apos;s log, the race chart and the players&apos; statistics.</extracomment>
+        <translation>Re&amp;gistro da partida</translation>
+    </message>
+    <message>
         <source>&amp;Exit</source>
         <translation>Sai&amp;r</translation>
     </message>
@@ -548,6 +560,113 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     <message>
         <source>All Files (*)</source>
         <translation>Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::RaceChart</name>
+    <message>
+        <source>Race chart</source>
+        <extracomment>What a screen reader calls the chart of every seat&apos;s square after each move.</extracomment>
+        <translation>Gráfico da corrida</translation>
+    </message>
+    <message>
+        <source>No counter has moved yet.</source>
+        <translation>Nenhum peão se moveu ainda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has won, %n squares ahead of %2.</source>
+        <translation>
+            <numerusform>%1 venceu, %n casa à frente de %2.</numerusform>
+            <numerusform>%1 venceu, %n casas à frente de %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 has won.</source>
+        <translation>%1 venceu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 leads on square %2, %n squares ahead of %3.</source>
+        <translation>
+            <numerusform>%1 lidera na casa %2, %n casa à frente de %3.</numerusform>
+            <numerusform>%1 lidera na casa %2, %n casas à frente de %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n other players share the lead on square %2.</source>
+        <translation>
+            <numerusform>%1 e mais %n jogador dividem a liderança na casa %2.</numerusform>
+            <numerusform>%1 e mais %n jogadores dividem a liderança na casa %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantry::StatisticsPane</name>
+    <message>
+        <source>Players&apos; statistics</source>
+        <extracomment>What a screen reader calls the table of every player&apos;s figures.</extracomment>
+        <translation>Estatísticas dos jogadores</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <extracomment>Column heading: how many games the player finished.</extracomment>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <extracomment>Column heading: how many games the player won.</extracomment>
+        <translation>Vitórias</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <extracomment>Column heading: the fewest moves the player needed for a win.</extracomment>
+        <translation>Menos jogadas</translation>
+    </message>
+    <message>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average moves of the player&apos;s wins.</extracomment>
+        <translation>Média de jogadas</translation>
+    </message>
+    <message>
+        <source>Ladders</source>
+        <extracomment>Column heading: how many ladders the player climbed.</extracomment>
+        <translation>Escadas</translation>
+    </message>
+    <message>
+        <source>Snakes</source>
+        <extracomment>Column heading: how many snakes the player met.</extracomment>
+        <translation>Cobras</translation>
+    </message>
+    <message>
+        <source>No game has been finished yet.</source>
+        <translation>Nenhuma partida foi concluída ainda.</translation>
+    </message>
+    <message>
+        <source>Clear S&amp;tatistics...</source>
+        <extracomment>Button: removes every player&apos;s statistics, after asking.</extracomment>
+        <translation>&amp;Limpar estatísticas...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, no wins, ladders: %2, snakes: %3</source>
+        <translation>
+            <numerusform>%1: %n partida concluída, nenhuma vitória, escadas: %2, cobras: %3</numerusform>
+            <numerusform>%1: %n partidas concluídas, nenhuma vitória, escadas: %2, cobras: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n games finished, wins: %2, fewest moves: %3, average moves: %4, ladders: %5, snakes: %6</source>
+        <translation>
+            <numerusform>%1: %n partida concluída, vitórias: %2, menos jogadas: %3, média de jogadas: %4, escadas: %5, cobras: %6</numerusform>
+            <numerusform>%1: %n partidas concluídas, vitórias: %2, menos jogadas: %3, média de jogadas: %4, escadas: %5, cobras: %6</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Do you want to clear the statistics of every player?</source>
+        <translation>Quer limpar as estatísticas de todos os jogadores?</translation>
     </message>
 </context>
 <context>
@@ -595,6 +714,47 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmLog</name>
+    <message>
+        <source>Vantry - Game Log</source>
+        <translation>Vantry - Registro da partida</translation>
+    </message>
+    <message>
+        <source>Game log</source>
+        <extracomment>What a screen reader calls the list of the game&apos;s events.</extracomment>
+        <translation>Registro da partida</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <extracomment>The tab of the game log window that lists every event of the game.</extracomment>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>&amp;Race</source>
+        <extracomment>The tab of the game log window with the chart of the race.</extracomment>
+        <translation>&amp;Corrida</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <extracomment>The tab of the game log window with every player&apos;s statistics.</extracomment>
+        <translation>&amp;Estatísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <extracomment>Button: copies every line of the game log to the clipboard.</extracomment>
+        <translation>Copiar &amp;tudo</translation>
+    </message>
+    <message>
+        <source>Copies every line of the log as text.</source>
+        <translation>Copia todas as linhas do registro como texto.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the game log window.</extracomment>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

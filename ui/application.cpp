@@ -17,7 +17,12 @@
 
 namespace vantry {
 
+// The statistics hear a win before the board does, whose best-players window may end the run.
 Application::Application(Services services) : services_(std::move(services)) {
+    engine_.AddRecordFollower(&statistics_);
+    statistics_.OnStored([this] {
+        if (log_) log_->StatisticsStored();
+    });
     engine_.SetListener(&board_);
     board_.SetStoreNotice(&storeNotice_);
     ApplyOptions();
@@ -79,6 +84,11 @@ void Application::BestPlayers() {
         // The winning move finishes first; the new game then starts from seat 0.
         QTimer::singleShot(0, &board_, [this] { launcher_.New(); });
     }
+}
+
+void Application::GameLog() {
+    if (!log_) log_ = new frmLog(engine_, services_.prompter, storeNotice_, &board_);
+    log_->Toggle();
 }
 
 void Application::ShowNewGameDialog() { launcher_.ShowAtStartUp(); }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include "boardcommands.h"
 #include "document.h"
 #include "frmabout.h"
+#include "frmlog.h"
 #include "frmmain.h"
 #include "frmrec.h"
 #include "engine.h"
@@ -12,6 +14,7 @@
 #include "newgamelauncher.h"
 #include "playeroptions.h"
 #include "startupwindows.h"
+#include "statisticskeeper.h"
 #include "storefailurenotice.h"
 
 namespace vantry {
@@ -45,6 +48,8 @@ public:
     Document& GameDocument() { return document_; }
     NewGameLauncher& Launcher() { return launcher_; }
     const PlayerOptions& Options() const { return options_; }
+    // The game log window, once it has been opened; null before.
+    frmLog* Log() const { return log_; }
 
     // BoardCommands
     void New() override;
@@ -55,6 +60,7 @@ public:
     void Settings() override;
     void OpenDropped(const QString& path) override;
     void BestPlayers() override;
+    void GameLog() override;
     bool Untitled() const override { return document_.GamePath().isEmpty(); }
 
     // StartupWindows
@@ -68,12 +74,15 @@ private:
     GameState state_;
     // One message a run at most about a store that cannot be written, whatever failed to be stored.
     StoreFailureNotice storeNotice_;
+    StatisticsKeeper statistics_{state_, services_.prompter, storeNotice_};
     Engine engine_{state_, services_.random};
     frmMain board_{engine_, services_.prompter, *this};
     Document document_{engine_, services_.prompter};
     NewGameLauncher launcher_{engine_, board_, document_, services_.prompter, services_.random, &board_};
     // Read once at start; a choice the store could not take still holds for the run.
     PlayerOptions options_ = ReadPlayerOptions();
+    // Made at its first opening, a window of the board's, which it goes with.
+    QPointer<frmLog> log_;
 };
 
 }  // namespace vantry

@@ -129,10 +129,10 @@ TEST(BoardMenu, EntriesShowTheirShortcutsAndRunTheirCommands) {
         texts << (a->isSeparator() ? "-" : a->text());
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
     }
-    EXPECT_EQ(names, QStringList({"mnuFileAbout", "mnuFileSettings", "fdgf", "mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
-                                  "mnuFileDat1", "mnuFileExit"}));
-    EXPECT_EQ(texts, QStringList({"&About\tCtrl+A", "Se&ttings...\tCtrl+,", "-", "&New\tCtrl+N", "&Open\tCtrl+O", "&Save\tCtrl+S",
-                                  "Save &As...", "-", "&Exit\tCtrl+X"}));
+    EXPECT_EQ(names, QStringList({"mnuFileAbout", "mnuFileSettings", "fdgf", "mnuFileNew", "mnuFileOpen", "mnuFileSave",
+                                  "mnuFileSaveAs", "mnuFileLog", "mnuFileDat1", "mnuFileExit"}));
+    EXPECT_EQ(texts, QStringList({"&About\tCtrl+A", "Se&ttings...\tCtrl+,", "-", "&New\tCtrl+N", "&Open\tCtrl+O",
+                                  "&Save\tCtrl+S", "Save &As...", "Game &Log\tL", "-", "&Exit\tCtrl+X"}));
     menu.mnuFileSaveAs->trigger();
     menu.mnuFileSave->trigger();
     menu.mnuFileSettings->trigger();

@@ -20,6 +20,8 @@ public:
     virtual void Settings() = 0;
     // A saved game dropped on the board: opened as File > Open opens the file it is given.
     virtual void OpenDropped(const QString& path) = 0;
+    // Opens the game log beside the board, or closes it when it is open.
+    virtual void GameLog() {}
     // Shown modally after a win; returns when the window has closed.
     virtual void BestPlayers() = 0;
     // True while the game is tied to no saved-game file; the close prompt asks accordingly.

@@ -127,6 +127,7 @@ void frmMain::Connect() {
     connect(m.mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(m.mnuFileLog, &QAction::triggered, this, [this] { commands_.GameLog(); });
     connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
@@ -168,6 +169,7 @@ bool frmMain::HandleKey(QKeyEvent* event) {
             if (!isFullScreen()) return false;
             ToggleFullScreen();
             break;
+        case KeyCommand::GameLog: commands_.GameLog(); break;
         case KeyCommand::None: break;
     }
     return true;

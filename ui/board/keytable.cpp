@@ -13,6 +13,7 @@ KeyCommand KeyCommandFor(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_B && held == Qt::NoModifier) return KeyCommand::ReadBoard;
     if (key == Qt::Key_F11 && held == Qt::NoModifier) return KeyCommand::FullScreen;
     if (key == Qt::Key_Escape && held == Qt::NoModifier) return KeyCommand::Escape;
+    if (key == Qt::Key_L && held == Qt::NoModifier) return KeyCommand::GameLog;
     if (held != Qt::ControlModifier) return KeyCommand::None;
     switch (key) {
         case Qt::Key_N: return KeyCommand::New;

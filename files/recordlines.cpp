@@ -1,0 +1,189 @@
+#include "recordlines.h"
+
+#include <QList>
+
+#include <limits>
+#include <optional>
+
+namespace vantry {
+
+namespace {
+
+constexpr char Header[] = "Vantry record 1";
+
+void Number(QByteArray& line, int n) {
+    line += ' ';
+    line += QByteArray::number(n);
+}
+
+QByteArray LineOf(const RecordEvent& e) {
+    using Kind = RecordEvent::Kind;
+    QByteArray line;
+    switch (e.kind) {
+        case Kind::NewGame: line = "N"; break;
+        case Kind::Opened:
+            line = "O";
+            for (std::int16_t p : e.positions) Number(line, p);
+            for (std::int16_t m : e.moveCounts) Number(line, m);
+            Number(line, e.current);
+            if (!e.fileName.empty()) {
+                line += ' ';
+                line += QByteArray::fromStdString(e.fileName).toPercentEncoding();
+            }
+            break;
+        case Kind::Throw:
+            line = "T";
+            Number(line, e.seat);
+            Number(line, e.face);
+            break;
+        case Kind::Move:
+            line = "M";
+            for (int n : {int{e.seat}, int{e.from}, int{e.reached}, int{e.to}, int{e.moves}, e.fromStart ? 1 : 0}) {
+                Number(line, n);
+            }
+            break;
+        case Kind::Turn:
+            line = "P";
+            Number(line, e.seat);
+            break;
+        case Kind::Win:
+            line = "W";
+            Number(line, e.seat);
+            Number(line, e.moves);
+            break;
+    }
+    return line;
+}
+
+// A number as the writer writes it: digits without a leading zero, or a minus sign before them.
+std::optional<int> ParseNumber(const QByteArray& token, int low, int high) {
+    bool ok = false;
+    const int n = token.toInt(&ok);
+    if (!ok || n < low || n > high || QByteArray::number(n) != token) return std::nullopt;
+    return n;
+}
+
+// The numbers of one line after its letter, each in its range.
+class LineReader {
+public:
+    explicit LineReader(const QList<QByteArray>& tokens) : tokens_(tokens) {}
+
+    template <class T>
+    bool Take(T& value, int low, int high) {
+        if (next_ >= tokens_.size()) return false;
+        const auto n = ParseNumber(tokens_[next_++], low, high);
+        if (n) value = static_cast<T>(*n);
+        return n.has_value();
+    }
+    bool Seat(std::int8_t& seat) { return Take(seat, 0, 3); }
+    bool Square(std::int16_t& square) { return Take(square, 0, 99); }
+    bool Count(std::int16_t& count) { return Take(count, 0, std::numeric_limits<std::int16_t>::max()); }
+    // The file's name, when the line has one.
+    bool Name(std::string& text) {
+        if (next_ >= tokens_.size()) return true;
+        const QByteArray& token = tokens_[next_++];
+        const QByteArray decoded = QByteArray::fromPercentEncoding(token);
+        // Only the writer's own spelling: a name that reads two ways is damage.
+        if (token.isEmpty() || decoded.toPercentEncoding() != token) return false;
+        text = decoded.toStdString();
+        return true;
+    }
+    bool AtEnd() const { return next_ == tokens_.size(); }
+
+private:
+    const QList<QByteArray>& tokens_;
+    qsizetype next_ = 1;
+};
+
+std::optional<RecordEvent> EventOf(const QByteArray& line) {
+    using Kind = RecordEvent::Kind;
+    const QList<QByteArray> tokens = line.split(' ');
+    if (tokens.front().size() != 1) return std::nullopt;
+    LineReader r(tokens);
+    RecordEvent e;
+    bool ok = true;
+    switch (tokens.front().front()) {
+        case 'N': e.kind = Kind::NewGame; break;
+        case 'O':
+            e.kind = Kind::Opened;
+            for (std::int16_t& p : e.positions) ok = ok && r.Square(p);
+            for (std::int16_t& m : e.moveCounts) ok = ok && r.Count(m);
+            ok = ok && r.Take(e.current, 0, 3) && r.Name(e.fileName);
+            break;
+        case 'T':
+            e.kind = Kind::Throw;
+            ok = r.Seat(e.seat) && r.Take(e.face, 0, 5);
+            break;
+        case 'M':
+            e.kind = Kind::Move;
+            ok = r.Seat(e.seat) && r.Square(e.from) && r.Square(e.reached) && r.Square(e.to) && r.Count(e.moves) &&
+                 r.Take(e.fromStart, 0, 1);
+            break;
+        case 'P':
+            e.kind = Kind::Turn;
+            ok = r.Seat(e.seat);
+            break;
+        case 'W':
+            e.kind = Kind::Win;
+            ok = r.Seat(e.seat) && r.Count(e.moves);
+            break;
+        default: return std::nullopt;
+    }
+    if (!ok || !r.AtEnd()) return std::nullopt;
+    return e;
+}
+
+// The text's lines, each without its CR LF (or lone LF); no value when a character is not ASCII.
+std::optional<QList<QByteArray>> AsciiLines(QStringView text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        if (c.unicode() > 0x7f) return std::nullopt;
+        bytes += static_cast<char>(c.unicode());
+    }
+    QList<QByteArray> lines = bytes.split('\n');
+    // The last line's end leaves an empty piece behind it.
+    if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r')) line.chop(1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+QByteArray EncodeRecordLines(const GameRecord& record) {
+    if (record.empty()) return {};
+    QByteArray bytes;
+    // Some ten bytes an event.
+    bytes.reserve(static_cast<qsizetype>(record.size()) * 12 + 64);
+    const auto line = [&bytes](const QByteArray& text) {
+        bytes += text;
+        bytes += "\r\n";
+    };
+    line(Header);
+    for (const RecordEvent& e : record) line(LineOf(e));
+    line("E " + QByteArray::number(static_cast<qulonglong>(record.size())));
+    return bytes;
+}
+
+GameRecord ParseRecordLines(QStringView text) {
+    const auto lines = AsciiLines(text);
+    if (!lines || lines->size() < 3 || lines->front() != Header) return {};
+    const QByteArray& last = lines->back();
+    if (!last.startsWith("E ")) return {};
+    const qsizetype count = lines->size() - 2;
+    const auto stated = ParseNumber(last.mid(2), 0, std::numeric_limits<int>::max());
+    if (!stated || *stated != count) return {};
+
+    GameRecord record;
+    record.reserve(static_cast<std::size_t>(count));
+    for (qsizetype i = 1; i <= count; ++i) {
+        auto e = EventOf((*lines)[i]);
+        if (!e) return {};
+        record.push_back(std::move(*e));
+    }
+    return record;
+}
+
+}  // namespace vantry

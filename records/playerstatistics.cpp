@@ -1,0 +1,171 @@
+#include "playerstatistics.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
+
+#include <algorithm>
+#include <limits>
+
+#include "settingtext.h"
+
+namespace vantry {
+
+namespace {
+
+const QString Section = QStringLiteral("Statistics");
+const QString RowsKey = QStringLiteral("Players");
+constexpr std::array<const char*, 6> FigureKeys{"Games", "Wins", "FewestMoves", "WinMoves", "Ladders", "Snakes"};
+
+QString Key(const char* figure, int row) { return QString::fromLatin1(figure) + QString::number(row); }
+QString Stored(const QString& key) { return Section + QLatin1Char('/') + key; }
+
+long long CountOf(const QSettings& settings, const QString& key) {
+    bool ok = false;
+    const long long n = SettingText(settings.value(key)).trimmed().toLongLong(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+int Clamped(long long n) { return static_cast<int>(std::min<long long>(n, std::numeric_limits<int>::max())); }
+
+PlayerStatistics& RowOf(StatisticsTable& table, const QString& name) {
+    const auto row = std::find_if(table.begin(), table.end(), [&](const PlayerStatistics& p) { return p.name == name; });
+    if (row != table.end()) return *row;
+    table.push_back(PlayerStatistics{name});
+    return table.back();
+}
+
+void Merge(PlayerStatistics& into, const PlayerStatistics& from) {
+    into.games = Clamped(static_cast<long long>(into.games) + from.games);
+    into.wins = Clamped(static_cast<long long>(into.wins) + from.wins);
+    if (from.fewestMoves > 0 && (into.fewestMoves == 0 || from.fewestMoves < into.fewestMoves)) {
+        into.fewestMoves = from.fewestMoves;
+    }
+    into.winMoves += from.winMoves;
+    into.ladders = Clamped(static_cast<long long>(into.ladders) + from.ladders);
+    into.snakes = Clamped(static_cast<long long>(into.snakes) + from.snakes);
+}
+
+void Order(StatisticsTable& table) {
+    std::stable_sort(table.begin(), table.end(), [](const PlayerStatistics& a, const PlayerStatistics& b) {
+        if (a.wins != b.wins) return a.wins > b.wins;
+        if (a.games != b.games) return a.games > b.games;
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+}
+
+int StoredRows(const QSettings& settings) {
+    return Clamped(CountOf(settings, Stored(RowsKey)));
+}
+
+// The table as rows 1..n; rows the store held beyond them are removed.
+StoreValues RowsWritten(const StatisticsTable& table, int stored) {
+    StoreValues values;
+    values.append({Stored(RowsKey), QString::number(table.size())});
+    int row = 1;
+    for (const PlayerStatistics& p : table) {
+        values.append({Stored(Key("Name", row)), p.name});
+        const std::array<long long, 6> figures{p.games, p.wins, p.fewestMoves, p.winMoves, p.ladders, p.snakes};
+        for (std::size_t f = 0; f < FigureKeys.size(); ++f) {
+            values.append({Stored(Key(FigureKeys[f], row)), QString::number(figures[f])});
+        }
+        ++row;
+    }
+    for (; row <= stored; ++row) {
+        values.append({Stored(Key("Name", row)), QVariant()});
+        for (const char* figure : FigureKeys) values.append({Stored(Key(figure, row)), QVariant()});
+    }
+    return values;
+}
+
+// Copies of the game take turns at the figures: each reads them, adds its part and writes them
+// back while it holds this lock. It is not the store's own lock, which the write takes in turn.
+template <class Change>
+std::optional<StoreFailure> UnderStatisticsLock(int lockWaitMs, Change change) {
+    const QString path = UserStorePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QLockFile lock(path + QStringLiteral(".statistics.lock"));
+    if (!lock.tryLock(lockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        return StoreFailure{path, LockKeptReason(lock.fileName(), lockWaitMs)};
+    }
+    // A lock that cannot be made at all (a read-only folder) stops the write too, which then
+    // tells the reason.
+    return change();
+}
+
+}  // namespace
+
+bool PlayerStatistics::operator==(const PlayerStatistics& o) const {
+    return name == o.name && games == o.games && wins == o.wins && fewestMoves == o.fewestMoves &&
+           winMoves == o.winMoves && ladders == o.ladders && snakes == o.snakes;
+}
+
+FinishedGame FinishedGameOf(const GameRecord& record, const std::array<QString, 4>& names) {
+    FinishedGame game;
+    game.names = names;
+    game.tally = TallyOf(record);
+    if (!record.empty() && record.back().kind == RecordEvent::Kind::Win) {
+        game.winner = record.back().seat;
+        game.winnerMoves = record.back().moves;
+    }
+    return game;
+}
+
+void AddGame(StatisticsTable& table, const FinishedGame& game) {
+    StatisticsTable part;
+    for (std::size_t seat = 0; seat < game.names.size(); ++seat) {
+        const QString& name = game.names[seat];
+        if (name.trimmed().isEmpty()) continue;
+        PlayerStatistics& p = RowOf(part, name);
+        p.games = 1;
+        p.ladders += game.tally[seat].ladders;
+        p.snakes += game.tally[seat].snakes;
+        if (static_cast<int>(seat) == game.winner) {
+            p.wins = 1;
+            p.fewestMoves = game.winnerMoves;
+            p.winMoves = game.winnerMoves;
+        }
+    }
+    for (const PlayerStatistics& p : part) Merge(RowOf(table, p.name), p);
+    Order(table);
+}
+
+StatisticsTable ReadStoredStatistics() {
+    const QSettings settings(QStringLiteral("Vantry"), QStringLiteral("Vantry"));
+    StatisticsTable table;
+    const int rows = StoredRows(settings);
+    for (int row = 1; row <= rows; ++row) {
+        const QString nameKey = Stored(Key("Name", row));
+        if (!settings.contains(nameKey)) continue;
+        PlayerStatistics p{SettingText(settings.value(nameKey))};
+        if (p.name.trimmed().isEmpty()) continue;
+        p.games = Clamped(CountOf(settings, Stored(Key("Games", row))));
+        p.wins = std::min(p.games, Clamped(CountOf(settings, Stored(Key("Wins", row)))));
+        p.fewestMoves = p.wins > 0 ? Clamped(CountOf(settings, Stored(Key("FewestMoves", row)))) : 0;
+        p.winMoves = p.wins > 0 ? CountOf(settings, Stored(Key("WinMoves", row))) : 0;
+        p.ladders = Clamped(CountOf(settings, Stored(Key("Ladders", row))));
+        p.snakes = Clamped(CountOf(settings, Stored(Key("Snakes", row))));
+        Merge(RowOf(table, p.name), p);
+    }
+    Order(table);
+    return table;
+}
+
+std::optional<StoreFailure> StoreFinishedGame(const FinishedGame& game, int lockWaitMs) {
+    return UnderStatisticsLock(lockWaitMs, [&] {
+        const int stored = StoredRows(QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")));
+        StatisticsTable table = ReadStoredStatistics();
+        AddGame(table, game);
+        return WriteUserStore(RowsWritten(table, stored), lockWaitMs);
+    });
+}
+
+std::optional<StoreFailure> ClearStoredStatistics(int lockWaitMs) {
+    return UnderStatisticsLock(lockWaitMs, [&] {
+        const int stored = StoredRows(QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")));
+        return WriteUserStore(RowsWritten({}, stored), lockWaitMs);
+    });
+}
+
+}  // namespace vantry

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+
+#include "gamerecord.h"
+
+class QLabel;
+class QListView;
+class QPushButton;
+class QTabWidget;
+
+namespace vantry {
+
+class Engine;
+class GameLogModel;
+class Prompter;
+class RaceChart;
+class StatisticsPane;
+class StoreFailureNotice;
+
+// The game log window, beside the board and not modal: the record's events as lines in the
+// screen reader's words (newest at the foot, kept in view while the game runs), the race as a
+// chart, and the players' statistics. It follows the engine's record from the moment it is
+// made, shown or not. L or Escape closes it, as L on the board opened it.
+class frmLog final : public QWidget, public RecordFollower {
+    Q_OBJECT
+public:
+    frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, QWidget* board);
+    ~frmLog() override;
+
+    // Shows the window beside the board (the first time) and gives it the keyboard, or closes it.
+    void Toggle();
+    // The store's figures changed.
+    void StatisticsStored();
+
+    void Recorded(const GameRecord& record, bool restarted) override;
+
+    // Every line of the log, one a line.
+    QString Text() const;
+
+    QListView* LogView() const { return view_; }
+    GameLogModel& Model() const { return *model_; }
+    RaceChart* Chart() const { return chart_; }
+    StatisticsPane* Statistics() const { return statistics_; }
+    QTabWidget* Tabs() const { return tabs_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void PlaceBesideBoard();
+    void CopySelected() const;
+    void ShowNewest();
+
+    Engine& engine_;
+    QWidget* board_ = nullptr;
+    GameLogModel* model_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QListView* view_ = nullptr;
+    RaceChart* chart_ = nullptr;
+    QLabel* summary_ = nullptr;
+    StatisticsPane* statistics_ = nullptr;
+    bool placed_ = false;
+    // True while the log keeps its newest line in view.
+    bool following_ = true;
+};
+
+}  // namespace vantry

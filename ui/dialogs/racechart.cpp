@@ -1,0 +1,182 @@
+#include "racechart.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <functional>
+
+#include "announcer.h"
+#include "boardlayout.h"
+#include "gamestate.h"
+
+namespace vantry {
+
+namespace {
+
+constexpr int Margin = 8;
+constexpr int AxisRoom = 28;
+constexpr int LegendRow = 22;
+// Marks are left out where the moves stand closer than this, but for each seat's last one.
+constexpr double MarkSpacing = 9.0;
+constexpr double MarkSize = 4.0;
+
+const std::array<Qt::PenStyle, 4> LineStyle{Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+
+QColor SeatColourOf(std::size_t seat) {
+    const Rgb& c = SeatColour[seat];
+    return QColor(c.r, c.g, c.b);
+}
+
+// Red a disc, blue a square, yellow a triangle, green a diamond.
+void Mark(QPainter& p, std::size_t seat, QPointF at) {
+    const double r = MarkSize;
+    switch (seat) {
+        case 0: p.drawEllipse(at, r, r); break;
+        case 1: p.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)); break;
+        case 2: p.drawPolygon(QPolygonF{{at.x(), at.y() - r - 1}, {at.x() + r + 1, at.y() + r}, {at.x() - r - 1, at.y() + r}}); break;
+        default: p.drawPolygon(QPolygonF{{at.x(), at.y() - r - 1}, {at.x() + r + 1, at.y()}, {at.x(), at.y() + r + 1}, {at.x() - r - 1, at.y()}}); break;
+    }
+}
+
+// A dark edge under every line and mark keeps yellow and green readable on the light ground.
+void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& draw, Qt::PenStyle style) {
+    p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(40, 40, 40));
+    draw();
+    p.setPen(QPen(SeatColourOf(seat), 2.0, style, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(SeatColourOf(seat));
+    draw();
+}
+
+}  // namespace
+
+RaceChart::RaceChart(const GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    setObjectName("raceChart");
+    //: What a screen reader calls the chart of every seat's square after each move.
+    setAccessibleName(tr("Race chart"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(240, 180);
+    Rebuild();
+}
+
+void RaceChart::Recorded(const GameRecord& record, bool restarted) {
+    if (restarted || record.size() < taken_) {
+        Rebuild();
+        return;
+    }
+    for (; taken_ < record.size(); ++taken_) Take(record[taken_], taken_ == 0);
+    Summarise();
+    update();
+}
+
+void RaceChart::Rebuild() {
+    races_ = {};
+    taken_ = 0;
+    for (; taken_ < state_.Record.size(); ++taken_) Take(state_.Record[taken_], taken_ == 0);
+    Summarise();
+    update();
+}
+
+// A game opened part way starts its seats on their squares; a new game beside the board.
+void RaceChart::Take(const RecordEvent& e, bool first) {
+    if (first && e.StartsGame()) {
+        for (std::size_t s = 0; s < races_.size(); ++s) {
+            races_[s].start = e.kind == RecordEvent::Kind::NewGame ? 0 : e.positions[s] + 1;
+        }
+    }
+    if (e.kind != RecordEvent::Kind::Move || e.seat < 0 || e.seat >= SeatCount) return;
+    races_[static_cast<std::size_t>(e.seat)].steps.push_back({e.reached + 1, e.to + 1});
+}
+
+void RaceChart::Summarise() {
+    const QString summary = Summary(state_);
+    if (summary == accessibleDescription()) return;
+    setAccessibleDescription(summary);
+    emit SummaryChanged(summary);
+}
+
+QString RaceChart::Summary(const GameState& state) {
+    std::array<int, SeatCount> order{0, 1, 2, 3};
+    bool moved = false;
+    for (int s = 0; s < SeatCount; ++s) moved = moved || !state.AtStart(s);
+    if (!moved) return tr("No counter has moved yet.");
+    const auto square = [&](int s) { return state.Position[static_cast<std::size_t>(s)] + 1; };
+    const auto name = [&](int s) { return Announcer::SeatOf(state, s).name; };
+    const int winner = state.Winner();
+    if (winner >= 0) std::swap(order[0], order[static_cast<std::size_t>(winner)]);
+    std::stable_sort(order.begin() + (winner >= 0 ? 1 : 0), order.end(),
+                     [&](int a, int b) { return square(a) > square(b); });
+    const int first = order[0];
+    const int second = order[1];
+    const int ahead = square(first) - square(second);
+    if (winner >= 0 && ahead > 0) return tr("%1 has won, %n squares ahead of %2.", nullptr, ahead).arg(name(first), name(second));
+    if (winner >= 0) return tr("%1 has won.").arg(name(first));
+    if (ahead > 0) {
+        return tr("%1 leads on square %2, %n squares ahead of %3.", nullptr, ahead)
+            .arg(name(first), QString::number(square(first)), name(second));
+    }
+    const auto level = std::count_if(order.begin() + 1, order.end(), [&](int s) { return square(s) == square(first); });
+    return tr("%1 and %n other players share the lead on square %2.", nullptr, static_cast<int>(level))
+        .arg(name(first), QString::number(square(first)));
+}
+
+void RaceChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(250, 250, 245));
+
+    // The legend: each seat's name with its line and mark.
+    const int legendWidth = (width() - 2 * Margin) / SeatCount;
+    for (std::size_t s = 0; s < SeatCount; ++s) {
+        const double x = Margin + static_cast<double>(s) * legendWidth;
+        const double y = Margin + LegendRow / 2.0;
+        StrokeTwice(p, s, [&] { p.drawLine(QPointF(x, y), QPointF(x + 24, y)); }, LineStyle[s]);
+        StrokeTwice(p, s, [&] { Mark(p, s, QPointF(x + 12, y)); }, Qt::SolidLine);
+        p.setPen(palette().color(QPalette::Text));
+        const QRectF text(x + 30, y - LegendRow / 2.0, legendWidth - 32, LegendRow);
+        p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+                   fontMetrics().elidedText(Announcer::SeatOf(state_, static_cast<int>(s)).name, Qt::ElideRight,
+                                            static_cast<int>(text.width())));
+    }
+
+    const QRectF plot(Margin + AxisRoom, Margin + LegendRow + 6, width() - 2 * Margin - AxisRoom - 6,
+                      height() - 2 * Margin - LegendRow - 6 - AxisRoom / 2);
+    if (plot.width() < 10 || plot.height() < 10) return;
+    std::size_t longest = 1;
+    for (const Race& r : races_) longest = std::max(longest, r.steps.size());
+    const double dx = plot.width() / static_cast<double>(longest);
+    const auto at = [&](std::size_t move, int square) {
+        return QPointF(plot.left() + dx * static_cast<double>(move), plot.bottom() - plot.height() * square / 100.0);
+    };
+
+    // Squares up the side every ten, moves along the foot.
+    p.setPen(QPen(QColor(200, 200, 200), 1.0));
+    for (int sq = 0; sq <= 100; sq += 10) p.drawLine(at(0, sq), QPointF(plot.right(), at(0, sq).y()));
+    p.setPen(palette().color(QPalette::Text));
+    for (int sq = 0; sq <= 100; sq += 20) {
+        p.drawText(QRectF(Margin, at(0, sq).y() - 8, AxisRoom - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(sq));
+    }
+    p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), AxisRoom / 2.0), Qt::AlignRight | Qt::AlignTop,
+               QString::number(longest));
+
+    for (std::size_t s = 0; s < SeatCount; ++s) {
+        const Race& race = races_[s];
+        QPainterPath path(at(0, race.start));
+        for (std::size_t m = 0; m < race.steps.size(); ++m) {
+            path.lineTo(at(m + 1, race.steps[m].reached));
+            if (race.steps[m].to != race.steps[m].reached) path.lineTo(at(m + 1, race.steps[m].to));
+        }
+        p.setBrush(Qt::NoBrush);
+        StrokeTwice(p, s, [&] { p.setBrush(Qt::NoBrush); p.drawPath(path); }, LineStyle[s]);
+        const std::size_t every = dx >= MarkSpacing ? 1 : static_cast<std::size_t>(MarkSpacing / dx) + 1;
+        StrokeTwice(p, s, [&] {
+            for (std::size_t m = 0; m < race.steps.size(); ++m) {
+                if (m + 1 == race.steps.size() || (m + 1) % every == 0) Mark(p, s, at(m + 1, race.steps[m].to));
+            }
+        }, Qt::SolidLine);
+    }
+}
+
+}  // namespace vantry

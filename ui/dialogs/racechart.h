@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+#include "gamerecord.h"
+
+namespace vantry {
+
+struct GameState;
+
+// The race as a chart: for each seat the square after each of its moves, in the seat's colour
+// with a line style and mark of its own, so that colour is never the only cue; a ladder or a
+// snake is a jump straight up or down at its move. Its accessible description, and the line
+// under it, tell in words who leads and by how much.
+class RaceChart final : public QWidget, public RecordFollower {
+    Q_OBJECT
+public:
+    explicit RaceChart(const GameState& state, QWidget* parent = nullptr);
+
+    void Recorded(const GameRecord& record, bool restarted) override;
+
+    // Who leads and by how much, or who has won, from the squares on the board.
+    static QString Summary(const GameState& state);
+
+    QSize sizeHint() const override { return {420, 320}; }
+
+signals:
+    // The summary changed.
+    void SummaryChanged(const QString& summary);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // One seat's race: the square it started on (0 beside the board), then for each move the
+    // square the throw reached and the one it came to rest on.
+    struct Step {
+        int reached = 0;
+        int to = 0;
+    };
+    struct Race {
+        int start = 0;
+        std::vector<Step> steps;
+    };
+
+    void Take(const RecordEvent& event, bool first);
+    void Rebuild();
+    void Summarise();
+
+    const GameState& state_;
+    std::array<Race, 4> races_;
+    std::size_t taken_ = 0;
+};
+
+}  // namespace vantry
