@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Checks the installed tree file by file: usage ROOT PREFIX BINDIR DATADIR APPID EXPECTED
+# Checks the installed tree file by file: usage ROOT PREFIX BINDIR DATADIR MODULEDIR APPID EXPECTED
 # VERSION_H
 set -euo pipefail
 . "$(dirname "$0")/lib.sh"
-root=$1 prefix=$2 bindir=$3 datadir=$4 appid=$5 expected=$6 version_h=$7
+root=$1 prefix=$2 bindir=$3 datadir=$4 moduledir=$5 appid=$6 expected=$7 version_h=$8
 top=$root$prefix
 
 want=$(grep -v '^#' "$expected" | sed -e "s#^BIN/#$bindir/#" -e "s#^DATA/#$datadir/#" \
-  -e "s#APPID#$appid#" | sort)
+  -e "s#^MODULES/#$moduledir/#" -e "s#APPID#$appid#" | sort)
 have=$( (cd "$top" && find . -type f -o -type l) | sed 's#^\./##' | sort)
 if [ "$want" != "$have" ]; then
   fail "installed files differ from the expected list (< expected, > installed):"
@@ -26,6 +26,9 @@ done < <(find "$top" -type f)
 compiled=$(sed -n 's/^#define VANTRY_INSTALL_DATA_DIR "\(.*\)"$/\1/p' "$version_h")
 [ "$compiled" = "$prefix/$datadir" ] ||
   fail "the program looks for its data in '$compiled', the install puts it in $prefix/$datadir"
+module=$(sed -n 's/^#define VANTRY_INSTALL_SOUND_MODULE "\(.*\)"$/\1/p' "$version_h")
+[ "$module" = "$prefix/$moduledir/libvantry_sound.so" ] ||
+  fail "the program looks for its sound module at '$module', the install puts it in $prefix/$moduledir"
 
 check_icon_sizes "$top"
 gz=$top/share/man/man6/vantry.6.gz

@@ -26,18 +26,23 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 dpkg-deb -x "$deb" "$work"
-for bin in "$work/usr/games/vantry"; do
+for bin in "$work/usr/games/vantry" "$work/usr/lib/games/vantry/libvantry_sound.so"; do
   [ -f "$bin" ] || continue
   # Read whole first: with pipefail, grep -q stopping early would fail the pipe and hide a match.
   dynamic=$(readelf -d "$bin") sections=$(readelf -S "$bin")
   ! grep -qE 'RPATH|RUNPATH' <<<"$dynamic" || fail "$(basename "$bin") carries an rpath"
   ! grep -qE '\.debug_|\.symtab' <<<"$sections" || fail "$(basename "$bin") is not stripped"
 done
+# The audio system comes with the sound module at the first cue, never with the program.
+! readelf -d "$work/usr/games/vantry" | grep -q 'NEEDED.*Multimedia' ||
+  fail "the program links Qt Multimedia itself"
 check_icon_sizes "$work"
 if [ -n "$version_h" ]; then
   [ -f "$version_h" ] || { fail "no such file: $version_h"; finish; }
   compiled=$(sed -n 's/^#define VANTRY_INSTALL_DATA_DIR "\(.*\)"$/\1/p' "$version_h")
   [ -d "$work$compiled/Media" ] || fail "the program looks for its data in '$compiled', not packaged there"
+  module=$(sed -n 's/^#define VANTRY_INSTALL_SOUND_MODULE "\(.*\)"$/\1/p' "$version_h")
+  [ -f "$work$module" ] || fail "the program looks for its sound module at '$module', not packaged there"
 fi
 
 # Warnings are allowed and shown; an error fails the check.

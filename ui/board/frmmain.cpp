@@ -26,7 +26,7 @@
 #include "standings.h"
 #include "keytable.h"
 #include "mediafolder.h"
-#include "soundcues.h"
+#include "modulecues.h"
 #include "playeroptions.h"
 #include "playfocus.h"
 #include "prompter.h"
@@ -53,7 +53,7 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
       state_(engine.State()),
       prompter_(prompter),
       commands_(commands),
-      cues_(std::make_unique<SoundCues>()) {
+      cues_(std::make_unique<ModuleCues>()) {
     LoadPictures();
     AccessibleRoles::Install();
     setObjectName("frmMain");

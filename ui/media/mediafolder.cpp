@@ -38,4 +38,10 @@ QString CuePath(const QString& folder, const char* literal) {
     return folder + tail;
 }
 
+QString FindSoundModule() {
+    const QString build = QString::fromUtf8(VANTRY_BUILD_SOUND_MODULE);
+    if (RunsFromBuildTree() && QFileInfo(build).isFile()) return build;
+    return QString::fromUtf8(VANTRY_INSTALL_SOUND_MODULE);
+}
+
 }  // namespace vantry

@@ -12,4 +12,8 @@ QString FindMediaFolder();
 // The cue's file: the folder followed by the literal, whose backslashes become '/' only here.
 QString CuePath(const QString& folder, const char* literal);
 
+// The sound module's file: the one built beside the program when it runs from the build tree,
+// else the installed one.
+QString FindSoundModule();
+
 }  // namespace vantry

@@ -1,0 +1,38 @@
+#include "modulecues.h"
+
+#include <QLibrary>
+
+#include "mediafolder.h"
+#include "soundmodule.h"
+
+namespace vantry {
+
+ModuleCues::ModuleCues(QString modulePath) : modulePath_(std::move(modulePath)) {}
+ModuleCues::ModuleCues() : ModuleCues(FindSoundModule()) {}
+// The module stays loaded for the rest of the run: the player's code lives in it.
+ModuleCues::~ModuleCues() = default;
+
+CuePlayer* ModuleCues::Player() {
+    if (tried_) return player_.get();
+    tried_ = true;
+    QLibrary module(modulePath_);
+    const auto create = reinterpret_cast<VantrySoundCreate>(module.resolve(VANTRY_SOUND_MODULE_ENTRY));
+    if (create) player_.reset(create());
+    return player_.get();
+}
+
+void ModuleCues::Play(const QString& path) {
+    if (CuePlayer* player = Player()) {
+        player->SetVolume(volume_);
+        player->Play(path);
+    }
+}
+
+void ModuleCues::SetVolume(float level) {
+    volume_ = level;
+    if (player_) player_->SetVolume(level);
+}
+
+bool ModuleCues::Loaded() const { return player_ != nullptr; }
+
+}  // namespace vantry

@@ -1,0 +1,7 @@
+#include "soundmodule.h"
+
+#include "soundcues.h"
+
+extern "C" __attribute__((visibility("default"))) vantry::CuePlayer* vantry_sound_create_cue_player_v1() {
+    return new vantry::SoundCues();
+}
