@@ -553,7 +553,7 @@ d’un lancement à l’autre. VANTRY_NO_TRAVEL=1 supprime toujours le déplacem
     <name>vantry::frmAbout</name>
     <message>
         <source>Written by</source>
-        <translation>Écrit par</translation>
+        <translation>Développé par</translation>
     </message>
     <message>
         <source>Griphics:</source>
@@ -573,7 +573,7 @@ d’un lancement à l’autre. VANTRY_NO_TRAVEL=1 supprime toujours le déplacem
     </message>
     <message>
         <source>Published by</source>
-        <translation>Édité par</translation>
+        <translation>Publié par</translation>
     </message>
     <message>
         <source>OK</source>
@@ -707,7 +707,7 @@ d’un lancement à l’autre. VANTRY_NO_TRAVEL=1 supprime toujours le déplacem
     <message>
         <source>P</source>
         <comment>heading of the places column</comment>
-        <translation>P</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Name</source>
