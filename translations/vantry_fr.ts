@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>%1&apos;s turn, computer</source>
-        <translation>À %1 de jouer, ordinateur</translation>
+        <translation>À %1 de jouer (ordinateur)</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>%1 throws %2</source>
-        <translation>%1 fait %2</translation>
+        <translation>%1 fait un %2</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>person</source>
-        <translation>personne</translation>
+        <translation>humain</translation>
     </message>
     <message>
         <source>%1, %2, %3, at the start</source>
@@ -86,29 +86,29 @@
     <message>
         <source>%1 moves from the start to %2, ladder up to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avance du départ à la case %2, puis monte par l’échelle jusqu’à la case %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, ladder up to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avance de la case %2 à la case %3, puis monte par l’échelle jusqu’à la case %4</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2, snake down to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avance du départ à la case %2, puis glisse le long du serpent jusqu’à la case %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, snake down to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avance de la case %2 à la case %3, puis glisse le long du serpent jusqu’à la case %4</translation>
     </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
-        <translation>Allez</translation>
+        <translation>Joue</translation>
     </message>
     <message>
         <source>File menu</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>winner</source>
-        <translation>gagnant</translation>
+        <translation>vainqueur</translation>
     </message>
     <message>
         <source>to play</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Die, click to throw</source>
-        <translation>Dé, clique pour lancer</translation>
+        <translation>Dé, clique pour le lancer</translation>
     </message>
     <message>
         <source>Die, showing %1</source>
@@ -187,7 +187,7 @@
     <name>BoardWidgets</name>
     <message>
         <source>Go</source>
-        <translation>Allez</translation>
+        <translation>Joue</translation>
     </message>
     <message>
         <source>Click</source>
@@ -204,8 +204,8 @@
     <message>
         <source>vantry: unknown option &apos;%1&apos;
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation>vantry : option inconnue &apos;%1&apos;
-&apos;vantry --help&apos; donne plus d’informations.</translation>
+        <translation>vantry&#xa0;: option inconnue «&#xa0;%1&#xa0;»
+Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>Usage: vantry [FILE]
@@ -225,23 +225,22 @@ On the board: Space throws; Enter moves, or presses the control with the focus;
 Tab goes from the die to the counters, Go and FILE; B reads the whole board
 aloud through a screen reader.
 </source>
-        <translation>Utilisation : vantry [FICHIER]
-Lance Vantry, une course sur un plateau d’échelles et de serpents, pour quatre
-joueurs au plus.
-Avec FICHIER, ouvre cette partie enregistrée (un fichier .vty) et la poursuit ;
-sans, commence par la fenêtre de nouvelle partie.
+        <translation>Utilisation&#xa0;: vantry [FICHIER]
+Lance Vantry, une course d’échelles et de serpents pour quatre joueurs au plus.
+Avec FICHIER, ouvre cette partie enregistrée (un fichier .vty) et la poursuit&#xa0;;
+sinon, commence par la fenêtre de nouvelle partie.
 
   -h, --help     affiche cette aide et quitte
       --version  affiche la version et quitte
-      --         prend tous les arguments suivants comme partie de FICHIER
+      --         rattache tous les arguments suivants à FICHIER
 
 Un FICHIER donné en plusieurs arguments est recomposé avec des espaces simples.
 Avec VANTRY_NO_TRAVEL=1 dans l’environnement, les pions sautent sur leur case
 au lieu de s’y déplacer.
 
-Sur le plateau : Espace lance le dé ; Entrée avance, ou appuie sur l’élément
-qui a le focus ; Tab va du dé aux pions, à Allez et à FICHIER ; B lit tout le
-plateau à voix haute par un lecteur d’écran.
+Sur le plateau&#xa0;: Espace lance le dé&#xa0;; Entrée avance le pion ou active l’élément
+qui a le focus&#xa0;; Tab passe du dé aux pions, à Joue et à FICHIER&#xa0;; B lit tout le
+plateau à voix haute par le lecteur d’écran.
 </translation>
     </message>
     <message>
@@ -252,11 +251,10 @@ volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
 stops the travel whatever the settings say.
 </source>
         <translation>
-Les paramètres (dans le menu Fichier, ou Ctrl+virgule sur le plateau) activent
-ou désactivent les symboles des places, le déplacement des pions et le son, et
-règlent le rythme de l’ordinateur, le volume et la langue&#xa0;; ils sont gardés
-pour le prochain démarrage. VANTRY_NO_TRAVEL=1 supprime le déplacement quels
-que soient les paramètres.
+Les paramètres (menu Fichier, ou Ctrl+virgule sur le plateau) activent ou
+désactivent les symboles des places, le déplacement des pions et le son, et
+règlent le rythme de l’ordinateur, le volume et la langue&#xa0;; ils sont conservés
+d’un lancement à l’autre. VANTRY_NO_TRAVEL=1 supprime toujours le déplacement.
 </translation>
     </message>
     <message>
@@ -274,15 +272,15 @@ que soient les paramètres.
     </message>
     <message>
         <source>Vantry Game Files (*.vty)</source>
-        <translation>Parties Vantry (*.vty)</translation>
+        <translation>Parties Vantry enregistrées (*.vty)</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation>Ouvrir un fichier</translation>
+        <translation>Ouvrir une partie</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation>Enregistrer un fichier</translation>
+        <translation>Enregistrer la partie</translation>
     </message>
     <message>
         <source>The game could not be opened from &quot;%1&quot;.
@@ -298,7 +296,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>Do you want to save changes on your game?</source>
-        <translation>Veux-tu enregistrer les changements de ta partie&#xa0;?</translation>
+        <translation>Veux-tu enregistrer les modifications de ta partie&#xa0;?</translation>
     </message>
     <message>
         <source>The game could not be saved to &quot;%1&quot;.
@@ -317,11 +315,11 @@ que soient les paramètres.
     </message>
     <message>
         <source>Please Select the Name!</source>
-        <translation>Choisis le nom, s’il te plaît&#xa0;!</translation>
+        <translation>Choisis un nom, s’il te plaît&#xa0;!</translation>
     </message>
     <message>
         <source>Please type the Name!</source>
-        <translation>Écris le nom, s’il te plaît&#xa0;!</translation>
+        <translation>Saisis un nom, s’il te plaît&#xa0;!</translation>
     </message>
     <message>
         <source>A name cannot begin with a double quote (&quot;).</source>
@@ -329,7 +327,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
-        <translation>Un nom qui contient une virgule ou commence par une espace ne peut pas contenir aussi de guillemet droit (&quot;).</translation>
+        <translation>Un nom qui contient une virgule ou commence par une espace ne peut pas contenir non plus de guillemet droit (&quot;).</translation>
     </message>
 </context>
 <context>
@@ -340,7 +338,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
-        <translation>Le fichier dépasse 1 Mio, ce n’est donc pas une partie enregistrée.</translation>
+        <translation>Le fichier dépasse 1&#xa0;Mio, ce n’est donc pas une partie enregistrée.</translation>
     </message>
     <message>
         <source>It is a directory, not a regular file.</source>
@@ -356,7 +354,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>It is a socket, not a regular file.</source>
-        <translation>C’est une socket, pas un fichier ordinaire.</translation>
+        <translation>C’est un socket, pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -367,91 +365,91 @@ que soient les paramètres.
     <name>SaveRecord</name>
     <message>
         <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du type de la place rouge contient «&#xa0;%1&#xa0;», mais il doit valoir True, False ou un nombre.</translation>
     </message>
     <message>
         <source>The move count of Red is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de coups de la place rouge vaut %1, mais il doit être compris entre %2 et %3.</translation>
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case de la place rouge est la case %1, mais les cases du plateau vont de 1 à 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du nombre de coups de la place rouge contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de la case de la place rouge contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du type de la place bleue contient «&#xa0;%1&#xa0;», mais il doit valoir True, False ou un nombre.</translation>
     </message>
     <message>
         <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de coups de la place bleue vaut %1, mais il doit être compris entre %2 et %3.</translation>
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case de la place bleue est la case %1, mais les cases du plateau vont de 1 à 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du nombre de coups de la place bleue contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de la case de la place bleue contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du type de la place jaune contient «&#xa0;%1&#xa0;», mais il doit valoir True, False ou un nombre.</translation>
     </message>
     <message>
         <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de coups de la place jaune vaut %1, mais il doit être compris entre %2 et %3.</translation>
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case de la place jaune est la case %1, mais les cases du plateau vont de 1 à 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du nombre de coups de la place jaune contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de la case de la place jaune contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du type de la place verte contient «&#xa0;%1&#xa0;», mais il doit valoir True, False ou un nombre.</translation>
     </message>
     <message>
         <source>The move count of Green is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de coups de la place verte vaut %1, mais il doit être compris entre %2 et %3.</translation>
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case de la place verte est la case %1, mais les cases du plateau vont de 1 à 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du nombre de coups de la place verte contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de la case de la place verte contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ du joueur qui doit jouer contient «&#xa0;%1&#xa0;», qui n’est pas un nombre entier compris entre -32768 et 32767.</translation>
     </message>
     <message>
         <source>The player on turn is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur qui doit jouer porte le numéro %1, mais ce numéro doit être compris entre %2 et %3.</translation>
     </message>
 </context>
 <context>
@@ -496,14 +494,14 @@ que soient les paramètres.
     <message>
         <source>it could not be written</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
-        <translation>il n’a pas pu être écrit</translation>
+        <translation>le fichier n’a pas pu être écrit</translation>
     </message>
     <message numerus="yes">
         <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
-            <numerusform>son fichier de verrou %1 n’a pas pu être pris en %n seconde</numerusform>
-            <numerusform>son fichier de verrou %1 n’a pas pu être pris en %n secondes</numerusform>
+            <numerusform>son fichier de verrou %1 n’a pas pu être obtenu en %n seconde</numerusform>
+            <numerusform>son fichier de verrou %1 n’a pas pu être obtenu en %n secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -528,7 +526,7 @@ que soient les paramètres.
     <message>
         <source>Se&amp;ttings...</source>
         <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
-        <translation>Pa&amp;ramètres...</translation>
+        <translation>Pa&amp;ramètres…</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -544,7 +542,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Enregistrer &amp;sous...</translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>Game &amp;Log</source>
@@ -674,7 +672,7 @@ que soient les paramètres.
     <name>vantry::frmAbout</name>
     <message>
         <source>Written by</source>
-        <translation>Écrit par</translation>
+        <translation>Développé par</translation>
     </message>
     <message>
         <source>Griphics:</source>
@@ -710,7 +708,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>W-site: %1</source>
-        <translation>Site&#xa0;: %1</translation>
+        <translation>Site web&#xa0;: %1</translation>
     </message>
     <message>
         <source>Vantry - About</source>
@@ -789,11 +787,11 @@ que soient les paramètres.
     </message>
     <message>
         <source>The computer plays this seat</source>
-        <translation>L’ordinateur joue à cette place</translation>
+        <translation>Cette place est jouée par l’ordinateur</translation>
     </message>
     <message>
         <source>A person plays this seat</source>
-        <translation>Une personne joue à cette place</translation>
+        <translation>Cette place est jouée par une personne</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
@@ -805,7 +803,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>&amp;Randomize</source>
-        <translation>&amp;Hasard</translation>
+        <translation>Au &amp;hasard</translation>
     </message>
     <message>
         <source>&amp;Open Game</source>
@@ -817,51 +815,51 @@ que soient les paramètres.
     </message>
     <message>
         <source>Red seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Place rouge&#xa0;: ordinateur</translation>
     </message>
     <message>
         <source>Blue seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Place bleue&#xa0;: ordinateur</translation>
     </message>
     <message>
         <source>Yellow seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Place jaune&#xa0;: ordinateur</translation>
     </message>
     <message>
         <source>Green seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Place verte&#xa0;: ordinateur</translation>
     </message>
     <message>
         <source>Red seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Place rouge&#xa0;: humain</translation>
     </message>
     <message>
         <source>Blue seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Place bleue&#xa0;: humain</translation>
     </message>
     <message>
         <source>Yellow seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Place jaune&#xa0;: humain</translation>
     </message>
     <message>
         <source>Green seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Place verte&#xa0;: humain</translation>
     </message>
     <message>
         <source>Red seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la place rouge</translation>
     </message>
     <message>
         <source>Blue seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la place bleue</translation>
     </message>
     <message>
         <source>Yellow seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la place jaune</translation>
     </message>
     <message>
         <source>Green seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la place verte</translation>
     </message>
 </context>
 <context>
@@ -869,7 +867,7 @@ que soient les paramètres.
     <message>
         <source>P</source>
         <comment>heading of the places column</comment>
-        <translation>P</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Name</source>
@@ -893,7 +891,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>%1 Moves = %2</source>
-        <translation>%1 – coups&#xa0;: %2</translation>
+        <translation>Coups joués par %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Vantry - Best Players</source>
@@ -907,13 +905,13 @@ que soient les paramètres.
     <message>
         <source>%1, %2, moves: %3</source>
         <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, coups&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n coup</numerusform>
+            <numerusform>%1, %2, %n coups</numerusform>
         </translation>
     </message>
 </context>
@@ -939,17 +937,17 @@ que soient les paramètres.
     <message>
         <source>Relaxed (a step a second)</source>
         <extracomment>A pace of the computer&apos;s seats: one step (a throw or a move) a second.</extracomment>
-        <translation>Tranquille (une étape par seconde)</translation>
+        <translation>Tranquille (une action par seconde)</translation>
     </message>
     <message>
         <source>As designed (a step every half second)</source>
         <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
-        <translation>Comme prévu (une étape toutes les demi-secondes)</translation>
+        <translation>D’origine (une action toutes les demi-secondes)</translation>
     </message>
     <message>
         <source>Brisk (four steps a second)</source>
         <extracomment>A pace of the computer&apos;s seats: four steps a second.</extracomment>
-        <translation>Rapide (quatre étapes par seconde)</translation>
+        <translation>Rapide (quatre actions par seconde)</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
@@ -975,7 +973,7 @@ que soient les paramètres.
     </message>
     <message>
         <source>A new language is used from the next start of Vantry.</source>
-        <translation>Une nouvelle langue s’applique au prochain démarrage de Vantry.</translation>
+        <translation>La nouvelle langue s’appliquera au prochain lancement de Vantry.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
