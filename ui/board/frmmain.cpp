@@ -327,6 +327,7 @@ void frmMain::Moved(const MoveReport& move) {
 void frmMain::Won(int seat) {
     Draw();
     const auto nameOf = [this](int s) { return QString::fromStdString(state_.Names[static_cast<std::size_t>(s)]); };
+    //: A line of the standings after a win: %1 a player's name, %2 the square its counter stands on.
     const auto standing = [&](int s, int square) { return tr("%1: %2").arg(nameOf(s), QString::number(square)); };
     QString ranks;
     for (int r : Standings(seat, state_.Position)) ranks += '\n' + standing(r, state_.Position[static_cast<std::size_t>(r)] + 1);

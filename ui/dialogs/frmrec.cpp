@@ -108,10 +108,15 @@ void frmRec::ShowRows(const RecordRows& rows) {
         // The count is read as a number, with its noun as the language wants; a count the table
         // could not read is said as it stands.
         const int moves = MovesFromCaption(shown.moves);
-        //: A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.
-        lblP_[row]->setAccessibleName(moves == UnreadableMoves
-                                          ? tr("%1, %2, moves: %3").arg(QString::number(row), shown.name, shown.moves)
-                                          : tr("%1, %2, %n moves", nullptr, moves).arg(QString::number(row), shown.name));
+        QString said;
+        if (moves == UnreadableMoves) {
+            //: A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %3 the count as stored.
+            said = tr("%1, %2, moves: %3").arg(QString::number(row), shown.name, shown.moves);
+        } else {
+            //: A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.
+            said = tr("%1, %2, %n moves", nullptr, moves).arg(QString::number(row), shown.name);
+        }
+        lblP_[row]->setAccessibleName(said);
     }
 }
 
@@ -142,7 +147,8 @@ frmRec::Outcome frmRec::Run() {
 void frmRec::Form_Load() {
     winner_ = QString::fromStdString(state_.WinnerName);
     winnerMoves_ = state_.WinnerMoves;
-    prompter_.Message(tr("%1 Moves = %2").arg(winner_, QString::number(winnerMoves_)));
+    //: The winner's result: %1 the winner's name, %n the moves of the game.
+    prompter_.Message(tr("%1 Moves = %n", nullptr, winnerMoves_).arg(winner_));
     // Another copy of the game may have stored the first table since this one's board loaded.
     ReadRecordsStored(state_.RecordsStored);
     // Until a table has been stored the default rows stay shown.
