@@ -707,7 +707,7 @@ VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
     <message>
         <source>P</source>
         <comment>heading of the places column</comment>
-        <translation>N.º</translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Name</source>
@@ -767,7 +767,7 @@ VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
     </message>
     <message>
         <source>Counters &amp;travel square by square and the die rolls</source>
-        <translation>Las fichas se &amp;desplazan casilla a casilla y el dado rueda</translation>
+        <translation>&amp;Desplazar las fichas casilla a casilla y hacer rodar el dado</translation>
     </message>
     <message>
         <source>Computer&apos;s &amp;pace:</source>
