@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>%1&apos;s turn, computer</source>
-        <translation>Le toca a %1, ordenador</translation>
+        <translation>Le toca a %1, el ordenador</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
@@ -86,29 +86,29 @@
     <message>
         <source>%1 moves from the start to %2, ladder up to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avanza de la salida a la casilla %2 y sube por la escalera hasta la %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, ladder up to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avanza de la casilla %2 a la %3 y sube por la escalera hasta la %4</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2, snake down to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avanza de la salida a la casilla %2 y baja por la serpiente hasta la %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, snake down to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avanza de la casilla %2 a la %3 y baja por la serpiente hasta la %4</translation>
     </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
-        <translation>Ir</translation>
+        <translation>Mover</translation>
     </message>
     <message>
         <source>File menu</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>to play</source>
-        <translation>su turno</translation>
+        <translation>le toca jugar</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -180,18 +180,18 @@
     </message>
     <message>
         <source>Die, showing %1</source>
-        <translation>Dado, muestra %1</translation>
+        <translation>Dado, muestra un %1</translation>
     </message>
 </context>
 <context>
     <name>BoardWidgets</name>
     <message>
         <source>Go</source>
-        <translation>Ir</translation>
+        <translation>Mover</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation>Clic</translation>
+        <translation>Tira</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -204,8 +204,8 @@
     <message>
         <source>vantry: unknown option &apos;%1&apos;
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation>vantry: opción desconocida &apos;%1&apos;
-Prueba &apos;vantry --help&apos; para más información.</translation>
+        <translation>vantry: opción desconocida «%1»
+Prueba «vantry --help» para más información.</translation>
     </message>
     <message>
         <source>Usage: vantry [FILE]
@@ -226,10 +226,9 @@ Tab goes from the die to the counters, Go and FILE; B reads the whole board
 aloud through a screen reader.
 </source>
         <translation>Uso: vantry [ARCHIVO]
-Juega a Vantry, una carrera por un tablero de escaleras y serpientes para hasta
-cuatro jugadores.
-Con ARCHIVO, abre esa partida guardada (un archivo .vty) y la continúa; sin él,
-empieza con la ventana de nueva partida.
+Vantry: carrera por un tablero de escaleras y serpientes, hasta 4 jugadores.
+Con ARCHIVO, abre esa partida guardada (un archivo .vty) y sigue con ella; sin
+él, empieza con la ventana de nueva partida.
 
   -h, --help     muestra esta ayuda y sale
       --version  muestra la versión y sale
@@ -240,8 +239,8 @@ Con VANTRY_NO_TRAVEL=1 en el entorno, las fichas saltan a su casilla en vez de
 recorrer el camino.
 
 En el tablero: Espacio tira el dado; Intro mueve, o pulsa el control que tiene
-el foco; Tab va del dado a las fichas, a Ir y a ARCHIVO; B lee todo el tablero
-en voz alta con un lector de pantalla.
+el foco; Tab va del dado a las fichas, a Mover y a ARCHIVO; B lee todo el
+tablero en voz alta con un lector de pantalla.
 </translation>
     </message>
     <message>
@@ -252,17 +251,16 @@ volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
 stops the travel whatever the settings say.
 </source>
         <translation>
-Las preferencias (en el menú Archivo, o Ctrl+coma en el tablero) activan o
-desactivan las marcas de los puestos, el desplazamiento de las fichas y el
-sonido, y fijan el ritmo del ordenador, el volumen y el idioma; se conservan
-para el próximo inicio. VANTRY_NO_TRAVEL=1 quita el desplazamiento digan lo
-que digan las preferencias.
+Las preferencias (menú Archivo, o Ctrl+coma en el tablero) activan o desactivan
+las marcas de los puestos, el desplazamiento de las fichas y el sonido, y fijan
+el ritmo del ordenador, el volumen y el idioma; se guardan para la próxima vez.
+VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
 </translation>
     </message>
     <message>
         <source>F11 shows the board on the whole screen, and Escape leaves it.
 </source>
-        <translation>F11 muestra el tablero a pantalla completa y Escape sale de ella.
+        <translation>F11 muestra el tablero a pantalla completa, y Escape sale de ella.
 </translation>
     </message>
 </context>
@@ -274,7 +272,7 @@ que digan las preferencias.
     </message>
     <message>
         <source>Vantry Game Files (*.vty)</source>
-        <translation>Partidas de Vantry (*.vty)</translation>
+        <translation>Partidas guardadas de Vantry (*.vty)</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -288,17 +286,17 @@ que digan las preferencias.
         <source>The game could not be opened from &quot;%1&quot;.
 
 %2</source>
-        <translation>No se pudo abrir la partida de «%1».
+        <translation>No se pudo abrir la partida guardada en «%1».
 
 %2</translation>
     </message>
     <message>
         <source>Do you want to save your game?</source>
-        <translation>¿Quieres guardar tu partida?</translation>
+        <translation>¿Quieres guardar la partida?</translation>
     </message>
     <message>
         <source>Do you want to save changes on your game?</source>
-        <translation>¿Quieres guardar los cambios de tu partida?</translation>
+        <translation>¿Quieres guardar los cambios de la partida?</translation>
     </message>
     <message>
         <source>The game could not be saved to &quot;%1&quot;.
@@ -313,23 +311,23 @@ que digan las preferencias.
     <name>NewGameSetup</name>
     <message>
         <source>Select</source>
-        <translation>Elegir</translation>
+        <translation>Elige</translation>
     </message>
     <message>
         <source>Please Select the Name!</source>
-        <translation>¡Elige el nombre, por favor!</translation>
+        <translation>¡Elige un nombre, por favor!</translation>
     </message>
     <message>
         <source>Please type the Name!</source>
-        <translation>¡Escribe el nombre, por favor!</translation>
+        <translation>¡Escribe un nombre, por favor!</translation>
     </message>
     <message>
         <source>A name cannot begin with a double quote (&quot;).</source>
-        <translation>Un nombre no puede empezar con comillas dobles (&quot;).</translation>
+        <translation>Un nombre no puede empezar por comillas dobles (&quot;).</translation>
     </message>
     <message>
         <source>A name with a comma or a leading blank cannot also hold a double quote (&quot;).</source>
-        <translation>Un nombre con una coma o que empieza con un espacio no puede llevar también comillas dobles (&quot;).</translation>
+        <translation>Un nombre con una coma o con un espacio al principio no puede llevar además comillas dobles (&quot;).</translation>
     </message>
 </context>
 <context>
@@ -367,91 +365,91 @@ que digan las preferencias.
     <name>SaveRecord</name>
     <message>
         <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo del puesto rojo es «%1», pero debe ser True, False o un número.</translation>
     </message>
     <message>
         <source>The move count of Red is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto rojo es %1, pero debe estar entre %2 y %3.</translation>
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto rojo es %1, pero el tablero tiene las casillas de la 1 a la 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto rojo figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto rojo figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo del puesto azul es «%1», pero debe ser True, False o un número.</translation>
     </message>
     <message>
         <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto azul es %1, pero debe estar entre %2 y %3.</translation>
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto azul es %1, pero el tablero tiene las casillas de la 1 a la 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto azul figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto azul figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo del puesto amarillo es «%1», pero debe ser True, False o un número.</translation>
     </message>
     <message>
         <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto amarillo es %1, pero debe estar entre %2 y %3.</translation>
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto amarillo es %1, pero el tablero tiene las casillas de la 1 a la 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto amarillo figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto amarillo figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo del puesto verde es «%1», pero debe ser True, False o un número.</translation>
     </message>
     <message>
         <source>The move count of Green is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto verde es %1, pero debe estar entre %2 y %3.</translation>
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto verde es %1, pero el tablero tiene las casillas de la 1 a la 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de jugadas del puesto verde figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casilla del puesto verde figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>El jugador en turno figura como «%1», que no es un número entero entre -32768 y 32767.</translation>
     </message>
     <message>
         <source>The player on turn is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El jugador en turno es %1, pero debe estar entre %2 y %3.</translation>
     </message>
 </context>
 <context>
@@ -502,8 +500,8 @@ que digan las preferencias.
         <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
-            <numerusform>no se pudo tomar su archivo de bloqueo %1 en %n segundo</numerusform>
-            <numerusform>no se pudo tomar su archivo de bloqueo %1 en %n segundos</numerusform>
+            <numerusform>no se pudo obtener su archivo de bloqueo %1 en %n segundo</numerusform>
+            <numerusform>no se pudo obtener su archivo de bloqueo %1 en %n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -512,7 +510,7 @@ que digan las preferencias.
     <message>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>No se han podido guardar el tamaño y la posición de la ventana en %1: %2.</translation>
+        <translation>No se pudieron guardar el tamaño y la posición de la ventana en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -682,7 +680,7 @@ que digan las preferencias.
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Copia con licencia para:</translation>
+        <translation>Licencia a nombre de:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -762,7 +760,7 @@ que digan las preferencias.
     <name>vantry::frmMain</name>
     <message>
         <source>%1 Wins!</source>
-        <translation>¡%1 gana!</translation>
+        <translation>¡Gana %1!</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -789,11 +787,11 @@ que digan las preferencias.
     </message>
     <message>
         <source>The computer plays this seat</source>
-        <translation>El ordenador juega en este puesto</translation>
+        <translation>En este puesto juega el ordenador</translation>
     </message>
     <message>
         <source>A person plays this seat</source>
-        <translation>Una persona juega en este puesto</translation>
+        <translation>En este puesto juega una persona</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
@@ -805,7 +803,7 @@ que digan las preferencias.
     </message>
     <message>
         <source>&amp;Randomize</source>
-        <translation>Al &amp;azar</translation>
+        <translation>Al a&amp;zar</translation>
     </message>
     <message>
         <source>&amp;Open Game</source>
@@ -817,51 +815,51 @@ que digan las preferencias.
     </message>
     <message>
         <source>Red seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto rojo: ordenador</translation>
     </message>
     <message>
         <source>Blue seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto azul: ordenador</translation>
     </message>
     <message>
         <source>Yellow seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto amarillo: ordenador</translation>
     </message>
     <message>
         <source>Green seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto verde: ordenador</translation>
     </message>
     <message>
         <source>Red seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto rojo: persona</translation>
     </message>
     <message>
         <source>Blue seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto azul: persona</translation>
     </message>
     <message>
         <source>Yellow seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto amarillo: persona</translation>
     </message>
     <message>
         <source>Green seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto verde: persona</translation>
     </message>
     <message>
         <source>Red seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del puesto rojo</translation>
     </message>
     <message>
         <source>Blue seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del puesto azul</translation>
     </message>
     <message>
         <source>Yellow seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del puesto amarillo</translation>
     </message>
     <message>
         <source>Green seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del puesto verde</translation>
     </message>
 </context>
 <context>
@@ -869,7 +867,7 @@ que digan las preferencias.
     <message>
         <source>P</source>
         <comment>heading of the places column</comment>
-        <translation>P</translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Name</source>
@@ -893,7 +891,7 @@ que digan las preferencias.
     </message>
     <message>
         <source>%1 Moves = %2</source>
-        <translation>%1 – jugadas: %2</translation>
+        <translation>Jugadas de %1: %2</translation>
     </message>
     <message>
         <source>Vantry - Best Players</source>
@@ -902,18 +900,18 @@ que digan las preferencias.
     <message>
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>No se pudieron guardar los mejores jugadores en %1: %2.</translation>
+        <translation>No se pudo guardar la tabla de mejores jugadores en %1: %2.</translation>
     </message>
     <message>
         <source>%1, %2, moves: %3</source>
         <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, jugadas: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n jugada</numerusform>
+            <numerusform>%1, %2, %n jugadas</numerusform>
         </translation>
     </message>
 </context>
@@ -929,7 +927,7 @@ que digan las preferencias.
     </message>
     <message>
         <source>Counters &amp;travel square by square and the die rolls</source>
-        <translation>Las fichas se &amp;desplazan casilla a casilla y el dado rueda</translation>
+        <translation>&amp;Desplazar las fichas casilla a casilla y hacer rodar el dado</translation>
     </message>
     <message>
         <source>Computer&apos;s &amp;pace:</source>
@@ -975,7 +973,7 @@ que digan las preferencias.
     </message>
     <message>
         <source>A new language is used from the next start of Vantry.</source>
-        <translation>Un idioma nuevo se aplica a partir del próximo inicio de Vantry.</translation>
+        <translation>El nuevo idioma se usará la próxima vez que inicies Vantry.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
