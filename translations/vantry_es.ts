@@ -108,7 +108,7 @@
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
-        <translation>Mover</translation>
+        <translation>Ir</translation>
     </message>
     <message>
         <source>File menu</source>
@@ -187,7 +187,7 @@
     <name>BoardWidgets</name>
     <message>
         <source>Go</source>
-        <translation>Mover</translation>
+        <translation>Ir</translation>
     </message>
     <message>
         <source>Click</source>

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <map>
+#include <memory>
+
+#include "boardrig.h"
+#include "filemenu.h"
+#include "fittext.h"
+#include "frmabout.h"
+#include "frmlog.h"
+#include "frmnew.h"
+#include "frmrec.h"
+#include "frmsettings.h"
+#include "newgameparts.h"
+#include "playeroptions.h"
+#include "storefailurenotice.h"
+#include "translations.h"
+
+namespace vantry::test {
+namespace {
+
+const char* const Languages[] = {"en", "de", "es", "fr", "it", "nl", "pl", "pt_BR"};
+const double DesktopPoints[] = {8.0, 10.0, 11.0};
+
+QString Accelerator(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text.mid(i + 1, 1).toLower();
+    }
+    return {};
+}
+
+// Every push button and label of the window that shows its text in one line: the text fits the
+// room its control has, and no two controls of the window share an accelerator unless their
+// texts are the same (the four "&Name:" labels).
+void CheckVisible(QWidget& window, const QString& where, std::map<QString, QString>& taken, QStringList& faults) {
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label && !label->wordWrap() && label->textFormat() != Qt::RichText) text = label->text();
+        if (text.isEmpty() || !control->isVisibleTo(&window) || control->x() < 0) continue;
+        if ((qobject_cast<QPushButton*>(control) || label) && FitText::Needed(control) > FitText::Room(control)) {
+            faults << QStringLiteral("%1: \"%2\" is clipped (%3 > %4 px)")
+                          .arg(where, text)
+                          .arg(FitText::Needed(control))
+                          .arg(FitText::Room(control));
+        }
+        const QString key = Accelerator(text);
+        if (key.isEmpty()) continue;
+        const auto [it, fresh] = taken.emplace(key, text);
+        if (!fresh && it->second != text) {
+            faults << QStringLiteral("%1: \"%2\" and \"%3\" share Alt+%4").arg(where, it->second, text, key);
+        }
+    }
+}
+
+// The window laid out as shown, each of its tabs in turn.
+void ExpectFitsAndAcceleratorsDiffer(QWidget& window, const QString& where, QStringList& faults) {
+    window.show();
+    QCoreApplication::processEvents();
+    std::map<QString, QString> taken;
+    CheckVisible(window, where, taken, faults);
+    for (QTabWidget* tab : window.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tab->count(); ++i) {
+            tab->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            std::map<QString, QString> page = taken;
+            CheckVisible(*tab->widget(i), where, page, faults);
+        }
+    }
+    window.hide();
+}
+
+void ExpectMenuAcceleratorsDiffer(const QMenu& menu, const QString& where, QStringList& faults) {
+    std::map<QString, QString> taken;
+    for (const QAction* action : menu.actions()) {
+        const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+        const QString key = Accelerator(text);
+        if (key.isEmpty()) continue;
+        const auto [it, fresh] = taken.emplace(key, text);
+        // The game's own English gives About and Save As the same letter; a translation need not.
+        const bool designed = it->second == QLatin1String("&About") && text == QLatin1String("Save &As...");
+        if (!fresh && !designed) faults << QStringLiteral("%1: \"%2\" and \"%3\" share %4").arg(where, it->second, text, key);
+    }
+}
+
+// Every window laid out in every language at the common desktop faces.
+TEST(TextsFit, EveryWindowInEveryLanguageAtEightToElevenPoints) {
+    const QFont desktop = QApplication::font();
+    QStringList faults;
+    for (const char* language : Languages) {
+        Translations translations;
+        if (QLatin1String(language) != QLatin1String("en")) {
+            ASSERT_TRUE(translations.Install(QLocale(QString::fromLatin1(language)))) << language;
+        }
+        for (double points : DesktopPoints) {
+            QFont font = desktop;
+            font.setPointSizeF(points);
+            QApplication::setFont(font);
+            const QString at = QStringLiteral("%1 %2 pt").arg(QLatin1String(language)).arg(points);
+
+            NewGameParts parts;
+            frmNew dialog(parts.engine, parts.board, parts.commands, parts.prompter, parts.random, &parts.owner);
+            ExpectFitsAndAcceleratorsDiffer(dialog, at + " new game", faults);
+
+            parts.state.WinnerName = "Bartholomew";
+            parts.state.WinnerMoves = 41;
+            frmRec rec(parts.state, parts.prompter, parts.commands, &parts.owner, [] {});
+            ExpectFitsAndAcceleratorsDiffer(rec, at + " best players", faults);
+
+            frmAbout about(nullptr, [](const QUrl&) {});
+            ExpectFitsAndAcceleratorsDiffer(about, at + " about", faults);
+
+            frmSettings settings(PlayerOptions{}, [](const PlayerOptions&) {}, nullptr);
+            settings.adjustSize();
+            ExpectFitsAndAcceleratorsDiffer(settings, at + " settings", faults);
+
+            StoreFailureNotice notice;
+            frmLog log(parts.engine, parts.prompter, notice, &parts.owner);
+            ExpectFitsAndAcceleratorsDiffer(log, at + " game log", faults);
+
+            BoardRig rig;
+            for (const char* name : {"cmdGo", "Label1"}) {
+                QWidget* control = rig.Find(QString::fromLatin1(name));
+                if (FitText::Needed(control) > FitText::Room(control)) faults << at + " board: " + name + " is clipped";
+            }
+            ExpectMenuAcceleratorsDiffer(rig.window->Menu(), at + " File menu", faults);
+        }
+    }
+    QApplication::setFont(desktop);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
+}  // namespace vantry::test
