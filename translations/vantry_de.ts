@@ -316,11 +316,11 @@ Wandern ab, gleich was eingestellt ist.
     </message>
     <message>
         <source>Please Select the Name!</source>
-        <translation>Bitte wähle einen Namen aus!</translation>
+        <translation>Bitte wähle den Namen aus!</translation>
     </message>
     <message>
         <source>Please type the Name!</source>
-        <translation>Bitte gib einen Namen ein!</translation>
+        <translation>Bitte gib den Namen ein!</translation>
     </message>
     <message>
         <source>A name cannot begin with a double quote (&quot;).</source>
@@ -640,7 +640,7 @@ Wandern ab, gleich was eingestellt ist.
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation>Spiel &amp;starten</translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>&amp;Randomize</source>
