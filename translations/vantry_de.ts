@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Click</source>
-        <translation>Klicken</translation>
+        <translation>Klick</translation>
     </message>
     <message>
         <source>FILE</source>

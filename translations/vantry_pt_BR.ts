@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Click</source>
-        <translation>Clique</translation>
+        <translation>Role</translation>
     </message>
     <message>
         <source>FILE</source>
