@@ -86,22 +86,22 @@
     <message>
         <source>%1 moves from the start to %2, ladder up to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht vom Start auf %2, die Leiter hinauf auf %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, ladder up to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht von %2 auf %3, die Leiter hinauf auf %4</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2, snake down to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht vom Start auf %2, die Schlange hinunter auf %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, snake down to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht von %2 auf %3, die Schlange hinunter auf %4</translation>
     </message>
 </context>
 <context>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>File menu</source>
-        <translation>Menü Datei</translation>
+        <translation>Dateimenü</translation>
     </message>
     <message>
         <source>computer</source>
@@ -204,8 +204,8 @@
     <message>
         <source>vantry: unknown option &apos;%1&apos;
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation>vantry: unbekannte Option &apos;%1&apos;
-&apos;vantry --help&apos; zeigt mehr Informationen.</translation>
+        <translation>vantry: unbekannte Option „%1“
+„vantry --help“ zeigt weitere Informationen.</translation>
     </message>
     <message>
         <source>Usage: vantry [FILE]
@@ -226,22 +226,20 @@ Tab goes from the die to the counters, Go and FILE; B reads the whole board
 aloud through a screen reader.
 </source>
         <translation>Aufruf: vantry [DATEI]
-Spielt Vantry, ein Wettrennen über ein Brett mit Leitern und Schlangen für bis
-zu vier Spieler.
-Mit DATEI wird dieses gespeicherte Spiel (eine .vty-Datei) geöffnet und
-weitergespielt; ohne DATEI beginnt es mit dem Fenster für ein neues Spiel.
+Spielt Vantry, ein Wettrennen mit Leitern und Schlangen für bis zu vier Spieler.
+Mit DATEI wird dieser Spielstand (eine .vty-Datei) geöffnet und weitergespielt,
+ohne DATEI beginnt das Spiel mit dem Fenster für ein neues Spiel.
 
   -h, --help     diese Hilfe zeigen und beenden
       --version  die Version zeigen und beenden
-      --         jedes weitere Argument als Teil von DATEI nehmen
+      --         alle weiteren Argumente als Teil von DATEI nehmen
 
-Eine DATEI aus mehreren Argumenten wird mit einzelnen Leerzeichen wieder
-zusammengesetzt.
-Mit VANTRY_NO_TRAVEL=1 in der Umgebung springen die Spielfiguren direkt auf
-ihre Felder, statt dorthin zu wandern.
+Eine DATEI aus mehreren Argumenten wird mit Leerzeichen wieder zusammengefügt.
+Mit VANTRY_NO_TRAVEL=1 in der Umgebung springen die Spielfiguren direkt auf ihre
+Felder, statt dorthin zu wandern.
 
-Auf dem Brett: Leertaste würfelt; Eingabe zieht oder drückt das Element mit dem
-Fokus; Tab geht vom Würfel zu den Spielfiguren, zu Los und zu DATEI; B liest
+Auf dem Brett: Leertaste würfelt; Eingabetaste zieht oder drückt das Element mit
+dem Fokus; Tab geht vom Würfel zu den Spielfiguren, zu Los und zu DATEI; B liest
 das ganze Brett über einen Bildschirmleser vor.
 </translation>
     </message>
@@ -257,13 +255,13 @@ Die Einstellungen (im Menü Datei oder mit Strg+Komma auf dem Brett) schalten
 die Zeichen der Plätze, das Wandern der Spielfiguren und die Klänge ein oder
 aus und legen das Tempo des Computers, die Lautstärke und die Sprache fest;
 sie bleiben für den nächsten Start erhalten. VANTRY_NO_TRAVEL=1 schaltet das
-Wandern ab, was auch immer eingestellt ist.
+Wandern ab, gleich was eingestellt ist.
 </translation>
     </message>
     <message>
         <source>F11 shows the board on the whole screen, and Escape leaves it.
 </source>
-        <translation>F11 zeigt das Brett bildschirmfüllend, Escape beendet das.
+        <translation>F11 zeigt das Brett im Vollbild, Esc beendet das Vollbild wieder.
 </translation>
     </message>
 </context>
@@ -289,7 +287,7 @@ Wandern ab, was auch immer eingestellt ist.
         <source>The game could not be opened from &quot;%1&quot;.
 
 %2</source>
-        <translation>Das Spiel konnte nicht aus „%1“ geöffnet werden.
+        <translation>Der Spielstand „%1“ konnte nicht geöffnet werden.
 
 %2</translation>
     </message>
@@ -322,7 +320,7 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
     <message>
         <source>Please type the Name!</source>
-        <translation>Bitte tippe den Namen ein!</translation>
+        <translation>Bitte gib den Namen ein!</translation>
     </message>
     <message>
         <source>A name cannot begin with a double quote (&quot;).</source>
@@ -337,11 +335,11 @@ Wandern ab, was auch immer eingestellt ist.
     <name>SaveFile</name>
     <message>
         <source>It ends after %1 of the %2 fields of a saved game.</source>
-        <translation>Die Datei endet nach %1 der %2 Felder eines gespeicherten Spiels.</translation>
+        <translation>Die Datei endet nach %1 der %2 Einträge eines Spielstands.</translation>
     </message>
     <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
-        <translation>Die Datei ist größer als 1 MiB, also kein gespeichertes Spiel.</translation>
+        <translation>Die Datei ist größer als 1 MiB und damit kein Spielstand.</translation>
     </message>
     <message>
         <source>It is a directory, not a regular file.</source>
@@ -368,91 +366,91 @@ Wandern ab, was auch immer eingestellt ist.
     <name>SaveRecord</name>
     <message>
         <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Art des roten Platzes ist „%1“, muss aber True, False oder eine Zahl sein.</translation>
     </message>
     <message>
         <source>The move count of Red is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Rot ist %1, muss aber zwischen %2 und %3 liegen.</translation>
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Rot ist %1, aber das Brett hat nur die Felder 1 bis 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Rot lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Rot lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Art des blauen Platzes ist „%1“, muss aber True, False oder eine Zahl sein.</translation>
     </message>
     <message>
         <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Blau ist %1, muss aber zwischen %2 und %3 liegen.</translation>
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Blau ist %1, aber das Brett hat nur die Felder 1 bis 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Blau lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Blau lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Art des gelben Platzes ist „%1“, muss aber True, False oder eine Zahl sein.</translation>
     </message>
     <message>
         <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Gelb ist %1, muss aber zwischen %2 und %3 liegen.</translation>
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Gelb ist %1, aber das Brett hat nur die Felder 1 bis 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Gelb lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Gelb lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Art des grünen Platzes ist „%1“, muss aber True, False oder eine Zahl sein.</translation>
     </message>
     <message>
         <source>The move count of Green is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Grün ist %1, muss aber zwischen %2 und %3 liegen.</translation>
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Grün ist %1, aber das Brett hat nur die Felder 1 bis 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl der Züge von Grün lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld von Grün lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer des Spielers am Zug lautet „%1“; das ist keine ganze Zahl von -32768 bis 32767.</translation>
     </message>
     <message>
         <source>The player on turn is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer des Spielers am Zug ist %1, muss aber zwischen %2 und %3 liegen.</translation>
     </message>
 </context>
 <context>
@@ -524,7 +522,7 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Über</translation>
+        <translation>&amp;Über Vantry</translation>
     </message>
     <message>
         <source>Se&amp;ttings...</source>
@@ -711,7 +709,7 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
     <message>
         <source>W-site: %1</source>
-        <translation>Web: %1</translation>
+        <translation>Website: %1</translation>
     </message>
     <message>
         <source>Vantry - About</source>
@@ -806,11 +804,11 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
     <message>
         <source>&amp;Randomize</source>
-        <translation>&amp;Zufall</translation>
+        <translation>&amp;Auslosen</translation>
     </message>
     <message>
         <source>&amp;Open Game</source>
-        <translation>&amp;Laden</translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Vantry - New Game</source>
@@ -818,51 +816,51 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
     <message>
         <source>Red seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Platz: Computer</translation>
     </message>
     <message>
         <source>Blue seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauer Platz: Computer</translation>
     </message>
     <message>
         <source>Yellow seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelber Platz: Computer</translation>
     </message>
     <message>
         <source>Green seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüner Platz: Computer</translation>
     </message>
     <message>
         <source>Red seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Roter Platz: Mensch</translation>
     </message>
     <message>
         <source>Blue seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauer Platz: Mensch</translation>
     </message>
     <message>
         <source>Yellow seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelber Platz: Mensch</translation>
     </message>
     <message>
         <source>Green seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüner Platz: Mensch</translation>
     </message>
     <message>
         <source>Red seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des roten Platzes</translation>
     </message>
     <message>
         <source>Blue seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des blauen Platzes</translation>
     </message>
     <message>
         <source>Yellow seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des gelben Platzes</translation>
     </message>
     <message>
         <source>Green seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des grünen Platzes</translation>
     </message>
 </context>
 <context>
@@ -886,7 +884,7 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
     <message>
         <source>&amp;Open Game</source>
-        <translation>&amp;Laden</translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -908,13 +906,13 @@ Wandern ab, was auch immer eingestellt ist.
     <message>
         <source>%1, %2, moves: %3</source>
         <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, Züge: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n Zug</numerusform>
+            <numerusform>%1, %2, %n Züge</numerusform>
         </translation>
     </message>
 </context>
@@ -926,11 +924,11 @@ Wandern ab, was auch immer eingestellt ist.
     </message>
     <message>
         <source>Show each seat&apos;s &amp;mark on its counter and name</source>
-        <translation>Eigenes &amp;Zeichen jedes Platzes auf Spielfigur und Namen zeigen</translation>
+        <translation>&amp;Zeichen jedes Platzes auf seiner Spielfigur und seinem Namen zeigen</translation>
     </message>
     <message>
         <source>Counters &amp;travel square by square and the die rolls</source>
-        <translation>Spielfiguren &amp;wandern Feld für Feld, der Würfel rollt</translation>
+        <translation>Spielfiguren &amp;wandern Feld für Feld und der Würfel rollt</translation>
     </message>
     <message>
         <source>Computer&apos;s &amp;pace:</source>
@@ -945,7 +943,7 @@ Wandern ab, was auch immer eingestellt ist.
     <message>
         <source>As designed (a step every half second)</source>
         <extracomment>A pace of the computer&apos;s seats: the game&apos;s own, one step every half second.</extracomment>
-        <translation>Wie vorgesehen (alle halbe Sekunde ein Schritt)</translation>
+        <translation>Wie vorgesehen (jede halbe Sekunde ein Schritt)</translation>
     </message>
     <message>
         <source>Brisk (four steps a second)</source>
@@ -972,7 +970,7 @@ Wandern ab, was auch immer eingestellt ist.
     <message>
         <source>The desktop&apos;s language</source>
         <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
-        <translation>Sprache des Desktops</translation>
+        <translation>Sprache des Systems</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Vantry.</source>

@@ -86,22 +86,22 @@
     <message>
         <source>%1 moves from the start to %2, ladder up to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 va dalla partenza alla casella %2 e sale la scala fino alla %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, ladder up to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 va dalla casella %2 alla %3 e sale la scala fino alla %4</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2, snake down to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 va dalla partenza alla casella %2 e scende lungo il serpente fino alla %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, snake down to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 va dalla casella %2 alla %3 e scende lungo il serpente fino alla %4</translation>
     </message>
 </context>
 <context>
@@ -204,8 +204,8 @@
     <message>
         <source>vantry: unknown option &apos;%1&apos;
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation>vantry: opzione sconosciuta &apos;%1&apos;
-Prova &apos;vantry --help&apos; per maggiori informazioni.</translation>
+        <translation>vantry: opzione sconosciuta «%1»
+Usa «vantry --help» per maggiori informazioni.</translation>
     </message>
     <message>
         <source>Usage: vantry [FILE]
@@ -226,10 +226,9 @@ Tab goes from the die to the counters, Go and FILE; B reads the whole board
 aloud through a screen reader.
 </source>
         <translation>Uso: vantry [FILE]
-Gioca a Vantry, una corsa su un tabellone di scale e serpenti per un massimo di
-quattro giocatori.
-Con FILE, apre quella partita salvata (un file .vty) e la prosegue; senza,
-inizia con la finestra della nuova partita.
+Gioca a Vantry, una corsa tra scale e serpenti per quattro giocatori al massimo.
+Con FILE apre quella partita salvata (un file .vty) e la prosegue; senza, parte
+dalla finestra della nuova partita.
 
   -h, --help     mostra questo aiuto ed esce
       --version  mostra la versione ed esce
@@ -254,9 +253,8 @@ stops the travel whatever the settings say.
         <translation>
 Le impostazioni (nel menu File, o Ctrl+virgola sul tabellone) attivano o
 disattivano i contrassegni dei posti, il movimento delle pedine e il suono, e
-regolano il ritmo del computer, il volume e la lingua; restano per il prossimo
-avvio. VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le
-impostazioni.
+regolano ritmo del computer, volume e lingua; restano per il prossimo avvio.
+VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le impostazioni.
 </translation>
     </message>
     <message>
@@ -274,7 +272,7 @@ impostazioni.
     </message>
     <message>
         <source>Vantry Game Files (*.vty)</source>
-        <translation>Partite di Vantry (*.vty)</translation>
+        <translation>Partite salvate di Vantry (*.vty)</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -367,91 +365,91 @@ impostazioni.
     <name>SaveRecord</name>
     <message>
         <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tipo del posto rosso è «%1», ma deve essere True, False o un numero.</translation>
     </message>
     <message>
         <source>The move count of Red is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del rosso è %1, ma deve essere compreso tra %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del rosso è %1, ma il tabellone ha le caselle da 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del rosso è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del rosso è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tipo del posto blu è «%1», ma deve essere True, False o un numero.</translation>
     </message>
     <message>
         <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del blu è %1, ma deve essere compreso tra %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del blu è %1, ma il tabellone ha le caselle da 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del blu è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del blu è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tipo del posto giallo è «%1», ma deve essere True, False o un numero.</translation>
     </message>
     <message>
         <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del giallo è %1, ma deve essere compreso tra %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del giallo è %1, ma il tabellone ha le caselle da 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del giallo è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del giallo è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tipo del posto verde è «%1», ma deve essere True, False o un numero.</translation>
     </message>
     <message>
         <source>The move count of Green is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del verde è %1, ma deve essere compreso tra %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del verde è %1, ma il tabellone ha le caselle da 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse del verde è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella del verde è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore di turno è «%1», che non è un numero intero da -32768 a 32767.</translation>
     </message>
     <message>
         <source>The player on turn is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore di turno è %1, ma deve essere compreso tra %2 e %3.</translation>
     </message>
 </context>
 <context>
@@ -805,7 +803,7 @@ impostazioni.
     </message>
     <message>
         <source>&amp;Randomize</source>
-        <translation>A &amp;caso</translation>
+        <translation>&amp;Sorteggia</translation>
     </message>
     <message>
         <source>&amp;Open Game</source>
@@ -817,51 +815,51 @@ impostazioni.
     </message>
     <message>
         <source>Red seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto rosso: computer</translation>
     </message>
     <message>
         <source>Blue seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto blu: computer</translation>
     </message>
     <message>
         <source>Yellow seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto giallo: computer</translation>
     </message>
     <message>
         <source>Green seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto verde: computer</translation>
     </message>
     <message>
         <source>Red seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto rosso: persona</translation>
     </message>
     <message>
         <source>Blue seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto blu: persona</translation>
     </message>
     <message>
         <source>Yellow seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto giallo: persona</translation>
     </message>
     <message>
         <source>Green seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto verde: persona</translation>
     </message>
     <message>
         <source>Red seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del posto rosso</translation>
     </message>
     <message>
         <source>Blue seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del posto blu</translation>
     </message>
     <message>
         <source>Yellow seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del posto giallo</translation>
     </message>
     <message>
         <source>Green seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del posto verde</translation>
     </message>
 </context>
 <context>
@@ -907,13 +905,13 @@ impostazioni.
     <message>
         <source>%1, %2, moves: %3</source>
         <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, mosse: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n mossa</numerusform>
+            <numerusform>%1, %2, %n mosse</numerusform>
         </translation>
     </message>
 </context>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1, %2, %3, at the start</source>
-        <translation>%1, %2, %3, bij de start</translation>
+        <translation>%1, %2, %3, op de start</translation>
     </message>
     <message>
         <source>%1, %2, %3, on square %4</source>
@@ -86,22 +86,22 @@
     <message>
         <source>%1 moves from the start to %2, ladder up to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gaat van de start naar %2 en klimt via de ladder naar %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, ladder up to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gaat van %2 naar %3 en klimt via de ladder naar %4</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2, snake down to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gaat van de start naar %2 en glijdt via de slang naar %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, snake down to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gaat van %2 naar %3 en glijdt via de slang naar %4</translation>
     </message>
 </context>
 <context>
@@ -128,19 +128,19 @@
     </message>
     <message>
         <source>Red counter at the start</source>
-        <translation>Rode pion bij de start</translation>
+        <translation>Rode pion op de start</translation>
     </message>
     <message>
         <source>Blue counter at the start</source>
-        <translation>Blauwe pion bij de start</translation>
+        <translation>Blauwe pion op de start</translation>
     </message>
     <message>
         <source>Yellow counter at the start</source>
-        <translation>Gele pion bij de start</translation>
+        <translation>Gele pion op de start</translation>
     </message>
     <message>
         <source>Green counter at the start</source>
-        <translation>Groene pion bij de start</translation>
+        <translation>Groene pion op de start</translation>
     </message>
     <message>
         <source>Red counter on square %1</source>
@@ -204,8 +204,8 @@
     <message>
         <source>vantry: unknown option &apos;%1&apos;
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation>vantry: onbekende optie &apos;%1&apos;
-Probeer &apos;vantry --help&apos; voor meer informatie.</translation>
+        <translation>vantry: onbekende optie ‘%1’
+Probeer ‘vantry --help’ voor meer informatie.</translation>
     </message>
     <message>
         <source>Usage: vantry [FILE]
@@ -226,8 +226,7 @@ Tab goes from the die to the counters, Go and FILE; B reads the whole board
 aloud through a screen reader.
 </source>
         <translation>Gebruik: vantry [BESTAND]
-Speelt Vantry, een race over een bord met ladders en slangen voor maximaal vier
-spelers.
+Speelt Vantry, een race langs ladders en slangen voor maximaal vier spelers.
 Met BESTAND wordt dat opgeslagen spel (een .vty-bestand) geopend en verder
 gespeeld; zonder begint het met het venster voor een nieuw spel.
 
@@ -235,8 +234,7 @@ gespeeld; zonder begint het met het venster voor een nieuw spel.
       --version  de versie tonen en afsluiten
       --         elk volgend argument als deel van BESTAND nemen
 
-Een BESTAND dat uit meerdere argumenten bestaat, wordt met enkele spaties weer
-samengevoegd.
+Een BESTAND in meerdere argumenten wordt met enkele spaties weer samengevoegd.
 Met VANTRY_NO_TRAVEL=1 in de omgeving springen de pionnen naar hun vakje in
 plaats van erheen te lopen.
 
@@ -256,14 +254,13 @@ stops the travel whatever the settings say.
 De instellingen (in het menu Bestand, of Ctrl+komma op het bord) zetten de
 markeringen van de plaatsen, het lopen van de pionnen en het geluid aan of uit
 en bepalen het tempo van de computer, het volume en de taal; ze blijven bewaard
-voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen uit, wat de
-instellingen ook zeggen.
+voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen altijd uit.
 </translation>
     </message>
     <message>
         <source>F11 shows the board on the whole screen, and Escape leaves it.
 </source>
-        <translation>F11 toont het bord schermvullend en Escape verlaat dat weer.
+        <translation>F11 toont het bord schermvullend en Esc keert daarvan terug.
 </translation>
     </message>
 </context>
@@ -275,7 +272,7 @@ instellingen ook zeggen.
     </message>
     <message>
         <source>Vantry Game Files (*.vty)</source>
-        <translation>Vantry-spellen (*.vty)</translation>
+        <translation>Opgeslagen Vantry-spellen (*.vty)</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -289,7 +286,7 @@ instellingen ook zeggen.
         <source>The game could not be opened from &quot;%1&quot;.
 
 %2</source>
-        <translation>Het spel kon niet worden geopend uit ‘%1’.
+        <translation>Het spel in ‘%1’ kon niet worden geopend.
 
 %2</translation>
     </message>
@@ -337,7 +334,7 @@ instellingen ook zeggen.
     <name>SaveFile</name>
     <message>
         <source>It ends after %1 of the %2 fields of a saved game.</source>
-        <translation>Het bestand houdt op na %1 van de %2 velden van een opgeslagen spel.</translation>
+        <translation>Het bestand eindigt na %1 van de %2 velden van een opgeslagen spel.</translation>
     </message>
     <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
@@ -368,91 +365,91 @@ instellingen ook zeggen.
     <name>SaveRecord</name>
     <message>
         <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het type van de rode plaats is ‘%1’, maar dat moet True, False of een getal zijn.</translation>
     </message>
     <message>
         <source>The move count of Red is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van rood is %1, maar dat moet van %2 tot en met %3 zijn.</translation>
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van rood is %1, maar het bord heeft de vakjes 1 tot en met 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van rood is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van rood is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het type van de blauwe plaats is ‘%1’, maar dat moet True, False of een getal zijn.</translation>
     </message>
     <message>
         <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van blauw is %1, maar dat moet van %2 tot en met %3 zijn.</translation>
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van blauw is %1, maar het bord heeft de vakjes 1 tot en met 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van blauw is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van blauw is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het type van de gele plaats is ‘%1’, maar dat moet True, False of een getal zijn.</translation>
     </message>
     <message>
         <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van geel is %1, maar dat moet van %2 tot en met %3 zijn.</translation>
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van geel is %1, maar het bord heeft de vakjes 1 tot en met 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van geel is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van geel is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het type van de groene plaats is ‘%1’, maar dat moet True, False of een getal zijn.</translation>
     </message>
     <message>
         <source>The move count of Green is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van groen is %1, maar dat moet van %2 tot en met %3 zijn.</translation>
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van groen is %1, maar het bord heeft de vakjes 1 tot en met 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten van groen is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vakje van groen is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>De speler aan de beurt is ‘%1’, en dat is geen geheel getal van -32768 tot en met 32767.</translation>
     </message>
     <message>
         <source>The player on turn is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>De speler aan de beurt is %1, maar dat moet van %2 tot en met %3 zijn.</translation>
     </message>
 </context>
 <context>
@@ -679,11 +676,11 @@ instellingen ook zeggen.
     </message>
     <message>
         <source>Griphics:</source>
-        <translation>Tekeningen:</translation>
+        <translation>Illustraties:</translation>
     </message>
     <message>
         <source>This copy is licensed to:</source>
-        <translation>Licentie van deze kopie:</translation>
+        <translation>Licentie op naam van:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -818,51 +815,51 @@ instellingen ook zeggen.
     </message>
     <message>
         <source>Red seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rode plaats: computer</translation>
     </message>
     <message>
         <source>Blue seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauwe plaats: computer</translation>
     </message>
     <message>
         <source>Yellow seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gele plaats: computer</translation>
     </message>
     <message>
         <source>Green seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Groene plaats: computer</translation>
     </message>
     <message>
         <source>Red seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Rode plaats: mens</translation>
     </message>
     <message>
         <source>Blue seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauwe plaats: mens</translation>
     </message>
     <message>
         <source>Yellow seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Gele plaats: mens</translation>
     </message>
     <message>
         <source>Green seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Groene plaats: mens</translation>
     </message>
     <message>
         <source>Red seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam voor de rode plaats</translation>
     </message>
     <message>
         <source>Blue seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam voor de blauwe plaats</translation>
     </message>
     <message>
         <source>Yellow seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam voor de gele plaats</translation>
     </message>
     <message>
         <source>Green seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam voor de groene plaats</translation>
     </message>
 </context>
 <context>
@@ -908,13 +905,13 @@ instellingen ook zeggen.
     <message>
         <source>%1, %2, moves: %3</source>
         <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, zetten: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n zet</numerusform>
+            <numerusform>%1, %2, %n zetten</numerusform>
         </translation>
     </message>
 </context>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>%1 throws %2</source>
-        <translation>%1 tirou %2</translation>
+        <translation>%1 tira %2</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2</source>
@@ -86,22 +86,22 @@
     <message>
         <source>%1 moves from the start to %2, ladder up to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vai do início para a casa %2 e sobe pela escada até a %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, ladder up to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vai da casa %2 para a %3 e sobe pela escada até a %4</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2, snake down to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vai do início para a casa %2 e desce pela cobra até a %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, snake down to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 vai da casa %2 para a %3 e desce pela cobra até a %4</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>to play</source>
-        <translation>vez de jogar</translation>
+        <translation>na vez</translation>
     </message>
     <message>
         <source>Red counter at the start</source>
@@ -204,8 +204,8 @@
     <message>
         <source>vantry: unknown option &apos;%1&apos;
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation>vantry: opção desconhecida &apos;%1&apos;
-Tente &apos;vantry --help&apos; para mais informações.</translation>
+        <translation>vantry: opção desconhecida “%1”
+Use “vantry --help” para mais informações.</translation>
     </message>
     <message>
         <source>Usage: vantry [FILE]
@@ -236,8 +236,8 @@ sem ele, começa com a janela de novo jogo.
       --         considera todos os argumentos seguintes parte de ARQUIVO
 
 Um ARQUIVO dado em vários argumentos é reunido com espaços simples.
-Com VANTRY_NO_TRAVEL=1 no ambiente, os peões saltam para a sua casa em vez de
-percorrer o caminho.
+Com VANTRY_NO_TRAVEL=1 no ambiente, os peões pulam direto para a sua casa em
+vez de percorrer o caminho.
 
 No tabuleiro: Espaço joga o dado; Enter move, ou aciona o controle com o foco;
 Tab vai do dado aos peões, ao Vai e ao ARQUIVO; B lê o tabuleiro inteiro em
@@ -273,7 +273,7 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     </message>
     <message>
         <source>Vantry Game Files (*.vty)</source>
-        <translation>Jogos do Vantry (*.vty)</translation>
+        <translation>Jogos salvos do Vantry (*.vty)</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -366,91 +366,91 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     <name>SaveRecord</name>
     <message>
         <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tipo do lugar vermelho é “%1”, mas deve ser True, False ou um número.</translation>
     </message>
     <message>
         <source>The move count of Red is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do vermelho é %1, mas deve ficar entre %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do vermelho é %1, mas o tabuleiro tem as casas de 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do vermelho é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do vermelho é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tipo do lugar azul é “%1”, mas deve ser True, False ou um número.</translation>
     </message>
     <message>
         <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do azul é %1, mas deve ficar entre %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do azul é %1, mas o tabuleiro tem as casas de 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do azul é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do azul é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tipo do lugar amarelo é “%1”, mas deve ser True, False ou um número.</translation>
     </message>
     <message>
         <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do amarelo é %1, mas deve ficar entre %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do amarelo é %1, mas o tabuleiro tem as casas de 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do amarelo é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do amarelo é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tipo do lugar verde é “%1”, mas deve ser True, False ou um número.</translation>
     </message>
     <message>
         <source>The move count of Green is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do verde é %1, mas deve ficar entre %2 e %3.</translation>
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do verde é %1, mas o tabuleiro tem as casas de 1 a 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de jogadas do verde é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>A casa do verde é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogador da vez é “%1”, que não é um número inteiro de -32768 a 32767.</translation>
     </message>
     <message>
         <source>The player on turn is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogador da vez é %1, mas deve ficar entre %2 e %3.</translation>
     </message>
 </context>
 <context>
@@ -816,51 +816,51 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     </message>
     <message>
         <source>Red seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar vermelho: computador</translation>
     </message>
     <message>
         <source>Blue seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar azul: computador</translation>
     </message>
     <message>
         <source>Yellow seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar amarelo: computador</translation>
     </message>
     <message>
         <source>Green seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar verde: computador</translation>
     </message>
     <message>
         <source>Red seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar vermelho: pessoa</translation>
     </message>
     <message>
         <source>Blue seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar azul: pessoa</translation>
     </message>
     <message>
         <source>Yellow seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar amarelo: pessoa</translation>
     </message>
     <message>
         <source>Green seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar verde: pessoa</translation>
     </message>
     <message>
         <source>Red seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do lugar vermelho</translation>
     </message>
     <message>
         <source>Blue seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do lugar azul</translation>
     </message>
     <message>
         <source>Yellow seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do lugar amarelo</translation>
     </message>
     <message>
         <source>Green seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do lugar verde</translation>
     </message>
 </context>
 <context>
@@ -906,13 +906,13 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     <message>
         <source>%1, %2, moves: %3</source>
         <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, jogadas: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n jogada</numerusform>
+            <numerusform>%1, %2, %n jogadas</numerusform>
         </translation>
     </message>
 </context>
@@ -974,7 +974,7 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     </message>
     <message>
         <source>A new language is used from the next start of Vantry.</source>
-        <translation>Um novo idioma vale a partir da próxima vez que o Vantry for iniciado.</translation>
+        <translation>O novo idioma passa a valer na próxima vez que o Vantry for aberto.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
