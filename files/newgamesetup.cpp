@@ -20,6 +20,7 @@ const QString UnknownName = QStringLiteral("Unknown");
 
 }  // namespace
 
+//: The prompt in a computer seat's name list until a name is chosen from it.
 QString SelectPrompt() { return QCoreApplication::translate("NewGameSetup", "Select"); }
 
 NewGameSetup::NewGameSetup(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter)

@@ -3,6 +3,8 @@
 namespace vantry {
 
 namespace {
+// The colours said of a seat, in lower case, after its name ("Ann, red, computer"); as an
+// adjective agreeing with "seat" where the language needs a gender.
 const std::array<const char*, SeatCount> ColourWords{QT_TRANSLATE_NOOP("Announcer", "red"),
                                                      QT_TRANSLATE_NOOP("Announcer", "blue"),
                                                      QT_TRANSLATE_NOOP("Announcer", "yellow"),
@@ -68,7 +70,11 @@ QString Announcer::Board(const std::array<SeatPlace, SeatCount>& seats, int curr
     QStringList phrases;
     for (int i = 0; i < SeatCount; ++i) {
         const SeatPlace& place = seats[static_cast<std::size_t>(i)];
-        const QString kind = place.seat.computer ? tr("computer") : tr("person");
+        //: Who plays a seat, said after its name and colour in the reading of the board.
+        const QString computer = tr("computer");
+        //: Who plays a seat, said after its name and colour: a human player, not "nobody".
+        const QString person = tr("person");
+        const QString kind = place.seat.computer ? computer : person;
         phrases << (place.atStart ? tr("%1, %2, %3, at the start").arg(place.seat.name, Colour(i), kind)
                                   : tr("%1, %2, %3, on square %4")
                                         .arg(place.seat.name, Colour(i), kind, OneBased(place.position)));

@@ -79,6 +79,7 @@ void BoardDescriptions::NameControls() {
         AccessibleRoles::Set(counter, QAccessible::Button);
         AccessibleRoles::SetWhenDisabled(counter, QAccessible::Graphic);
     }
+    //: The name a screen reader gives the button that moves the counter thrown for; its caption on the board.
     widgets_.cmdGo->setAccessibleName(tr("Go"));
     AccessibleRoles::Set(widgets_.imgFile, QAccessible::ButtonMenu);
     // Read as a push button by the screen reader, so the name says it opens a menu.
@@ -115,10 +116,13 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
     // blank is said by its colour alone.
     QStringList parts{Announcer::SeatOf(state_, seat).name};
     if (!QString::fromStdString(state_.Names[s]).trimmed().isEmpty()) parts << Announcer::Colour(seat);
+    //: Said of a name on the board after the name and colour: the computer plays this seat.
     if (state_.IsComputer[s]) parts << QCoreApplication::translate("BoardDescriptions", "computer");
     if (winner == seat) {
+        //: Said of a name on the board after the name and colour: this seat has won.
         parts << QCoreApplication::translate("BoardDescriptions", "winner");
     } else if (winner < 0 && seat == state_.CurrentPlayer) {
+        //: Said of a name on the board after the name and colour: this seat is on turn.
         parts << QCoreApplication::translate("BoardDescriptions", "to play");
     }
     const QString text = parts.join(QStringLiteral(", "));

@@ -162,6 +162,7 @@ void BoardWidgets::MakePictures(QWidget* window) {
 }
 
 void BoardWidgets::MakeControls(QWidget* window) {
+    //: The caption of the board's button that moves the counter after a throw; 41 pixels wide.
     cmdGo = new QPushButton(QCoreApplication::translate("BoardWidgets", "Go"), window);
     cmdGo->setObjectName("cmdGo");
     Placed(cmdGo, GoRect);
@@ -180,6 +181,7 @@ void BoardWidgets::MakeControls(QWidget* window) {
         face->setVisible(k == FaceCount - 1);
         picToss[static_cast<std::size_t>(k)] = face;
     }
+    //: The caption on the die before the first throw, asking to click it; it must fit the small face.
     Label1 = new ClickLabel(QCoreApplication::translate("BoardWidgets", "Click"), picToss[FaceCount - 1]);
     Label1->setObjectName("Label1");
     QPalette pale = Label1->palette();
