@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Click</source>
-        <translation>Kliknij</translation>
+        <translation>Rzuć</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -374,7 +374,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza czerwonego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza czerwonego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
@@ -394,7 +394,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza niebieskiego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza niebieskiego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
@@ -414,7 +414,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza żółtego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza żółtego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
@@ -434,7 +434,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza zielonego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza zielonego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
