@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Opened %1</source>
-        <translation>Otwarto %1</translation>
+        <translation>Otwarto plik %1</translation>
     </message>
     <message>
         <source>computer</source>
@@ -87,22 +87,22 @@
     <message>
         <source>%1 moves from the start to %2, ladder up to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, the foot of a ladder; %3 its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 idzie ze startu na pole %2 i wchodzi po drabinie na pole %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, ladder up to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the top of the ladder on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 idzie z pola %2 na pole %3 i wchodzi po drabinie na pole %4</translation>
     </message>
     <message>
         <source>%1 moves from the start to %2, snake down to %3</source>
         <extracomment>%1 is a player&apos;s name; %2 the square the throw reached, a snake&apos;s head; %3 its tail.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 idzie ze startu na pole %2 i zsuwa się po wężu na pole %3</translation>
     </message>
     <message>
         <source>%1 moves from %2 to %3, snake down to %4</source>
         <extracomment>%1 is a player&apos;s name; %2 and %3 squares; %4 the tail of the snake on square %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 idzie z pola %2 na pole %3 i zsuwa się po wężu na pole %4</translation>
     </message>
 </context>
 <context>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Die, showing %1</source>
-        <translation>Kostka, wyrzucono %1</translation>
+        <translation>Kostka, wypadło %1</translation>
     </message>
 </context>
 <context>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Click</source>
-        <translation>Klik</translation>
+        <translation>Rzuć</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -205,8 +205,8 @@
     <message>
         <source>vantry: unknown option &apos;%1&apos;
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation>vantry: nieznana opcja &apos;%1&apos;
-Wpisz &apos;vantry --help&apos;, aby uzyskać więcej informacji.</translation>
+        <translation>vantry: nieznana opcja „%1”
+Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
     </message>
     <message>
         <source>Usage: vantry [FILE]
@@ -227,22 +227,21 @@ Tab goes from the die to the counters, Go and FILE; B reads the whole board
 aloud through a screen reader.
 </source>
         <translation>Użycie: vantry [PLIK]
-Uruchamia Vantry, wyścig po planszy z drabinami i wężami dla najwyżej czterech
-graczy.
+Uruchamia Vantry – wyścig po planszy z drabinami i wężami dla 1–4 graczy.
 Z PLIKIEM otwiera tę zapisaną grę (plik .vty) i ją kontynuuje; bez niego
 zaczyna od okna nowej gry.
 
-  -h, --help     wyświetla tę pomoc i kończy działanie
-      --version  wyświetla wersję i kończy działanie
-      --         traktuje każdy kolejny argument jako część PLIKU
+  -h, --help     pokazuje tę pomoc i kończy działanie
+      --version  pokazuje wersję i kończy działanie
+      --         traktuje wszystkie dalsze argumenty jako część PLIKU
 
-PLIK podany jako kilka argumentów jest z powrotem łączony pojedynczymi spacjami.
-Z VANTRY_NO_TRAVEL=1 w środowisku pionki przeskakują na swoje pola, zamiast
-się do nich przesuwać.
+PLIK podany jako kilka argumentów jest ponownie łączony pojedynczymi spacjami.
+Gdy w środowisku jest VANTRY_NO_TRAVEL=1, pionki przeskakują na swoje pola,
+zamiast się do nich przesuwać.
 
-Na planszy: Spacja rzuca kostką; Enter przesuwa pionek albo naciska element
-z fokusem; Tab przechodzi od kostki do pionków, Idź i PLIK; B odczytuje całą
-planszę przez czytnik ekranu.
+Na planszy: Spacja rzuca kostką; Enter przesuwa pionek albo naciska aktywny
+element; Tab przechodzi od kostki do pionków, przycisku Idź i PLIK; B odczytuje
+całą planszę przez czytnik ekranu.
 </translation>
     </message>
     <message>
@@ -254,15 +253,15 @@ stops the travel whatever the settings say.
 </source>
         <translation>
 Ustawienia (w menu Plik lub Ctrl+przecinek na planszy) włączają i wyłączają
-znaki miejsc, przesuwanie się pionków i dźwięk oraz ustalają tempo komputera,
-głośność i język; zostają zapamiętane do następnego uruchomienia.
-VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
+znaki graczy, przesuwanie się pionków i dźwięk oraz ustalają tempo komputera,
+głośność i język; są zapamiętywane do następnego uruchomienia.
+VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
 </translation>
     </message>
     <message>
         <source>F11 shows the board on the whole screen, and Escape leaves it.
 </source>
-        <translation>F11 pokazuje planszę na całym ekranie, a Escape z tego wychodzi.
+        <translation>F11 pokazuje planszę na pełnym ekranie, a Escape z niego wychodzi.
 </translation>
     </message>
 </context>
@@ -274,7 +273,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>Vantry Game Files (*.vty)</source>
-        <translation>Gry Vantry (*.vty)</translation>
+        <translation>Zapisane gry Vantry (*.vty)</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -294,11 +293,11 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>Do you want to save your game?</source>
-        <translation>Czy chcesz zapisać swoją grę?</translation>
+        <translation>Czy chcesz zapisać grę?</translation>
     </message>
     <message>
         <source>Do you want to save changes on your game?</source>
-        <translation>Czy chcesz zapisać zmiany w swojej grze?</translation>
+        <translation>Czy chcesz zapisać zmiany w grze?</translation>
     </message>
     <message>
         <source>The game could not be saved to &quot;%1&quot;.
@@ -336,7 +335,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <name>SaveFile</name>
     <message>
         <source>It ends after %1 of the %2 fields of a saved game.</source>
-        <translation>Plik kończy się po %1 z %2 pól zapisanej gry.</translation>
+        <translation>Plik kończy się po %1 z %2 wpisów zapisanej gry.</translation>
     </message>
     <message>
         <source>It is larger than 1 MiB, so it is not a saved game.</source>
@@ -344,19 +343,19 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>It is a directory, not a regular file.</source>
-        <translation>To jest katalog, a nie zwykły plik.</translation>
+        <translation>To katalog, a nie zwykły plik.</translation>
     </message>
     <message>
         <source>It is a named pipe, not a regular file.</source>
-        <translation>To jest potok nazwany, a nie zwykły plik.</translation>
+        <translation>To potok nazwany, a nie zwykły plik.</translation>
     </message>
     <message>
         <source>It is a device, not a regular file.</source>
-        <translation>To jest urządzenie, a nie zwykły plik.</translation>
+        <translation>To urządzenie, a nie zwykły plik.</translation>
     </message>
     <message>
         <source>It is a socket, not a regular file.</source>
-        <translation>To jest gniazdo, a nie zwykły plik.</translation>
+        <translation>To gniazdo, a nie zwykły plik.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -367,91 +366,91 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <name>SaveRecord</name>
     <message>
         <source>The kind of the Red seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z rodzajem gracza czerwonego brzmi „%1”, a musi to być True, False lub liczba.</translation>
     </message>
     <message>
         <source>The move count of Red is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba ruchów gracza czerwonego to %1, a musi wynosić od %2 do %3.</translation>
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer pola gracza czerwonego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z liczbą ruchów gracza czerwonego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The square of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z numerem pola gracza czerwonego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The kind of the Blue seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z rodzajem gracza niebieskiego brzmi „%1”, a musi to być True, False lub liczba.</translation>
     </message>
     <message>
         <source>The move count of Blue is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba ruchów gracza niebieskiego to %1, a musi wynosić od %2 do %3.</translation>
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer pola gracza niebieskiego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z liczbą ruchów gracza niebieskiego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The square of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z numerem pola gracza niebieskiego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The kind of the Yellow seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z rodzajem gracza żółtego brzmi „%1”, a musi to być True, False lub liczba.</translation>
     </message>
     <message>
         <source>The move count of Yellow is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba ruchów gracza żółtego to %1, a musi wynosić od %2 do %3.</translation>
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer pola gracza żółtego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z liczbą ruchów gracza żółtego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The square of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z numerem pola gracza żółtego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The kind of the Green seat is &quot;%1&quot;, but it must be True, False or a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z rodzajem gracza zielonego brzmi „%1”, a musi to być True, False lub liczba.</translation>
     </message>
     <message>
         <source>The move count of Green is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba ruchów gracza zielonego to %1, a musi wynosić od %2 do %3.</translation>
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer pola gracza zielonego to %1, a plansza ma pola od 1 do 100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z liczbą ruchów gracza zielonego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The square of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z numerem pola gracza zielonego brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The player on turn reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis z graczem, który ma ruch, brzmi „%1”, a nie jest to liczba całkowita od -32768 do 32767.</translation>
     </message>
     <message>
         <source>The player on turn is %1, but it must be from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz, który ma ruch, ma numer %1, a musi mieć numer od %2 do %3.</translation>
     </message>
 </context>
 <context>
@@ -466,7 +465,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>a folder stands where the file should be</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
-        <translation>w miejscu pliku znajduje się folder</translation>
+        <translation>w miejscu pliku jest katalog</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -481,12 +480,12 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>its folder cannot be made</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
-        <translation>nie można utworzyć jego folderu</translation>
+        <translation>nie można utworzyć jego katalogu</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;, the file being the game&apos;s settings file.</extracomment>
-        <translation>jego folder jest tylko do odczytu</translation>
+        <translation>jego katalog jest tylko do odczytu</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -502,9 +501,9 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
         <source>its lock file %1 could not be taken within %n seconds</source>
         <extracomment>Follows &quot;could not be stored in &lt;file&gt;:&quot;. The lock file is the settings file&apos;s name with &quot;.lock&quot; added; another copy of the game holds it while it writes.</extracomment>
         <translation>
-            <numerusform>nie udało się przejąć jego pliku blokady %1 w ciągu %n sekundy</numerusform>
-            <numerusform>nie udało się przejąć jego pliku blokady %1 w ciągu %n sekund</numerusform>
-            <numerusform>nie udało się przejąć jego pliku blokady %1 w ciągu %n sekund</numerusform>
+            <numerusform>nie udało się w ciągu %n sekundy zająć jego pliku blokady %1</numerusform>
+            <numerusform>nie udało się w ciągu %n sekund zająć jego pliku blokady %1</numerusform>
+            <numerusform>nie udało się w ciągu %n sekund zająć jego pliku blokady %1</numerusform>
         </translation>
     </message>
 </context>
@@ -513,7 +512,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>Nie udało się zapisać rozmiaru i położenia okna w %1: %2.</translation>
+        <translation>Nie udało się zapisać rozmiaru i położenia okna w pliku %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -529,7 +528,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>Se&amp;ttings...</source>
         <extracomment>The File menu&apos;s entry that opens the Settings window; its letter is used by no other entry.</extracomment>
-        <translation>&amp;Ustawienia...</translation>
+        <translation>&amp;Ustawienia…</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -545,7 +544,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Zapisz &amp;jako...</translation>
+        <translation>Zapisz &amp;jako…</translation>
     </message>
     <message>
         <source>Game &amp;Log</source>
@@ -692,7 +691,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>Name</source>
-        <translation>Nazwisko</translation>
+        <translation>Imię i nazwisko</translation>
     </message>
     <message>
         <source>Company</source>
@@ -708,7 +707,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>3rd Edition</source>
-        <translation>Wydanie 3</translation>
+        <translation>Wydanie III</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
@@ -772,7 +771,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <translation>%1: pole %2</translation>
     </message>
 </context>
 <context>
@@ -795,11 +794,11 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>The computer plays this seat</source>
-        <translation>Na tym miejscu gra komputer</translation>
+        <translation>Tym graczem kieruje komputer</translation>
     </message>
     <message>
         <source>A person plays this seat</source>
-        <translation>Na tym miejscu gra człowiek</translation>
+        <translation>Tym graczem kieruje człowiek</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
@@ -823,51 +822,51 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>Red seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz czerwony: komputer</translation>
     </message>
     <message>
         <source>Blue seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz niebieski: komputer</translation>
     </message>
     <message>
         <source>Yellow seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz żółty: komputer</translation>
     </message>
     <message>
         <source>Green seat: computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz zielony: komputer</translation>
     </message>
     <message>
         <source>Red seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz czerwony: człowiek</translation>
     </message>
     <message>
         <source>Blue seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz niebieski: człowiek</translation>
     </message>
     <message>
         <source>Yellow seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz żółty: człowiek</translation>
     </message>
     <message>
         <source>Green seat: person</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz zielony: człowiek</translation>
     </message>
     <message>
         <source>Red seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię gracza czerwonego</translation>
     </message>
     <message>
         <source>Blue seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię gracza niebieskiego</translation>
     </message>
     <message>
         <source>Yellow seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię gracza żółtego</translation>
     </message>
     <message>
         <source>Green seat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię gracza zielonego</translation>
     </message>
 </context>
 <context>
@@ -908,19 +907,19 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>The best players could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
-        <translation>Nie udało się zapisać najlepszych graczy w %1: %2.</translation>
+        <translation>Nie udało się zapisać listy najlepszych graczy w pliku %1: %2.</translation>
     </message>
     <message>
         <source>%1, %2, moves: %3</source>
         <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, ruchy: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n ruch</numerusform>
+            <numerusform>%1, %2, %n ruchy</numerusform>
+            <numerusform>%1, %2, %n ruchów</numerusform>
         </translation>
     </message>
 </context>
@@ -932,11 +931,11 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>Show each seat&apos;s &amp;mark on its counter and name</source>
-        <translation>Pokazuj &amp;znak każdego miejsca na pionku i przy imieniu</translation>
+        <translation>Pokazuj &amp;znak każdego gracza na pionku i przy imieniu</translation>
     </message>
     <message>
         <source>Counters &amp;travel square by square and the die rolls</source>
-        <translation>Pionki &amp;idą pole po polu, a kostka się toczy</translation>
+        <translation>&amp;Pionki przesuwają się pole po polu, a kostka się toczy</translation>
     </message>
     <message>
         <source>Computer&apos;s &amp;pace:</source>
@@ -978,7 +977,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     <message>
         <source>The desktop&apos;s language</source>
         <extracomment>The first choice of the language list: whichever language the desktop is set to.</extracomment>
-        <translation>Język pulpitu</translation>
+        <translation>Język systemu</translation>
     </message>
     <message>
         <source>A new language is used from the next start of Vantry.</source>
@@ -990,7 +989,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie niezależnie od ustawień.
     </message>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
-        <translation>Nie udało się zapisać twoich ustawień w %1: %2. Obowiązują do zamknięcia Vantry.</translation>
+        <translation>Nie udało się zapisać ustawień w pliku %1: %2. Obowiązują do zamknięcia Vantry.</translation>
     </message>
 </context>
 </TS>
