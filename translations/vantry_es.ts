@@ -65,10 +65,12 @@
     </message>
     <message>
         <source>computer</source>
+        <extracomment>Who plays a seat, said after its name and colour in the reading of the board.</extracomment>
         <translation>ordenador</translation>
     </message>
     <message>
         <source>person</source>
+        <extracomment>Who plays a seat, said after its name and colour: a human player, not &quot;nobody&quot;.</extracomment>
         <translation>persona</translation>
     </message>
     <message>
@@ -108,6 +110,7 @@
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
+        <extracomment>The name a screen reader gives the button that moves the counter thrown for; its caption on the board.</extracomment>
         <translation>Ir</translation>
     </message>
     <message>
@@ -116,14 +119,17 @@
     </message>
     <message>
         <source>computer</source>
+        <extracomment>Said of a name on the board after the name and colour: the computer plays this seat.</extracomment>
         <translation>ordenador</translation>
     </message>
     <message>
         <source>winner</source>
+        <extracomment>Said of a name on the board after the name and colour: this seat has won.</extracomment>
         <translation>ganador</translation>
     </message>
     <message>
         <source>to play</source>
+        <extracomment>Said of a name on the board after the name and colour: this seat is on turn.</extracomment>
         <translation>le toca jugar</translation>
     </message>
     <message>
@@ -187,10 +193,12 @@
     <name>BoardWidgets</name>
     <message>
         <source>Go</source>
+        <extracomment>The caption of the board&apos;s button that moves the counter after a throw; 41 pixels wide.</extracomment>
         <translation>Ir</translation>
     </message>
     <message>
         <source>Click</source>
+        <extracomment>The caption on the die before the first throw, asking to click it; it must fit the small face.</extracomment>
         <translation>Tira</translation>
     </message>
     <message>
@@ -311,6 +319,7 @@ VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
     <name>NewGameSetup</name>
     <message>
         <source>Select</source>
+        <extracomment>The prompt in a computer seat&apos;s name list until a name is chosen from it.</extracomment>
         <translation>Elige</translation>
     </message>
     <message>
@@ -764,6 +773,7 @@ VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A line of the standings after a win: %1 a player&apos;s name, %2 the square its counter stands on.</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -890,10 +900,6 @@ VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
         <translation>Salir</translation>
     </message>
     <message>
-        <source>%1 Moves = %2</source>
-        <translation>Jugadas de %1: %2</translation>
-    </message>
-    <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Mejores jugadores</translation>
     </message>
@@ -904,14 +910,23 @@ VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
     </message>
     <message>
         <source>%1, %2, moves: %3</source>
-        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %3 the count as stored.</extracomment>
         <translation>%1, %2, jugadas: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
         <translation>
             <numerusform>%1, %2, %n jugada</numerusform>
             <numerusform>%1, %2, %n jugadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Moves = %n</source>
+        <extracomment>The winner&apos;s result: %1 the winner&apos;s name, %n the moves of the game.</extracomment>
+        <translation>
+            <numerusform>%1: %n jugada</numerusform>
+            <numerusform>%1: %n jugadas</numerusform>
         </translation>
     </message>
 </context>

@@ -65,10 +65,12 @@
     </message>
     <message>
         <source>computer</source>
+        <extracomment>Who plays a seat, said after its name and colour in the reading of the board.</extracomment>
         <translation>computer</translation>
     </message>
     <message>
         <source>person</source>
+        <extracomment>Who plays a seat, said after its name and colour: a human player, not &quot;nobody&quot;.</extracomment>
         <translation>mens</translation>
     </message>
     <message>
@@ -108,6 +110,7 @@
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
+        <extracomment>The name a screen reader gives the button that moves the counter thrown for; its caption on the board.</extracomment>
         <translation>Ga</translation>
     </message>
     <message>
@@ -116,14 +119,17 @@
     </message>
     <message>
         <source>computer</source>
+        <extracomment>Said of a name on the board after the name and colour: the computer plays this seat.</extracomment>
         <translation>computer</translation>
     </message>
     <message>
         <source>winner</source>
+        <extracomment>Said of a name on the board after the name and colour: this seat has won.</extracomment>
         <translation>winnaar</translation>
     </message>
     <message>
         <source>to play</source>
+        <extracomment>Said of a name on the board after the name and colour: this seat is on turn.</extracomment>
         <translation>aan de beurt</translation>
     </message>
     <message>
@@ -187,10 +193,12 @@
     <name>BoardWidgets</name>
     <message>
         <source>Go</source>
+        <extracomment>The caption of the board&apos;s button that moves the counter after a throw; 41 pixels wide.</extracomment>
         <translation>Ga</translation>
     </message>
     <message>
         <source>Click</source>
+        <extracomment>The caption on the die before the first throw, asking to click it; it must fit the small face.</extracomment>
         <translation>Klik</translation>
     </message>
     <message>
@@ -311,6 +319,7 @@ voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen altijd uit.
     <name>NewGameSetup</name>
     <message>
         <source>Select</source>
+        <extracomment>The prompt in a computer seat&apos;s name list until a name is chosen from it.</extracomment>
         <translation>Kiezen</translation>
     </message>
     <message>
@@ -764,6 +773,7 @@ voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen altijd uit.
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A line of the standings after a win: %1 a player&apos;s name, %2 the square its counter stands on.</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -890,10 +900,6 @@ voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen altijd uit.
         <translation>Afsluiten</translation>
     </message>
     <message>
-        <source>%1 Moves = %2</source>
-        <translation>%1 – zetten: %2</translation>
-    </message>
-    <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Beste spelers</translation>
     </message>
@@ -904,14 +910,23 @@ voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen altijd uit.
     </message>
     <message>
         <source>%1, %2, moves: %3</source>
-        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %3 the count as stored.</extracomment>
         <translation>%1, %2, zetten: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
         <translation>
             <numerusform>%1, %2, %n zet</numerusform>
             <numerusform>%1, %2, %n zetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Moves = %n</source>
+        <extracomment>The winner&apos;s result: %1 the winner&apos;s name, %n the moves of the game.</extracomment>
+        <translation>
+            <numerusform>%1 – %n zet</numerusform>
+            <numerusform>%1 – %n zetten</numerusform>
         </translation>
     </message>
 </context>

@@ -66,10 +66,12 @@
     </message>
     <message>
         <source>computer</source>
+        <extracomment>Who plays a seat, said after its name and colour in the reading of the board.</extracomment>
         <translation>komputer</translation>
     </message>
     <message>
         <source>person</source>
+        <extracomment>Who plays a seat, said after its name and colour: a human player, not &quot;nobody&quot;.</extracomment>
         <translation>człowiek</translation>
     </message>
     <message>
@@ -109,6 +111,7 @@
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
+        <extracomment>The name a screen reader gives the button that moves the counter thrown for; its caption on the board.</extracomment>
         <translation>Idź</translation>
     </message>
     <message>
@@ -117,14 +120,17 @@
     </message>
     <message>
         <source>computer</source>
+        <extracomment>Said of a name on the board after the name and colour: the computer plays this seat.</extracomment>
         <translation>komputer</translation>
     </message>
     <message>
         <source>winner</source>
+        <extracomment>Said of a name on the board after the name and colour: this seat has won.</extracomment>
         <translation>zwycięzca</translation>
     </message>
     <message>
         <source>to play</source>
+        <extracomment>Said of a name on the board after the name and colour: this seat is on turn.</extracomment>
         <translation>ma ruch</translation>
     </message>
     <message>
@@ -188,10 +194,12 @@
     <name>BoardWidgets</name>
     <message>
         <source>Go</source>
+        <extracomment>The caption of the board&apos;s button that moves the counter after a throw; 41 pixels wide.</extracomment>
         <translation>Idź</translation>
     </message>
     <message>
         <source>Click</source>
+        <extracomment>The caption on the die before the first throw, asking to click it; it must fit the small face.</extracomment>
         <translation>Rzuć</translation>
     </message>
     <message>
@@ -312,6 +320,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     <name>NewGameSetup</name>
     <message>
         <source>Select</source>
+        <extracomment>The prompt in a computer seat&apos;s name list until a name is chosen from it.</extracomment>
         <translation>Wybierz</translation>
     </message>
     <message>
@@ -374,7 +383,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Red is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza czerwonego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza czerwonego to %1, a plansza ma pola od&#xa0;1 do&#xa0;100.</translation>
     </message>
     <message>
         <source>The move count of Red reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
@@ -394,7 +403,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Blue is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza niebieskiego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza niebieskiego to %1, a plansza ma pola od&#xa0;1 do&#xa0;100.</translation>
     </message>
     <message>
         <source>The move count of Blue reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
@@ -414,7 +423,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Yellow is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza żółtego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza żółtego to %1, a plansza ma pola od&#xa0;1 do&#xa0;100.</translation>
     </message>
     <message>
         <source>The move count of Yellow reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
@@ -434,7 +443,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>The square of Green is %1, but the board has squares 1 to 100.</source>
-        <translation>Numer pola gracza zielonego to %1, a plansza ma pola od 1 do 100.</translation>
+        <translation>Numer pola gracza zielonego to %1, a plansza ma pola od&#xa0;1 do&#xa0;100.</translation>
     </message>
     <message>
         <source>The move count of Green reads &quot;%1&quot;, which is not a whole number from -32768 to 32767.</source>
@@ -771,6 +780,7 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A line of the standings after a win: %1 a player&apos;s name, %2 the square its counter stands on.</extracomment>
         <translation>%1: pole %2</translation>
     </message>
 </context>
@@ -897,10 +907,6 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
         <translation>Zakończ</translation>
     </message>
     <message>
-        <source>%1 Moves = %2</source>
-        <translation>%1 – ruchy: %2</translation>
-    </message>
-    <message>
         <source>Vantry - Best Players</source>
         <translation>Vantry - Najlepsi gracze</translation>
     </message>
@@ -911,15 +917,25 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>%1, %2, moves: %3</source>
-        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %3 the count as stored.</extracomment>
         <translation>%1, %2, ruchy: %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, %n moves</source>
+        <extracomment>A row of the best players read aloud: %1 the place (1 to 10), %2 the name, %n the moves.</extracomment>
         <translation>
             <numerusform>%1, %2, %n ruch</numerusform>
             <numerusform>%1, %2, %n ruchy</numerusform>
             <numerusform>%1, %2, %n ruchów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Moves = %n</source>
+        <extracomment>The winner&apos;s result: %1 the winner&apos;s name, %n the moves of the game.</extracomment>
+        <translation>
+            <numerusform>%1 – %n ruch</numerusform>
+            <numerusform>%1 – %n ruchy</numerusform>
+            <numerusform>%1 – %n ruchów</numerusform>
         </translation>
     </message>
 </context>
