@@ -160,13 +160,19 @@ void Engine::Timer1_Timer() {
     const auto c = static_cast<std::size_t>(state_.CurrentPlayer);
     state_.NameLit[(c + 3) % 4] = true;
     state_.NameLit[c] = !state_.NameLit[c];
-    Changed();
+    Listener().Blinked();
 }
 
 void Engine::SetTimer(GameTimer timer, bool on) {
     state_.TimerOn[static_cast<std::size_t>(timer)] = on;
     // A blink stopped in its dark half would leave that player's name off the board.
     if (timer == GameTimer::Timer1 && !on) state_.NameLit.fill(true);
+}
+
+void Engine::StartTurnCycle() {
+    SetTimer(GameTimer::Timer1, true);
+    SetTimer(GameTimer::timPlay, true);
+    SetTimer(GameTimer::timGo, false);
 }
 
 void Engine::PauseTurnCycle() {
@@ -177,9 +183,7 @@ void Engine::PauseTurnCycle() {
 }
 
 void Engine::ResumeTurnCycle() {
-    SetTimer(GameTimer::Timer1, true);
-    SetTimer(GameTimer::timPlay, true);
-    SetTimer(GameTimer::timGo, false);
+    StartTurnCycle();
     Changed();
 }
 
@@ -190,9 +194,7 @@ void Engine::ResetBoard() {
     ++state_.GamesStarted;
     state_.ShownFace = StartFace;
     state_.FaceEnabled = true;
-    SetTimer(GameTimer::Timer1, true);
-    SetTimer(GameTimer::timPlay, true);
-    SetTimer(GameTimer::timGo, false);
+    StartTurnCycle();
     state_.GamePath.clear();
     for (std::size_t i = 0; i < SeatCount; ++i) {
         state_.Counters[i].left = CounterStartLeft + CounterSpacing * static_cast<float>(i);

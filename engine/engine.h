@@ -75,6 +75,8 @@ public:
 private:
     void Win(int seat);
     void SetTimer(GameTimer timer, bool on);
+    // The three timers' flags as a turn begins, with no event.
+    void StartTurnCycle();
     GameListener& Listener() const;
     void Play(Cue cue);
     void Changed();

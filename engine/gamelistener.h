@@ -40,8 +40,11 @@ public:
     virtual void TurnPassed(int /*seat*/) {}
     // A new, reset or opened game replaced the one on the board.
     virtual void GameReplaced() {}
-    // Anything else the board shows changed: a timer, the blink, a name, the document's file.
+    // Anything else the board shows changed: a timer, a name, the document's file.
     virtual void Changed() {}
+    // The blink of the name on turn moved on, twice a second; nothing else changed. A listener
+    // that draws only what changed can take it apart from Changed.
+    virtual void Blinked() { Changed(); }
 };
 
 }  // namespace vantry

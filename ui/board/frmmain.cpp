@@ -35,8 +35,6 @@
 #include "twips.h"
 #include "windowplace.h"
 
-// The pictures are compiled into the library; this keeps the linker from dropping them.
-static void LoadPictures() { Q_INIT_RESOURCE(pictures); }
 
 namespace vantry {
 
@@ -54,7 +52,6 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
       prompter_(prompter),
       commands_(commands),
       cues_(std::make_unique<ModuleCues>()) {
-    LoadPictures();
     AccessibleRoles::Install();
     setObjectName("frmMain");
     // The window holds the focus until the player tabs to a control, so that Enter is Go and
@@ -351,6 +348,8 @@ void frmMain::GameReplaced() {
 }
 
 void frmMain::Changed() { Draw(); }
+// Twice a second: only the names are drawn again, not the whole board's state.
+void frmMain::Blinked() { widgets_->DrawNames(state_.Names, state_.NameLit); }
 
 void frmMain::Draw(bool jump) {
     drawing_->Draw(jump);

@@ -46,6 +46,7 @@ public:
     void TurnPassed(int seat) override;
     void GameReplaced() override;
     void Changed() override;
+    void Blinked() override;
 
     // DocumentWindow
     // The first showing puts the window where the last run left it.

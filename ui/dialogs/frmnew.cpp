@@ -22,16 +22,9 @@
 #include "prompter.h"
 #include "randomsource.h"
 #include "seatgroupbox.h"
+#include "svgrendering.h"
 #include "twips.h"
 
-// The pictures are compiled into this static library, where nothing would otherwise pull them in.
-static void LoadPictures() {
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(pictures);
-        return true;
-    }();
-    (void)loaded;
-}
 
 namespace vantry {
 
@@ -161,7 +154,7 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
       random_(random),
       setup_(engine, board, commands, prompter) {
     setObjectName("frmNew");
-    LoadPictures();
+    RegisterPictures();
     setFixedSize(PixelEdge(DialogWidth), PixelEdge(DialogHeight));
     for (int i = 0; i < SeatCount; ++i) BuildSeat(i);
     ShowMarks(true);

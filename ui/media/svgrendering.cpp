@@ -21,12 +21,16 @@ static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
 
 namespace vantry {
 
-QSvgRenderer* SharedSvgRenderer(const QString& resource) {
+void RegisterPictures() {
     static bool registered = false;
     if (!registered) {
         InitPictureResources();
         registered = true;
     }
+}
+
+QSvgRenderer* SharedSvgRenderer(const QString& resource) {
+    RegisterPictures();
     // Renderers are children of the application so they go before it does; a later
     // application object gets fresh ones.
     static QHash<QString, QPointer<QSvgRenderer>> renderers;

@@ -9,6 +9,11 @@ class QSvgRenderer;
 
 namespace vantry {
 
+// Makes the compiled-in pictures (":/pictures/...") reachable; a static library registers them
+// only when asked. Every function here asks by itself; code that opens a picture by its path
+// (an icon) asks first.
+void RegisterPictures();
+
 // The renderer of a picture resource, parsed once per process and kept until the application
 // object goes. Null when the resource is missing; an unparsable file gives an invalid renderer.
 // GUI thread only.
