@@ -8,63 +8,16 @@
 
 #include <memory>
 
-#include "boardcommands.h"
-#include "cueplayer.h"
-#include "engine.h"
-#include "frmmain.h"
-#include "gamestate.h"
-#include "prompter.h"
-#include "randomsource.h"
+#include "boardrig.h"
 
 namespace {
 
-class Silent final : public vantry::CuePlayer {
-public:
-    void Play(const QString&) override {}
-};
-
-class NoCommands final : public vantry::BoardCommands {
-public:
-    void New() override {}
-    void Open() override {}
-    bool Save() override { return false; }
-    void SaveAs() override {}
-    void About() override {}
-    void Settings() override {}
-    void OpenDropped(const QString&) override {}
-    void BestPlayers() override {}
-    bool Untitled() const override { return true; }
-};
-
-class NoPrompts final : public vantry::Prompter {
-public:
-    void Message(const QString&, Icon) override {}
-    Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
-    std::optional<QString> OpenFileName(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> SaveFileName(const QString&, const QString&) override { return std::nullopt; }
-};
-
-class FixedDie final : public vantry::RandomSource {
-public:
-    void Reseed() override {}
-    float Next() override { return 0.55f; }
-};
-
-// One board window at twice the design size.
+// The window tests' board: a fresh game answering through a scripted prompter, with its cues
+// recorded rather than played; here at twice the design size.
 struct Board {
-    Board() {
-        engine.SetListener(&window);
-        window.SetCuePlayer(std::make_unique<Silent>());
-        window.resize(vantry::frmMain::DesignSize() * 2);
-    }
-    ~Board() { engine.SetListener(nullptr); }
-
-    vantry::GameState state;
-    FixedDie die;
-    NoPrompts prompter;
-    NoCommands commands;
-    vantry::Engine engine{state, die};
-    vantry::frmMain window{engine, prompter, commands};
+    Board() { rig.window->resize(vantry::frmMain::DesignSize() * 2); }
+    vantry::test::BoardRig rig;
+    vantry::frmMain& window = *rig.window;
 };
 
 void BM_DrawPicturesAtTwiceTheSize(benchmark::State& s) {

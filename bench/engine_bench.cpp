@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "allocationcount.h"
+#include "fastrandom.h"
 #include "engine.h"
 #include "gamelistener.h"
 #include "gamestate.h"
@@ -22,20 +23,7 @@ public:
     long wins = 0;
 };
 
-// A cheap stand-in for the clock-seeded source, so the figures are about the engine.
-class FastRandom final : public vantry::RandomSource {
-public:
-    void Reseed() override {}
-    float Next() override {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
-    }
-
-private:
-    std::uint32_t state_ = 2463534242u;
-};
+using vantry::bench::FastRandom;
 
 // Ordinary moves only: the seats start on different squares and a counter that comes near
 // the goal is sent back to its start before it could win.

@@ -13,6 +13,7 @@
 #include <ctime>
 
 #include "engine.h"
+#include "fastrandom.h"
 #include "frmlog.h"
 #include "gamestate.h"
 #include "randomsource.h"
@@ -26,19 +27,7 @@ namespace {
 using vantry::Engine;
 using vantry::GameState;
 
-class FastRandom final : public vantry::RandomSource {
-public:
-    void Reseed() override {}
-    float Next() override {
-        state_ ^= state_ << 13;
-        state_ ^= state_ >> 17;
-        state_ ^= state_ << 5;
-        return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
-    }
-
-private:
-    std::uint32_t state_ = 2463534242u;
-};
+using vantry::bench::FastRandom;
 
 // Four computer seats through the tick handlers, as the timers drive them. Nobody listens, so a
 // won game goes on being played, as the board lets computer seats do.
