@@ -142,5 +142,25 @@ TEST(ProgramIcon, OffersSharpPixmapsFromSmallToLarge) {
     EXPECT_TRUE(sizes.contains(QSize(256, 256)));
 }
 
+// The pictures drawn at build time are the SVG's own drawing, at every size the icon is offered
+// at too, and stay whole after their pages are let go and read again.
+TEST(Prerendered, EachSideOfTheIconMatchesTheSvgAndSurvivesTheRelease) {
+    for (const bool released : {false, true}) {
+        if (released) ReleasePrerendered();
+        for (const int side : Pictures::IconSides) {
+            SCOPED_TRACE(testing::Message() << "side " << side << (released ? ", released" : ""));
+            const QImage built = PrerenderedSvg(Pictures::Icon, QSize(side, side), 1.0);
+            ASSERT_FALSE(built.isNull());
+            const QImage drawn = DrawSvg(Pictures::Icon, QSize(side, side));
+            int apart = 0;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) apart += built.pixel(x, y) != drawn.pixel(x, y) ? 1 : 0;
+            }
+            EXPECT_LE(apart, side * side / 100);
+            EXPECT_GT(OpaquePixels(built), side * side / 4);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vantry::test

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include "fittext.h"
 #include "kindbutton.h"
 #include "picturenames.h"
+#include "programicon.h"
 #include "gamecommands.h"
 #include "prompter.h"
 #include "randomsource.h"
@@ -93,7 +93,7 @@ QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString
     auto* button = new KindButton(colour, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    button->setIcon(QIcon(icon));
+    button->setIcon(PictureIcon(icon));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(tip);
     button->setAccessibleName(tip);

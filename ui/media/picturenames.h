@@ -12,6 +12,8 @@ inline const QString File = QStringLiteral(":/pictures/file.svg");
 // The FILE button without its word, for a language that writes its own.
 inline const QString FileButton = QStringLiteral(":/pictures/filebutton.svg");
 inline const QString Icon = QStringLiteral(":/pictures/icon.svg");
+// The sides the icon is offered at; each is drawn at build time.
+inline constexpr int IconSides[] = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
 inline const QString Computer = QStringLiteral(":/pictures/computer.svg");
 inline const QString Person = QStringLiteral(":/pictures/person.svg");
 

@@ -1,11 +1,11 @@
 #include "programicon.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSize>
-#include <QSvgRenderer>
 
 #include <optional>
 
@@ -15,8 +15,6 @@
 namespace vantry {
 
 namespace {
-
-constexpr int IconSides[] = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
 
 // Draws the picture only when a size is asked for, and keeps nothing: the window system takes
 // every size once when a window gets the icon, so it is never held in memory at ten sizes.
@@ -34,35 +32,34 @@ public:
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const int side : IconSides) sizes.append(QSize(side, side));
+        for (const int side : Pictures::IconSides) sizes.append(QSize(side, side));
         return sizes;
     }
 
     QIconEngine* clone() const override { return new PictureIconEngine(resource_); }
     QString key() const override { return QStringLiteral("vantry-picture"); }
     bool isNull() override {
-        const QSvgRenderer* renderer = SharedSvgRenderer(resource_);
-        return renderer == nullptr || !renderer->isValid();
+        RegisterPictures();
+        return !QFile::exists(resource_);
     }
 
 private:
     const QString resource_;
 };
 
-}  // namespace
-
-namespace {
 std::optional<QIcon>& CachedProgramIcon() {
     static std::optional<QIcon> icon;
     return icon;
 }
 }  // namespace
 
+QIcon PictureIcon(const QString& resource) { return QIcon(new PictureIconEngine(resource)); }
+
 // Every window asks for it; it is made once and let go with the application.
 QIcon ProgramIcon() {
     std::optional<QIcon>& icon = CachedProgramIcon();
     if (!icon) {
-        icon = QIcon(new PictureIconEngine(Pictures::Icon));
+        icon = PictureIcon(Pictures::Icon);
         qAddPostRoutine([] { CachedProgramIcon().reset(); });
     }
     return *icon;

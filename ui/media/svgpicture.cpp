@@ -52,6 +52,7 @@ void SvgPicture::paintEvent(QPaintEvent*) {
     const QImage built = PrerenderedSvg(resource_, size(), devicePixelRatioF());
     if (!built.isNull()) {
         painter.drawImage(0, 0, built);
+        ReleaseRepainted(resource_);
     } else if (settle_.isActive() && !cache_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), cache_);

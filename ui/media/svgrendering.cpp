@@ -54,7 +54,10 @@ QImage DrawSvg(const QString& resource, const QSize& device) {
     return image;
 }
 
-QString PrerenderedName(const QString& resource) { return QFileInfo(resource).completeBaseName() + ".argb"; }
+QString PrerenderedName(const QString& resource, int side) {
+    const QString base = QFileInfo(resource).completeBaseName();
+    return side > 0 ? QStringLiteral("%1-%2.argb").arg(base).arg(side) : base + ".argb";
+}
 
 namespace {
 QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
@@ -64,7 +67,9 @@ QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
 
 // Only pixels of exactly the wanted size are taken; anything else is drawn afresh.
 QImage Prerendered(const QString& resource, const QSize& device) {
-    const QResource stored(QStringLiteral(":/prerendered/") + PrerenderedName(resource));
+    const int side = device.width() == device.height() ? device.width() : 0;
+    QResource stored(QStringLiteral(":/prerendered/") + PrerenderedName(resource, side));
+    if (!stored.isValid()) stored.setFileName(QStringLiteral(":/prerendered/") + PrerenderedName(resource));
     const qint64 bytes = qint64(device.width()) * device.height() * 4;
     if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression || stored.size() != bytes) {
         return {};
@@ -81,17 +86,33 @@ QImage PrerenderedSvg(const QString& resource, const QSize& logicalSize, qreal d
     return image;
 }
 
-void ReleasePrerendered() {
+namespace {
+bool prerenderedReleased = false;
+
+// Only whole pages inside the pixels are released.
+void ReleasePages(const void* data, qint64 size) {
     const long page = sysconf(_SC_PAGESIZE);
+    if (data == nullptr || page <= 0) return;
+    const auto mask = ~static_cast<std::uintptr_t>(page - 1);
+    const auto from = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (from + static_cast<std::uintptr_t>(page) - 1) & mask;
+    const std::uintptr_t end = (from + static_cast<std::uintptr_t>(size)) & mask;
+    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+}
+}  // namespace
+
+void ReleasePrerendered() {
+    prerenderedReleased = true;
     for (const QString& name : QDir(QStringLiteral(":/prerendered")).entryList(QDir::Files)) {
         const QResource stored(QStringLiteral(":/prerendered/") + name);
-        if (!stored.isValid() || stored.data() == nullptr || page <= 0) continue;
-        // Only whole pages inside the picture are released.
-        const auto from = reinterpret_cast<std::uintptr_t>(stored.data());
-        const std::uintptr_t first = (from + static_cast<std::uintptr_t>(page) - 1) & ~static_cast<std::uintptr_t>(page - 1);
-        const std::uintptr_t end = (from + static_cast<std::uintptr_t>(stored.size())) & ~static_cast<std::uintptr_t>(page - 1);
-        if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+        if (stored.isValid()) ReleasePages(stored.data(), stored.size());
     }
+}
+
+void ReleaseRepainted(const QString& resource) {
+    if (!prerenderedReleased) return;
+    const QResource stored(QStringLiteral(":/prerendered/") + PrerenderedName(resource));
+    if (stored.isValid()) ReleasePages(stored.data(), stored.size());
 }
 
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
