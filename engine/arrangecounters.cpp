@@ -18,13 +18,10 @@ void ArrangeCounters(std::array<TwipsRect, 4>& counters, int current) {
         const float q = other.width / 4.0f;
         const bool meets = c.left == other.left || Shifted(c.left, q) == other.left || Shifted(c.left, 2.0f * q) == other.left;
         if (!meets) continue;
-        if (i < current) {
-            other.left = other.left - other.width / 4.0f;
-            c.left = c.left + other.width / 4.0f;
-        } else {
-            other.left = other.left + other.width / 4.0f;
-            c.left = c.left - other.width / 4.0f;
-        }
+        // A counter of a lower seat goes left of the current one, of a higher seat right of it.
+        const float shift = i < current ? -q : q;
+        other.left += shift;
+        c.left -= shift;
     }
 }
 

@@ -10,11 +10,7 @@ float StripTickTop(int row) {
 
 float StripBottom(int row) { return 8280.0f - 840.0f * static_cast<float>(row - 1); }
 
-float StripRuledTop(int row) {
-    if (row == 10) return 465.0f;
-    if (row == 9) return 1305.0f;
-    return StripTickTop(row);
-}
+float StripRuledTop(int row) { return row >= 9 ? StripTickTop(row) - 15.0f : StripTickTop(row); }
 
 bool IsMarkerIndex(int k) {
     if (k >= 0 && k <= 100) return true;

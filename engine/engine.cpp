@@ -5,19 +5,12 @@
 #include <limits>
 
 #include "arrangecounters.h"
-#include "gamelistener.h"
 #include "randomsource.h"
 
 namespace vantry {
 
 namespace {
 constexpr int ReseedsPerThrow = 6;
-
-// A listener for an engine nobody watches.
-GameListener& Deaf() {
-    static GameListener deaf;
-    return deaf;
-}
 
 // Raises the busy flag for the length of a move and puts back what it found, so that a move
 // started from inside another one's win windows does not clear the outer move's flag early.
@@ -36,7 +29,10 @@ private:
 
 Engine::Engine(GameState& state, RandomSource& random) : state_(state), random_(random) {}
 
-GameListener& Engine::Listener() const { return listener_ ? *listener_ : Deaf(); }
+GameListener& Engine::Listener() const {
+    static GameListener deaf;  // heard by an engine nobody watches
+    return listener_ ? *listener_ : deaf;
+}
 void Engine::Play(Cue cue) { Listener().CuePlayed(cue); }
 void Engine::Changed() { Listener().Changed(); }
 
@@ -55,10 +51,13 @@ void Engine::Record(RecordEvent event) {
     for (RecordFollower* f : followers_) f->Recorded(state_.Record, false);
 }
 
-// The game as it stands now opens the record's new part; followers read the record afresh.
-void Engine::StartRecord(RecordEvent::Kind kind, std::string fileName) {
+// The game as it stands now has replaced the one on the board. It opens the record's new part,
+// which followers read afresh, before the listener hears of it.
+void Engine::GameReplaced(RecordEvent::Kind kind, std::string fileName) {
+    ++state_.GamesStarted;
     state_.Record.push_back(RecordEvent::StartOf(state_, kind, std::move(fileName)));
     for (RecordFollower* f : followers_) f->Recorded(state_.Record, true);
+    Listener().GameReplaced();
 }
 
 void Engine::Throw() {
@@ -66,9 +65,8 @@ void Engine::Throw() {
     Play(Cue::TossClick);
 
     const float r = random_.Next();
-    int face = static_cast<int>(std::floor(r * 6.0f + 1.0f)) - 1;
-    if (face < 0) face = 0;  // a source outside [0, 1) must not pick a face that does not exist
-    if (face > 5) face = 5;
+    // A source outside [0, 1) must not pick a face that does not exist.
+    const int face = std::clamp(static_cast<int>(std::floor(r * 6.0f + 1.0f)) - 1, 0, 5);
     state_.TossIndex = static_cast<std::int16_t>(face);
 
     state_.CounterEnabled[static_cast<std::size_t>(state_.CurrentPlayer)] = true;
@@ -139,8 +137,7 @@ void Engine::Win(int seat) {
 void Engine::cmdGo_Click() { picM_Click(state_.CurrentPlayer); }
 
 void Engine::timPlay_Timer() {
-    if (moving_) return;
-    if (!state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
+    if (moving_ || !state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
     Throw();
     SetTimer(GameTimer::timGo, true);
     SetTimer(GameTimer::timPlay, false);
@@ -148,8 +145,7 @@ void Engine::timPlay_Timer() {
 }
 
 void Engine::timGo_Timer() {
-    if (moving_) return;
-    if (!state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
+    if (moving_ || !state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
     picM_Click(state_.CurrentPlayer);
     SetTimer(GameTimer::timGo, false);
     SetTimer(GameTimer::timPlay, true);
@@ -191,7 +187,6 @@ void Engine::ResetBoard() {
     state_.CurrentPlayer = 0;
     state_.Position.fill(0);
     state_.MoveCount.fill(0);
-    ++state_.GamesStarted;
     state_.ShownFace = StartFace;
     state_.FaceEnabled = true;
     StartTurnCycle();
@@ -205,8 +200,7 @@ void Engine::ResetBoard() {
     state_.GoEnabled = false;
     // Whatever came before belongs to the game that was replaced.
     state_.Record.clear();
-    StartRecord(RecordEvent::Kind::NewGame);
-    Listener().GameReplaced();
+    GameReplaced(RecordEvent::Kind::NewGame);
 }
 
 void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool spread) {
@@ -218,11 +212,9 @@ void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool sp
     const float height = state_.Counters[static_cast<std::size_t>(state_.CurrentPlayer)].height;
     for (std::size_t k = 0; k < SeatCount; ++k) PlaceCounter(state_.Counters[k], state_.Position[k], height);
     if (spread) vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
-    ++state_.GamesStarted;
     state_.GamePath = path;
     state_.Record = game.Record;
-    StartRecord(RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1));
-    Listener().GameReplaced();
+    GameReplaced(RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1));
 }
 
 void Engine::SetSeat(int seat, bool computer, const std::string& name) {
@@ -241,6 +233,5 @@ void Engine::SetGamePath(const std::string& path) {
     state_.GamePath = path;
     Changed();
 }
-
 
 }  // namespace vantry

@@ -81,7 +81,7 @@ private:
     void Play(Cue cue);
     void Changed();
     void Record(RecordEvent event);
-    void StartRecord(RecordEvent::Kind kind, std::string fileName = {});
+    void GameReplaced(RecordEvent::Kind kind, std::string fileName = {});
 
     GameState& state_;
     RandomSource& random_;

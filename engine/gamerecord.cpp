@@ -53,10 +53,7 @@ private:
         for (std::size_t s = 0; s < SeatCount; ++s) {
             if (!IsPosition(e.positions[s]) || e.moveCounts[s] < 0) return false;
         }
-        if (!first && (e.positions != outcome_.positions || e.moveCounts != outcome_.moveCounts ||
-                       e.current != outcome_.current)) {
-            return false;
-        }
+        if (!first && !EndsAt({e.positions, e.moveCounts, e.current})) return false;
         Start(e);
         return true;
     }
@@ -117,20 +114,24 @@ private:
     int lastMove_ = -1;
 };
 
+// An event of one seat, its other values still to be set.
+RecordEvent SeatEvent(RecordEvent::Kind kind, int seat) {
+    RecordEvent e;
+    e.kind = kind;
+    e.seat = static_cast<std::int8_t>(seat);
+    return e;
+}
+
 }  // namespace
 
 RecordEvent RecordEvent::ThrowOf(int seat, int face) {
-    RecordEvent e;
-    e.kind = Kind::Throw;
-    e.seat = static_cast<std::int8_t>(seat);
+    RecordEvent e = SeatEvent(Kind::Throw, seat);
     e.face = static_cast<std::int8_t>(face);
     return e;
 }
 
 RecordEvent RecordEvent::MoveOf(const MoveReport& move, bool fromStart) {
-    RecordEvent e;
-    e.kind = Kind::Move;
-    e.seat = static_cast<std::int8_t>(move.seat);
+    RecordEvent e = SeatEvent(Kind::Move, move.seat);
     e.fromStart = fromStart;
     e.from = static_cast<std::int16_t>(move.from);
     e.reached = static_cast<std::int16_t>(move.reached);
@@ -139,17 +140,10 @@ RecordEvent RecordEvent::MoveOf(const MoveReport& move, bool fromStart) {
     return e;
 }
 
-RecordEvent RecordEvent::TurnOf(int seat) {
-    RecordEvent e;
-    e.kind = Kind::Turn;
-    e.seat = static_cast<std::int8_t>(seat);
-    return e;
-}
+RecordEvent RecordEvent::TurnOf(int seat) { return SeatEvent(Kind::Turn, seat); }
 
 RecordEvent RecordEvent::WinOf(int seat, int moves) {
-    RecordEvent e;
-    e.kind = Kind::Win;
-    e.seat = static_cast<std::int8_t>(seat);
+    RecordEvent e = SeatEvent(Kind::Win, seat);
     e.moves = static_cast<std::int16_t>(moves);
     return e;
 }

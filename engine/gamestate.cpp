@@ -7,12 +7,14 @@ constexpr int Unreached = -1;
 // A throw reaches at most 98 + 6; beyond the goal no row applies.
 constexpr int HighestReached = FinalPosition + 6;
 
+using JumpMap = std::array<std::int8_t, HighestReached + 1>;
+
 // Where each position leads by the rows of one table, or Unreached when it is no row's "from".
 // No "from" occurs twice and no "to" is a "from", so this one lookup gives what comparing the
 // rows one after the other gives.
 template <std::size_t N>
-constexpr std::array<std::int8_t, HighestReached + 1> JumpsOf(const std::array<Jump, N>& table) {
-    std::array<std::int8_t, HighestReached + 1> to{};
+constexpr JumpMap JumpsOf(const std::array<Jump, N>& table) {
+    JumpMap to{};
     for (auto& t : to) t = Unreached;
     for (const Jump& j : table) to[static_cast<std::size_t>(j.from)] = static_cast<std::int8_t>(j.to);
     return to;
@@ -37,33 +39,25 @@ constexpr bool RowsAreIndependent() {
 }
 static_assert(RowsAreIndependent(), "a jump may not start where another one starts or ends");
 
-template <std::size_t N>
-int Lookup(const std::array<std::int8_t, N>& to, int position) {
-    if (position < 0 || position >= static_cast<int>(N)) return Unreached;
-    return to[static_cast<std::size_t>(position)];
+// Where one table's jumps take the position. No jump ends where it starts, so a position the
+// table leaves as it is is no row's "from".
+int Jumped(const JumpMap& to, int position) {
+    if (position < 0 || position > HighestReached) return position;
+    const int jump = to[static_cast<std::size_t>(position)];
+    return jump == Unreached ? position : jump;
 }
 }  // namespace
 
-bool IsLadderFoot(int position) { return Lookup(LadderTo, position) != Unreached; }
-bool IsSnakeHead(int position) { return Lookup(SnakeTo, position) != Unreached; }
+bool IsLadderFoot(int position) { return ApplyLadders(position) != position; }
+bool IsSnakeHead(int position) { return ApplySnakes(position) != position; }
 
-int ApplyLadders(int position) {
-    const int to = Lookup(LadderTo, position);
-    return to == Unreached ? position : to;
-}
-int ApplySnakes(int position) {
-    const int to = Lookup(SnakeTo, position);
-    return to == Unreached ? position : to;
-}
+int ApplyLadders(int position) { return Jumped(LadderTo, position); }
+int ApplySnakes(int position) { return Jumped(SnakeTo, position); }
 
 int SquareEffect(int position) {
     position = ApplySnakes(ApplyLadders(position));
     return position >= FinalPosition ? FinalPosition : position;
 }
-
-}  // namespace vantry
-
-namespace vantry {
 
 int GameState::Winner() const {
     for (int i = 0; i < SeatCount; ++i) {

@@ -56,17 +56,10 @@ CommandLine CommandLine::ParseEarly(int argc, const char* const* argv) {
 int CommandLine::Report() const {
     QTextStream out(action == Action::Error ? stderr : stdout);
     switch (action) {
-    case Action::Help:
-        out << Usage();
-        break;
-    case Action::Version:
-        out << Version() << '\n';
-        break;
-    case Action::Error:
-        out << error << '\n';
-        break;
-    case Action::Play:
-        break;
+        case Action::Help: out << Usage(); break;
+        case Action::Version: out << Version() << '\n'; break;
+        case Action::Error: out << error << '\n'; break;
+        case Action::Play: break;
     }
     return ExitCode(action);
 }

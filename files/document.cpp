@@ -11,17 +11,11 @@
 
 namespace vantry {
 
-namespace {
-QString Shown(const QString& path) { return QDir::toNativeSeparators(path); }
-}  // namespace
-
 QString Document::UntitledCaption() { return QCoreApplication::translate("Document", "Vantry - Untitled"); }
 // The pattern is the same in every language; only the description is translated.
 QString Document::FileFilter() {
     return QCoreApplication::translate("Document", "Vantry Game Files (*.vty)") + QStringLiteral("|*.vty");
 }
-QString Document::OpenTitle() { return QCoreApplication::translate("Document", "Open File"); }
-QString Document::SaveTitle() { return QCoreApplication::translate("Document", "Save File"); }
 
 Document::Document(Engine& engine, Prompter& prompter) : engine_(engine), prompter_(prompter) {}
 
@@ -30,9 +24,8 @@ QString Document::GamePath() const { return QString::fromStdString(engine_.State
 void Document::ResetBoard() { engine_.ResetBoard(); }
 
 void Document::OpenGame() {
-    const auto path = prompter_.OpenFileName(OpenTitle(), FileFilter());
-    if (!path) return;
-    OpenPath(*path);
+    const auto path = prompter_.OpenFileName(QCoreApplication::translate("Document", "Open File"), FileFilter());
+    if (path) OpenPath(*path);
 }
 
 bool Document::OpenPath(const QString& path, bool spread) {
@@ -41,7 +34,7 @@ bool Document::OpenPath(const QString& path, bool spread) {
     if (result.ok) result = ApplySaveRecord(parsed.record, engine_, path, spread);
     if (!result.ok) {
         prompter_.Message(QCoreApplication::translate("Document", "The game could not be opened from \"%1\".\n\n%2")
-                              .arg(Shown(path), result.error),
+                              .arg(QDir::toNativeSeparators(path), result.error),
                           Prompter::Icon::Warning);
         return false;
     }
@@ -57,10 +50,9 @@ bool Document::Save() {
 bool Document::SaveAs() {
     // The record is taken before the dialog, while the timers may still move the game on.
     const SaveRecord record = FillSaveRecord(engine_.State());
-    const auto path = prompter_.SaveFileName(SaveTitle(), FileFilter());
-    if (!path) return false;
-    if (!Write(record, *path)) return false;
-    TieTo(*path);
+    const auto path = prompter_.SaveFileName(QCoreApplication::translate("Document", "Save File"), FileFilter());
+    if (!path || !Write(record, *path)) return false;
+    engine_.SetGamePath(path->toStdString());
     return true;
 }
 
@@ -78,12 +70,10 @@ bool Document::Write(const SaveRecord& record, const QString& path) {
     const RecordResult result = WriteSaveRecord(record, path);
     if (!result.ok) {
         prompter_.Message(QCoreApplication::translate("Document", "The game could not be saved to \"%1\".\n\n%2")
-                              .arg(Shown(path), result.error),
+                              .arg(QDir::toNativeSeparators(path), result.error),
                           Prompter::Icon::Warning);
     }
     return result.ok;
 }
-
-void Document::TieTo(const QString& path) { engine_.SetGamePath(path.toStdString()); }
 
 }  // namespace vantry

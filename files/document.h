@@ -22,8 +22,6 @@ public:
     // The texts below are in the player's language, so they are asked for when shown.
     static QString UntitledCaption();
     static QString FileFilter();
-    static QString OpenTitle();
-    static QString SaveTitle();
 
     Document(Engine& engine, Prompter& prompter);
 
@@ -54,7 +52,6 @@ public:
 
 private:
     bool Write(const SaveRecord& record, const QString& path);
-    void TieTo(const QString& path);
 
     Engine& engine_;
     Prompter& prompter_;

@@ -61,8 +61,7 @@ std::optional<SeatRefusal> NewGameSetup::TakeSeat(int seat, const SeatEntry& ent
         prompter_.Message(message);
         return SeatRefusal{seat, typed ? NameBox::Typed : NameBox::Combo, message};
     }
-    if (entry.kind == SeatKind::None) return std::nullopt;
-    engine_.SetSeat(seat, computer, name.toStdString());
+    if (entry.kind != SeatKind::None) engine_.SetSeat(seat, computer, name.toStdString());
     return std::nullopt;
 }
 

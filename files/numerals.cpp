@@ -2,12 +2,6 @@
 
 namespace vantry {
 
-namespace {
-
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
-}  // namespace
-
 bool IsNumeral(QStringView text, bool fraction) {
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     qsizetype i = 0;
@@ -15,7 +9,7 @@ bool IsNumeral(QStringView text, bool fraction) {
     qsizetype digits = 0;
     bool point = false;
     for (; i < text.size(); ++i) {
-        if (IsDigit(text[i])) {
+        if (text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
             ++digits;
         } else if (fraction && !point && text[i] == QLatin1Char('.')) {
             point = true;

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <initializer_list>
 #include <limits>
 #include <optional>
 
@@ -16,43 +17,30 @@ void Number(QByteArray& line, int n) {
     line += QByteArray::number(n);
 }
 
+// The event's letter and its numbers.
+QByteArray Numbered(QByteArray line, std::initializer_list<int> numbers) {
+    for (int n : numbers) Number(line, n);
+    return line;
+}
+
 QByteArray LineOf(const RecordEvent& e) {
     using Kind = RecordEvent::Kind;
-    QByteArray line;
     switch (e.kind) {
-        case Kind::NewGame: line = "N"; break;
-        case Kind::Opened:
-            line = "O";
+        case Kind::NewGame: return "N";
+        case Kind::Opened: {
+            QByteArray line = "O";
             for (std::int16_t p : e.positions) Number(line, p);
             for (std::int16_t m : e.moveCounts) Number(line, m);
             Number(line, e.current);
-            if (!e.fileName.empty()) {
-                line += ' ';
-                line += QByteArray::fromStdString(e.fileName).toPercentEncoding();
-            }
-            break;
-        case Kind::Throw:
-            line = "T";
-            Number(line, e.seat);
-            Number(line, e.face);
-            break;
-        case Kind::Move:
-            line = "M";
-            for (int n : {int{e.seat}, int{e.from}, int{e.reached}, int{e.to}, int{e.moves}, e.fromStart ? 1 : 0}) {
-                Number(line, n);
-            }
-            break;
-        case Kind::Turn:
-            line = "P";
-            Number(line, e.seat);
-            break;
-        case Kind::Win:
-            line = "W";
-            Number(line, e.seat);
-            Number(line, e.moves);
-            break;
+            if (!e.fileName.empty()) line += ' ' + QByteArray::fromStdString(e.fileName).toPercentEncoding();
+            return line;
+        }
+        case Kind::Throw: return Numbered("T", {e.seat, e.face});
+        case Kind::Move: return Numbered("M", {e.seat, e.from, e.reached, e.to, e.moves, e.fromStart});
+        case Kind::Turn: return Numbered("P", {e.seat});
+        case Kind::Win: return Numbered("W", {e.seat, e.moves});
     }
-    return line;
+    return {};
 }
 
 // A number as the writer writes it: digits without a leading zero, or a minus sign before them.

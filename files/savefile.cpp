@@ -104,18 +104,13 @@ std::optional<std::int16_t> ToNumber(const QString& text) {
     return static_cast<std::int16_t>(value);
 }
 
-// The names the reader would cut or strip when written as they are.
-bool NeedsQuotes(const QString& name) {
-    return name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
-}
-
 // Such names travel between double quotes. A name in quotes cannot hold one, so its double
 // quotes become apostrophes; a line break would end the field, so it becomes a blank.
 QString NameLine(QString name) {
     name.replace(QLatin1String("\r\n"), QLatin1String(" "));
     name.replace(Cr, Blank);
     name.replace(Lf, Blank);
-    if (!NeedsQuotes(name)) return name;
+    if (!NameNeedsQuotes(name)) return name;
     name.replace(Quote, QLatin1Char('\''));
     return Quote + name + Quote;
 }
@@ -141,11 +136,13 @@ QString NotRegularFile(const QString& path) {
 
 }  // namespace
 
-bool NameNeedsQuotes(const QString& name) { return NeedsQuotes(name); }
+bool NameNeedsQuotes(const QString& name) {
+    return name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
+}
 
 bool NameSurvivesSaving(const QString& name) {
     if (name.contains(Cr) || name.contains(Lf)) return false;
-    return !(NeedsQuotes(name) && name.contains(Quote));
+    return !(NameNeedsQuotes(name) && name.contains(Quote));
 }
 
 QByteArray EncodeSaveRecord(const SaveRecord& record) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <optional>
 
 #include "engine.h"
@@ -62,24 +63,11 @@ std::optional<bool> ConvertKind(const QString& text) {
     return false;
 }
 
-RecordResult CheckMoves(int seat, std::int16_t moves) {
-    if (moves >= 0) return RecordResult::Success();
-    return RecordResult::Failure(Tr(Sentences[static_cast<std::size_t>(seat)].movesRange).arg(moves).arg(0).arg(32767));
-}
-
-// Told as the user counts squares, 1 to 100.
-RecordResult CheckSquare(int seat, std::int16_t position) {
-    if (position >= 0 && position <= FinalPosition) return RecordResult::Success();
-    return RecordResult::Failure(Tr(Sentences[static_cast<std::size_t>(seat)].square).arg(position + 1));
-}
-
 }  // namespace
 
 int SaveRecord::SlotOf(int seat) {
-    for (int slot = 0; slot < 4; ++slot) {
-        if (SeatOrder[static_cast<std::size_t>(slot)] == seat) return slot;
-    }
-    return 0;
+    const auto slot = std::find(SeatOrder.begin(), SeatOrder.end(), seat);
+    return slot == SeatOrder.end() ? 0 : static_cast<int>(slot - SeatOrder.begin());
 }
 
 int SaveRecord::MovesIndex(int seat) {
@@ -129,9 +117,12 @@ RecordResult CheckSaveRecord(const SaveRecord& record, std::array<bool, 4>* isCo
         kinds[static_cast<std::size_t>(seat)] = *kind;
     }
     for (int seat : SaveRecord::SeatOrder) {
-        RecordResult r = CheckMoves(seat, record.Moves(seat));
-        if (r.ok) r = CheckSquare(seat, record.Square(seat));
-        if (!r.ok) return r;
+        const SeatSentences& s = Sentences[static_cast<std::size_t>(seat)];
+        const std::int16_t moves = record.Moves(seat);
+        if (moves < 0) return RecordResult::Failure(Tr(s.movesRange).arg(moves).arg(0).arg(32767));
+        // Told as the user counts squares, 1 to 100.
+        const std::int16_t position = record.Square(seat);
+        if (position < 0 || position > FinalPosition) return RecordResult::Failure(Tr(s.square).arg(position + 1));
     }
     const std::int16_t current = record.CurrentPlayer();
     if (current < 0 || current >= SeatCount) {

@@ -32,7 +32,6 @@ struct PlayerOptions {
     QString language;
 
     bool operator==(const PlayerOptions& other) const;
-    bool operator!=(const PlayerOptions& other) const { return !(*this == other); }
 };
 
 // The languages the game speaks, English first, by the codes stored under "Language".

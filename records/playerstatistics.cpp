@@ -81,8 +81,9 @@ StoreValues RowsWritten(const StatisticsTable& table, int stored) {
 
 // Copies of the game take turns at the figures: each reads them, adds its part and writes them
 // back while it holds this lock. It is not the store's own lock, which the write takes in turn.
+// The table `changed` gives replaces the stored one.
 template <class Change>
-std::optional<StoreFailure> UnderStatisticsLock(int lockWaitMs, Change change) {
+std::optional<StoreFailure> StoreUnderLock(int lockWaitMs, Change changed) {
     const QString path = UserStorePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QLockFile lock(path + QStringLiteral(".statistics.lock"));
@@ -91,7 +92,8 @@ std::optional<StoreFailure> UnderStatisticsLock(int lockWaitMs, Change change) {
     }
     // A lock that cannot be made at all (a read-only folder) stops the write too, which then
     // tells the reason.
-    return change();
+    const int stored = StoredRows(QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")));
+    return WriteUserStore(RowsWritten(changed(), stored), lockWaitMs);
 }
 
 }  // namespace
@@ -153,19 +155,15 @@ StatisticsTable ReadStoredStatistics() {
 }
 
 std::optional<StoreFailure> StoreFinishedGame(const FinishedGame& game, int lockWaitMs) {
-    return UnderStatisticsLock(lockWaitMs, [&] {
-        const int stored = StoredRows(QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")));
+    return StoreUnderLock(lockWaitMs, [&] {
         StatisticsTable table = ReadStoredStatistics();
         AddGame(table, game);
-        return WriteUserStore(RowsWritten(table, stored), lockWaitMs);
+        return table;
     });
 }
 
 std::optional<StoreFailure> ClearStoredStatistics(int lockWaitMs) {
-    return UnderStatisticsLock(lockWaitMs, [&] {
-        const int stored = StoredRows(QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")));
-        return WriteUserStore(RowsWritten({}, stored), lockWaitMs);
-    });
+    return StoreUnderLock(lockWaitMs, [] { return StatisticsTable{}; });
 }
 
 }  // namespace vantry

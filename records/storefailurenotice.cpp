@@ -4,11 +4,10 @@
 
 namespace vantry {
 
-bool StoreFailureNotice::Tell(Prompter& prompter, const QString& text) {
-    if (told_) return false;
+void StoreFailureNotice::Tell(Prompter& prompter, const QString& text) {
+    if (told_) return;
     told_ = true;
     prompter.Message(text, Prompter::Icon::Warning);
-    return true;
 }
 
 }  // namespace vantry

@@ -12,9 +12,8 @@ class Prompter;
 // place share one notice, which whoever holds them for the whole run owns.
 class StoreFailureNotice {
 public:
-    // Shows `text` as a warning unless the player was told before; true when shown now.
-    bool Tell(Prompter& prompter, const QString& text);
-    bool Told() const { return told_; }
+    // Shows `text` as a warning unless the player was told before.
+    void Tell(Prompter& prompter, const QString& text);
 
 private:
     bool told_ = false;

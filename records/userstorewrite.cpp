@@ -51,19 +51,6 @@ QString WhatFailed(const QString& path) {
     return QCoreApplication::translate("UserStore", "it could not be written");
 }
 
-}  // namespace
-
-QString LockKeptReason(const QString& lockPath, int waitMs) {
-    const int seconds = std::max(1, (waitMs + 999) / 1000);
-    //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
-    //: ".lock" added; another copy of the game holds it while it writes.
-    return QCoreApplication::translate("UserStore", "its lock file %1 could not be taken within %n seconds",
-                                       nullptr, seconds)
-        .arg(lockPath);
-}
-
-namespace {
-
 // True when the toolkit's own test of the file will pass, so that it takes the lock and
 // writes: the file can be opened for writing, or it is absent and its folder can be made.
 bool FileCanBeWritten(const QString& path) {
@@ -75,6 +62,15 @@ bool FileCanBeWritten(const QString& path) {
 }
 
 }  // namespace
+
+QString LockKeptReason(const QString& lockPath, int waitMs) {
+    const int seconds = std::max(1, (waitMs + 999) / 1000);
+    //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
+    //: ".lock" added; another copy of the game holds it while it writes.
+    return QCoreApplication::translate("UserStore", "its lock file %1 could not be taken within %n seconds",
+                                       nullptr, seconds)
+        .arg(lockPath);
+}
 
 QString UserStorePath() { return QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")).fileName(); }
 
