@@ -90,7 +90,6 @@ QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString
     button->setIcon(PictureIcon(icon));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(tip);
-    button->setAccessibleName(tip);
     Place(button, place);
     return button;
 }
@@ -170,18 +169,18 @@ void frmNew::BuildSeat(int i) {
     title.setColor(QPalette::WindowText, look.colour);
     Frame2[seat]->setPalette(title);
 
-    Frame1[seat] = new QFrame(Frame2[seat]);
-    Frame1[seat]->setObjectName(Indexed("Frame1", i));
-    Frame1[seat]->setFrameShape(QFrame::NoFrame);
-    Place(Frame1[seat], Frame1Place);
-    optCom[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optCom", i), Pictures::Computer,
-                              tr("The computer plays this seat"), optComPlace);
-    optPer[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optPer", i), Pictures::Person,
-                              tr("A person plays this seat"), optPerPlace);
+    auto* frame = new QFrame(Frame2[seat]);
+    frame->setObjectName(Indexed("Frame1", i));
+    frame->setFrameShape(QFrame::NoFrame);
+    Place(frame, Frame1Place);
+    optCom[seat] = MakeKindButton(frame, look.colour, Indexed("optCom", i), Pictures::Computer,
+                                  tr("The computer plays this seat"), optComPlace);
+    optPer[seat] = MakeKindButton(frame, look.colour, Indexed("optPer", i), Pictures::Person,
+                                  tr("A person plays this seat"), optPerPlace);
     // Exclusive, yet nothing is pressed until the user picks a kind.
-    kindGroup[seat] = new QButtonGroup(Frame1[seat]);
-    kindGroup[seat]->addButton(optCom[seat]);
-    kindGroup[seat]->addButton(optPer[seat]);
+    auto* kinds = new QButtonGroup(frame);
+    kinds->addButton(optCom[seat]);
+    kinds->addButton(optPer[seat]);
     // The picture alone does not say which seat or kind; the pressed state is the button's own.
     optCom[seat]->setAccessibleName(tr(ComputerSeat[seat]));
     optPer[seat]->setAccessibleName(tr(PersonSeat[seat]));

@@ -7,10 +7,8 @@
 #include "gamestate.h"
 #include "newgamesetup.h"
 
-class QButtonGroup;
 class QCloseEvent;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -63,10 +61,8 @@ private:
     bool unloaded_ = false;
 
     std::array<SeatGroupBox*, SeatCount> Frame2{};
-    std::array<QFrame*, SeatCount> Frame1{};
     std::array<QPushButton*, SeatCount> optCom{};
     std::array<QPushButton*, SeatCount> optPer{};
-    std::array<QButtonGroup*, SeatCount> kindGroup{};
     std::array<QLabel*, SeatCount> Label4{};
     std::array<QLineEdit*, SeatCount> txtNew{};
     std::array<QComboBox*, SeatCount> cmbNew{};
