@@ -147,16 +147,12 @@ void frmAbout::Form_Load() {
     setWindowTitle(tr("Vantry - About"));
     lbl_[6]->setText(values.value(0));
     lbl_[7]->setText(values.value(1));
-    QStringList credits{lbl_[TitleIndex]->text().simplified()};
+    // One text read in one breath: a line that leads into the next ("Written by") runs on.
+    QString text = lbl_[TitleIndex]->text().simplified();
     for (int i = 0; i < TitleIndex; ++i) {
         const QString line = lbl_[static_cast<std::size_t>(i)]->text().simplified();
-        if (!line.isEmpty()) credits << line;
-    }
-    // One text read in one breath: a line that leads into the next ("Written by") runs on.
-    QString text;
-    for (const QString& line : credits) {
-        if (!text.isEmpty()) text += text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(". ");
-        text += line;
+        if (line.isEmpty()) continue;
+        text += (text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(". ")) + line;
     }
     Picture1_->setAccessibleName(text);
 
