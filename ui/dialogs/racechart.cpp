@@ -90,9 +90,9 @@ void RaceChart::Summarise() {
 
 QString RaceChart::Summary(const GameState& state) {
     std::array<int, SeatCount> order{0, 1, 2, 3};
-    bool moved = false;
-    for (int s = 0; s < SeatCount; ++s) moved = moved || !state.AtStart(s);
-    if (!moved) return tr("No counter has moved yet.");
+    if (std::all_of(order.begin(), order.end(), [&](int s) { return state.AtStart(s); })) {
+        return tr("No counter has moved yet.");
+    }
     const auto square = [&](int s) { return state.Position[static_cast<std::size_t>(s)] + 1; };
     const auto name = [&](int s) { return Announcer::SeatOf(state, s).name; };
     const int winner = state.Winner();
