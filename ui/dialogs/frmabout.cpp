@@ -121,10 +121,7 @@ void frmAbout::BuildCredits() {
     title->setText(QStringLiteral("Vantry         ") + tr("3rd Edition").replace(QLatin1Char(' '), QChar(0x00A0)));
     title->setWordWrap(true);
     title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    lblLeft_[TitleIndex] = 120.0f;
-    lblTop_[TitleIndex] = 720.0f;
-    lblWidth_[TitleIndex] = 3495.0f;
-    lblHeight_[TitleIndex] = 1035.0f;
+    lblPlace_[TitleIndex] = {120.0f, 720.0f, 3495.0f, 1035.0f};
     PlaceLine(TitleIndex);
 }
 
@@ -150,16 +147,12 @@ void frmAbout::Form_Load() {
     setWindowTitle(tr("Vantry - About"));
     lbl_[6]->setText(values.value(0));
     lbl_[7]->setText(values.value(1));
-    QStringList credits{lbl_[TitleIndex]->text().simplified()};
+    // One text read in one breath: a line that leads into the next ("Written by") runs on.
+    QString text = lbl_[TitleIndex]->text().simplified();
     for (int i = 0; i < TitleIndex; ++i) {
         const QString line = lbl_[static_cast<std::size_t>(i)]->text().simplified();
-        if (!line.isEmpty()) credits << line;
-    }
-    // One text read in one breath: a line that leads into the next ("Written by") runs on.
-    QString text;
-    for (const QString& line : credits) {
-        if (!text.isEmpty()) text += text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(". ");
-        text += line;
+        if (line.isEmpty()) continue;
+        text += (text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(". ")) + line;
     }
     Picture1_->setAccessibleName(text);
 
@@ -167,10 +160,8 @@ void frmAbout::Form_Load() {
 
     for (int i = 0; i < TitleIndex; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        lblLeft_[at] = (i == 4 || i == 5) ? -120.0f : 0.0f;
-        lblTop_[at] = i == 0 ? PanelHeight + LineSpacing : lblTop_[at - 1] + LineSpacing;
-        lblWidth_[at] = PanelWidth;
-        lblHeight_[at] = LineHeight;
+        const float top = i == 0 ? PanelHeight + LineSpacing : lblPlace_[at - 1].top + LineSpacing;
+        lblPlace_[at] = {(i == 4 || i == 5) ? -120.0f : 0.0f, top, PanelWidth, LineHeight};
         lbl_[at]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         PlaceLine(i);
     }
@@ -179,22 +170,16 @@ void frmAbout::Form_Load() {
 
 void frmAbout::PlaceLine(int index) {
     const auto at = static_cast<std::size_t>(index);
-    lbl_[at]->setGeometry(PixelRect(lblLeft_[at], lblTop_[at], lblWidth_[at], lblHeight_[at]));
+    lbl_[at]->setGeometry(PixelRect(lblPlace_[at]));
 }
 
 void frmAbout::Timer1_Timer() {
     for (int i = 0; i < LineCount; ++i) {
-        lblTop_[static_cast<std::size_t>(i)] -= ScrollStep;
+        lblPlace_[static_cast<std::size_t>(i)].top -= ScrollStep;
         PlaceLine(i);
     }
-    if (AllLinesGone()) Timer1_.stop();
-}
-
-bool frmAbout::AllLinesGone() const {
-    for (std::size_t i = 0; i < lblTop_.size(); ++i) {
-        if (lblTop_[i] + lblHeight_[i] > 0.0f) return false;
-    }
-    return true;
+    const auto gone = [](const TwipsRect& line) { return line.top + line.height <= 0.0f; };
+    if (std::all_of(lblPlace_.begin(), lblPlace_.end(), gone)) Timer1_.stop();
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 
+#include "boardgeometry.h"
+
 class QLabel;
 class QPaintEvent;
 class QUrl;
@@ -32,7 +34,7 @@ public:
     void Timer1_Timer();
     bool ScrollRunning() const { return Timer1_.isActive(); }
     // A line's top in twips within the panel.
-    float LineTop(int index) const { return lblTop_[static_cast<std::size_t>(index)]; }
+    float LineTop(int index) const { return lblPlace_[static_cast<std::size_t>(index)].top; }
 
     static void OpenWithDesktop(const QUrl& url);
 
@@ -46,7 +48,6 @@ private:
     void BuildLinks();
     void Form_Load();
     void PlaceLine(int index);
-    bool AllLinesGone() const;
 
     UrlOpener openUrl_;
     QWidget* Picture1_ = nullptr;
@@ -54,10 +55,8 @@ private:
     QLabel* lblEmail_ = nullptr;
     QLabel* lblWSite_ = nullptr;
     std::array<QLabel*, LineCount> lbl_{};
-    std::array<float, LineCount> lblLeft_{};
-    std::array<float, LineCount> lblTop_{};
-    std::array<float, LineCount> lblWidth_{};
-    std::array<float, LineCount> lblHeight_{};
+    // Each line's place in twips within the panel.
+    std::array<TwipsRect, LineCount> lblPlace_{};
     QTimer Timer1_;
 };
 

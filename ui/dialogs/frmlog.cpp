@@ -32,12 +32,12 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     setWindowTitle(tr("Vantry - Game Log"));
     resize(DesignSize);
     auto* layout = new QVBoxLayout(this);
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName("tabLog");
-    layout->addWidget(tabs_);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName("tabLog");
+    layout->addWidget(tabs);
 
     model_ = new GameLogModel(engine.State(), this);
-    view_ = new QListView(tabs_);
+    view_ = new QListView(tabs);
     view_->setObjectName("lstLog");
     //: What a screen reader calls the list of the game's events.
     view_->setAccessibleName(tr("Game log"));
@@ -48,24 +48,24 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setWordWrap(false);
     //: The tab of the game log window that lists every event of the game.
-    tabs_->addTab(view_, tr("&Log"));
+    tabs->addTab(view_, tr("&Log"));
 
-    auto* race = new QWidget(tabs_);
+    auto* race = new QWidget(tabs);
     auto* raceLayout = new QVBoxLayout(race);
     chart_ = new RaceChart(engine.State(), race);
     raceLayout->addWidget(chart_, 1);
-    summary_ = new QLabel(chart_->accessibleDescription(), race);
-    summary_->setObjectName("lblRaceSummary");
-    summary_->setTextFormat(Qt::PlainText);
-    summary_->setWordWrap(true);
-    raceLayout->addWidget(summary_);
-    connect(chart_, &RaceChart::SummaryChanged, summary_, &QLabel::setText);
+    auto* summary = new QLabel(chart_->accessibleDescription(), race);
+    summary->setObjectName("lblRaceSummary");
+    summary->setTextFormat(Qt::PlainText);
+    summary->setWordWrap(true);
+    raceLayout->addWidget(summary);
+    connect(chart_, &RaceChart::SummaryChanged, summary, &QLabel::setText);
     //: The tab of the game log window with the chart of the race.
-    tabs_->addTab(race, tr("&Race"));
+    tabs->addTab(race, tr("&Race"));
 
-    statistics_ = new StatisticsPane(prompter, notice, tabs_);
+    statistics_ = new StatisticsPane(prompter, notice, tabs);
     //: The tab of the game log window with every player's statistics.
-    tabs_->addTab(statistics_, tr("&Statistics"));
+    tabs->addTab(statistics_, tr("&Statistics"));
 
     auto* buttons = new QHBoxLayout;
     //: Button: copies every line of the game log to the clipboard.
@@ -81,7 +81,7 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(Text()); });
+    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(model_->Text()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // A player who moves up the lines, or scrolls up, reads on undisturbed; back on the last
@@ -111,8 +111,6 @@ void frmLog::ShowNewest() {
     const int rows = model_->rowCount();
     if (rows > 0) view_->scrollTo(model_->index(rows - 1), QAbstractItemView::PositionAtBottom);
 }
-
-QString frmLog::Text() const { return model_->Text(); }
 
 void frmLog::StatisticsStored() { statistics_->Refresh(); }
 

@@ -4,10 +4,7 @@
 
 #include "gamerecord.h"
 
-class QLabel;
 class QListView;
-class QPushButton;
-class QTabWidget;
 
 namespace vantry {
 
@@ -35,14 +32,7 @@ public:
 
     void Recorded(const GameRecord& record, bool restarted) override;
 
-    // Every line of the log, one a line.
-    QString Text() const;
-
     QListView* LogView() const { return view_; }
-    GameLogModel& Model() const { return *model_; }
-    RaceChart* Chart() const { return chart_; }
-    StatisticsPane* Statistics() const { return statistics_; }
-    QTabWidget* Tabs() const { return tabs_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,10 +46,8 @@ private:
     Engine& engine_;
     QWidget* board_ = nullptr;
     GameLogModel* model_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
     QListView* view_ = nullptr;
     RaceChart* chart_ = nullptr;
-    QLabel* summary_ = nullptr;
     StatisticsPane* statistics_ = nullptr;
     bool placed_ = false;
     // True while the log keeps its newest line in view.

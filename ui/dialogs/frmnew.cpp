@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,18 +12,13 @@
 #include <algorithm>
 
 #include "boardlayout.h"
-#include "documentwindow.h"
 #include "fittext.h"
 #include "kindbutton.h"
 #include "picturenames.h"
 #include "programicon.h"
-#include "gamecommands.h"
-#include "prompter.h"
-#include "randomsource.h"
 #include "seatgroupbox.h"
 #include "svgrendering.h"
 #include "twips.h"
-
 
 namespace vantry {
 
@@ -96,7 +90,6 @@ QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString
     button->setIcon(PictureIcon(icon));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(tip);
-    button->setAccessibleName(tip);
     Place(button, place);
     return button;
 }
@@ -176,23 +169,23 @@ void frmNew::BuildSeat(int i) {
     title.setColor(QPalette::WindowText, look.colour);
     Frame2[seat]->setPalette(title);
 
-    Frame1[seat] = new QFrame(Frame2[seat]);
-    Frame1[seat]->setObjectName(Indexed("Frame1", i));
-    Frame1[seat]->setFrameShape(QFrame::NoFrame);
-    Place(Frame1[seat], Frame1Place);
-    optCom[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optCom", i), Pictures::Computer,
-                              tr("The computer plays this seat"), optComPlace);
-    optPer[seat] = MakeKindButton(Frame1[seat], look.colour, Indexed("optPer", i), Pictures::Person,
-                              tr("A person plays this seat"), optPerPlace);
+    auto* frame = new QFrame(Frame2[seat]);
+    frame->setObjectName(Indexed("Frame1", i));
+    frame->setFrameShape(QFrame::NoFrame);
+    Place(frame, Frame1Place);
+    optCom[seat] = MakeKindButton(frame, look.colour, Indexed("optCom", i), Pictures::Computer,
+                                  tr("The computer plays this seat"), optComPlace);
+    optPer[seat] = MakeKindButton(frame, look.colour, Indexed("optPer", i), Pictures::Person,
+                                  tr("A person plays this seat"), optPerPlace);
     // Exclusive, yet nothing is pressed until the user picks a kind.
-    kindGroup[seat] = new QButtonGroup(Frame1[seat]);
-    kindGroup[seat]->addButton(optCom[seat]);
-    kindGroup[seat]->addButton(optPer[seat]);
+    auto* kinds = new QButtonGroup(frame);
+    kinds->addButton(optCom[seat]);
+    kinds->addButton(optPer[seat]);
     // The picture alone does not say which seat or kind; the pressed state is the button's own.
     optCom[seat]->setAccessibleName(tr(ComputerSeat[seat]));
     optPer[seat]->setAccessibleName(tr(PersonSeat[seat]));
-    connect(optCom[seat], &QPushButton::clicked, this, [this, i] { optCom_Click(i); });
-    connect(optPer[seat], &QPushButton::clicked, this, [this, i] { optPer_Click(i); });
+    connect(optCom[seat], &QPushButton::clicked, this, [this, i] { ShowTypedBox(i, false); });
+    connect(optPer[seat], &QPushButton::clicked, this, [this, i] { ShowTypedBox(i, true); });
 
     Label4[seat] = new QLabel(tr("&Name:"), Frame2[seat]);
     Label4[seat]->setObjectName(Indexed("Label4", i));
@@ -260,14 +253,8 @@ void frmNew::Form_Load() {
 }
 
 void frmNew::ShowMarks(bool shown) {
-    for (int i = 0; i < SeatCount; ++i) {
-        static_cast<SeatGroupBox*>(Frame2[static_cast<std::size_t>(i)])->SetMarkSeat(shown ? i : -1);
-    }
+    for (int i = 0; i < SeatCount; ++i) Frame2[static_cast<std::size_t>(i)]->SetMarkSeat(shown ? i : -1);
 }
-
-void frmNew::optCom_Click(int i) { ShowTypedBox(i, false); }
-
-void frmNew::optPer_Click(int i) { ShowTypedBox(i, true); }
 
 void frmNew::ShowTypedBox(int i, bool typed) {
     const auto seat = static_cast<std::size_t>(i);
@@ -285,11 +272,8 @@ void frmNew::cmdStart_Click() {
     const auto refusal = setup_.StartGame(ReadSeats(), [this] { hide(); });
     if (!refusal) return;
     const auto seat = static_cast<std::size_t>(refusal->seat);
-    if (refusal->box == NameBox::Combo) {
-        cmbNew[seat]->setFocus(Qt::OtherFocusReason);
-    } else {
-        txtNew[seat]->setFocus(Qt::OtherFocusReason);
-    }
+    QWidget* box = refusal->box == NameBox::Combo ? static_cast<QWidget*>(cmbNew[seat]) : txtNew[seat];
+    box->setFocus(Qt::OtherFocusReason);
 }
 
 void frmNew::cmdOpen_Click() {

@@ -7,11 +7,8 @@
 #include "gamestate.h"
 #include "newgamesetup.h"
 
-class QButtonGroup;
 class QCloseEvent;
 class QComboBox;
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +20,7 @@ class Engine;
 class GameCommands;
 class Prompter;
 class RandomSource;
+class SeatGroupBox;
 
 // The new-game dialog: four seats, each played by a person or the computer under a name, and
 // the buttons that start the game, draw computer names or open a saved game instead. It hands
@@ -52,8 +50,6 @@ private:
     void SetTabOrder();
     void Form_Load();
 
-    void optCom_Click(int i);
-    void optPer_Click(int i);
     void ShowTypedBox(int i, bool typed);
     void cmdRandom_Click();
     void cmdStart_Click();
@@ -64,11 +60,9 @@ private:
     NewGameSetup setup_;
     bool unloaded_ = false;
 
-    std::array<QGroupBox*, SeatCount> Frame2{};
-    std::array<QFrame*, SeatCount> Frame1{};
+    std::array<SeatGroupBox*, SeatCount> Frame2{};
     std::array<QPushButton*, SeatCount> optCom{};
     std::array<QPushButton*, SeatCount> optPer{};
-    std::array<QButtonGroup*, SeatCount> kindGroup{};
     std::array<QLabel*, SeatCount> Label4{};
     std::array<QLineEdit*, SeatCount> txtNew{};
     std::array<QComboBox*, SeatCount> cmbNew{};

@@ -93,7 +93,7 @@ void frmSettings::Build() {
     BuildSound(grid, 3);
     BuildLanguage(grid, 5);
 
-    cmdClose = new QPushButton(tr("&Close"), this);
+    auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName("cmdClose");
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -159,7 +159,7 @@ void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
     grid->addWidget(languageLabel, row, 0);
     grid->addWidget(cmbLanguage, row, 1, 1, 2);
 
-    lblLanguageNote = new QLabel(tr("A new language is used from the next start of Vantry."), this);
+    auto* lblLanguageNote = new QLabel(tr("A new language is used from the next start of Vantry."), this);
     lblLanguageNote->setObjectName("lblLanguageNote");
     cmbLanguage->setAccessibleDescription(lblLanguageNote->text());
     grid->addWidget(lblLanguageNote, row + 1, 1, 1, 2);

@@ -10,7 +10,6 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
-class QPushButton;
 class QSlider;
 
 namespace vantry {
@@ -52,8 +51,6 @@ private:
     QSlider* sldVolume = nullptr;
     QLabel* lblVolumeValue = nullptr;
     QComboBox* cmbLanguage = nullptr;
-    QLabel* lblLanguageNote = nullptr;
-    QPushButton* cmdClose = nullptr;
 };
 
 }  // namespace vantry

@@ -2,17 +2,10 @@
 
 #include <QPointer>
 
+// Also declares the engine, board, commands, prompter and random source the launcher hands on.
 #include "frmnew.h"
 
-class QWidget;
-
 namespace vantry {
-
-class DocumentWindow;
-class Engine;
-class GameCommands;
-class Prompter;
-class RandomSource;
 
 // Opens the new-game dialog modally over the board, from File > New and at start-up. The
 // dialog stays loaded while it is only hidden, so the next opening shows the user's entries;

@@ -57,23 +57,15 @@ RaceChart::RaceChart(const GameState& state, QWidget* parent) : QWidget(parent),
     setAccessibleName(tr("Race chart"));
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(240, 180);
-    Rebuild();
+    Recorded(state_.Record, true);
 }
 
 void RaceChart::Recorded(const GameRecord& record, bool restarted) {
     if (restarted || record.size() < taken_) {
-        Rebuild();
-        return;
+        races_ = {};
+        taken_ = 0;
     }
     for (; taken_ < record.size(); ++taken_) Take(record[taken_], taken_ == 0);
-    Summarise();
-    update();
-}
-
-void RaceChart::Rebuild() {
-    races_ = {};
-    taken_ = 0;
-    for (; taken_ < state_.Record.size(); ++taken_) Take(state_.Record[taken_], taken_ == 0);
     Summarise();
     update();
 }
@@ -98,9 +90,9 @@ void RaceChart::Summarise() {
 
 QString RaceChart::Summary(const GameState& state) {
     std::array<int, SeatCount> order{0, 1, 2, 3};
-    bool moved = false;
-    for (int s = 0; s < SeatCount; ++s) moved = moved || !state.AtStart(s);
-    if (!moved) return tr("No counter has moved yet.");
+    if (std::all_of(order.begin(), order.end(), [&](int s) { return state.AtStart(s); })) {
+        return tr("No counter has moved yet.");
+    }
     const auto square = [&](int s) { return state.Position[static_cast<std::size_t>(s)] + 1; };
     const auto name = [&](int s) { return Announcer::SeatOf(state, s).name; };
     const int winner = state.Winner();
@@ -168,7 +160,6 @@ void RaceChart::paintEvent(QPaintEvent*) {
             path.lineTo(at(m + 1, race.steps[m].reached));
             if (race.steps[m].to != race.steps[m].reached) path.lineTo(at(m + 1, race.steps[m].to));
         }
-        p.setBrush(Qt::NoBrush);
         StrokeTwice(p, s, [&] { p.setBrush(Qt::NoBrush); p.drawPath(path); }, LineStyle[s]);
         const std::size_t every = dx >= MarkSpacing ? 1 : static_cast<std::size_t>(MarkSpacing / dx) + 1;
         StrokeTwice(p, s, [&] {

@@ -47,7 +47,6 @@ private:
     };
 
     void Take(const RecordEvent& event, bool first);
-    void Rebuild();
     void Summarise();
 
     const GameState& state_;

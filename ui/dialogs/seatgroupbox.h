@@ -17,7 +17,6 @@ public:
 
     // The seat whose mark follows the title; -1 for none.
     void SetMarkSeat(int seat);
-    int MarkSeat() const { return markSeat_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
