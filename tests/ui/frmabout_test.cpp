@@ -135,6 +135,16 @@ TEST_F(FrmAboutTest, TheScrollRunsOnTheTimerOnItsOwn) {
     EXPECT_LT(window_->LineTop(0), before);
 }
 
+// A screen reader reads the panel as one text; a line that leads into the next runs on.
+TEST_F(FrmAboutTest, ThePanelReadsItsCreditsAsSentences) {
+    Open();
+    const QString spoken = window_->findChild<QWidget*>("Picture1")->accessibleName();
+    for (const char* part : {"Written by Tamsin Orrell.", "Griphics: Bram Kettleby. Ysolde Marrin.",
+                             "Published by Hollowmere Software"}) {
+        EXPECT_TRUE(spoken.contains(QLatin1String(part))) << qPrintable(spoken);
+    }
+}
+
 TEST_F(FrmAboutTest, LinksOpenMailAndWebPage) {
     Open();
     auto* email = window_->findChild<QLabel*>("lblEmail");

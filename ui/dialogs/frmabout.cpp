@@ -38,6 +38,10 @@ constexpr int ScrollIntervalMs = 55;
 const QString ContactAddress = QStringLiteral("info@hollowmere.example");
 const QString WebAddress = QStringLiteral("www.hollowmere.example");
 
+// The lines that name who comes on the next line.
+constexpr int WrittenByIndex = 0;
+constexpr int PublishedByIndex = 8;
+
 // Lines 6 and 7 are the licence lines; their placeholders are replaced at load. People's and
 // the publisher's names are the same in every language.
 const std::array<const char*, 10> CreditTexts{
@@ -147,12 +151,15 @@ void frmAbout::Form_Load() {
     setWindowTitle(tr("Vantry - About"));
     lbl_[6]->setText(values.value(0));
     lbl_[7]->setText(values.value(1));
-    // One text read in one breath: a line that leads into the next ("Written by") runs on.
+    // One text read in one breath: a line that leads into the next ("Written by", "Griphics:")
+    // runs on.
     QString text = lbl_[TitleIndex]->text().simplified();
+    bool runOn = false;
     for (int i = 0; i < TitleIndex; ++i) {
         const QString line = lbl_[static_cast<std::size_t>(i)]->text().simplified();
         if (line.isEmpty()) continue;
-        text += (text.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(". ")) + line;
+        text += (runOn ? QStringLiteral(" ") : QStringLiteral(". ")) + line;
+        runOn = i == WrittenByIndex || i == PublishedByIndex || line.endsWith(QLatin1Char(':'));
     }
     Picture1_->setAccessibleName(text);
 
