@@ -37,8 +37,8 @@ QImage PrerenderedSvg(const QString& resource, const QSize& logicalSize, qreal d
 void ReleasePrerendered();
 
 // After the release, lets go again the pages a repaint read from the picture drawn at build
-// time at its design size: the kernel may map a whole run of the program's file for a single row, which
-// for the blinking name over the background is 1 MiB until the next start.
+// time at its design size: the kernel may map a whole run of the program's file for a single
+// row, which for the blinking name over the background is 1 MiB until the next start.
 void ReleaseRepainted(const QString& resource);
 
 // The picture stretched to logicalSize, drawn at logicalSize * dpr device pixels and tagged with
