@@ -1,7 +1,6 @@
 #include "boarddescriptions.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QPushButton>
 
 #include <vector>
@@ -13,6 +12,7 @@
 #include "clickpanel.h"
 #include "dieface.h"
 #include "gamestate.h"
+#include "namelabel.h"
 #include "svgpicture.h"
 
 namespace vantry {
