@@ -131,10 +131,9 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
 }
 
 void BoardDescriptions::DescribeGo() {
-    QPushButton* go = widgets_.cmdGo;
     const int seat = state_.CurrentPlayer;
     const bool known = seat >= 0 && seat < SeatCount;
-    Describe(go, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
+    Describe(widgets_.cmdGo, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
 }
 
 }  // namespace vantry
