@@ -8,8 +8,6 @@
 #include "benchmarkhooks.h"
 #include "centreonowner.h"
 #include "firstpainttask.h"
-#include "frmabout.h"
-#include "frmrec.h"
 #include "frmsettings.h"
 #include "programicon.h"
 #include "main.h"

@@ -1,7 +1,6 @@
 #include "boarddescriptions.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QPushButton>
 
 #include <vector>
@@ -13,6 +12,7 @@
 #include "clickpanel.h"
 #include "dieface.h"
 #include "gamestate.h"
+#include "namelabel.h"
 #include "svgpicture.h"
 
 namespace vantry {
@@ -131,10 +131,9 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
 }
 
 void BoardDescriptions::DescribeGo() {
-    QPushButton* go = widgets_.cmdGo;
     const int seat = state_.CurrentPlayer;
     const bool known = seat >= 0 && seat < SeatCount;
-    Describe(go, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
+    Describe(widgets_.cmdGo, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
 }
 
 }  // namespace vantry

@@ -13,7 +13,6 @@ BoardLayer::BoardLayer(std::vector<BoardLine> lines, const QColor& colour, QWidg
     : QWidget(parent), lines_(std::move(lines)), colour_(colour) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}));
 }
 
 void BoardLayer::SetLineColour(const QColor& colour) {

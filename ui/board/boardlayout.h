@@ -20,7 +20,6 @@ struct Rgb {
 constexpr float ClientWidth = 11880.0f;
 constexpr float ClientHeight = 8595.0f;
 
-constexpr Rgb White{255, 255, 255};
 constexpr Rgb LadderOrange{255, 128, 0};
 constexpr Rgb DiePaleYellow{255, 255, 192};
 inline constexpr std::array<Rgb, 4> SeatColour{{{255, 0, 0}, {0, 0, 255}, {255, 255, 0}, {0, 255, 0}}};

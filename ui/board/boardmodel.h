@@ -29,10 +29,9 @@ public:
     NumberLabel& Number(int i) { return numbers_[static_cast<std::size_t>(i)]; }
     const NumberLabel& Number(int i) const { return numbers_[static_cast<std::size_t>(i)]; }
 
-    // Numbers square i (1..100) and stands it centred between linM(i - 1) and linM(i), on the
-    // lower end of linM(i). The label sizes itself to its caption by the design metrics.
-    void PlaceNumber(int i);
-    // The window's load: squares 1..100 numbered and placed, the spares 101..106 hidden.
+    // The window's load: squares 1..100 numbered and placed, the spares 101..106 hidden. Square
+    // i stands centred between linM(i - 1) and linM(i), on the lower end of linM(i); its label
+    // sizes itself to its caption by the design metrics.
     void PlaceNumbers();
 
 private:

@@ -32,16 +32,11 @@ QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 }  // namespace
 
 template <typename W>
-W* BoardWidgets::Placed(W* widget, const TwipsRect& rect) {
+W* BoardWidgets::Placed(W* widget, const TwipsRect& rect, const QString& name) {
+    widget->setObjectName(name);
     placed_.push_back({widget, rect});
     widget->setGeometry(PixelRect(rect));
     return widget;
-}
-
-SvgPicture* BoardWidgets::Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window) {
-    auto* picture = Placed(new SvgPicture(resource, window), rect);
-    picture->setObjectName(name);
-    return picture;
 }
 
 void BoardWidgets::Place(const TwipsMapping& mapping) {
@@ -62,7 +57,7 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
     for (QWidget* word : imgFile->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         word->setGeometry(imgFile->rect());
     }
-    for (QLabel* label : txtName) SetNameText(static_cast<NameLabel*>(label), label->text());
+    for (NameLabel* label : txtName) SetNameText(label, label->text());
 }
 
 BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
@@ -73,18 +68,13 @@ BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
 }
 
 void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
-    imgPic = Picture("imgPic", Pictures::Background, model.Background(), window);
+    imgPic = Placed(new SvgPicture(Pictures::Background, window), model.Background(), "imgPic");
     imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // The track is drawn in black until the window's load colours it.
-    track = Placed(new BoardLayer(TrackLines(), Qt::black, window), BoardRect);
-    track->setObjectName("linM");
-
-    lblCtr = Placed(new NumberLayer(model, window), BoardRect);
-    lblCtr->setObjectName("lblCtr");
-
-    ladders = Placed(new BoardLayer(LadderLines(), ToColour(LadderOrange), window), BoardRect);
-    ladders->setObjectName("Line1");
+    track = Placed(new BoardLayer(TrackLines(), Qt::black, window), BoardRect, "linM");
+    lblCtr = Placed(new NumberLayer(model, window), BoardRect, "lblCtr");
+    ladders = Placed(new BoardLayer(LadderLines(), ToColour(LadderOrange), window), BoardRect, "Line1");
 }
 
 void BoardWidgets::SetNameText(NameLabel* label, const QString& name) {
@@ -114,10 +104,9 @@ void BoardWidgets::ColourTrack() {
 
 void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit) {
     for (std::size_t i = 0; i < txtName.size(); ++i) {
-        auto* label = static_cast<NameLabel*>(txtName[i]);
         const QString name = QString::fromStdString(names[i]);
-        if (label->text() != name) SetNameText(label, name);
-        label->SetLit(lit[i]);
+        if (txtName[i]->text() != name) SetNameText(txtName[i], name);
+        txtName[i]->SetLit(lit[i]);
     }
 }
 
@@ -125,59 +114,54 @@ void BoardWidgets::ShowMarks(bool shown) {
     for (int i = 0; i < 4; ++i) {
         const auto seat = static_cast<std::size_t>(i);
         picM[seat]->SetMarkSeat(shown ? i : -1);
-        auto* label = static_cast<NameLabel*>(txtName[seat]);
-        label->SetMarkSeat(shown ? i : -1);
-        SetNameText(label, label->text());
+        txtName[seat]->SetMarkSeat(shown ? i : -1);
+        SetNameText(txtName[seat], txtName[seat]->text());
     }
 }
 
 void BoardWidgets::MakeNameLabels(QWidget* window) {
     for (int i = 0; i < 4; ++i) {
         const auto seat = static_cast<std::size_t>(i);
-        auto* label = new NameLabel(ToColour(SeatColour[seat]), SeatTextWhite(i) ? Qt::white : Qt::black, window);
-        label->setObjectName(QString("txtName(%1)").arg(i));
-        Placed(label, NameLabelRect(i));
+        auto* label = Placed(new NameLabel(ToColour(SeatColour[seat]), SeatTextWhite(i) ? Qt::white : Qt::black, window),
+                             NameLabelRect(i), QString("txtName(%1)").arg(i));
         // A design name, not a text: it is saved and compared as it stands in every language.
         SetNameText(label, QString("Unknown%1").arg(i + 1));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        txtName[static_cast<std::size_t>(i)] = label;
+        txtName[seat] = label;
     }
-    turns = Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect);
-    turns->setObjectName("Line8");
+    turns = Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
 }
 
 void BoardWidgets::MakePictures(QWidget* window) {
-    Image1 = Picture("Image1", Pictures::House, HouseRect, window);
+    Image1 = Placed(new SvgPicture(Pictures::House, window), HouseRect, "Image1");
     // The button's picture carries the English word; another language's goes on a blank face.
     const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
     const bool english = fileWord == QLatin1String("FILE");
-    imgFile = Picture("imgFile", english ? Pictures::File : Pictures::FileButton, FileButtonRect, window);
+    imgFile = Placed(new SvgPicture(english ? Pictures::File : Pictures::FileButton, window), FileButtonRect, "imgFile");
     if (!english) new FileWord(fileWord, imgFile);
     imgFile->setCursor(Qt::PointingHandCursor);
-    for (int n = 0; n < 7; ++n) {
-        snakes[static_cast<std::size_t>(n)] = Picture(QString("Image%1").arg(n + 2), Pictures::Snake(n + 2),
-                                                      SnakeRects[static_cast<std::size_t>(n)], window);
-        snakes[static_cast<std::size_t>(n)]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (std::size_t n = 0; n < snakes.size(); ++n) {
+        const int image = static_cast<int>(n) + 2;
+        snakes[n] = Placed(new SvgPicture(Pictures::Snake(image), window), SnakeRects[n], QString("Image%1").arg(image));
+        snakes[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 }
 
 void BoardWidgets::MakeControls(QWidget* window) {
     //: The caption of the board's button that moves the counter after a throw; 41 pixels wide.
-    cmdGo = new QPushButton(QCoreApplication::translate("BoardWidgets", "Go"), window);
-    cmdGo->setObjectName("cmdGo");
-    Placed(cmdGo, GoRect);
+    cmdGo = Placed(new QPushButton(QCoreApplication::translate("BoardWidgets", "Go"), window), GoRect, "cmdGo");
     cmdGo->setDefault(true);
     cmdGo->setEnabled(false);
 
     for (int i = 0; i < 4; ++i) {
-        auto* counter = new ClickPanel(ToColour(SeatColour[static_cast<std::size_t>(i)]), QString("picM(%1)").arg(i), window);
+        auto* counter = new ClickPanel(ToColour(SeatColour[static_cast<std::size_t>(i)]), window);
+        counter->setObjectName(QString("picM(%1)").arg(i));
         counter->setEnabled(false);
         picM[static_cast<std::size_t>(i)] = counter;
     }
 
     for (int k = 0; k < FaceCount; ++k) {
-        auto* face = new DieFace(k, window);
-        Placed(face, DieRect);
+        auto* face = Placed(new DieFace(k, window), DieRect, QString("picToss(%1)").arg(k));
         face->setVisible(k == FaceCount - 1);
         picToss[static_cast<std::size_t>(k)] = face;
     }

@@ -7,7 +7,6 @@
 #include "twips.h"
 #include <string>
 
-class QLabel;
 class QString;
 class QPushButton;
 class QWidget;
@@ -53,7 +52,7 @@ public:
     BoardLayer* track = nullptr;
     NumberLayer* lblCtr = nullptr;
     BoardLayer* ladders = nullptr;
-    std::array<QLabel*, 4> txtName{};
+    std::array<NameLabel*, 4> txtName{};
     BoardLayer* turns = nullptr;
     SvgPicture* Image1 = nullptr;
     SvgPicture* imgFile = nullptr;
@@ -64,9 +63,9 @@ public:
     ClickLabel* Label1 = nullptr;
 
 private:
+    // Names the widget and stands it at its design place.
     template <typename W>
-    W* Placed(W* widget, const TwipsRect& rect);
-    SvgPicture* Picture(const QString& name, const QString& resource, const TwipsRect& rect, QWidget* window);
+    W* Placed(W* widget, const TwipsRect& rect, const QString& name);
     void MakeBoard(QWidget* window, const BoardModel& model);
     void MakeNameLabels(QWidget* window);
     void MakePictures(QWidget* window);

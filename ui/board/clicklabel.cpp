@@ -4,8 +4,6 @@
 
 namespace vantry {
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
-
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     click_.Press(event);
     event->accept();

@@ -10,7 +10,7 @@ namespace vantry {
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    ClickLabel(const QString& text, QWidget* parent);
+    using QLabel::QLabel;
 
 signals:
     void clicked();

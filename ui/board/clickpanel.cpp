@@ -7,9 +7,7 @@
 
 namespace vantry {
 
-ClickPanel::ClickPanel(const QColor& colour, const QString& name, QWidget* parent) : QWidget(parent), colour_(colour) {
-    setObjectName(name);
-}
+ClickPanel::ClickPanel(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
 
 void ClickPanel::SetMarkSeat(int seat) {
     if (seat == markSeat_) return;

@@ -12,11 +12,10 @@ namespace vantry {
 class ClickPanel : public QWidget {
     Q_OBJECT
 public:
-    ClickPanel(const QColor& colour, const QString& name, QWidget* parent);
+    ClickPanel(const QColor& colour, QWidget* parent);
 
     // A counter carries its seat's mark; -1 (a die face, or marks turned off) carries none.
     void SetMarkSeat(int seat);
-    int MarkSeat() const { return markSeat_; }
 
 signals:
     void clicked();

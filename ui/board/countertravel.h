@@ -36,10 +36,8 @@ public:
     bool Enabled() const { return enabled_; }
     // The computer's throw and move timers tick every `tickMs`; a move's travel, made to end
     // within the designed half second, is played faster at a brisker pace so that it still
-    // ends before the next tick. Speed() is how much faster the board's motion runs (1 at the
-    // designed pace and slower ones).
+    // ends before the next tick; at the designed pace and slower ones it runs at its own speed.
     void SetTickMs(int tickMs);
-    float Speed() const { return speed_; }
 
     // A move was made by `move.seat`; its counter travels the move's way, wherever the state's
     // place for it is set next.

@@ -22,7 +22,6 @@ public:
 
     // The seat whose mark stands before the name; -1 for none.
     void SetMarkSeat(int seat);
-    int MarkSeat() const { return markSeat_; }
     // How wide a name may be drawn without being cut.
     int TextRoom() const;
 

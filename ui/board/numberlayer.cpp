@@ -11,7 +11,6 @@ namespace vantry {
 NumberLayer::NumberLayer(const BoardModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}));
 }
 
 QRect NumberLayer::TextRect(const BoardModel::NumberLabel& number, qreal scale) {

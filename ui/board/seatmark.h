@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QRectF>
 
 class QPainter;
@@ -11,11 +10,6 @@ namespace vantry {
 // circle, blue a square, yellow a triangle, green a diamond. The counters, the name labels and
 // the new-game dialog's seat groups draw it; it is drawn in the seat's text colour, which stands
 // out from the seat's fill by more than 3:1 (white on red is the least, at 4:1).
-enum class SeatShape { Circle, Square, Triangle, Diamond };
-
-SeatShape SeatShapeOf(int seat);
-QColor SeatMarkColour(int seat);
-
 // Draws seat's shape filled, as large as fits centred in `box` (any size; the shapes are
 // drawn from its width and height alone so they follow the board's scale).
 void DrawSeatMark(QPainter& painter, int seat, const QRectF& box);

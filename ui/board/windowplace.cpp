@@ -37,7 +37,6 @@ bool OnAScreen(const QByteArray& stored) {
 
 void WindowPlace::Restore(QWidget& window) {
     const QByteArray stored = QSettings("Vantry", "Vantry").value(GeometryKey).toByteArray();
-    if (stored.isEmpty()) return;
     if (!OnAScreen(stored)) return;
     const QRect before = window.geometry();
     if (!window.restoreGeometry(stored)) window.setGeometry(before);

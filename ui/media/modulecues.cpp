@@ -33,6 +33,4 @@ void ModuleCues::SetVolume(float level) {
     if (player_) player_->SetVolume(level);
 }
 
-bool ModuleCues::Loaded() const { return player_ != nullptr; }
-
 }  // namespace vantry

@@ -21,7 +21,7 @@ public:
     void Play(const QString& path) override;
     void SetVolume(float level) override;
     // Whether the module has been loaded and gave a player; false before the first cue.
-    bool Loaded() const;
+    bool Loaded() const { return player_ != nullptr; }
 
 private:
     CuePlayer* Player();

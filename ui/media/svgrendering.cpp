@@ -60,6 +60,8 @@ QString PrerenderedName(const QString& resource, int side) {
 }
 
 namespace {
+const QString Stored = QStringLiteral(":/prerendered/");
+
 QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
     return QSize(static_cast<int>(std::lround(logicalSize.width() * dpr)),
                  static_cast<int>(std::lround(logicalSize.height() * dpr)));
@@ -68,8 +70,8 @@ QSize DeviceSize(const QSize& logicalSize, qreal dpr) {
 // Only pixels of exactly the wanted size are taken; anything else is drawn afresh.
 QImage Prerendered(const QString& resource, const QSize& device) {
     const int side = device.width() == device.height() ? device.width() : 0;
-    QResource stored(QStringLiteral(":/prerendered/") + PrerenderedName(resource, side));
-    if (!stored.isValid()) stored.setFileName(QStringLiteral(":/prerendered/") + PrerenderedName(resource));
+    QResource stored(Stored + PrerenderedName(resource, side));
+    if (!stored.isValid()) stored.setFileName(Stored + PrerenderedName(resource));
     const qint64 bytes = qint64(device.width()) * device.height() * 4;
     if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression || stored.size() != bytes) {
         return {};
@@ -89,30 +91,26 @@ QImage PrerenderedSvg(const QString& resource, const QSize& logicalSize, qreal d
 namespace {
 bool prerenderedReleased = false;
 
-// Only whole pages inside the pixels are released.
-void ReleasePages(const void* data, qint64 size) {
+// Only whole pages inside the pixels of the stored picture `name` are released.
+void ReleasePages(const QString& name) {
+    const QResource stored(Stored + name);
     const long page = sysconf(_SC_PAGESIZE);
-    if (data == nullptr || page <= 0) return;
+    if (!stored.isValid() || stored.data() == nullptr || page <= 0) return;
     const auto mask = ~static_cast<std::uintptr_t>(page - 1);
-    const auto from = reinterpret_cast<std::uintptr_t>(data);
+    const auto from = reinterpret_cast<std::uintptr_t>(stored.data());
     const std::uintptr_t first = (from + static_cast<std::uintptr_t>(page) - 1) & mask;
-    const std::uintptr_t end = (from + static_cast<std::uintptr_t>(size)) & mask;
+    const std::uintptr_t end = (from + static_cast<std::uintptr_t>(stored.size())) & mask;
     if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
 }
 }  // namespace
 
 void ReleasePrerendered() {
     prerenderedReleased = true;
-    for (const QString& name : QDir(QStringLiteral(":/prerendered")).entryList(QDir::Files)) {
-        const QResource stored(QStringLiteral(":/prerendered/") + name);
-        if (stored.isValid()) ReleasePages(stored.data(), stored.size());
-    }
+    for (const QString& name : QDir(Stored).entryList(QDir::Files)) ReleasePages(name);
 }
 
 void ReleaseRepainted(const QString& resource) {
-    if (!prerenderedReleased) return;
-    const QResource stored(QStringLiteral(":/prerendered/") + PrerenderedName(resource));
-    if (stored.isValid()) ReleasePages(stored.data(), stored.size());
+    if (prerenderedReleased) ReleasePages(PrerenderedName(resource));
 }
 
 QPixmap RenderSvg(const QString& resource, const QSize& logicalSize, qreal dpr) {
