@@ -99,9 +99,10 @@ void frmMain::Form_Load() {
 
 void frmMain::Connect() {
     BoardWidgets& w = *widgets_;
-    // Any face throws, and so does the start face's caption.
-    for (DieFace* face : w.picToss) connect(face, &ClickPanel::clicked, this, [this] { engine_.Throw(); });
-    connect(w.Label1, &ClickLabel::clicked, this, [this] { engine_.Throw(); });
+    for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
+        connect(w.picToss[static_cast<std::size_t>(k)], &ClickPanel::clicked, this, [this, k] { picToss_Click(k); });
+    }
+    connect(w.Label1, &ClickLabel::clicked, this, &frmMain::Label1_Click);
     for (int i = 0; i < 4; ++i) {
         connect(w.picM[static_cast<std::size_t>(i)], &ClickPanel::clicked, this, [this, i] { picM_Click(i); });
     }
@@ -112,14 +113,14 @@ void frmMain::Connect() {
     connect(&Timer(GameTimer::Timer1), &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
     FileMenu& m = *mnuFile_;
-    connect(m.mnuFileAbout, &QAction::triggered, this, [this] { commands_.About(); });
-    connect(m.mnuFileSettings, &QAction::triggered, this, [this] { commands_.Settings(); });
-    connect(m.mnuFileNew, &QAction::triggered, this, [this] { commands_.New(); });
-    connect(m.mnuFileOpen, &QAction::triggered, this, [this] { commands_.Open(); });
-    connect(m.mnuFileSave, &QAction::triggered, this, [this] { commands_.Save(); });
-    connect(m.mnuFileSaveAs, &QAction::triggered, this, [this] { commands_.SaveAs(); });
+    connect(m.mnuFileAbout, &QAction::triggered, this, &frmMain::mnuFileAbout_Click);
+    connect(m.mnuFileSettings, &QAction::triggered, this, &frmMain::mnuFileSettings_Click);
+    connect(m.mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(m.mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(m.mnuFileLog, &QAction::triggered, this, [this] { commands_.GameLog(); });
-    connect(m.mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
 // Keys go to whichever control has the focus; filtering the window and every control in it
@@ -148,12 +149,12 @@ bool frmMain::HandleKey(QKeyEvent* event) {
             if (state_.GoEnabled) widgets_->cmdGo->click();
             break;
         case KeyCommand::ReadBoard: announcements_->ReadBoard(); break;
-        case KeyCommand::New: commands_.New(); break;
-        case KeyCommand::Open: commands_.Open(); break;
-        case KeyCommand::Save: commands_.Save(); break;
-        case KeyCommand::About: commands_.About(); break;
-        case KeyCommand::Settings: commands_.Settings(); break;
-        case KeyCommand::Exit: close(); break;
+        case KeyCommand::New: mnuFileNew_Click(); break;
+        case KeyCommand::Open: mnuFileOpen_Click(); break;
+        case KeyCommand::Save: mnuFileSave_Click(); break;
+        case KeyCommand::About: mnuFileAbout_Click(); break;
+        case KeyCommand::Settings: mnuFileSettings_Click(); break;
+        case KeyCommand::Exit: mnuFileExit_Click(); break;
         case KeyCommand::Menu: OpenFileMenuFromKeyboard(); break;
         case KeyCommand::FullScreen: ToggleFullScreen(); break;
         case KeyCommand::Escape:
@@ -182,6 +183,10 @@ bool frmMain::PressFocused() {
     }
     return true;
 }
+
+// Any face throws; its index does not matter.
+void frmMain::picToss_Click(int) { engine_.Throw(); }
+void frmMain::Label1_Click() { engine_.Throw(); }
 
 void frmMain::picM_Click(int index) { engine_.picM_Click(static_cast<std::int16_t>(index)); }
 void frmMain::cmdGo_Click() { engine_.cmdGo_Click(); }
@@ -220,6 +225,14 @@ void frmMain::dropEvent(QDropEvent* event) {
     const QString path = DroppedFile(event->mimeData());
     QMetaObject::invokeMethod(this, [this, path] { commands_.OpenDropped(path); }, Qt::QueuedConnection);
 }
+
+void frmMain::mnuFileAbout_Click() { commands_.About(); }
+void frmMain::mnuFileSettings_Click() { commands_.Settings(); }
+void frmMain::mnuFileNew_Click() { commands_.New(); }
+void frmMain::mnuFileOpen_Click() { commands_.Open(); }
+void frmMain::mnuFileSave_Click() { commands_.Save(); }
+void frmMain::mnuFileSaveAs_Click() { commands_.SaveAs(); }
+void frmMain::mnuFileExit_Click() { close(); }
 
 void frmMain::CloseWithoutAsking() {
     closingWithoutAsking_ = true;

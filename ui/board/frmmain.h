@@ -78,12 +78,21 @@ public:
     QPoint FileMenuCorner() const;
 
 public slots:
+    void picToss_Click(int face);
+    void Label1_Click();
     void picM_Click(int index);
     void cmdGo_Click();
     void timPlay_Timer();
     void timGo_Timer();
     void Timer1_Timer();
     void imgFile_Click();
+    void mnuFileAbout_Click();
+    void mnuFileSettings_Click();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
