@@ -1,6 +1,7 @@
 #include "accessibleroles.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QVariant>
 #include <QWidget>
@@ -13,6 +14,7 @@ constexpr char RoleKey[] = "vantryAccessibleRole";
 constexpr char DisabledRoleKey[] = "vantryAccessibleDisabledRole";
 constexpr char ActiveKey[] = "vantryAccessibleActive";
 constexpr char SilentKey[] = "vantryAccessibleSilent";
+constexpr char ChoiceKey[] = "vantryAccessibleChoice";
 
 bool Pressable(QAccessible::Role role) { return role == QAccessible::Button || role == QAccessible::ButtonMenu; }
 
@@ -78,8 +80,62 @@ public:
     }
 };
 
+// A list that shows one choice at a time, read with the choice it shows. Qt 6.4 gives a screen
+// reader no way to find that choice (no selection), so it would say only the label and "combo
+// box": the shown choice is offered as the list's text, and a new choice is told as its text's
+// change while the list has the focus.
+class ChoiceList : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ChoiceList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+        QObject::connect(list, &QComboBox::currentTextChanged, list, [list](const QString& choice) {
+            if (!list->hasFocus()) return;
+            QAccessibleTextUpdateEvent event(list, 0, QString(), choice);
+            QAccessible::updateAccessibility(&event);
+        });
+    }
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? List()->currentText() : QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& name) override {
+        if (name == showMenuAction()) List()->showPopup();
+        else QAccessibleWidget::doAction(name);
+    }
+
+    // The choice as a text that cannot be edited, all of it selected: it is the list's selection.
+    QString text(int start, int end) const override { return List()->currentText().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(List()->currentText().size()); }
+    void selection(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+    }
+    int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
+};
+
 QAccessibleInterface* DrawnControls(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
+    if (auto* list = qobject_cast<QComboBox*>(object); list && list->property(ChoiceKey).toBool()) return new ChoiceList(list);
     if (widget && (widget->property(RoleKey).isValid() || OwnClassOf(widget))) return new DrawnControl(widget);
     return nullptr;
 }
@@ -104,6 +160,11 @@ void AccessibleRoles::SetWhenDisabled(QWidget* widget, QAccessible::Role role) {
 }
 
 void AccessibleRoles::SetActive(QWidget* widget, bool active) { widget->setProperty(ActiveKey, active); }
+
+void AccessibleRoles::SetChoiceList(QComboBox* list) {
+    Install();
+    list->setProperty(ChoiceKey, true);
+}
 
 void AccessibleRoles::Silence(QWidget* widget) {
     Set(widget, QAccessible::StaticText);

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 
+class QComboBox;
 class QWidget;
 
 namespace vantry {
@@ -19,6 +20,8 @@ public:
     static void SetWhenDisabled(QWidget* widget, QAccessible::Role role);
     // A widget read as the one in use of its kind, such as the name of the seat on turn.
     static void SetActive(QWidget* widget, bool active);
+    // A list that shows one choice at a time, read with the choice it shows.
+    static void SetChoiceList(QComboBox* list);
     // A label whose text is read elsewhere and is kept out of what is read aloud.
     static void Silence(QWidget* widget);
 };

@@ -15,6 +15,7 @@
 #include <array>
 #include <utility>
 
+#include "accessibleroles.h"
 #include "userstorewrite.h"
 
 namespace vantry {
@@ -73,6 +74,7 @@ void frmSettings::Build() {
     //: Label of the list of paces at which the computer's seats throw and move.
     auto* paceLabel = new QLabel(tr("Computer's &pace:"), this);
     cmbPace = new QComboBox(this);
+    AccessibleRoles::SetChoiceList(cmbPace);
     cmbPace->setObjectName("cmbPace");
     //: A pace of the computer's seats: one step (a throw or a move) a second.
     cmbPace->addItem(tr("Relaxed (a step a second)"));
@@ -146,6 +148,7 @@ void frmSettings::BuildSound(QGridLayout* grid, int row) {
 void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
     auto* languageLabel = new QLabel(tr("&Language:"), this);
     cmbLanguage = new QComboBox(this);
+    AccessibleRoles::SetChoiceList(cmbLanguage);
     cmbLanguage->setObjectName("cmbLanguage");
     //: The first choice of the language list: whichever language the desktop is set to.
     cmbLanguage->addItem(tr("The desktop's language"), QString());
