@@ -58,6 +58,9 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     summary->setObjectName("lblRaceSummary");
     summary->setTextFormat(Qt::PlainText);
     summary->setWordWrap(true);
+    // Wrapped to the room the chart leaves: a name too long for a line is cut at the edge (as the
+    // legend cuts it) rather than widening the window; the chart's description keeps it whole.
+    summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     raceLayout->addWidget(summary);
     connect(chart_, &RaceChart::SummaryChanged, summary, &QLabel::setText);
     //: The tab of the game log window with the chart of the race.
