@@ -58,5 +58,22 @@ TEST(GameLog, ALongNameInTheLeadKeepsTheWindowsWidth) {
     EXPECT_LE(rig.log->minimumSizeHint().width(), width);
 }
 
+// Every player's figures stand in view beside the names, however long one of them is.
+TEST(GameLog, TheStatisticsFiguresStayInViewBesideALongName) {
+    LogRig rig;
+    ASSERT_TRUE(rig.stores.valid());
+    ASSERT_FALSE(StoreFinishedGame(FinishedGame{{QString::fromStdString(LongName), "Bo", "Cy", "Di"}, 1, 30, {}}));
+    rig.log->Toggle();
+    rig.log->resize(460, 560);
+    QTreeWidget* table = rig.log->findChild<QTreeWidget*>("statisticsTable");
+    rig.log->findChild<QTabWidget*>("tabLog")->setCurrentWidget(table->parentWidget());
+    rig.log->StatisticsStored();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(table->topLevelItemCount(), 4);
+    const QHeaderView* header = table->header();
+    // The first figures, the games and wins, beside the longest name.
+    EXPECT_LE(header->sectionViewportPosition(2) + header->sectionSize(2), table->viewport()->width());
+}
+
 }  // namespace
 }  // namespace vantry::test
