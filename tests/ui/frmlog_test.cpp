@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -73,6 +74,37 @@ TEST(GameLog, TheStatisticsFiguresStayInViewBesideALongName) {
     const QHeaderView* header = table->header();
     // The first figures, the games and wins, beside the longest name.
     EXPECT_LE(header->sectionViewportPosition(2) + header->sectionSize(2), table->viewport()->width());
+}
+
+// A player who leaves the foot of the log, by the wheel or the keys, reads on while the game
+// goes on; End brings the newest line back and the log follows it again, also from the last
+// line itself when only the view had moved away.
+TEST(GameLog, EndFollowsTheGameAgainHoweverThePlayerLeftTheFoot) {
+    for (const bool byWheel : {true, false}) {
+        LogRig rig;
+        for (int i = 0; i < 30; ++i) rig.Play(1 + i % 5);
+        rig.log->Toggle();
+        QCoreApplication::processEvents();
+        QListView* view = rig.log->LogView();
+        QScrollBar* bar = view->verticalScrollBar();
+        ASSERT_GT(bar->maximum(), 0);
+        const auto leave = [&] {
+            if (byWheel) bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+            for (int i = 0; !byWheel && i < 2; ++i) QTest::keyClick(view, Qt::Key_PageUp);
+            ASSERT_LT(bar->value(), bar->maximum());
+        };
+        leave();
+        QTest::keyClick(view, Qt::Key_End);
+        EXPECT_EQ(bar->value(), bar->maximum()) << byWheel;
+        leave();
+        const int reading = bar->value();
+        rig.Play(2);
+        EXPECT_EQ(bar->value(), reading) << byWheel;
+        QTest::keyClick(view, Qt::Key_End);
+        rig.Play(3);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(bar->value(), bar->maximum()) << byWheel;
+    }
 }
 
 }  // namespace

@@ -172,6 +172,12 @@ bool frmLog::eventFilter(QObject* watched, QEvent* event) {
         if (!key->isAutoRepeat()) close();
         return true;
     }
+    // End follows the game again, also from the last line itself after a scroll away from it,
+    // where the view would not move.
+    if (watched == view_ && key->key() == Qt::Key_End && held == Qt::NoModifier) {
+        following_ = true;
+        ShowNewest();
+    }
     if (watched == view_ && key->matches(QKeySequence::Copy)) {
         CopySelected();
         return true;
