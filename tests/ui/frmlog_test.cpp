@@ -44,6 +44,46 @@ struct LogRig : BoardRig {
     std::unique_ptr<frmLog> log = std::make_unique<frmLog>(engine, prompter, notice, window.get());
 };
 
+// The lines selected, in the log's order whichever way they were chosen, and not the line the
+// cursor moved on to without selecting it.
+TEST(GameLog, CtrlCCopiesTheSelectedLinesInOrder) {
+    LogRig rig;
+    for (int i = 0; i < 3; ++i) rig.Play(2);
+    rig.log->Toggle();
+    const QStringList lines = rig.Lines();
+    QListView* view = rig.log->LogView();
+    struct Case {
+        std::vector<Qt::Key> keys;
+        Qt::KeyboardModifiers held;
+        QStringList copied;
+    };
+    const Case cases[] = {
+        {{Qt::Key_Up, Qt::Key_Up}, Qt::ShiftModifier, lines.mid(lines.size() - 3)},
+        {{Qt::Key_Home}, Qt::NoModifier, lines.mid(0, 1)},
+        {{Qt::Key_Down, Qt::Key_Down}, Qt::ControlModifier, lines.mid(0, 1)},
+    };
+    for (const Case& c : cases) {
+        for (Qt::Key key : c.keys) QTest::keyClick(view, key, c.held);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), c.copied.join(QLatin1Char('\n')));
+    }
+}
+
+// A game begun anew while the window is open leaves nothing of the old one in the log or the race.
+TEST(GameLog, ANewGameWhileOpenClearsTheLogAndTheRace) {
+    LogRig rig;
+    rig.log->Toggle();
+    for (int i = 0; i < 5; ++i) rig.Play(3);
+    ASSERT_NE(rig.Summary(), RaceChart::tr("No counter has moved yet."));
+    rig.engine.ResetBoard();
+    EXPECT_EQ(rig.Lines(), QStringList{Announcer::NewGame()});
+    EXPECT_EQ(rig.Summary(), RaceChart::tr("No counter has moved yet."));
+    rig.Play(4);
+    EXPECT_EQ(rig.Lines().size(), 4);
+    EXPECT_EQ(rig.Summary(), RaceChart::Summary(rig.state));
+}
+
 // A leader whose name is longer than a line is told under the chart without the window growing
 // past the room it was given beside the board.
 TEST(GameLog, ALongNameInTheLeadKeepsTheWindowsWidth) {
