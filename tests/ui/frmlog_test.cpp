@@ -15,6 +15,7 @@
 #include "frmlog.h"
 #include "isolatedstores.h"
 #include "playerstatistics.h"
+#include "qstringprinter.h"
 #include "racechart.h"
 #include "storefailurenotice.h"
 
@@ -145,6 +146,22 @@ TEST(GameLog, EndFollowsTheGameAgainHoweverThePlayerLeftTheFoot) {
         QCoreApplication::processEvents();
         EXPECT_EQ(bar->value(), bar->maximum()) << byWheel;
     }
+}
+
+// A won game's log ends on the win, as the board tells it: the turn the engine passes on after
+// it is no line, whether the window followed the win or opened on the won game afterwards.
+TEST(GameLog, AWonGameEndsOnTheWin) {
+    LogRig rig;
+    GameSetup game;
+    game.Position = {96, 10, 20, 30};
+    rig.engine.ReplaceGame(game, "/saved/near.vty");
+    rig.log->Toggle();
+    rig.Play(3);
+    ASSERT_GE(rig.state.Winner(), 0);
+    ASSERT_EQ(rig.state.Record.back().kind, RecordEvent::Kind::Turn);
+    const QString win = Announcer::Win(Announcer::SeatOf(rig.state, 0), 1);
+    EXPECT_EQ(rig.Lines().back(), win);
+    EXPECT_EQ(frmLog(rig.engine, rig.prompter, rig.notice, nullptr).LogView()->model()->rowCount(), 4);
 }
 
 }  // namespace
