@@ -186,10 +186,13 @@ std::array<SeatTally, 4> TallyOf(const GameRecord& record) {
 
 bool FinishesGame(const GameRecord& record) {
     if (record.empty() || record.back().kind != RecordEvent::Kind::Win) return false;
-    const RecordEvent& start = record.front();
-    if (std::find(start.positions.begin(), start.positions.end(), FinalPosition) != start.positions.end()) return false;
-    return std::none_of(record.begin(), record.end() - 1,
-                        [](const RecordEvent& e) { return e.kind == RecordEvent::Kind::Win; });
+    // Any opening counts, not only the first: a record may end on the move to the last square
+    // without the win, and the game opened after it was won already.
+    return std::none_of(record.begin(), record.end() - 1, [](const RecordEvent& e) {
+        const bool openedWon = e.StartsGame() && std::find(e.positions.begin(), e.positions.end(), FinalPosition) !=
+                                                     e.positions.end();
+        return e.kind == RecordEvent::Kind::Win || openedWon;
+    });
 }
 
 }  // namespace vantry

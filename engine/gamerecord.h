@@ -84,7 +84,7 @@ struct SeatTally {
 std::array<SeatTally, 4> TallyOf(const GameRecord& record);
 
 // True when the record's last event is a win that finishes the game: the first win of the
-// record, in a game that did not begin with a counter already on the last square.
+// record, in a game that was not begun or opened with a counter already on the last square.
 bool FinishesGame(const GameRecord& record);
 
 }  // namespace vantry

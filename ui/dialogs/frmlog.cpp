@@ -58,6 +58,9 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     summary->setObjectName("lblRaceSummary");
     summary->setTextFormat(Qt::PlainText);
     summary->setWordWrap(true);
+    // Wrapped to the room the chart leaves: a name too long for a line is cut at the edge (as the
+    // legend cuts it) rather than widening the window; the chart's description keeps it whole.
+    summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     raceLayout->addWidget(summary);
     connect(chart_, &RaceChart::SummaryChanged, summary, &QLabel::setText);
     //: The tab of the game log window with the chart of the race.
@@ -168,6 +171,12 @@ bool frmLog::eventFilter(QObject* watched, QEvent* event) {
     if ((key->key() == Qt::Key_L || key->key() == Qt::Key_Escape) && held == Qt::NoModifier) {
         if (!key->isAutoRepeat()) close();
         return true;
+    }
+    // End follows the game again, also from the last line itself after a scroll away from it,
+    // where the view would not move.
+    if (watched == view_ && key->key() == Qt::Key_End && held == Qt::NoModifier) {
+        following_ = true;
+        ShowNewest();
     }
     if (watched == view_ && key->matches(QKeySequence::Copy)) {
         CopySelected();

@@ -8,27 +8,46 @@
 namespace vantry {
 
 GameLogModel::GameLogModel(const GameState& state, QObject* parent)
-    : QAbstractListModel(parent), state_(state), rows_(static_cast<int>(state.Record.size())) {}
+    : QAbstractListModel(parent), state_(state) {
+    lines_ = Take(state.Record);
+}
 
-int GameLogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int GameLogModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
 
 QVariant GameLogModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_ || index.row() >= static_cast<int>(state_.Record.size())) return {};
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const std::size_t event = lines_[static_cast<std::size_t>(index.row())];
+    if (event >= state_.Record.size()) return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole) return {};
-    return LineOf(state_.Record[static_cast<std::size_t>(index.row())]);
+    return LineOf(state_.Record[event]);
+}
+
+std::vector<std::size_t> GameLogModel::Take(const GameRecord& record) {
+    std::vector<std::size_t> lines;
+    for (; taken_ < record.size(); ++taken_) {
+        const RecordEvent& e = record[taken_];
+        if (e.StartsGame()) won_ = std::find(e.positions.begin(), e.positions.end(), FinalPosition) != e.positions.end();
+        if (e.kind == RecordEvent::Kind::Win) won_ = true;
+        if (e.kind != RecordEvent::Kind::Turn || !won_) lines.push_back(taken_);
+    }
+    return lines;
 }
 
 void GameLogModel::Recorded(const GameRecord& record, bool restarted) {
-    const int size = static_cast<int>(record.size());
-    if (restarted || size < rows_) {
+    if (restarted || record.size() < taken_) {
         beginResetModel();
-        rows_ = size;
+        taken_ = 0;
+        won_ = false;
+        lines_ = Take(record);
         endResetModel();
         return;
     }
-    if (size == rows_) return;
-    beginInsertRows(QModelIndex(), rows_, size - 1);
-    rows_ = size;
+    const std::vector<std::size_t> added = Take(record);
+    if (added.empty()) return;
+    beginInsertRows(QModelIndex(), rowCount(), rowCount() + static_cast<int>(added.size()) - 1);
+    lines_.insert(lines_.end(), added.begin(), added.end());
     endInsertRows();
 }
 
@@ -48,7 +67,7 @@ QString GameLogModel::LineOf(const RecordEvent& e) const {
 QString GameLogModel::Text(const QModelIndexList& rows) const {
     QStringList lines;
     if (rows.isEmpty()) {
-        for (int row = 0; row < rows_; ++row) lines << data(index(row)).toString();
+        for (int row = 0; row < rowCount(); ++row) lines << data(index(row)).toString();
     } else {
         QModelIndexList sorted = rows;
         std::sort(sorted.begin(), sorted.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });

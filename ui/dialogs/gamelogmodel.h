@@ -2,6 +2,8 @@
 
 #include <QAbstractListModel>
 
+#include <vector>
+
 #include "gamerecord.h"
 
 namespace vantry {
@@ -9,7 +11,8 @@ namespace vantry {
 struct GameState;
 
 // The game's record as lines of the log, one an event, in the words the screen reader says for
-// it. A line is worded when it is shown, so a record of thousands of events opens at once.
+// it; as on the board, a turn that passes in a won game is left out. A line is worded when it
+// is shown, so a record of thousands of events opens at once.
 class GameLogModel final : public QAbstractListModel, public RecordFollower {
     Q_OBJECT
 public:
@@ -26,9 +29,16 @@ public:
     QString Text(const QModelIndexList& rows = {}) const;
 
 private:
+    // The record's events from the first not yet taken, as the indices of the lines they make.
+    std::vector<std::size_t> Take(const GameRecord& record);
+
     const GameState& state_;
-    // Rows the view has been told of; the record may have grown past them.
-    int rows_ = 0;
+    // The record's index of each line the view has been told of; the record may have grown
+    // past them.
+    std::vector<std::size_t> lines_;
+    std::size_t taken_ = 0;
+    // True once a counter stands on the last square in the game the record has reached.
+    bool won_ = false;
 };
 
 }  // namespace vantry

@@ -45,6 +45,9 @@ StatisticsPane::StatisticsPane(Prompter& prompter, StoreFailureNotice& notice, Q
     });
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->header()->setStretchLastSection(false);
+    // Room for any heading, while a long name is cut short (its tooltip holds it whole) and
+    // does not push the figures out of view.
+    table_->header()->setMaximumSectionSize(table_->header()->fontMetrics().averageCharWidth() * 20);
     layout->addWidget(table_);
 
     empty_ = new QLabel(tr("No game has been finished yet."), this);
