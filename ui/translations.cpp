@@ -22,20 +22,26 @@ Translations::~Translations() {
 }
 
 bool Translations::Install(const QLocale& locale) {
-    // English is the game's own language; the start-up of the many who play in it looks for
-    // no file at all. The first of the languages the player reads (LANGUAGE, LC_MESSAGES) decides.
+    // The first of the languages the player reads (LANGUAGE, LC_MESSAGES) decides.
     const QStringList languages = locale.uiLanguages();
     const QLocale::Language first = languages.isEmpty() ? QLocale::C : QLocale(languages.constFirst()).language();
-    if (first == QLocale::English || first == QLocale::C) return false;
-    if (!game_.load(locale, QStringLiteral("vantry"), QStringLiteral("_"), GameTranslations)) return false;
-    QCoreApplication::installTranslator(&game_);
-    // Without Qt's own file the buttons stay English, which is still a game to play.
-    if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&qt_);
+    const bool english = first == QLocale::English || first == QLocale::C;
+    if (!english && game_.load(locale, QStringLiteral("vantry"), QStringLiteral("_"), GameTranslations)) {
+        QCoreApplication::installTranslator(&game_);
+        // Without Qt's own file the buttons stay English, which is still a game to play.
+        if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qt_);
+        }
+        installed_ = true;
+        return true;
     }
-    installed_ = true;
-    return true;
+    // The game's own English, of which only the texts with a count ("1 square") need a file.
+    if (game_.load(QStringLiteral("vantry_en"), GameTranslations)) {
+        QCoreApplication::installTranslator(&game_);
+        installed_ = true;
+    }
+    return false;
 }
 
 }  // namespace vantry

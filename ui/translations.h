@@ -10,8 +10,8 @@ namespace vantry {
 // The game in the player's language: the game's own texts, compiled into the program, and
 // Qt's texts for the message boxes' buttons and the file dialogs, from the system's Qt
 // translations. Under English, the C locale or a language the game has no translation for,
-// nothing is loaded and every text stays the game's own English. Both translators stay
-// installed for as long as this object lives.
+// every text stays the game's own English, with only its plural forms ("1 square") loaded.
+// The translators stay installed for as long as this object lives.
 class Translations {
 public:
     Translations() = default;
@@ -24,7 +24,7 @@ public:
     static QLocale Chosen(const QString& language);
 
     // Installs the translators for `locale` into the running application; false when the
-    // game has no translation for it.
+    // game has no translation for it and speaks English.
     bool Install(const QLocale& locale);
 
 private:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPushButton>
 
@@ -91,6 +92,35 @@ TEST_F(GermanAppTest, AGameSavedInGermanOpensInEnglish) {
     EXPECT_EQ(Names(), names);
     EXPECT_EQ(Board().windowTitle(), "Vantry - race.vty");
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+// English, and any language the game has no translation for, counts in English: one square,
+// two squares, where the texts alone would say "1 squares".
+TEST(EnglishCounts, OneIsSingularAndTwoPluralUnderEnglishTheCLocaleAndAnUntranslatedLanguage) {
+    struct Count {
+        const char* context;
+        const char* text;
+        int n;
+        const char* said;
+    };
+    const Count counts[] = {
+        {"vantry::RaceChart", "%1 has won, %n squares ahead of %2.", 1, "%1 has won, 1 square ahead of %2."},
+        {"vantry::RaceChart", "%1 has won, %n squares ahead of %2.", 2, "%1 has won, 2 squares ahead of %2."},
+        {"vantry::RaceChart", "%1 and %n other players share the lead on square %2.", 1,
+         "%1 and 1 other player share the lead on square %2."},
+        {"Announcer", "%1 wins in %n moves", 1, "%1 wins in 1 move"},
+    };
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale::c(), QLocale(QLocale::Japanese)}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        Translations english;
+        EXPECT_FALSE(english.Install(locale));
+        for (const Count& c : counts) {
+            EXPECT_EQ(QCoreApplication::translate(c.context, c.text, nullptr, c.n), QString::fromLatin1(c.said));
+        }
+    }
+    EXPECT_EQ(QCoreApplication::translate("vantry::RaceChart", "%1 has won, %n squares ahead of %2.", nullptr, 1),
+              "%1 has won, 1 squares ahead of %2.")
+        << "the English forms are gone with the translator";
 }
 
 }  // namespace
