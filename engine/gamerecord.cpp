@@ -124,6 +124,10 @@ RecordEvent SeatEvent(RecordEvent::Kind kind, int seat) {
 
 }  // namespace
 
+bool RecordEvent::StartsWon() const {
+    return StartsGame() && std::find(positions.begin(), positions.end(), FinalPosition) != positions.end();
+}
+
 RecordEvent RecordEvent::ThrowOf(int seat, int face) {
     RecordEvent e = SeatEvent(Kind::Throw, seat);
     e.face = static_cast<std::int8_t>(face);
@@ -188,11 +192,8 @@ bool FinishesGame(const GameRecord& record) {
     if (record.empty() || record.back().kind != RecordEvent::Kind::Win) return false;
     // Any opening counts, not only the first: a record may end on the move to the last square
     // without the win, and the game opened after it was won already.
-    return std::none_of(record.begin(), record.end() - 1, [](const RecordEvent& e) {
-        const bool openedWon = e.StartsGame() && std::find(e.positions.begin(), e.positions.end(), FinalPosition) !=
-                                                     e.positions.end();
-        return e.kind == RecordEvent::Kind::Win || openedWon;
-    });
+    return std::none_of(record.begin(), record.end() - 1,
+                        [](const RecordEvent& e) { return e.kind == RecordEvent::Kind::Win || e.StartsWon(); });
 }
 
 }  // namespace vantry

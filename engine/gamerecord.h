@@ -37,6 +37,8 @@ struct RecordEvent {
 
     MoveReport Move() const { return MoveReport{seat, from, reached, to, moves}; }
     bool StartsGame() const { return kind == Kind::NewGame || kind == Kind::Opened; }
+    // A game begun or opened with a counter already on the last square: won before it began.
+    bool StartsWon() const;
 
     static RecordEvent ThrowOf(int seat, int face);
     static RecordEvent MoveOf(const MoveReport& move, bool fromStart);

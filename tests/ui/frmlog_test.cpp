@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
@@ -16,7 +14,6 @@
 #include "isolatedstores.h"
 #include "playerstatistics.h"
 #include "qstringprinter.h"
-#include "racechart.h"
 #include "storefailurenotice.h"
 
 namespace vantry::test {
@@ -45,50 +42,12 @@ struct LogRig : BoardRig {
     std::unique_ptr<frmLog> log = std::make_unique<frmLog>(engine, prompter, notice, window.get());
 };
 
-// The lines selected, in the log's order whichever way they were chosen, and not the line the
-// cursor moved on to without selecting it.
-TEST(GameLog, CtrlCCopiesTheSelectedLinesInOrder) {
+// A name longer than any line neither widens the window beside the board when its player
+// leads, nor pushes the other players' figures out of view in the statistics.
+TEST(GameLog, ALongNameNeitherWidensTheWindowNorHidesTheStatistics) {
     LogRig rig;
-    for (int i = 0; i < 3; ++i) rig.Play(2);
-    rig.log->Toggle();
-    const QStringList lines = rig.Lines();
-    QListView* view = rig.log->LogView();
-    struct Case {
-        std::vector<Qt::Key> keys;
-        Qt::KeyboardModifiers held;
-        QStringList copied;
-    };
-    const Case cases[] = {
-        {{Qt::Key_Up, Qt::Key_Up}, Qt::ShiftModifier, lines.mid(lines.size() - 3)},
-        {{Qt::Key_Home}, Qt::NoModifier, lines.mid(0, 1)},
-        {{Qt::Key_Down, Qt::Key_Down}, Qt::ControlModifier, lines.mid(0, 1)},
-    };
-    for (const Case& c : cases) {
-        for (Qt::Key key : c.keys) QTest::keyClick(view, key, c.held);
-        QApplication::clipboard()->clear();
-        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QApplication::clipboard()->text(), c.copied.join(QLatin1Char('\n')));
-    }
-}
-
-// A game begun anew while the window is open leaves nothing of the old one in the log or the race.
-TEST(GameLog, ANewGameWhileOpenClearsTheLogAndTheRace) {
-    LogRig rig;
-    rig.log->Toggle();
-    for (int i = 0; i < 5; ++i) rig.Play(3);
-    ASSERT_NE(rig.Summary(), RaceChart::tr("No counter has moved yet."));
-    rig.engine.ResetBoard();
-    EXPECT_EQ(rig.Lines(), QStringList{Announcer::NewGame()});
-    EXPECT_EQ(rig.Summary(), RaceChart::tr("No counter has moved yet."));
-    rig.Play(4);
-    EXPECT_EQ(rig.Lines().size(), 4);
-    EXPECT_EQ(rig.Summary(), RaceChart::Summary(rig.state));
-}
-
-// A leader whose name is longer than a line is told under the chart without the window growing
-// past the room it was given beside the board.
-TEST(GameLog, ALongNameInTheLeadKeepsTheWindowsWidth) {
-    LogRig rig;
+    ASSERT_TRUE(rig.stores.valid());
+    ASSERT_FALSE(StoreFinishedGame(FinishedGame{{QString::fromStdString(LongName), "Bo", "Cy", "Di"}, 1, 30, {}}));
     rig.state.Names[0] = LongName;
     rig.log->Toggle();
     QCoreApplication::processEvents();
@@ -98,54 +57,40 @@ TEST(GameLog, ALongNameInTheLeadKeepsTheWindowsWidth) {
     ASSERT_TRUE(rig.Summary().contains(QString::fromStdString(LongName)));
     EXPECT_EQ(rig.log->width(), width);
     EXPECT_LE(rig.log->minimumSizeHint().width(), width);
-}
 
-// Every player's figures stand in view beside the names, however long one of them is.
-TEST(GameLog, TheStatisticsFiguresStayInViewBesideALongName) {
-    LogRig rig;
-    ASSERT_TRUE(rig.stores.valid());
-    ASSERT_FALSE(StoreFinishedGame(FinishedGame{{QString::fromStdString(LongName), "Bo", "Cy", "Di"}, 1, 30, {}}));
-    rig.log->Toggle();
-    rig.log->resize(460, 560);
     QTreeWidget* table = rig.log->findChild<QTreeWidget*>("statisticsTable");
     rig.log->findChild<QTabWidget*>("tabLog")->setCurrentWidget(table->parentWidget());
     rig.log->StatisticsStored();
     QCoreApplication::processEvents();
     ASSERT_EQ(table->topLevelItemCount(), 4);
-    const QHeaderView* header = table->header();
     // The first figures, the games and wins, beside the longest name.
+    const QHeaderView* header = table->header();
     EXPECT_LE(header->sectionViewportPosition(2) + header->sectionSize(2), table->viewport()->width());
 }
 
-// A player who leaves the foot of the log, by the wheel or the keys, reads on while the game
-// goes on; End brings the newest line back and the log follows it again, also from the last
-// line itself when only the view had moved away.
-TEST(GameLog, EndFollowsTheGameAgainHoweverThePlayerLeftTheFoot) {
-    for (const bool byWheel : {true, false}) {
-        LogRig rig;
-        for (int i = 0; i < 30; ++i) rig.Play(1 + i % 5);
-        rig.log->Toggle();
-        QCoreApplication::processEvents();
-        QListView* view = rig.log->LogView();
-        QScrollBar* bar = view->verticalScrollBar();
-        ASSERT_GT(bar->maximum(), 0);
-        const auto leave = [&] {
-            if (byWheel) bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-            for (int i = 0; !byWheel && i < 2; ++i) QTest::keyClick(view, Qt::Key_PageUp);
-            ASSERT_LT(bar->value(), bar->maximum());
-        };
-        leave();
-        QTest::keyClick(view, Qt::Key_End);
-        EXPECT_EQ(bar->value(), bar->maximum()) << byWheel;
-        leave();
-        const int reading = bar->value();
-        rig.Play(2);
-        EXPECT_EQ(bar->value(), reading) << byWheel;
-        QTest::keyClick(view, Qt::Key_End);
-        rig.Play(3);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(bar->value(), bar->maximum()) << byWheel;
-    }
+// A player who scrolls away from the foot of the log reads on while the game goes on; End
+// brings the newest line back and the log follows it again, also when the cursor stood on the
+// last line all along and only the view had moved.
+TEST(GameLog, EndFollowsTheGameAgainAfterAScrollAway) {
+    LogRig rig;
+    for (int i = 0; i < 30; ++i) rig.Play(1 + i % 5);
+    rig.log->Toggle();
+    QCoreApplication::processEvents();
+    QListView* view = rig.log->LogView();
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    ASSERT_LT(bar->value(), bar->maximum());
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    const int reading = bar->value();
+    rig.Play(2);
+    EXPECT_EQ(bar->value(), reading);
+    QTest::keyClick(view, Qt::Key_End);
+    rig.Play(3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 // A won game's log ends on the win, as the board tells it: the turn the engine passes on after

@@ -28,7 +28,7 @@ std::vector<std::size_t> GameLogModel::Take(const GameRecord& record) {
     std::vector<std::size_t> lines;
     for (; taken_ < record.size(); ++taken_) {
         const RecordEvent& e = record[taken_];
-        if (e.StartsGame()) won_ = std::find(e.positions.begin(), e.positions.end(), FinalPosition) != e.positions.end();
+        if (e.StartsGame()) won_ = e.StartsWon();
         if (e.kind == RecordEvent::Kind::Win) won_ = true;
         if (e.kind != RecordEvent::Kind::Turn || !won_) lines.push_back(taken_);
     }
