@@ -96,7 +96,7 @@ TEST_F(GermanAppTest, AGameSavedInGermanOpensInEnglish) {
 
 // English, and any language the game has no translation for, counts in English: one square,
 // two squares, where the texts alone would say "1 squares".
-TEST(EnglishCounts, OneIsSingularAndTwoPluralUnderEnglishTheCLocaleAndAnUntranslatedLanguage) {
+TEST(EnglishCounts, OneIsSingularAndTwoPluralUnderEnglishAndAnUntranslatedLanguage) {
     struct Count {
         const char* context;
         const char* text;
@@ -106,11 +106,9 @@ TEST(EnglishCounts, OneIsSingularAndTwoPluralUnderEnglishTheCLocaleAndAnUntransl
     const Count counts[] = {
         {"vantry::RaceChart", "%1 has won, %n squares ahead of %2.", 1, "%1 has won, 1 square ahead of %2."},
         {"vantry::RaceChart", "%1 has won, %n squares ahead of %2.", 2, "%1 has won, 2 squares ahead of %2."},
-        {"vantry::RaceChart", "%1 and %n other players share the lead on square %2.", 1,
-         "%1 and 1 other player share the lead on square %2."},
         {"Announcer", "%1 wins in %n moves", 1, "%1 wins in 1 move"},
     };
-    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale::c(), QLocale(QLocale::Japanese)}) {
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::Japanese)}) {
         SCOPED_TRACE(locale.name().toStdString());
         Translations english;
         EXPECT_FALSE(english.Install(locale));

