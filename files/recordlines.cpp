@@ -130,11 +130,12 @@ std::optional<QList<QByteArray>> AsciiLines(QStringView text) {
         bytes += static_cast<char>(c.unicode());
     }
     QList<QByteArray> lines = bytes.split('\n');
-    // The last line's end leaves an empty piece behind it.
-    if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
     for (QByteArray& line : lines) {
         if (line.endsWith('\r')) line.chop(1);
     }
+    // The last line's end leaves an empty piece behind it, and blank lines after the record's
+    // last line (an editor's, a mail's) are no damage.
+    while (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();
     return lines;
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -104,12 +105,18 @@ std::optional<std::int16_t> ToNumber(const QString& text) {
     return static_cast<std::int16_t>(value);
 }
 
-// Such names travel between double quotes. A name in quotes cannot hold one, so its double
-// quotes become apostrophes; a line break would end the field, so it becomes a blank.
-QString NameLine(QString name) {
+// A name is one line: each line break in it (CR LF, a lone CR or a lone LF) becomes a blank.
+QString OneLine(QString name) {
     name.replace(QLatin1String("\r\n"), QLatin1String(" "));
     name.replace(Cr, Blank);
     name.replace(Lf, Blank);
+    return name;
+}
+
+// Such names travel between double quotes. A name in quotes cannot hold one, so its double
+// quotes become apostrophes; a line break would end the field.
+QString NameLine(QString name) {
+    name = OneLine(std::move(name));
     if (!NameNeedsQuotes(name)) return name;
     name.replace(Quote, QLatin1Char('\''));
     return Quote + name + Quote;
@@ -194,9 +201,14 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
         const bool number = field >= 4 && field < 13;
         const std::optional<QString> value = number ? reader.NumberText() : reader.Text();
         if (!value) return {ended(field), {}};
+        if (field < 4) {
+            parsed.record.Kinds[static_cast<std::size_t>(field)] = *value;
+            continue;
+        }
         if (!number) {
-            (field < 4 ? parsed.record.Kinds[static_cast<std::size_t>(field)]
-                       : parsed.record.Names[static_cast<std::size_t>(field - 13)]) = *value;
+            // A quoted name runs over line ends; the board, the messages and the stores take
+            // one line, as the new-game dialog gives them.
+            parsed.record.Names[static_cast<std::size_t>(field - 13)] = OneLine(*value);
             continue;
         }
         const auto n = ToNumber(*value);

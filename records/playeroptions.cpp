@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <array>
+
 #include "settingtext.h"
 
 namespace vantry {
@@ -45,8 +47,10 @@ const QStringList& GameLanguages() {
 }
 
 PlayerOptions ReadPlayerOptions() {
-    const QSettings settings(QStringLiteral("Vantry"), QStringLiteral("Vantry"));
     PlayerOptions options;
+    const auto store = OpenUserStore();
+    if (!store) return options;
+    const QSettings& settings = *store;
     options.marks = ReadFlag(settings, "Marks", options.marks);
     options.travel = ReadFlag(settings, "Travel", options.travel);
     options.sound = ReadFlag(settings, "Sound", options.sound);
@@ -62,8 +66,9 @@ PlayerOptions ReadPlayerOptions() {
     return options;
 }
 
-std::optional<StoreFailure> StorePlayerOptions(const PlayerOptions& options, int lockWaitMs) {
-    const StoreValues values{
+std::optional<StoreFailure> StorePlayerOptions(const PlayerOptions& options, const PlayerOptions& before,
+                                               int lockWaitMs) {
+    const StoreValues all{
         {Section + QStringLiteral("Marks"), FlagText(options.marks)},
         {Section + QStringLiteral("Travel"), FlagText(options.travel)},
         {Section + QStringLiteral("Pace"), QString::number(options.pace)},
@@ -71,6 +76,14 @@ std::optional<StoreFailure> StorePlayerOptions(const PlayerOptions& options, int
         {Section + QStringLiteral("Volume"), QString::number(options.volume)},
         {Section + QStringLiteral("Language"), options.language},
     };
+    const std::array<bool, 6> changed{options.marks != before.marks,   options.travel != before.travel,
+                                      options.pace != before.pace,     options.sound != before.sound,
+                                      options.volume != before.volume, options.language != before.language};
+    StoreValues values;
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        if (changed[i]) values.append(all[static_cast<qsizetype>(i)]);
+    }
+    if (values.isEmpty()) return std::nullopt;
     return WriteUserStore(values, lockWaitMs);
 }
 

@@ -41,7 +41,10 @@ const QStringList& GameLanguages();
 // its default, without a word: a file edited by hand must never keep the game from starting.
 PlayerOptions ReadPlayerOptions();
 
-// Writes all six keys of "Options" in one go; no value when stored.
-std::optional<StoreFailure> StorePlayerOptions(const PlayerOptions& options, int lockWaitMs = StoreLockWaitMs);
+// Writes the keys of "Options" whose values differ from `before` in one go, over what the store
+// holds then, so that another copy of the game that stored other choices meanwhile keeps them;
+// no value when stored.
+std::optional<StoreFailure> StorePlayerOptions(const PlayerOptions& options, const PlayerOptions& before,
+                                               int lockWaitMs = StoreLockWaitMs);
 
 }  // namespace vantry

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <algorithm>
@@ -55,26 +56,52 @@ void Order(StatisticsTable& table) {
     });
 }
 
-int StoredRows(const QSettings& settings) {
-    return Clamped(CountOf(settings, Stored(RowsKey)));
+// A row's keys: its name or one of its figures, then its number ("Name3", "Wins12").
+const QRegularExpression& RowKey() {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(Name|Games|Wins|FewestMoves|WinMoves|Ladders|Snakes)([0-9]+)$"));
+    return pattern;
 }
 
-// The table as rows 1..n; rows the store held beyond them are removed.
-StoreValues RowsWritten(const StatisticsTable& table, int stored) {
+// The rows the store holds, by the number in their name keys ("Name7" gives "7"). "Players"
+// is written as it always was but trusted for nothing: a count that is damaged, or far larger
+// than what is stored, says nothing of the rows, so only the keys really there are walked.
+QStringList StoredRows(QSettings& settings) {
+    settings.beginGroup(Section);
+    const QStringList keys = settings.childKeys();
+    settings.endGroup();
+    QStringList rows;
+    for (const QString& key : keys) {
+        const QRegularExpressionMatch match = RowKey().match(key);
+        if (match.hasMatch() && match.captured(1) == QLatin1String("Name")) rows.append(match.captured(2));
+    }
+    return rows;
+}
+
+// The table as rows 1..n; every other row key the store holds is removed, so that nothing read
+// into the table is stored twice and nothing stored is left out of it.
+StoreValues RowsWritten(const StatisticsTable& table) {
+    QStringList stale;
+    if (const auto store = OpenUserStore()) {
+        store->beginGroup(Section);
+        stale = store->childKeys();
+        store->endGroup();
+    }
     StoreValues values;
     values.append({Stored(RowsKey), QString::number(table.size())});
     int row = 1;
     for (const PlayerStatistics& p : table) {
         values.append({Stored(Key("Name", row)), p.name});
+        stale.removeAll(Key("Name", row));
         const std::array<long long, 6> figures{p.games, p.wins, p.fewestMoves, p.winMoves, p.ladders, p.snakes};
         for (std::size_t f = 0; f < FigureKeys.size(); ++f) {
             values.append({Stored(Key(FigureKeys[f], row)), QString::number(figures[f])});
+            stale.removeAll(Key(FigureKeys[f], row));
         }
         ++row;
     }
-    for (; row <= stored; ++row) {
-        values.append({Stored(Key("Name", row)), QVariant()});
-        for (const char* figure : FigureKeys) values.append({Stored(Key(figure, row)), QVariant()});
+    for (const QString& key : stale) {
+        if (RowKey().match(key).hasMatch()) values.append({Stored(key), QVariant()});
     }
     return values;
 }
@@ -92,8 +119,7 @@ std::optional<StoreFailure> StoreUnderLock(int lockWaitMs, Change changed) {
     }
     // A lock that cannot be made at all (a read-only folder) stops the write too, which then
     // tells the reason.
-    const int stored = StoredRows(QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")));
-    return WriteUserStore(RowsWritten(changed(), stored), lockWaitMs);
+    return WriteUserStore(RowsWritten(changed()), lockWaitMs);
 }
 
 }  // namespace
@@ -134,20 +160,20 @@ void AddGame(StatisticsTable& table, const FinishedGame& game) {
 }
 
 StatisticsTable ReadStoredStatistics() {
-    const QSettings settings(QStringLiteral("Vantry"), QStringLiteral("Vantry"));
     StatisticsTable table;
-    const int rows = StoredRows(settings);
-    for (int row = 1; row <= rows; ++row) {
-        const QString nameKey = Stored(Key("Name", row));
-        if (!settings.contains(nameKey)) continue;
-        PlayerStatistics p{SettingText(settings.value(nameKey))};
+    const auto store = OpenUserStore();
+    if (!store) return table;
+    QSettings& settings = *store;
+    for (const QString& row : StoredRows(settings)) {
+        const auto figure = [&](const char* name) { return CountOf(settings, Stored(QLatin1String(name) + row)); };
+        PlayerStatistics p{SettingText(settings.value(Stored(QStringLiteral("Name") + row)))};
         if (p.name.trimmed().isEmpty()) continue;
-        p.games = Clamped(CountOf(settings, Stored(Key("Games", row))));
-        p.wins = std::min(p.games, Clamped(CountOf(settings, Stored(Key("Wins", row)))));
-        p.fewestMoves = p.wins > 0 ? Clamped(CountOf(settings, Stored(Key("FewestMoves", row)))) : 0;
-        p.winMoves = p.wins > 0 ? CountOf(settings, Stored(Key("WinMoves", row))) : 0;
-        p.ladders = Clamped(CountOf(settings, Stored(Key("Ladders", row))));
-        p.snakes = Clamped(CountOf(settings, Stored(Key("Snakes", row))));
+        p.games = Clamped(figure("Games"));
+        p.wins = std::min(p.games, Clamped(figure("Wins")));
+        p.fewestMoves = p.wins > 0 ? Clamped(figure("FewestMoves")) : 0;
+        p.winMoves = p.wins > 0 ? figure("WinMoves") : 0;
+        p.ladders = Clamped(figure("Ladders"));
+        p.snakes = Clamped(figure("Snakes"));
         Merge(RowOf(table, p.name), p);
     }
     Order(table);

@@ -48,7 +48,8 @@ void AddGame(StatisticsTable& table, const FinishedGame& game);
 // The figures in the per-user store, section "Statistics": "Players" rows, each row n with the
 // player's name as the value of "Name<n>" (so any name can be kept) and the figures under
 // "Games<n>", "Wins<n>", "FewestMoves<n>", "WinMoves<n>", "Ladders<n>" and "Snakes<n>". A figure
-// that is missing or not a count reads as 0; rows of one name are taken together.
+// that is missing or not a count reads as 0; rows of one name are taken together. Every row
+// whose name is stored counts, whatever "Players" says, and reading costs only the rows stored.
 StatisticsTable ReadStoredStatistics();
 
 // Adds the game to the figures as they are stored now, so that another copy of the game that

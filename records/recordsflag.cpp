@@ -4,11 +4,13 @@
 
 #include "recordsstore.h"
 #include "settingtext.h"
+#include "userstorewrite.h"
 
 namespace vantry {
 
 void ReadRecordsStored(bool& stored) {
-    const QString marker = SettingText(QSettings("Vantry", "Vantry").value("Records/Boolean")).trimmed();
+    const auto store = OpenUserStore();
+    const QString marker = store ? SettingText(store->value("Records/Boolean")).trimmed() : QString();
     if (marker.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || StoreHoldsRecordRows()) {
         stored = true;
     } else if (marker.isEmpty()) {

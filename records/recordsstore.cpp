@@ -14,9 +14,11 @@ QString MovesKey(int row) { return QStringLiteral("Moves%1").arg(row); }
 }  // namespace
 
 RecordRows ReadStoredRecordRows() {
-    QSettings settings("Vantry", "Vantry");
-    settings.beginGroup("Records");
     RecordRows rows = DefaultRecordRows();
+    const auto store = OpenUserStore();
+    if (!store) return rows;
+    QSettings& settings = *store;
+    settings.beginGroup("Records");
     for (int row = 1; row <= RecordRowCount; ++row) {
         RecordRow& stored = rows[static_cast<std::size_t>(row - 1)];
         if (settings.contains(NamesKey(row))) stored.name = SettingText(settings.value(NamesKey(row)));
@@ -26,7 +28,9 @@ RecordRows ReadStoredRecordRows() {
 }
 
 bool StoreHoldsRecordRows() {
-    QSettings settings("Vantry", "Vantry");
+    const auto store = OpenUserStore();
+    if (!store) return false;
+    QSettings& settings = *store;
     settings.beginGroup("Records");
     for (int row = 1; row <= RecordRowCount; ++row) {
         if (settings.contains(NamesKey(row)) || settings.contains(MovesKey(row))) return true;

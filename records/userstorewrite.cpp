@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -72,11 +73,31 @@ QString LockKeptReason(const QString& lockPath, int waitMs) {
         .arg(lockPath);
 }
 
-QString UserStorePath() { return QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")).fileName(); }
+QString UserStoreBlocked() {
+    // The application's file and the organisation's beside it, in the user's folder and the
+    // machine's, as the toolkit looks for them.
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        for (const char* name : {"/Vantry/Vantry.conf", "/Vantry.conf"}) {
+            const QFileInfo file(folder + QLatin1String(name));
+            if (file.exists() && !file.isFile()) return file.filePath();
+        }
+    }
+    return {};
+}
+
+std::unique_ptr<QSettings> OpenUserStore() {
+    if (!UserStoreBlocked().isEmpty()) return nullptr;
+    return std::make_unique<QSettings>(QStringLiteral("Vantry"), QStringLiteral("Vantry"));
+}
+
+QString UserStorePath() {
+    const QString blocked = UserStoreBlocked();
+    return blocked.isEmpty() ? QSettings(QStringLiteral("Vantry"), QStringLiteral("Vantry")).fileName() : blocked;
+}
 
 std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWaitMs) {
     const QString path = UserStorePath();
-    if (!FileCanBeWritten(path)) return StoreFailure{path, WhatFailed(path)};
+    if (!UserStoreBlocked().isEmpty() || !FileCanBeWritten(path)) return StoreFailure{path, WhatFailed(path)};
     {
         // The toolkit locks the same file while it writes; holding it here is only a test that
         // it can be had, let go before the toolkit takes it in turn.

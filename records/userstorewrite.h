@@ -5,7 +5,10 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
 #include <optional>
+
+class QSettings;
 
 namespace vantry {
 
@@ -38,7 +41,16 @@ std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWa
 // the player.
 QString LockKeptReason(const QString& lockPath, int waitMs);
 
-// The per-user store's file.
+// The per-user store's file; when a file the store reads is not a regular file, that file.
 QString UserStorePath();
+
+// The first file the store would read that is there but is not a regular file (a named pipe, a
+// device, a folder), or empty when there is none. The toolkit opens its files without asking
+// what they are, and opening a pipe waits for a writer for ever.
+QString UserStoreBlocked();
+
+// The per-user store, or null when it is blocked: it is then read as empty (every value its
+// default) and cannot be written.
+std::unique_ptr<QSettings> OpenUserStore();
 
 }  // namespace vantry

@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Die, click to throw</source>
-        <translation>Dado, clique para jogar</translation>
+        <translation>Dado, clique para lançar</translation>
     </message>
     <message>
         <source>Die, showing %1</source>

@@ -70,8 +70,7 @@ void Application::Settings() {
         const CentreOnOwner centred(&settings, &board_);
         settings.exec();
     }
-    if (options_ == before) return;
-    if (const auto failure = StorePlayerOptions(options_)) {
+    if (const auto failure = StorePlayerOptions(options_, before)) {
         storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
     }
 }

@@ -5,17 +5,29 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "blockedstore.h"
 #include "frmrec.h"
 #include "gamecommands.h"
 #include "gamestate.h"
 #include "isolatedstores.h"
+#include "playeroptions.h"
+#include "playerstatistics.h"
 #include "qstringprinter.h"
 #include "recordsflag.h"
+#include "recordsstore.h"
+#include "scopedenv.h"
 #include "scriptedprompter.h"
 #include "storefailurenotice.h"
 
@@ -89,6 +101,46 @@ TEST_P(StoreFaultTest, TheWindowWorksAndClosesAndTellsOnceThatTheTableWasNotStor
 
 INSTANTIATE_TEST_SUITE_P(Blocked, StoreFaultTest, ::testing::Values(Blocked::FolderIsAFile, Blocked::StoreIsAFolder),
                          [](const auto& info) { return test::BlockedName(info.param); });
+
+// A named pipe where the store's file should be: the toolkit would wait on it for ever before
+// any window. The store reads as empty, and a write is refused with the reason, in no time. A
+// read that waits on the pipe is let go by opening its other end, so the test fails, not hangs.
+TEST(StoreFaults, ANamedPipeForTheStoreIsReadAsEmptyAndRefusesWrites) {
+    test::IsolatedStores stores;
+    QTemporaryDir home;
+    ASSERT_TRUE(stores.valid() && home.isValid());
+    // The store where the desktop's own folders put it, with the toolkit pointed there as well.
+    QStandardPaths::setTestModeEnabled(false);
+    const test::ScopedEnv config("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+    const test::ScopedEnv machine("XDG_CONFIG_DIRS", home.filePath("machine").toLocal8Bit());
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, home.filePath("config"));
+    }
+    const QString pipe = home.filePath("config/Vantry/Vantry.conf");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(pipe).path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    auto reads = std::async(std::launch::async, [] {
+        bool stored = false;
+        ReadRecordsStored(stored);
+        return ReadPlayerOptions() == PlayerOptions{} && ReadStoredStatistics().empty() &&
+               ReadStoredRecordRows() == DefaultRecordRows() && !stored;
+    });
+    if (reads.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) ::close(writer);
+        QStandardPaths::setTestModeEnabled(true);
+        FAIL() << "a read of the store waited on the pipe";
+    }
+    EXPECT_TRUE(reads.get());
+    PlayerOptions changed;
+    changed.marks = false;
+    const auto failure = StorePlayerOptions(changed, PlayerOptions{});
+    QStandardPaths::setTestModeEnabled(true);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->path, pipe);
+    EXPECT_EQ(failure->reason, "it is not a regular file");
+}
 
 }  // namespace
 }  // namespace vantry

@@ -42,6 +42,10 @@ TEST(GameRecordFile, TheRecordFollowsTheSeventeenLinesAndComesBackWithTheGame) {
     EXPECT_TRUE(bytes.startsWith(EncodeSaveRecord(fieldsOnly)));
     EXPECT_TRUE(AfterLine17(bytes).startsWith("Vantry record 1\r\nN\r\nT 0 1\r\nM 0 0 2 17 1 1\r\nP 1\r\n"));
     EXPECT_EQ(EncodeSaveRecord(FillSaveRecord(played.state)), bytes);
+    // Blank lines after the record's end, as an editor or a mail may leave them, are no damage.
+    for (const char* tail : {"\r\n", "\n\n\r\n", "\r\n\r\n\r\n"}) {
+        EXPECT_EQ(ParseSaveRecord(bytes + tail).record.Events, saved.Events) << tail;
+    }
 
     QTemporaryDir dir;
     const QString path = dir.filePath("game.vty");

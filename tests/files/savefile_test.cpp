@@ -112,6 +112,9 @@ TEST(SaveFile, NameLinesAsOlderFilesHoldThem) {
         {"   Bart\r\nEve\r\n\r\nRobin\r\n", {"Bart", "Eve", "", "Robin"}},
         {"\"Bart, Jr\" junk\r\nEve\r\nAnn\r\nRobin\r\n", {"Bart, Jr", "Eve", "Ann", "Robin"}},
         {"Bart\r\nEve\r\nAnn\r\n\"Robin", {"Bart", "Eve", "Ann", "Robin"}},
+        // A quoted name over two lines is one line, as the new-game dialog lets names be.
+        {"\"Ann\r\nEvil\"\r\nEve\r\nAnn\r\nRobin\r\n", {"Ann Evil", "Eve", "Ann", "Robin"}},
+        {"Bart\r\nEve\r\n\"Ann\n\rEvil\rOne\"\r\nRobin\r\n", {"Bart", "Eve", "Ann  Evil One", "Robin"}},
     };
     for (const Case& c : cases) {
         const SaveRecord record = Parsed(WithNameLines(c.lines));

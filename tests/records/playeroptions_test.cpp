@@ -87,13 +87,33 @@ TEST(PlayerOptions, StoredOptionsAreReadBackAndLeaveTheBestPlayersAlone) {
     chosen.sound = false;
     chosen.volume = 35;
     chosen.language = "de";
-    ASSERT_FALSE(StorePlayerOptions(chosen).has_value());
+    ASSERT_FALSE(StorePlayerOptions(chosen, PlayerOptions{}).has_value());
     EXPECT_TRUE(ReadPlayerOptions() == chosen);
 
     QSettings settings("Vantry", "Vantry");
     EXPECT_EQ(settings.childGroups(), QStringList({"Options", "Records"}));
     settings.beginGroup("Records");
     EXPECT_EQ(settings.childKeys(), QStringList({"Boolean", "Names1"}));
+}
+
+// Another copy of the game chose a language after this one read the options: changing the marks
+// here writes the marks alone, over what the store holds then, and the language stays.
+TEST(PlayerOptions, AWriteTakesOnlyTheOptionsThatChanged) {
+    IsolatedStores stores;
+    ASSERT_TRUE(stores.valid());
+    const PlayerOptions before = ReadPlayerOptions();
+    ASSERT_TRUE(WriteStore("[Options]\nLanguage=de\nPace=250\n"));
+    PlayerOptions after = before;
+    after.marks = false;
+    ASSERT_FALSE(StorePlayerOptions(after, before).has_value());
+
+    const PlayerOptions read = ReadPlayerOptions();
+    EXPECT_FALSE(read.marks);
+    EXPECT_EQ(read.language, "de");
+    EXPECT_EQ(read.pace, PlayerOptions::BriskPace);
+    QSettings settings("Vantry", "Vantry");
+    settings.beginGroup("Options");
+    EXPECT_EQ(settings.childKeys(), QStringList({"Language", "Marks", "Pace"}));
 }
 
 }  // namespace

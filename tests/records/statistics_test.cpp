@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 
@@ -87,6 +89,42 @@ TEST_F(StatisticsTest, TwoCopiesWritingInTurnKeepEachOthersGames) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_TRUE(failure->reason.contains(".statistics.lock")) << failure->reason.toStdString();
     EXPECT_EQ(ReadStoredStatistics(), table);
+}
+
+// The "Players" count says nothing of the rows: whether it is damaged, missing, negative or far
+// beyond the rows stored, every stored row is read, the read costs only those rows, and the
+// next game's write keeps them all.
+TEST_F(StatisticsTest, EveryStoredRowCountsWhateverTheCountSays) {
+    const char* counts[] = {"Players=2 rows\n", "", "Players=-5\n", "Players=1\n", "Players=2000000000\n"};
+    for (const char* count : counts) {
+        SCOPED_TRACE(count);
+        test::IsolatedStores stores;  // a file of its own each time, never one the toolkit has cached
+        ASSERT_TRUE(stores.valid());
+        QFile file(UserStorePath());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[Statistics]\n") + count +
+                   "Name1=Zed\nGames1=3\nWins1=2\nFewestMoves1=30\nWinMoves1=70\n"
+                   "Name2=Yan\nGames2=1\nName7=Xi\nGames7=4\n");
+        file.close();
+
+        const StatisticsTable before = ReadStoredStatistics();
+        ASSERT_EQ(before.size(), 3u);
+        EXPECT_EQ(before[0], (PlayerStatistics{"Zed", 3, 2, 30, 70, 0, 0}));
+
+        ASSERT_FALSE(StoreFinishedGame(Game(2, 44)).has_value());
+        const StatisticsTable after = ReadStoredStatistics();
+        ASSERT_EQ(after.size(), 6u);
+        EXPECT_EQ(*Find(after, "Zed"), before[0]);
+        ASSERT_NE(Find(after, "Yan"), nullptr);
+        EXPECT_EQ(Find(after, "Yan")->games, 1);
+        ASSERT_NE(Find(after, "Xi"), nullptr);
+        EXPECT_EQ(Find(after, "Xi")->games, 4);
+        EXPECT_EQ(Find(after, "Di")->wins, 1);
+        // Rows are written anew as 1..6: the old row 7 is gone, not counted twice.
+        EXPECT_EQ(QSettings("Vantry", "Vantry").value("Statistics/Players").toInt(), 6);
+        EXPECT_FALSE(QSettings("Vantry", "Vantry").contains("Statistics/Name7"));
+    }
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ bool OnAScreen(const QByteArray& stored) {
 }  // namespace
 
 void WindowPlace::Restore(QWidget& window) {
-    const QByteArray stored = QSettings("Vantry", "Vantry").value(GeometryKey).toByteArray();
+    const auto store = OpenUserStore();
+    const QByteArray stored = store ? store->value(GeometryKey).toByteArray() : QByteArray();
     if (!OnAScreen(stored)) return;
     const QRect before = window.geometry();
     if (!window.restoreGeometry(stored)) window.setGeometry(before);
