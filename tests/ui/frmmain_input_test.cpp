@@ -119,6 +119,25 @@ TEST(BoardMenu, MenuKeyAndShiftF10OpenItOnItsFirstEntry) {
     }
 }
 
+// "&About" and "Save &As..." share their letter: a press of it moves to the next entry that has
+// it, and Enter runs the one it lands on.
+TEST(BoardMenu, APressOfASharedLetterMovesToTheNextEntryWithIt) {
+    BoardRig rig;
+    rig.window->move(-600, 0);
+    rig.window->show();
+    QTest::keyClick(rig.Find("cmdGo"), Qt::Key_F10, Qt::ShiftModifier);
+    FileMenu& menu = rig.window->Menu();
+    ASSERT_TRUE(menu.isVisible());
+    QTest::keyClick(&menu, Qt::Key_A);
+    EXPECT_EQ(menu.activeAction(), menu.mnuFileSaveAs);
+    QTest::keyClick(&menu, Qt::Key_A);
+    EXPECT_EQ(menu.activeAction(), menu.mnuFileAbout);
+    QTest::keyClick(&menu, Qt::Key_A);
+    QTest::keyClick(&menu, Qt::Key_Return);
+    EXPECT_EQ(rig.commands.saveAses, 1);
+    EXPECT_EQ(rig.commands.abouts, 0);
+}
+
 TEST(BoardMenu, EntriesShowTheirShortcutsAndRunTheirCommands) {
     BoardRig rig;
     FileMenu& menu = rig.window->Menu();
