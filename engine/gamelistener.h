@@ -2,10 +2,8 @@
 
 namespace vantry {
 
+// The five sound cues, named as their files are; the windows find the files.
 enum class Cue { TossClick, PicMMove, MOH, NOH, Tashwiq };
-
-// The cue's literal as the game names it; the media folder goes in front of it.
-const char* CueLiteral(Cue cue);
 
 // What one move did, in 0-based positions: where the counter stood, the square the throw took
 // it to (never past the last square), and where it came to rest after a ladder or a snake.

@@ -18,7 +18,7 @@ namespace {
 
 class Silent : public vantry::CuePlayer {
 public:
-    void Play(const QString&) override {}
+    bool Play(const QString&) override { return true; }
 };
 
 class NoCommands : public vantry::BoardCommands {

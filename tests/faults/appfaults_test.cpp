@@ -29,10 +29,11 @@ public:
         bool present = false;
         bool sounding = false;
     };
-    void Play(const QString& path) override {
+    bool Play(const QString& path) override {
         const bool present = QFileInfo(path).isFile();
-        cues_.Play(path);
+        const bool found = cues_.Play(path);
         played.push_back({path, present, cues_.Sounding()});
+        return found;
     }
     std::vector<Played> played;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -49,7 +50,10 @@ public:
 
 class RecordingCues : public CuePlayer {
 public:
-    void Play(const QString& path) override { paths << path; }
+    bool Play(const QString& path) override {
+        paths << path;
+        return QFileInfo::exists(path);
+    }
     QStringList paths;
 };
 

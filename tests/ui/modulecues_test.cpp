@@ -17,7 +17,7 @@ bool MultimediaMapped() {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
 }
 
-QString ACue() { return CuePath(QString::fromUtf8(VANTRY_BUILD_DATA_DIR), CueLiteral(Cue::TossClick)); }
+QString ACue() { return CueFile(QString::fromUtf8(VANTRY_BUILD_DATA_DIR), Cue::TossClick); }
 
 QStringList messages;
 void Collect(QtMsgType, const QMessageLogContext&, const QString& message) { messages << message; }

@@ -27,7 +27,7 @@ TEST(MediaFolder, BuildTreeDataWhenRunFromTheBuildTree) {
     qunsetenv("VANTRY_DATA_DIR");
     // The tests run from the build tree, where the cues were made.
     EXPECT_EQ(FindMediaFolder(), QString(VANTRY_BUILD_DATA_DIR));
-    EXPECT_TRUE(QFileInfo::exists(CuePath(FindMediaFolder(), CueLiteral(Cue::TossClick))));
+    EXPECT_TRUE(QFileInfo::exists(CueFile(FindMediaFolder(), Cue::TossClick)));
 }
 
 // The cues made for the build tree: each fades in from silence and out to it, so that neither
@@ -36,8 +36,8 @@ TEST(MediaFolder, EveryCueFadesInAndOutOfSilence) {
     constexpr int HeaderBytes = 44;
     constexpr int SampleRate = 22050;
     for (Cue cue : {Cue::TossClick, Cue::PicMMove, Cue::MOH, Cue::NOH, Cue::Tashwiq}) {
-        SCOPED_TRACE(CueLiteral(cue));
-        QFile file(CuePath(QString(VANTRY_BUILD_DATA_DIR), CueLiteral(cue)));
+        SCOPED_TRACE(static_cast<int>(cue));
+        QFile file(CueFile(QString(VANTRY_BUILD_DATA_DIR), cue));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll().mid(HeaderBytes);
         std::vector<qint16> samples(static_cast<std::size_t>(data.size() / 2));
@@ -53,23 +53,27 @@ TEST(MediaFolder, EveryCueFadesInAndOutOfSilence) {
     }
 }
 
-TEST(MediaFolder, LiteralsKeepBackslashesUntilThePathIsMade) {
-    EXPECT_STREQ(CueLiteral(Cue::NOH), "\\Media\\NOH.wav");
-    EXPECT_EQ(CuePath("/data", CueLiteral(Cue::NOH)), "/data/Media/NOH.wav");
-    // No folder at all leaves the path at the root, as the cue names it.
-    EXPECT_EQ(CuePath("", CueLiteral(Cue::MOH)), "/Media/MOH.wav");
-}
+// No folder at all leaves the cue at the root, as the game has always named it.
+TEST(MediaFolder, NoFolderAtAllLeavesTheCueAtTheRoot) { EXPECT_EQ(CueFile("", Cue::MOH), "/Media/MOH.wav"); }
 
-TEST(MediaFolder, EveryThrowLooksTheFolderUpAfresh) {
+// A cue whose file was there keeps its folder; one whose file was not has the folder looked for
+// again at the next cue.
+TEST(MediaFolder, TheFolderIsLookedForAgainAfterACueWasNotThere) {
     BoardRig rig;
+    const QString build = QString::fromUtf8(VANTRY_BUILD_DATA_DIR);
     {
         ScopedEnv env("VANTRY_DATA_DIR", "/first");
         rig.window->GameEngine().Throw();
     }
-    ScopedEnv env("VANTRY_DATA_DIR", "/second");
+    {
+        ScopedEnv env("VANTRY_DATA_DIR", build.toUtf8());
+        rig.window->GameEngine().Throw();
+    }
+    ScopedEnv env("VANTRY_DATA_DIR", "/third");
     rig.window->GameEngine().Throw();
-    EXPECT_EQ(rig.cues->paths, QStringList({"/first/Media/TossClick.wav", "/second/Media/TossClick.wav"}));
-    EXPECT_EQ(rig.window->MediaFolder(), "/second");
+    const QString found = build + "/Media/TossClick.wav";
+    EXPECT_EQ(rig.cues->paths, QStringList({"/first/Media/TossClick.wav", found, found}));
+    EXPECT_EQ(rig.window->MediaFolder(), build);
 }
 
 TEST(MediaFolder, MissingFolderIsSilent) {
@@ -110,7 +114,7 @@ TEST(SoundCuesTest, ACueWhoseFileFailedToLoadSoundsAgainOnceTheFileIsBack) {
     cues.Play(path);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !cues.Sounding(); }, 3000)) << "a broken file sounds";
 
-    QFile good(CuePath(QString(VANTRY_BUILD_DATA_DIR), CueLiteral(Cue::TossClick)));
+    QFile good(CueFile(QString(VANTRY_BUILD_DATA_DIR), Cue::TossClick));
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     ASSERT_TRUE(write(good.readAll()));
     EXPECT_TRUE(QTest::qWaitFor([&] {
@@ -129,7 +133,7 @@ TEST(SoundCuesTest, ACueWhoseFileFailedToLoadSoundsAgainOnceTheFileIsBack) {
 TEST(SoundCuesTest, ACueFileTooLargeForACueIsNotLoaded) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QFile good(CuePath(QString(VANTRY_BUILD_DATA_DIR), CueLiteral(Cue::Tashwiq)));
+    QFile good(CueFile(QString(VANTRY_BUILD_DATA_DIR), Cue::Tashwiq));
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     const QByteArray cue = good.readAll();
     const QString path = dir.filePath("Tashwiq.wav");

@@ -276,16 +276,17 @@ bool frmMain::ConfirmClose() {
 }
 
 void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) {
-    if (player) cues_ = std::move(player);
+    if (!player) return;
+    cues_ = std::move(player);
+    cues_->SetVolume(volume_);
 }
 
-// The media folder is looked up afresh for every cue, so that a folder that comes or goes
-// while the game runs is followed.
+// The media folder is found at the first cue, and again after a cue whose file was not there,
+// so that a folder that goes and comes back while the game runs is followed.
 void frmMain::CuePlayed(Cue cue) {
     if (!soundOn_) return;
-    mediaFolder_ = FindMediaFolder();
-    cues_->SetVolume(volume_);
-    cues_->Play(CuePath(mediaFolder_, CueLiteral(cue)));
+    if (!mediaFound_) mediaFolder_ = FindMediaFolder();
+    mediaFound_ = cues_->Play(CueFile(mediaFolder_, cue));
 }
 
 // A timer given a new interval while it runs starts it afresh; the turn waits one new tick.
@@ -296,6 +297,7 @@ void frmMain::ApplyOptions(const PlayerOptions& options) {
     widgets_->ShowMarks(options.marks);
     soundOn_ = options.sound;
     volume_ = static_cast<float>(options.volume) / static_cast<float>(PlayerOptions::MaxVolume);
+    cues_->SetVolume(volume_);
 }
 
 // The die tumbles as it comes to rest on the face thrown; the throw itself is done already.

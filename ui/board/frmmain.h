@@ -137,6 +137,7 @@ private:
     std::array<QTimer, 3> timers_;
     std::unique_ptr<CuePlayer> cues_;
     QString mediaFolder_;
+    bool mediaFound_ = false;
     bool soundOn_ = true;
     float volume_ = 1.0f;
     bool closingWithoutAsking_ = false;

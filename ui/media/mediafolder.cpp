@@ -6,6 +6,8 @@
 
 #include "version.h"
 
+#include <array>
+
 namespace vantry {
 
 namespace {
@@ -32,10 +34,10 @@ QString FindMediaFolder() {
     return WithoutTrailingSeparator(QString::fromUtf8(VANTRY_INSTALL_DATA_DIR));
 }
 
-QString CuePath(const QString& folder, const char* literal) {
-    QString tail = QString::fromUtf8(literal);
-    tail.replace('\\', '/');
-    return folder + tail;
+QString CueFile(const QString& folder, Cue cue) {
+    static constexpr std::array<const char*, 5> Names{"TossClick", "PicMMove", "MOH", "NOH", "Tashwiq"};
+    return folder + QLatin1String("/Media/") + QLatin1String(Names[static_cast<std::size_t>(cue)]) +
+           QLatin1String(".wav");
 }
 
 QString FindSoundModule() {

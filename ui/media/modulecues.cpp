@@ -18,14 +18,14 @@ CuePlayer* ModuleCues::Player() {
     QLibrary module(modulePath_);
     const auto create = reinterpret_cast<VantrySoundCreate>(module.resolve(VANTRY_SOUND_MODULE_ENTRY));
     if (create) player_.reset(create());
+    if (player_) player_->SetVolume(volume_);
     return player_.get();
 }
 
-void ModuleCues::Play(const QString& path) {
-    if (CuePlayer* player = Player()) {
-        player->SetVolume(volume_);
-        player->Play(path);
-    }
+// Without the module every cue is silent, and its folder is not what is missing.
+bool ModuleCues::Play(const QString& path) {
+    CuePlayer* player = Player();
+    return player == nullptr || player->Play(path);
 }
 
 void ModuleCues::SetVolume(float level) {

@@ -18,7 +18,7 @@ public:
     ModuleCues();
     ~ModuleCues() override;
 
-    void Play(const QString& path) override;
+    bool Play(const QString& path) override;
     void SetVolume(float level) override;
     // Whether the module has been loaded and gave a player; false before the first cue.
     bool Loaded() const { return player_ != nullptr; }

@@ -14,14 +14,15 @@ namespace vantry {
 SoundCues::SoundCues(std::optional<bool> hasAudio) : hasAudio_(hasAudio) {}
 SoundCues::~SoundCues() = default;
 
-void SoundCues::Play(const QString& path) {
+bool SoundCues::Play(const QString& path) {
     if (sounding_ && sounding_->isPlaying()) sounding_->stop();
     sounding_ = nullptr;
     const QFileInfo file(path);
-    if (!file.isFile() || file.size() > MaxCueBytes) return;
+    if (!file.isFile()) return false;
+    if (file.size() > MaxCueBytes) return true;
     // Asked afresh each time: an output that was missing at one cue may be back at the next.
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-    if (!hasAudio_.value_or(!output.isNull())) return;
+    if (!hasAudio_.value_or(!output.isNull())) return true;
 
     auto& effect = effects_[path];
     // A file that could not be read when it was loaded (its folder gone meanwhile, or the file
@@ -32,10 +33,11 @@ void SoundCues::Play(const QString& path) {
         effect = std::make_unique<QSoundEffect>(output);
         effect->setSource(QUrl::fromLocalFile(path));
     }
-    if (effect->status() == QSoundEffect::Error) return;
+    if (effect->status() == QSoundEffect::Error) return true;
     effect->setVolume(volume_);
     effect->play();
     sounding_ = effect.get();
+    return true;
 }
 
 void SoundCues::SetVolume(float level) {

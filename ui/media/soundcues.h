@@ -32,7 +32,7 @@ public:
     explicit SoundCues(std::optional<bool> hasAudio = std::nullopt);
     ~SoundCues() override;
 
-    void Play(const QString& path) override;
+    bool Play(const QString& path) override;
     // Heard as evenly spaced steps of loudness, not of the signal's amplitude.
     void SetVolume(float level) override;
     // Whether the last cue asked for is sounding, or will as soon as its file is loaded.
