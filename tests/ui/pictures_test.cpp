@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
 
 #include "picturenames.h"
-#include "programicon.h"
 #include "svgpicture.h"
 #include "svgrendering.h"
 
@@ -57,18 +55,6 @@ TEST(Pictures, EveryPictureParsesAndKeepsTheShapeOfItsRectangle) {
     }
 }
 
-TEST(Pictures, TheResourceFolderHoldsExactlyTheKnownPictures) {
-    SharedSvgRenderer(Pictures::Icon);  // registers the resources
-    QStringList expected;
-    for (const PictureCase& picture : AllPictures()) {
-        expected << picture.resource.section('/', -1);
-    }
-    expected.sort();
-    QStringList present = QDir(":/pictures").entryList(QDir::Files);
-    present.sort();
-    EXPECT_EQ(present, expected);
-}
-
 TEST(Pictures, RendererIsParsedOncePerResource) {
     EXPECT_EQ(SharedSvgRenderer(Pictures::House), SharedSvgRenderer(Pictures::House));
     EXPECT_NE(SharedSvgRenderer(Pictures::House), SharedSvgRenderer(Pictures::Snake(2)));
@@ -114,12 +100,6 @@ TEST(SvgPicture, PaintsThePictureAndKeepsItsRenderingUntilTheSizeChanges) {
     EXPECT_EQ(larger.size(), QSize(140, 106) * picture.devicePixelRatioF());
 }
 
-TEST(SvgPicture, SuggestsThePictureSizeAndKeepsItsResource) {
-    SvgPicture picture(Pictures::File);
-    EXPECT_EQ(picture.resource(), Pictures::File);
-    EXPECT_EQ(picture.sizeHint(), QSize(73, 25));
-}
-
 TEST(SvgPicture, LeftClickInsideSignalsAndOtherButtonsDoNot) {
     SvgPicture picture(Pictures::File);
     picture.resize(73, 25);
@@ -132,14 +112,6 @@ TEST(SvgPicture, LeftClickInsideSignalsAndOtherButtonsDoNot) {
     QTest::mousePress(&picture, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(&picture, Qt::LeftButton, {}, QPoint(200, 10));
     EXPECT_EQ(spy.count(), 1);
-}
-
-TEST(ProgramIcon, OffersSharpPixmapsFromSmallToLarge) {
-    const QIcon icon = ProgramIcon();
-    ASSERT_FALSE(icon.isNull());
-    const QList<QSize> sizes = icon.availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
-    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
 }
 
 // The pictures drawn at build time are the SVG's own drawing, at every size the icon is offered
