@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "accessibleroles.h"
 #include "fittext.h"
 #include "gamecommands.h"
@@ -79,6 +81,13 @@ void frmRec::BuildRows() {
     lblMove_[0]->setFont(heading);
     lblName_[0]->setText(tr("Name"));
     lblMove_[0]->setText(tr("Moves"));
+    // The headings' larger font is taller than the rows' labels: each grows about its middle,
+    // within the heading row, so that descenders and accents are not cut.
+    for (QLabel* label : {lblName_[0], lblMove_[0]}) {
+        const QRect row = label->geometry();
+        const int height = std::max(row.height(), label->fontMetrics().height() + 2);
+        label->setGeometry(row.x(), row.center().y() - height / 2, row.width(), height);
+    }
     ShowRows(DefaultRecordRows());
 }
 
