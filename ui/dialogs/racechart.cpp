@@ -20,6 +20,8 @@ constexpr int LegendRow = 22;
 // Marks are left out where the moves stand closer than this, but for each seat's last one.
 constexpr double MarkSpacing = 9.0;
 constexpr double MarkSize = 4.0;
+// The corners of a line cut down to the plot's columns are drawn this many to a path.
+constexpr std::size_t LongPiece = 8;
 
 const std::array<Qt::PenStyle, 4> LineStyle{Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
@@ -47,6 +49,24 @@ void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& dra
     p.setPen(QPen(SeatColourOf(seat), 2.0, style, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(SeatColourOf(seat));
     draw();
+}
+
+// The line as paths of `piece` corners each, the dashes running on across the cuts. A long race
+// crosses itself in every column, and QPainter fills the stroke of one such path in seconds;
+// short pieces cost it little.
+void DrawLine(QPainter& p, const QPolygonF& line, std::size_t piece) {
+    p.setBrush(Qt::NoBrush);
+    QPen pen = p.pen();
+    double run = 0.0;
+    const auto last = static_cast<std::size_t>(line.size()) - 1;
+    for (std::size_t i = 0; i < last; i += piece) {
+        QPainterPath path(line[static_cast<qsizetype>(i)]);
+        for (std::size_t j = i + 1; j <= std::min(i + piece, last); ++j) path.lineTo(line[static_cast<qsizetype>(j)]);
+        pen.setDashOffset(run / pen.widthF());
+        p.setPen(pen);
+        p.drawPath(path);
+        run += path.length();
+    }
 }
 
 }  // namespace
@@ -117,8 +137,31 @@ void RaceChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), QColor(250, 250, 245));
+    DrawLegend(p);
 
-    // The legend: each seat's name with its line and mark.
+    const QRectF plot(Margin + AxisRoom, Margin + LegendRow + 6, width() - 2 * Margin - AxisRoom - 6,
+                      height() - 2 * Margin - LegendRow - 6 - AxisRoom / 2);
+    if (plot.width() < 10 || plot.height() < 10) return;
+    std::size_t longest = 1;
+    for (const SeatRace& r : races_) longest = std::max(longest, r.steps.size());
+
+    // Squares up the side every ten, moves along the foot.
+    const auto rowAt = [&](int square) { return plot.bottom() - plot.height() * square / 100.0; };
+    p.setPen(QPen(QColor(200, 200, 200), 1.0));
+    for (int sq = 0; sq <= 100; sq += 10) p.drawLine(QPointF(plot.left(), rowAt(sq)), QPointF(plot.right(), rowAt(sq)));
+    p.setPen(palette().color(QPalette::Text));
+    for (int sq = 0; sq <= 100; sq += 20) {
+        p.drawText(QRectF(Margin, rowAt(sq) - 8, AxisRoom - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(sq));
+    }
+    p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), AxisRoom / 2.0), Qt::AlignRight | Qt::AlignTop,
+               QString::number(longest));
+
+    for (std::size_t s = 0; s < SeatCount; ++s) DrawRace(p, s, plot, longest);
+}
+
+// Each seat's name with its line and mark.
+void RaceChart::DrawLegend(QPainter& p) {
     const int legendWidth = (width() - 2 * Margin) / SeatCount;
     for (std::size_t s = 0; s < SeatCount; ++s) {
         const double x = Margin + static_cast<double>(s) * legendWidth;
@@ -131,43 +174,28 @@ void RaceChart::paintEvent(QPaintEvent*) {
                    fontMetrics().elidedText(Announcer::SeatOf(state_, static_cast<int>(s)).name, Qt::ElideRight,
                                             static_cast<int>(text.width())));
     }
+}
 
-    const QRectF plot(Margin + AxisRoom, Margin + LegendRow + 6, width() - 2 * Margin - AxisRoom - 6,
-                      height() - 2 * Margin - LegendRow - 6 - AxisRoom / 2);
-    if (plot.width() < 10 || plot.height() < 10) return;
-    std::size_t longest = 1;
-    for (const Race& r : races_) longest = std::max(longest, r.steps.size());
+// The line is cut down to what the plot's device pixels can show, so what it costs is bound by
+// the plot's width and not by the game's length; the marks are spaced out, all but the last.
+void RaceChart::DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std::size_t longest) {
+    const SeatRace& race = races_[seat];
     const double dx = plot.width() / static_cast<double>(longest);
     const auto at = [&](std::size_t move, int square) {
         return QPointF(plot.left() + dx * static_cast<double>(move), plot.bottom() - plot.height() * square / 100.0);
     };
+    const auto columns = static_cast<int>(plot.width() * devicePixelRatioF());
+    QPolygonF line;
+    for (const RacePoint& corner : RacePoints(race, longest, columns)) line << at(corner.move, corner.square);
+    const auto piece = longest <= static_cast<std::size_t>(columns) ? static_cast<std::size_t>(line.size()) : LongPiece;
+    StrokeTwice(p, seat, [&] { DrawLine(p, line, piece); }, LineStyle[seat]);
 
-    // Squares up the side every ten, moves along the foot.
-    p.setPen(QPen(QColor(200, 200, 200), 1.0));
-    for (int sq = 0; sq <= 100; sq += 10) p.drawLine(at(0, sq), QPointF(plot.right(), at(0, sq).y()));
-    p.setPen(palette().color(QPalette::Text));
-    for (int sq = 0; sq <= 100; sq += 20) {
-        p.drawText(QRectF(Margin, at(0, sq).y() - 8, AxisRoom - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(sq));
-    }
-    p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), AxisRoom / 2.0), Qt::AlignRight | Qt::AlignTop,
-               QString::number(longest));
-
-    for (std::size_t s = 0; s < SeatCount; ++s) {
-        const Race& race = races_[s];
-        QPainterPath path(at(0, race.start));
-        for (std::size_t m = 0; m < race.steps.size(); ++m) {
-            path.lineTo(at(m + 1, race.steps[m].reached));
-            if (race.steps[m].to != race.steps[m].reached) path.lineTo(at(m + 1, race.steps[m].to));
-        }
-        StrokeTwice(p, s, [&] { p.setBrush(Qt::NoBrush); p.drawPath(path); }, LineStyle[s]);
-        const std::size_t every = dx >= MarkSpacing ? 1 : static_cast<std::size_t>(MarkSpacing / dx) + 1;
-        StrokeTwice(p, s, [&] {
-            for (std::size_t m = 0; m < race.steps.size(); ++m) {
-                if (m + 1 == race.steps.size() || (m + 1) % every == 0) Mark(p, s, at(m + 1, race.steps[m].to));
-            }
-        }, Qt::SolidLine);
-    }
+    const std::size_t moves = race.steps.size();
+    const std::size_t every = dx >= MarkSpacing ? 1 : static_cast<std::size_t>(MarkSpacing / dx) + 1;
+    StrokeTwice(p, seat, [&] {
+        for (std::size_t m = every; m <= moves; m += every) Mark(p, seat, at(m, race.steps[m - 1].to));
+        if (moves > 0 && moves % every != 0) Mark(p, seat, at(moves, race.steps[moves - 1].to));
+    }, Qt::SolidLine);
 }
 
 }  // namespace vantry
