@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "announcer.h"
@@ -20,9 +21,6 @@ constexpr int LegendRow = 22;
 // Marks are left out where the moves stand closer than this, but for each seat's last one.
 constexpr double MarkSpacing = 9.0;
 constexpr double MarkSize = 4.0;
-// The corners of a line cut down to the plot's columns are drawn this many to a path.
-constexpr std::size_t LongPiece = 8;
-
 const std::array<Qt::PenStyle, 4> LineStyle{Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
 QColor SeatColourOf(std::size_t seat) {
@@ -42,31 +40,22 @@ void Mark(QPainter& p, std::size_t seat, QPointF at) {
 }
 
 // A dark edge under every line and mark keeps yellow and green readable on the light ground.
-void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& draw, Qt::PenStyle style) {
-    p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& draw, Qt::PenStyle style,
+                 Qt::PenJoinStyle join = Qt::RoundJoin) {
+    p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, join));
     p.setBrush(QColor(40, 40, 40));
     draw();
-    p.setPen(QPen(SeatColourOf(seat), 2.0, style, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(SeatColourOf(seat), 2.0, style, Qt::RoundCap, join));
     p.setBrush(SeatColourOf(seat));
     draw();
 }
 
-// The line as paths of `piece` corners each, the dashes running on across the cuts. A long race
-// crosses itself in every column, and QPainter fills the stroke of one such path in seconds;
-// short pieces cost it little.
-void DrawLine(QPainter& p, const QPolygonF& line, std::size_t piece) {
+// Every corner of the line as one path.
+void DrawLine(QPainter& p, const QPolygonF& line) {
     p.setBrush(Qt::NoBrush);
-    QPen pen = p.pen();
-    double run = 0.0;
-    const auto last = static_cast<std::size_t>(line.size()) - 1;
-    for (std::size_t i = 0; i < last; i += piece) {
-        QPainterPath path(line[static_cast<qsizetype>(i)]);
-        for (std::size_t j = i + 1; j <= std::min(i + piece, last); ++j) path.lineTo(line[static_cast<qsizetype>(j)]);
-        pen.setDashOffset(run / pen.widthF());
-        p.setPen(pen);
-        p.drawPath(path);
-        run += path.length();
-    }
+    QPainterPath path;
+    path.addPolygon(line);
+    p.drawPath(path);
 }
 
 }  // namespace
@@ -176,19 +165,59 @@ void RaceChart::DrawLegend(QPainter& p) {
     }
 }
 
-// The line is cut down to what the plot's device pixels can show, so what it costs is bound by
-// the plot's width and not by the game's length; the marks are spaced out, all but the last.
+// While every move has a device pixel column of its own, the line joins every corner in the
+// seat's line style. A longer race is drawn as a band, in each column from the lowest square the
+// seat stood on there to the highest, all a line could show: what that costs is bound by the
+// plot's width and not by the game's length. It is solid, since no dash could be seen among more
+// than one move a pixel. The marks are spaced out, all but the last.
 void RaceChart::DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std::size_t longest) {
     const SeatRace& race = races_[seat];
     const double dx = plot.width() / static_cast<double>(longest);
+    const auto rowAt = [&](int square) { return plot.bottom() - plot.height() * square / 100.0; };
     const auto at = [&](std::size_t move, int square) {
-        return QPointF(plot.left() + dx * static_cast<double>(move), plot.bottom() - plot.height() * square / 100.0);
+        return QPointF(plot.left() + dx * static_cast<double>(move), rowAt(square));
     };
     const auto columns = static_cast<int>(plot.width() * devicePixelRatioF());
-    QPolygonF line;
-    for (const RacePoint& corner : RacePoints(race, longest, columns)) line << at(corner.move, corner.square);
-    const auto piece = longest <= static_cast<std::size_t>(columns) ? static_cast<std::size_t>(line.size()) : LongPiece;
-    StrokeTwice(p, seat, [&] { DrawLine(p, line, piece); }, LineStyle[seat]);
+    if (longest <= static_cast<std::size_t>(columns)) {
+        QPolygonF line;
+        for (const RacePoint& corner : RacePoints(race, longest, columns)) line << at(corner.move, corner.square);
+        StrokeTwice(p, seat, [&] { DrawLine(p, line); }, LineStyle[seat]);
+    } else {
+        const std::vector<RaceSpan> spans = RaceSpans(race, longest, columns);
+        const double pixel = 1.0 / devicePixelRatioF();
+        const auto band = [&](double edge) {
+            // A column reaches as high and as low as those within `edge` either side, as under a
+            // pen that wide, and to the next column the line passes through.
+            const auto reach = static_cast<std::size_t>(std::ceil(edge * devicePixelRatioF()));
+            QVector<QRectF> area;
+            area.reserve(static_cast<qsizetype>(spans.size()));
+            std::size_t from = 0;
+            for (std::size_t i = 0; i < spans.size(); ++i) {
+                const std::size_t column = spans[i].column;
+                const std::size_t next = i + 1 < spans.size() ? spans[i + 1].column : column + 1;
+                while (spans[from].column + reach < column) ++from;
+                int low = spans[i].low;
+                int high = spans[i].high;
+                for (std::size_t j = from; j < spans.size() && spans[j].column <= next + reach; ++j) {
+                    low = std::min(low, spans[j].low);
+                    high = std::max(high, spans[j].high);
+                }
+                const double left = i == 0 ? -edge : pixel * static_cast<double>(column);
+                const double right = i + 1 == spans.size() ? pixel * static_cast<double>(next) + edge
+                                                           : pixel * static_cast<double>(next);
+                area << QRectF(QPointF(plot.left() + left, rowAt(high) - edge), QPointF(plot.left() + right, rowAt(low) + edge));
+            }
+            return area;
+        };
+        // The same dark edge under the seat's colour as a stroked line has; a band of one rectangle
+        // a column costs little to fill, where stroking a line or filling a polygon that turns back
+        // in every column costs QPainter tens of milliseconds.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 40, 40));
+        p.drawRects(band(2.0));
+        p.setBrush(SeatColourOf(seat));
+        p.drawRects(band(1.0));
+    }
 
     const std::size_t moves = race.steps.size();
     const std::size_t every = dx >= MarkSpacing ? 1 : static_cast<std::size_t>(MarkSpacing / dx) + 1;

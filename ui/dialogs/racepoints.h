@@ -32,4 +32,20 @@ struct RacePoint {
 // and still starts, climbs, falls and ends where the seat did.
 std::vector<RacePoint> RacePoints(const SeatRace& race, std::size_t longest, int columns);
 
+// The squares a seat's line covers in one `column` of the chart, counted from the left.
+struct RaceSpan {
+    std::size_t column = 0;
+    int low = 0;
+    int high = 0;
+
+    bool operator==(const RaceSpan& other) const {
+        return column == other.column && low == other.low && high == other.high;
+    }
+};
+
+// The columns the seat's line passes through on a chart `columns` pixels across whose foot runs
+// to move `longest`, in order, one span a column: a line too dense to follow move by move is
+// drawn as the band they make.
+std::vector<RaceSpan> RaceSpans(const SeatRace& race, std::size_t longest, int columns);
+
 }  // namespace vantry
