@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "announcer.h"
@@ -20,7 +21,6 @@ constexpr int LegendRow = 22;
 // Marks are left out where the moves stand closer than this, but for each seat's last one.
 constexpr double MarkSpacing = 9.0;
 constexpr double MarkSize = 4.0;
-
 const std::array<Qt::PenStyle, 4> LineStyle{Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
 QColor SeatColourOf(std::size_t seat) {
@@ -40,13 +40,22 @@ void Mark(QPainter& p, std::size_t seat, QPointF at) {
 }
 
 // A dark edge under every line and mark keeps yellow and green readable on the light ground.
-void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& draw, Qt::PenStyle style) {
-    p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& draw, Qt::PenStyle style,
+                 Qt::PenJoinStyle join = Qt::RoundJoin) {
+    p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, join));
     p.setBrush(QColor(40, 40, 40));
     draw();
-    p.setPen(QPen(SeatColourOf(seat), 2.0, style, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(SeatColourOf(seat), 2.0, style, Qt::RoundCap, join));
     p.setBrush(SeatColourOf(seat));
     draw();
+}
+
+// Every corner of the line as one path.
+void DrawLine(QPainter& p, const QPolygonF& line) {
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    path.addPolygon(line);
+    p.drawPath(path);
 }
 
 }  // namespace
@@ -117,8 +126,31 @@ void RaceChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), QColor(250, 250, 245));
+    DrawLegend(p);
 
-    // The legend: each seat's name with its line and mark.
+    const QRectF plot(Margin + AxisRoom, Margin + LegendRow + 6, width() - 2 * Margin - AxisRoom - 6,
+                      height() - 2 * Margin - LegendRow - 6 - AxisRoom / 2);
+    if (plot.width() < 10 || plot.height() < 10) return;
+    std::size_t longest = 1;
+    for (const SeatRace& r : races_) longest = std::max(longest, r.steps.size());
+
+    // Squares up the side every ten, moves along the foot.
+    const auto rowAt = [&](int square) { return plot.bottom() - plot.height() * square / 100.0; };
+    p.setPen(QPen(QColor(200, 200, 200), 1.0));
+    for (int sq = 0; sq <= 100; sq += 10) p.drawLine(QPointF(plot.left(), rowAt(sq)), QPointF(plot.right(), rowAt(sq)));
+    p.setPen(palette().color(QPalette::Text));
+    for (int sq = 0; sq <= 100; sq += 20) {
+        p.drawText(QRectF(Margin, rowAt(sq) - 8, AxisRoom - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(sq));
+    }
+    p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), AxisRoom / 2.0), Qt::AlignRight | Qt::AlignTop,
+               QString::number(longest));
+
+    for (std::size_t s = 0; s < SeatCount; ++s) DrawRace(p, s, plot, longest);
+}
+
+// Each seat's name with its line and mark.
+void RaceChart::DrawLegend(QPainter& p) {
     const int legendWidth = (width() - 2 * Margin) / SeatCount;
     for (std::size_t s = 0; s < SeatCount; ++s) {
         const double x = Margin + static_cast<double>(s) * legendWidth;
@@ -131,43 +163,68 @@ void RaceChart::paintEvent(QPaintEvent*) {
                    fontMetrics().elidedText(Announcer::SeatOf(state_, static_cast<int>(s)).name, Qt::ElideRight,
                                             static_cast<int>(text.width())));
     }
+}
 
-    const QRectF plot(Margin + AxisRoom, Margin + LegendRow + 6, width() - 2 * Margin - AxisRoom - 6,
-                      height() - 2 * Margin - LegendRow - 6 - AxisRoom / 2);
-    if (plot.width() < 10 || plot.height() < 10) return;
-    std::size_t longest = 1;
-    for (const Race& r : races_) longest = std::max(longest, r.steps.size());
+// While every move has a device pixel column of its own, the line joins every corner in the
+// seat's line style. A longer race is drawn as a band, in each column from the lowest square the
+// seat stood on there to the highest, all a line could show: what that costs is bound by the
+// plot's width and not by the game's length. It is solid, since no dash could be seen among more
+// than one move a pixel. The marks are spaced out, all but the last.
+void RaceChart::DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std::size_t longest) {
+    const SeatRace& race = races_[seat];
     const double dx = plot.width() / static_cast<double>(longest);
+    const auto rowAt = [&](int square) { return plot.bottom() - plot.height() * square / 100.0; };
     const auto at = [&](std::size_t move, int square) {
-        return QPointF(plot.left() + dx * static_cast<double>(move), plot.bottom() - plot.height() * square / 100.0);
+        return QPointF(plot.left() + dx * static_cast<double>(move), rowAt(square));
     };
-
-    // Squares up the side every ten, moves along the foot.
-    p.setPen(QPen(QColor(200, 200, 200), 1.0));
-    for (int sq = 0; sq <= 100; sq += 10) p.drawLine(at(0, sq), QPointF(plot.right(), at(0, sq).y()));
-    p.setPen(palette().color(QPalette::Text));
-    for (int sq = 0; sq <= 100; sq += 20) {
-        p.drawText(QRectF(Margin, at(0, sq).y() - 8, AxisRoom - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(sq));
-    }
-    p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), AxisRoom / 2.0), Qt::AlignRight | Qt::AlignTop,
-               QString::number(longest));
-
-    for (std::size_t s = 0; s < SeatCount; ++s) {
-        const Race& race = races_[s];
-        QPainterPath path(at(0, race.start));
-        for (std::size_t m = 0; m < race.steps.size(); ++m) {
-            path.lineTo(at(m + 1, race.steps[m].reached));
-            if (race.steps[m].to != race.steps[m].reached) path.lineTo(at(m + 1, race.steps[m].to));
-        }
-        StrokeTwice(p, s, [&] { p.setBrush(Qt::NoBrush); p.drawPath(path); }, LineStyle[s]);
-        const std::size_t every = dx >= MarkSpacing ? 1 : static_cast<std::size_t>(MarkSpacing / dx) + 1;
-        StrokeTwice(p, s, [&] {
-            for (std::size_t m = 0; m < race.steps.size(); ++m) {
-                if (m + 1 == race.steps.size() || (m + 1) % every == 0) Mark(p, s, at(m + 1, race.steps[m].to));
+    const auto columns = static_cast<int>(plot.width() * devicePixelRatioF());
+    if (longest <= static_cast<std::size_t>(columns)) {
+        QPolygonF line;
+        for (const RacePoint& corner : RacePoints(race, longest, columns)) line << at(corner.move, corner.square);
+        StrokeTwice(p, seat, [&] { DrawLine(p, line); }, LineStyle[seat]);
+    } else {
+        const std::vector<RaceSpan> spans = RaceSpans(race, longest, columns);
+        const double pixel = 1.0 / devicePixelRatioF();
+        const auto band = [&](double edge) {
+            // A column reaches as high and as low as those within `edge` either side, as under a
+            // pen that wide, and to the next column the line passes through.
+            const auto reach = static_cast<std::size_t>(std::ceil(edge * devicePixelRatioF()));
+            QVector<QRectF> area;
+            area.reserve(static_cast<qsizetype>(spans.size()));
+            std::size_t from = 0;
+            for (std::size_t i = 0; i < spans.size(); ++i) {
+                const std::size_t column = spans[i].column;
+                const std::size_t next = i + 1 < spans.size() ? spans[i + 1].column : column + 1;
+                while (spans[from].column + reach < column) ++from;
+                int low = spans[i].low;
+                int high = spans[i].high;
+                for (std::size_t j = from; j < spans.size() && spans[j].column <= next + reach; ++j) {
+                    low = std::min(low, spans[j].low);
+                    high = std::max(high, spans[j].high);
+                }
+                const double left = i == 0 ? -edge : pixel * static_cast<double>(column);
+                const double right = i + 1 == spans.size() ? pixel * static_cast<double>(next) + edge
+                                                           : pixel * static_cast<double>(next);
+                area << QRectF(QPointF(plot.left() + left, rowAt(high) - edge), QPointF(plot.left() + right, rowAt(low) + edge));
             }
-        }, Qt::SolidLine);
+            return area;
+        };
+        // The same dark edge under the seat's colour as a stroked line has; a band of one rectangle
+        // a column costs little to fill, where stroking a line or filling a polygon that turns back
+        // in every column costs QPainter tens of milliseconds.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 40, 40));
+        p.drawRects(band(2.0));
+        p.setBrush(SeatColourOf(seat));
+        p.drawRects(band(1.0));
     }
+
+    const std::size_t moves = race.steps.size();
+    const std::size_t every = dx >= MarkSpacing ? 1 : static_cast<std::size_t>(MarkSpacing / dx) + 1;
+    StrokeTwice(p, seat, [&] {
+        for (std::size_t m = every; m <= moves; m += every) Mark(p, seat, at(m, race.steps[m - 1].to));
+        if (moves > 0 && moves % every != 0) Mark(p, seat, at(moves, race.steps[moves - 1].to));
+    }, Qt::SolidLine);
 }
 
 }  // namespace vantry

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "gamerecord.h"
+#include "racepoints.h"
+
+class QPainter;
 
 namespace vantry {
 
@@ -35,22 +38,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // One seat's race: the square it started on (0 beside the board), then for each move the
-    // square the throw reached and the one it came to rest on.
-    struct Step {
-        int reached = 0;
-        int to = 0;
-    };
-    struct Race {
-        int start = 0;
-        std::vector<Step> steps;
-    };
-
     void Take(const RecordEvent& event, bool first);
     void Summarise();
+    void DrawLegend(QPainter& p);
+    void DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std::size_t longest);
 
     const GameState& state_;
-    std::array<Race, 4> races_;
+    std::array<SeatRace, 4> races_;
     std::size_t taken_ = 0;
 };
 
