@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "seatmark.h"
+#include "seatlook.h"
 
 namespace vantry {
 

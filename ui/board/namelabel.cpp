@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "seatmark.h"
+#include "seatlook.h"
 
 namespace vantry {
 

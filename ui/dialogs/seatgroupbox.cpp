@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "seatmark.h"
+#include "seatlook.h"
 
 namespace vantry {
 

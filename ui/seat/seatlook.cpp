@@ -1,4 +1,4 @@
-#include "seatmark.h"
+#include "seatlook.h"
 
 #include <QPainter>
 #include <QPainterPath>
