@@ -1,15 +1,9 @@
 #include "announcer.h"
+#include "seatlook.h"
 
 namespace vantry {
 
 namespace {
-// The colours said of a seat, in lower case, after its name ("Ann, red, computer"); as an
-// adjective agreeing with "seat" where the language needs a gender.
-const std::array<const char*, SeatCount> ColourWords{QT_TRANSLATE_NOOP("Announcer", "red"),
-                                                     QT_TRANSLATE_NOOP("Announcer", "blue"),
-                                                     QT_TRANSLATE_NOOP("Announcer", "yellow"),
-                                                     QT_TRANSLATE_NOOP("Announcer", "green")};
-
 // Names are the players' own text: every number goes in through the same single-pass arg(), so
 // a name with "%2" in it is said as typed.
 QString OneBased(int index) { return QString::number(index + 1); }
@@ -50,17 +44,12 @@ QString Announcer::NewGame() { return tr("New game"); }
 
 QString Announcer::Opened(const QString& fileName) { return tr("Opened %1").arg(fileName); }
 
-QString Announcer::Colour(int seat) {
-    if (seat < 0 || seat >= SeatCount) return QString();
-    return tr(ColourWords[static_cast<std::size_t>(seat)]);
-}
-
 Announcer::Seat Announcer::SeatOf(const GameState& state, int seat) {
     if (seat < 0 || seat >= SeatCount) return {};
     const auto s = static_cast<std::size_t>(seat);
     QString name = QString::fromStdString(state.Names[s]);
     if (name.trimmed().isEmpty()) {
-        name = Colour(seat);
+        name = SeatLook::ColourWord(seat);
         if (!name.isEmpty()) name[0] = name[0].toUpper();
     }
     return {name, state.IsComputer[s]};
@@ -75,9 +64,9 @@ QString Announcer::Board(const std::array<SeatPlace, SeatCount>& seats, int curr
         //: Who plays a seat, said after its name and colour: a human player, not "nobody".
         const QString person = tr("person");
         const QString kind = place.seat.computer ? computer : person;
-        phrases << (place.atStart ? tr("%1, %2, %3, at the start").arg(place.seat.name, Colour(i), kind)
+        phrases << (place.atStart ? tr("%1, %2, %3, at the start").arg(place.seat.name, SeatLook::ColourWord(i), kind)
                                   : tr("%1, %2, %3, on square %4")
-                                        .arg(place.seat.name, Colour(i), kind, OneBased(place.position)));
+                                        .arg(place.seat.name, SeatLook::ColourWord(i), kind, OneBased(place.position)));
     }
     if (winner >= 0 && winner < SeatCount) {
         phrases << tr("%1 has won").arg(seats[static_cast<std::size_t>(winner)].seat.name);

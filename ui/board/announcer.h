@@ -42,8 +42,7 @@ public:
     // Every seat's name, colour, kind and square, then whose turn it is or who has won
     // (`winner` -1 while the race is on).
     static QString Board(const std::array<SeatPlace, SeatCount>& seats, int current, int winner);
-    // The colour a seat is drawn in, in lower case.
-    static QString Colour(int seat);
+
     // What a seat is called aloud: its name, or for a name left blank its colour.
     static Seat SeatOf(const GameState& state, int seat);
 

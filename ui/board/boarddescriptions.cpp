@@ -14,6 +14,7 @@
 #include "gamestate.h"
 #include "namelabel.h"
 #include "svgpicture.h"
+#include "seatlook.h"
 
 namespace vantry {
 
@@ -115,7 +116,7 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
     // The name, its colour, then what else is true of the seat, each after a comma; a name left
     // blank is said by its colour alone.
     QStringList parts{Announcer::SeatOf(state_, seat).name};
-    if (!QString::fromStdString(state_.Names[s]).trimmed().isEmpty()) parts << Announcer::Colour(seat);
+    if (!QString::fromStdString(state_.Names[s]).trimmed().isEmpty()) parts << SeatLook::ColourWord(seat);
     //: Said of a name on the board after the name and colour: the computer plays this seat.
     if (state_.IsComputer[s]) parts << QCoreApplication::translate("BoardDescriptions", "computer");
     if (winner == seat) {

@@ -34,8 +34,6 @@ BoardLine Vertical(float x, float y1, float y2, float widthPx) { return BoardLin
 
 }  // namespace
 
-bool SeatTextWhite(int seat) { return seat == 0 || seat == 1; }
-
 std::vector<BoardLine> TrackLines() {
     std::vector<BoardLine> lines;
     for (int k = 0; k <= 902; ++k) {

@@ -22,9 +22,6 @@ constexpr float ClientHeight = 8595.0f;
 
 constexpr Rgb LadderOrange{255, 128, 0};
 constexpr Rgb DiePaleYellow{255, 255, 192};
-inline constexpr std::array<Rgb, 4> SeatColour{{{255, 0, 0}, {0, 0, 255}, {255, 255, 0}, {0, 255, 0}}};
-// Text on red and blue is white, on yellow and green black.
-bool SeatTextWhite(int seat);
 
 // A line of the board with its width in pixels.
 struct BoardLine {

@@ -18,6 +18,7 @@
 #include "plaintooltip.h"
 #include "svgpicture.h"
 #include "twips.h"
+#include "seatlook.h"
 
 namespace vantry {
 
@@ -122,7 +123,7 @@ void BoardWidgets::ShowMarks(bool shown) {
 void BoardWidgets::MakeNameLabels(QWidget* window) {
     for (int i = 0; i < 4; ++i) {
         const auto seat = static_cast<std::size_t>(i);
-        auto* label = Placed(new NameLabel(ToColour(SeatColour[seat]), SeatTextWhite(i) ? Qt::white : Qt::black, window),
+        auto* label = Placed(new NameLabel(SeatLook::Colour(i), SeatLook::TextColour(i), window),
                              NameLabelRect(i), QString("txtName(%1)").arg(i));
         // A design name, not a text: it is saved and compared as it stands in every language.
         SetNameText(label, QString("Unknown%1").arg(i + 1));
@@ -154,7 +155,7 @@ void BoardWidgets::MakeControls(QWidget* window) {
     cmdGo->setEnabled(false);
 
     for (int i = 0; i < 4; ++i) {
-        auto* counter = new ClickPanel(ToColour(SeatColour[static_cast<std::size_t>(i)]), window);
+        auto* counter = new ClickPanel(SeatLook::Colour(i), window);
         counter->setObjectName(QString("picM(%1)").arg(i));
         counter->setEnabled(false);
         picM[static_cast<std::size_t>(i)] = counter;

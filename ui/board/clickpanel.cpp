@@ -19,7 +19,7 @@ void ClickPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colour_);
     // Most of the counter's width, in its middle, clear of the border and the focus frame.
-    if (markSeat_ >= 0) DrawSeatMark(painter, markSeat_, SeatMarkBox(QRectF(rect()), 0.7));
+    if (markSeat_ >= 0) SeatLook::DrawMark(painter, markSeat_, SeatLook::MarkBox(QRectF(rect()), 0.7));
     painter.setPen(QColor(40, 40, 40));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     // Reached from the keyboard, the panel shows that Space or Enter will press it.

@@ -58,7 +58,7 @@ void NameLabel::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (markSeat_ >= 0) {
         const QRectF room(Border + Padding, Border, MarkRoom(), height() - 2 * Border);
-        DrawSeatMark(painter, markSeat_, SeatMarkBox(room, 0.72));
+        SeatLook::DrawMark(painter, markSeat_, SeatLook::MarkBox(room, 0.72));
     }
 }
 

@@ -19,6 +19,7 @@
 #include "seatgroupbox.h"
 #include "svgrendering.h"
 #include "twips.h"
+#include "seatlook.h"
 
 namespace vantry {
 
@@ -40,7 +41,7 @@ constexpr TwipsRect cmdRandomPlace{1800, 4080, 1095, 375};
 constexpr TwipsRect cmdOpenPlace{3120, 4080, 1215, 375};
 
 // A seat's box title, and the seat's colours as the board draws them.
-struct SeatLook {
+struct GroupLook {
     const char* title;
     QColor colour;
     QColor text;
@@ -62,9 +63,9 @@ constexpr std::array<const char*, SeatCount> SeatName{
     QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat name"),
     QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat name")};
 
-SeatLook LookOf(std::size_t seat) {
-    const Rgb& c = SeatColour[seat];
-    return {SeatTitles[seat], QColor(c.r, c.g, c.b), SeatTextWhite(static_cast<int>(seat)) ? Qt::white : Qt::black};
+GroupLook LookOf(std::size_t seat) {
+    const int s = static_cast<int>(seat);
+    return {SeatTitles[seat], SeatLook::Colour(s), SeatLook::TextColour(s)};
 }
 
 void Place(QWidget* widget, const TwipsRect& r, float extraTop = 0.0f) {
@@ -73,7 +74,7 @@ void Place(QWidget* widget, const TwipsRect& r, float extraTop = 0.0f) {
 
 QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
-void PaintSeatColours(QWidget* box, const SeatLook& look) {
+void PaintSeatColours(QWidget* box, const GroupLook& look) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, look.colour);
     palette.setColor(QPalette::Text, look.text);
@@ -160,7 +161,7 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
 
 void frmNew::BuildSeat(int i) {
     const auto seat = static_cast<std::size_t>(i);
-    const SeatLook look = LookOf(seat);
+    const GroupLook look = LookOf(seat);
     Frame2[seat] = new SeatGroupBox(tr(look.title), look.colour, this);
     Frame2[seat]->setObjectName(Indexed("Frame2", i));
     Place(Frame2[seat], Frame2Place, SeatPitch * i);

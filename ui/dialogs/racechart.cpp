@@ -10,6 +10,7 @@
 #include "announcer.h"
 #include "boardlayout.h"
 #include "gamestate.h"
+#include "seatlook.h"
 
 namespace vantry {
 
@@ -23,20 +24,10 @@ constexpr double MarkSpacing = 9.0;
 constexpr double MarkSize = 4.0;
 const std::array<Qt::PenStyle, 4> LineStyle{Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 
-QColor SeatColourOf(std::size_t seat) {
-    const Rgb& c = SeatColour[seat];
-    return QColor(c.r, c.g, c.b);
-}
-
-// Red a disc, blue a square, yellow a triangle, green a diamond.
+// A seat's mark on the chart: its shape, drawn over by the seat's line pens.
 void Mark(QPainter& p, std::size_t seat, QPointF at) {
-    const double r = MarkSize;
-    switch (seat) {
-        case 0: p.drawEllipse(at, r, r); break;
-        case 1: p.drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)); break;
-        case 2: p.drawPolygon(QPolygonF{{at.x(), at.y() - r - 1}, {at.x() + r + 1, at.y() + r}, {at.x() - r - 1, at.y() + r}}); break;
-        default: p.drawPolygon(QPolygonF{{at.x(), at.y() - r - 1}, {at.x() + r + 1, at.y()}, {at.x(), at.y() + r + 1}, {at.x() - r - 1, at.y()}}); break;
-    }
+    const double r = MarkSize + 1;
+    p.drawPath(SeatLook::MarkShape(static_cast<int>(seat), QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r)));
 }
 
 // A dark edge under every line and mark keeps yellow and green readable on the light ground.
@@ -45,8 +36,8 @@ void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& dra
     p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, join));
     p.setBrush(QColor(40, 40, 40));
     draw();
-    p.setPen(QPen(SeatColourOf(seat), 2.0, style, Qt::RoundCap, join));
-    p.setBrush(SeatColourOf(seat));
+    p.setPen(QPen(SeatLook::Colour(static_cast<int>(seat)), 2.0, style, Qt::RoundCap, join));
+    p.setBrush(SeatLook::Colour(static_cast<int>(seat)));
     draw();
 }
 
@@ -215,7 +206,7 @@ void RaceChart::DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std:
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(40, 40, 40));
         p.drawRects(band(2.0));
-        p.setBrush(SeatColourOf(seat));
+        p.setBrush(SeatLook::Colour(static_cast<int>(seat)));
         p.drawRects(band(1.0));
     }
 

@@ -55,7 +55,7 @@ void SeatGroupBox::DrawMarkChip(QPainter& painter, const QRect& label) {
     painter.fillRect(chip, colour_);
     painter.setPen(OutlineColour);
     painter.drawRect(chip.adjusted(0, 0, -1, -1));
-    DrawSeatMark(painter, markSeat_, SeatMarkBox(QRectF(chip), 0.7));
+    SeatLook::DrawMark(painter, markSeat_, SeatLook::MarkBox(QRectF(chip), 0.7));
 }
 
 }  // namespace vantry
