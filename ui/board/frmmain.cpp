@@ -24,6 +24,7 @@
 #include "keytable.h"
 #include "mediafolder.h"
 #include "modulecues.h"
+#include "namelabel.h"
 #include "playeroptions.h"
 #include "playfocus.h"
 #include "prompter.h"
@@ -196,6 +197,14 @@ void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
 void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
 
 QPoint frmMain::FileMenuCorner() const { return widgets_->imgFile->mapToGlobal(QPoint(0, 0)); }
+
+QRect frmMain::ControlsOnScreen() const {
+    const BoardWidgets& w = *widgets_;
+    QRect controls = w.imgFile->geometry() | w.cmdGo->geometry();
+    for (const QWidget* face : w.picToss) controls |= face->geometry();
+    for (const QWidget* name : w.txtName) controls |= name->geometry();
+    return QRect(mapToGlobal(controls.topLeft()), controls.size());
+}
 
 void frmMain::imgFile_Click() { mnuFile_->popup(FileMenuCorner()); }
 
