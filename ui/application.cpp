@@ -84,7 +84,10 @@ void Application::BestPlayers() {
 }
 
 void Application::GameLog() {
-    if (!log_) log_ = new frmLog(engine_, services_.prompter, storeNotice_, &board_);
+    if (!log_) {
+        log_ = new frmLog(engine_, services_.prompter, storeNotice_, &board_);
+        log_->KeepClear([this] { return board_.ControlsOnScreen(); });
+    }
     log_->Toggle();
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -77,7 +79,69 @@ TEST(BoardScale, TheRollIsADrawingOfAThrowAlreadyMade) {
     EXPECT_EQ(face->DrawnFace(), 3);
 }
 
-TEST(WindowPlaceTest, ADamagedOrOffScreenPlaceLeavesTheDesignSize) {
+// A stored frame (title bar and borders included) is taken where the whole of it fits the
+// screen's available area; one partly off comes onto it, one too large shrinks to fit, centred.
+TEST(WindowPlaceTest, EveryFrameOpensWhollyOnTheScreen) {
+    const QRect large(0, 0, 1280, 1024);
+    const QRect small(0, 0, 640, 480);
+    struct Case {
+        const char* what;
+        QRect room;
+        QRect frame;
+        QRect expected;
+    } const cases[] = {
+        {"a place that fits stays", large, {100, 50, 804, 619}, {100, 50, 804, 619}},
+        {"a huge frame", large, {0, 0, 99999, 99999}, large},
+        {"larger than the screen both ways", large, {-20, -30, 8000, 6000}, large},
+        {"closed larger on a larger screen", large, {900, 40, 3000, 1800}, large},
+        {"wider only, centred", large, {900, 40, 3000, 600}, {0, 212, 1280, 600}},
+        {"10 x 10 on the screen", large, {1270, 1014, 804, 619}, {476, 405, 804, 619}},
+        {"the title bar above the top", large, {200, -25, 804, 619}, {200, 0, 804, 619}},
+        {"the design size on a screen too small", small, {300, 200, 804, 619}, small},
+        {"a screen not at the origin", {1280, 24, 1024, 744}, {0, 0, 804, 619}, {1280, 24, 804, 619}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WindowPlace::FitFrame(c.frame, c.room), c.expected) << c.what;
+}
+
+TEST(WindowPlaceTest, AStoredPlaceOpensOnTheScreenAndKeepsItsState) {
+    IsolatedStores stores;
+    ASSERT_TRUE(stores.valid());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto stored = [](const QRect& place, Qt::WindowStates states) {
+        QWidget left;
+        left.setGeometry(place);
+        left.setWindowState(states);
+        QSettings("Vantry", "Vantry").setValue("Window/Geometry", left.saveGeometry());
+    };
+    struct Case {
+        const char* what;
+        QRect place;
+        Qt::WindowStates states;
+    } const cases[] = {
+        {"a place that fits", {20, 50, 700, 500}, {}},
+        {"a huge frame", {0, 0, 99999, 99999}, {}},
+        {"larger than the screen", {-50, -50, 8000, 6000}, {}},
+        {"10 x 10 on the screen", {790, 590, 600, 400}, {}},
+        {"full screen", {790, 590, 8000, 6000}, Qt::WindowFullScreen},
+        {"maximized", {-50, -50, 8000, 6000}, Qt::WindowMaximized},
+    };
+    for (const Case& c : cases) {
+        stored(c.place, c.states);
+        QWidget window;
+        window.setMinimumSize(594, 430);
+        window.resize(792, 573);
+        WindowPlace::Restore(window);
+        const QMargins frame = WindowPlace::FrameMargins(window);
+        EXPECT_TRUE(screen.contains(window.normalGeometry() + frame)) << c.what;
+        EXPECT_EQ(window.windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized), c.states) << c.what;
+        if (&c == cases) {
+            EXPECT_EQ(window.normalGeometry(), c.place) << "a place that fits comes back as it was left";
+        }
+    }
+}
+
+// Nothing usable stored: the window's own size, bounded by the screen.
+TEST(WindowPlaceTest, ADamagedOrOffScreenPlaceLeavesTheOwnSize) {
     IsolatedStores stores;
     ASSERT_TRUE(stores.valid());
     QWidget far;
@@ -85,20 +149,20 @@ TEST(WindowPlaceTest, ADamagedOrOffScreenPlaceLeavesTheDesignSize) {
     const QByteArray offScreen = far.saveGeometry();
     for (const QByteArray& stored : {QByteArray("not a geometry"), offScreen}) {
         QSettings("Vantry", "Vantry").setValue("Window/Geometry", stored);
-        QWidget window;
-        window.resize(792, 573);
-        WindowPlace::Restore(window);
-        EXPECT_EQ(window.size(), QSize(792, 573));
-        EXPECT_FALSE(window.isFullScreen());
+        for (const QSize& own : {QSize(600, 400), QSize(1584, 1146)}) {
+            QWidget window;
+            window.setMinimumSize(own * 0.75);
+            window.resize(own);
+            WindowPlace::Restore(window);
+            const QRect frame = window.geometry() + WindowPlace::FrameMargins(window);
+            if (own.width() < 700) {
+                EXPECT_EQ(window.size(), own);
+            } else {
+                EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+            }
+            EXPECT_FALSE(window.isFullScreen());
+        }
     }
-    // A place on the screen comes back as it was left.
-    QWidget left;
-    left.setGeometry(20, 30, 700, 500);
-    QSettings("Vantry", "Vantry").setValue("Window/Geometry", left.saveGeometry());
-    QWidget window;
-    window.resize(792, 573);
-    WindowPlace::Restore(window);
-    EXPECT_EQ(window.size(), QSize(700, 500));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "boardrig.h"
 #include "frmlog.h"
 #include "isolatedstores.h"
+#include "logplace.h"
 #include "playerstatistics.h"
 #include "qstringprinter.h"
 #include "storefailurenotice.h"
@@ -107,6 +108,67 @@ TEST(GameLog, AWonGameEndsOnTheWin) {
     const QString win = Announcer::Win(Announcer::SeatOf(rig.state, 0), 1);
     EXPECT_EQ(rig.Lines().back(), win);
     EXPECT_EQ(frmLog(rig.engine, rig.prompter, rig.notice, nullptr).LogView()->model()->rowCount(), 4);
+}
+
+// Beside the board where a side has room for the log, else over the board where it hides least,
+// never over the controls (kept here as the column they stand in at the board's right).
+TEST(GameLog, OpensBesideTheBoardOrWhereItHidesNoControl) {
+    const QSize wanted(472, 606);
+    const QSize smallest(300, 400);
+    const QRect centred(238, 202, 804, 619);
+    const QRect controls(centred.left() + 720, centred.top() + 144, 70, 410);
+    struct Case {
+        const char* what;
+        QRect room;
+        QRect board;
+        QRect expected;  // empty: anywhere but over the controls
+    } const cases[] = {
+        {"room on either side", {0, 0, 1920, 1080}, {100, 100, 804, 619}, {912, 100, 472, 606}},
+        {"narrower on the right", {0, 0, 1280, 1024}, {0, 30, 804, 619}, {812, 30, 468, 606}},
+        {"on the left with more room", {0, 0, 1280, 1024}, {400, 30, 804, 619}, {0, 30, 392, 606}},
+        {"below", {0, 0, 1280, 1100}, {238, 0, 804, 619}, {238, 627, 472, 473}},
+        {"no room beside", {0, 0, 1280, 1024}, centred, {}},
+        {"a full-screen board", {0, 0, 1280, 1024}, {0, 0, 1280, 1024}, {}},
+    };
+    for (const Case& c : cases) {
+        const QRect keep = controls.translated(c.board.topLeft() - centred.topLeft());
+        const QRect at = LogPlace(c.room, c.board, keep, wanted, smallest);
+        EXPECT_TRUE(c.room.contains(at)) << c.what;
+        EXPECT_FALSE(at.intersects(keep)) << c.what;
+        if (!c.expected.isEmpty()) {
+            EXPECT_EQ(at, c.expected) << c.what;
+        }
+    }
+}
+
+// The board as wide as the screen leaves no side for the log.
+TEST(GameLog, OverTheBoardLeavesItsControlsInView) {
+    LogRig rig;
+    rig.log->KeepClear([&] { return rig.window->ControlsOnScreen(); });
+    rig.window->move(0, 0);
+    rig.window->show();
+    QCoreApplication::processEvents();
+    rig.log->Toggle();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(rig.log->isVisible());
+    EXPECT_FALSE(rig.log->frameGeometry().intersects(rig.window->ControlsOnScreen()));
+}
+
+// Window systems keep a dialog over the window it stands for, also when that goes full screen,
+// where a plain window would go under it; and a log out of sight is brought back by L, not
+// closed unseen.
+TEST(GameLog, StaysInSightOfAFullScreenBoard) {
+    LogRig rig;
+    rig.window->show();
+    rig.window->setWindowState(Qt::WindowFullScreen);
+    rig.log->Toggle();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rig.log->windowType(), Qt::Dialog);
+    rig.log->showMinimized();
+    QCoreApplication::processEvents();
+    rig.log->Toggle();
+    EXPECT_TRUE(rig.log->isVisible());
+    EXPECT_FALSE(rig.log->isMinimized());
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "keytable.h"
 #include "mediafolder.h"
 #include "modulecues.h"
+#include "namelabel.h"
 #include "playeroptions.h"
 #include "playfocus.h"
 #include "prompter.h"
@@ -196,6 +197,15 @@ void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
 void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
 
 QPoint frmMain::FileMenuCorner() const { return widgets_->imgFile->mapToGlobal(QPoint(0, 0)); }
+
+QRect frmMain::ControlsOnScreen() const {
+    const BoardWidgets& w = *widgets_;
+    QRect controls = w.imgFile->geometry() | w.cmdGo->geometry();
+    for (const QWidget* face : w.picToss) controls |= face->geometry();
+    for (const QWidget* name : w.txtName) controls |= name->geometry();
+    return QRect(mapToGlobal(controls.topLeft()), controls.size());
+}
+
 void frmMain::imgFile_Click() { mnuFile_->popup(FileMenuCorner()); }
 
 // Opened from a key, the menu starts on its first entry so the arrows and Enter work at once.
@@ -249,7 +259,10 @@ QSize frmMain::DesignSize() { return PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    mapping_ = TwipsMapping::Fitting(DesignSize(), size(), SmallestScale);
+    // The smallest scale is the window's smallest size, lowered on a screen too small for it.
+    const QSize design = DesignSize();
+    const qreal smallest = std::min(qreal(minimumWidth()) / design.width(), qreal(minimumHeight()) / design.height());
+    mapping_ = TwipsMapping::Fitting(design, size(), std::min(SmallestScale, smallest));
     widgets_->Place(mapping_);
     travel_->SetMapping(mapping_);
 }

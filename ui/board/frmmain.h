@@ -76,6 +76,8 @@ public:
     QString MediaFolder() const { return mediaFolder_; }
     // Where the File menu pops up: the FILE picture's top-left corner, in screen coordinates.
     QPoint FileMenuCorner() const;
+    // Where the controls a player must reach stand on the screen: FILE, the names, the die and Go.
+    QRect ControlsOnScreen() const;
 
 public slots:
     void picToss_Click(int face);

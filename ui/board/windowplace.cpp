@@ -7,6 +7,10 @@
 #include <QSettings>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
 #include "prompter.h"
 #include "storefailurenotice.h"
 #include "userstorewrite.h"
@@ -16,31 +20,126 @@ namespace vantry {
 namespace {
 const QString GeometryKey = QStringLiteral("Window/Geometry");
 
-// The toolkit would move a window stored off every screen onto one, at its stored size; the
-// stored frame is read first (the toolkit's format opens with its magic number, its version and
-// the frame), and one that no screen shows is not taken at all.
-bool OnAScreen(const QByteArray& stored) {
+// Title bars run from about 20 to 40 pixels on the common window managers, borders up to 6.
+constexpr QMargins GuessedFrame{6, 40, 6, 6};
+constexpr int WidestFrameSide = 100;
+// Past this a stored coordinate is damage, not a place, and would overflow the arithmetic.
+constexpr int Farthest = 1 << 20;
+
+// The part of what QWidget::saveGeometry writes that we take: the frame, the inside of the
+// window as it stands when neither maximized nor full screen, and those two states.
+struct StoredPlace {
+    QRect frame;
+    QRect normal;
+    Qt::WindowStates states;
+};
+
+bool Plausible(const QRect& r) {
+    return !r.isEmpty() && std::abs(r.left()) < Farthest && std::abs(r.top()) < Farthest && r.width() < Farthest &&
+           r.height() < Farthest;
+}
+
+std::optional<StoredPlace> Read(const QByteArray& stored) {
     QDataStream in(stored);
-    in.setVersion(QDataStream::Qt_5_0);
+    in.setVersion(QDataStream::Qt_4_0);
     quint32 magic = 0;
     quint16 major = 0;
     quint16 minor = 0;
-    QRect frame;
-    in >> magic >> major >> minor >> frame;
-    if (in.status() != QDataStream::Ok || magic != 0x1D9D0CB || frame.isEmpty()) return false;
+    qint32 screen = 0;
+    quint8 maximized = 0;
+    quint8 fullScreen = 0;
+    StoredPlace place;
+    in >> magic >> major >> minor >> place.frame >> place.normal >> screen >> maximized >> fullScreen;
+    if (in.status() != QDataStream::Ok || magic != 0x1D9D0CB || major > 3) return std::nullopt;
+    if (!Plausible(place.frame) || !Plausible(place.normal)) return std::nullopt;
+    if (maximized != 0) place.states |= Qt::WindowMaximized;
+    if (fullScreen != 0) place.states |= Qt::WindowFullScreen;
+    return place;
+}
+
+// The screen that shows most of the frame, or none.
+const QScreen* ScreenShowing(const QRect& frame) {
+    const QScreen* best = nullptr;
+    qint64 most = 0;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame)) return true;
+        const QRect seen = screen->availableGeometry().intersected(frame);
+        const qint64 area = qint64(seen.width()) * seen.height();
+        if (area <= most) continue;
+        best = screen;
+        most = area;
     }
-    return false;
+    return best;
+}
+
+QMargins Between(const QRect& frame, const QRect& inside) {
+    return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                    frame.bottom() - inside.bottom());
+}
+
+// The frame of the last run, unless it was stored without a title bar (before the window
+// system framed the window, or by hand) or cannot be a frame at all.
+QMargins StoredFrame(const StoredPlace& place) {
+    if (place.states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return GuessedFrame;
+    const QMargins m = Between(place.frame, place.normal);
+    const auto plausible = [](int side) { return side >= 0 && side <= WidestFrameSide; };
+    if (m.top() == 0 || !plausible(m.left()) || !plausible(m.top()) || !plausible(m.right()) || !plausible(m.bottom())) {
+        return GuessedFrame;
+    }
+    return m;
+}
+
+// The board shrinks below its usual smallest size where a screen has no room for even that.
+void BoundMinimum(QWidget& window, const QSize& inside) {
+    window.setMinimumSize(window.minimumSize().boundedTo(inside).expandedTo(QSize(1, 1)));
+}
+
+// No stored place: the window's own size where it fits the screen, placed by the window system.
+void FitOwnSize(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
+    const QMargins margins = WindowPlace::FrameMargins(window);
+    BoundMinimum(window, room.size().shrunkBy(margins));
+    const QRect frame(QPoint(), window.size().grownBy(margins));
+    if (frame.width() <= room.width() && frame.height() <= room.height()) return;
+    window.setGeometry(WindowPlace::FitFrame(frame, room) - margins);
 }
 }  // namespace
 
+QRect WindowPlace::FitFrame(const QRect& frame, const QRect& room) {
+    if (frame.width() > room.width() || frame.height() > room.height()) {
+        QRect fitted(QPoint(), frame.size().boundedTo(room.size()));
+        fitted.moveCenter(room.center());
+        return fitted;
+    }
+    QRect moved = frame;
+    moved.moveLeft(std::clamp(frame.left(), room.left(), room.right() - frame.width() + 1));
+    moved.moveTop(std::clamp(frame.top(), room.top(), room.bottom() - frame.height() + 1));
+    return moved;
+}
+
+QMargins WindowPlace::FrameMargins(const QWidget& window) {
+    const QMargins known = Between(window.frameGeometry(), window.geometry());
+    return known.top() > 0 ? known : GuessedFrame;
+}
+
+// A remembered maximized or full-screen window comes back so, over a normal place that fits.
 void WindowPlace::Restore(QWidget& window) {
     const auto store = OpenUserStore();
-    const QByteArray stored = store ? store->value(GeometryKey).toByteArray() : QByteArray();
-    if (!OnAScreen(stored)) return;
-    const QRect before = window.geometry();
-    if (!window.restoreGeometry(stored)) window.setGeometry(before);
+    const auto stored = Read(store ? store->value(GeometryKey).toByteArray() : QByteArray());
+    const QScreen* screen = stored ? ScreenShowing(stored->frame) : nullptr;
+    if (screen == nullptr) {
+        FitOwnSize(window);
+        return;
+    }
+    const QMargins margins = StoredFrame(*stored);
+    const QRect room = screen->availableGeometry();
+    BoundMinimum(window, room.size().shrunkBy(margins));
+    // Fitted as large as the window will really be.
+    QRect normal = stored->normal;
+    normal.setSize(normal.size().expandedTo(window.minimumSize()));
+    window.setGeometry(FitFrame(normal + margins, room) - margins);
+    if (stored->states) window.setWindowState(window.windowState() | stored->states);
 }
 
 void WindowPlace::Store(const QWidget& window, Prompter& prompter, StoreFailureNotice& notice) {

@@ -12,22 +12,25 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 #include "engine.h"
 #include "gamelogmodel.h"
+#include "logplace.h"
 #include "racechart.h"
 #include "statisticspane.h"
+#include "windowplace.h"
 
 namespace vantry {
 
 namespace {
-constexpr int Gap = 8;
 constexpr QSize DesignSize{460, 560};
 }  // namespace
 
 frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, QWidget* board)
-    : QWidget(board, Qt::Window), engine_(engine), board_(board) {
+    // A dialog to the window system, not modal: it stands for the board and stays over it, a
+    // full-screen board too; a plain window would go under the board's full-screen layer.
+    : QWidget(board, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      engine_(engine),
+      board_(board) {
     setObjectName("frmLog");
     setWindowTitle(tr("Vantry - Game Log"));
     resize(DesignSize);
@@ -117,13 +120,15 @@ void frmLog::ShowNewest() {
 
 void frmLog::StatisticsStored() { statistics_->Refresh(); }
 
+// A log minimized out of sight counts as closed: L brings it back rather than closing it unseen.
 void frmLog::Toggle() {
-    if (isVisible()) {
+    if (isVisible() && !isMinimized()) {
         close();
         return;
     }
     if (!placed_) PlaceBesideBoard();
     statistics_->Refresh();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -136,24 +141,16 @@ void frmLog::showEvent(QShowEvent* event) {
     if (following_) ShowNewest();
 }
 
-// On the side of the board with more room, narrower where the room is short so that it hides
-// nothing of the board, and never off the screen.
+// The log's own frame is not known before it is first shown; the board's stands for it.
 void frmLog::PlaceBesideBoard() {
     placed_ = true;
-    if (!board_) return;
-    const QRect b = board_->frameGeometry();
-    const QScreen* screen = board_->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(b.topLeft(), b.size() * 2);
-    const int frame = frameGeometry().width() - width();
-    const int right = room.right() - b.right() - Gap;
-    const int left = b.left() - room.left() - Gap;
-    const bool onRight = right >= DesignSize.width() + frame || right >= left;
-    const int side = onRight ? right : left;
-    resize(std::clamp(side - frame, minimumSizeHint().width(), DesignSize.width()), height());
-    QPoint at(onRight ? b.right() + Gap : b.left() - Gap - (width() + frame), b.top());
-    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
-    move(at);
+    const QScreen* screen = board_ ? board_->screen() : nullptr;
+    if (screen == nullptr) return;
+    const QMargins frame = WindowPlace::FrameMargins(*board_);
+    const QRect keep = keptClear_ ? keptClear_() : QRect();
+    const QRect at = LogPlace(screen->availableGeometry(), board_->frameGeometry(), keep, DesignSize.grownBy(frame),
+                              minimumSizeHint().grownBy(frame));
+    setGeometry(at - frame);
 }
 
 void frmLog::CopySelected() const {

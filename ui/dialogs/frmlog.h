@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "gamerecord.h"
 
 class QListView;
@@ -27,6 +29,8 @@ public:
 
     // Shows the window beside the board (the first time) and gives it the keyboard, or closes it.
     void Toggle();
+    // Where the board's controls stand on the screen, which the log never covers.
+    void KeepClear(std::function<QRect()> controls) { keptClear_ = std::move(controls); }
     // The store's figures changed.
     void StatisticsStored();
 
@@ -49,6 +53,7 @@ private:
     QListView* view_ = nullptr;
     RaceChart* chart_ = nullptr;
     StatisticsPane* statistics_ = nullptr;
+    std::function<QRect()> keptClear_;
     bool placed_ = false;
     // True while the log keeps its newest line in view.
     bool following_ = true;
