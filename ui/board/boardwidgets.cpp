@@ -178,4 +178,11 @@ void BoardWidgets::MakeControls(QWidget* window) {
     Label1->adjustSize();
 }
 
+QRect BoardWidgets::Controls() const {
+    QRect controls = imgFile->geometry() | cmdGo->geometry();
+    for (const QWidget* face : picToss) controls |= face->geometry();
+    for (const QWidget* name : txtName) controls |= name->geometry();
+    return controls;
+}
+
 }  // namespace vantry

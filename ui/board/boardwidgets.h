@@ -7,6 +7,7 @@
 #include "twips.h"
 #include <string>
 
+class QRect;
 class QString;
 class QPushButton;
 class QWidget;
@@ -44,6 +45,8 @@ public:
     // Each seat's mark on its counter and before its name, or none; the names are fitted anew
     // to the room the mark leaves.
     void ShowMarks(bool shown);
+    // Where the controls a player must reach stand in the window: FILE, the names, the die and Go.
+    QRect Controls() const;
 
     // The square numbers are drawn from `model`, which outlives the widgets.
     BoardWidgets(QWidget* window, const BoardModel& model);

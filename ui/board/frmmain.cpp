@@ -22,9 +22,6 @@
 #include "filemenu.h"
 #include "standings.h"
 #include "keytable.h"
-#include "mediafolder.h"
-#include "modulecues.h"
-#include "namelabel.h"
 #include "playeroptions.h"
 #include "playfocus.h"
 #include "prompter.h"
@@ -46,8 +43,7 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
       engine_(engine),
       state_(engine.State()),
       prompter_(prompter),
-      commands_(commands),
-      cues_(std::make_unique<ModuleCues>()) {
+      commands_(commands) {
     AccessibleRoles::Install();
     setObjectName("frmMain");
     // The window holds the focus until the player tabs to a control, so that Enter is Go and
@@ -199,10 +195,7 @@ void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
 QPoint frmMain::FileMenuCorner() const { return widgets_->imgFile->mapToGlobal(QPoint(0, 0)); }
 
 QRect frmMain::ControlsOnScreen() const {
-    const BoardWidgets& w = *widgets_;
-    QRect controls = w.imgFile->geometry() | w.cmdGo->geometry();
-    for (const QWidget* face : w.picToss) controls |= face->geometry();
-    for (const QWidget* name : w.txtName) controls |= name->geometry();
+    const QRect controls = widgets_->Controls();
     return QRect(mapToGlobal(controls.topLeft()), controls.size());
 }
 
@@ -288,19 +281,9 @@ bool frmMain::ConfirmClose() {
     return false;
 }
 
-void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) {
-    if (!player) return;
-    cues_ = std::move(player);
-    cues_->SetVolume(volume_);
-}
+void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) { cues_.SetPlayer(std::move(player)); }
 
-// The media folder is found at the first cue, and again after a cue whose file was not there,
-// so that a folder that goes and comes back while the game runs is followed.
-void frmMain::CuePlayed(Cue cue) {
-    if (!soundOn_) return;
-    if (!mediaFound_) mediaFolder_ = FindMediaFolder();
-    mediaFound_ = cues_->Play(CueFile(mediaFolder_, cue));
-}
+void frmMain::CuePlayed(Cue cue) { cues_.Play(cue); }
 
 // A timer given a new interval while it runs starts it afresh; the turn waits one new tick.
 void frmMain::ApplyOptions(const PlayerOptions& options) {
@@ -308,9 +291,7 @@ void frmMain::ApplyOptions(const PlayerOptions& options) {
     travel_->SetTickMs(options.pace);
     travel_->SetEnabled(options.travel && CounterTravel::WantedByPlayer());
     widgets_->ShowMarks(options.marks);
-    soundOn_ = options.sound;
-    volume_ = static_cast<float>(options.volume) / static_cast<float>(PlayerOptions::MaxVolume);
-    cues_->SetVolume(volume_);
+    cues_.Apply(options.sound, options.volume);
 }
 
 // The die tumbles as it comes to rest on the face thrown; the throw itself is done already.

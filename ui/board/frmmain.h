@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "boardcues.h"
 #include "boardmodel.h"
 #include "documentwindow.h"
 #include "engine.h"
@@ -19,7 +20,6 @@ class BoardDescriptions;
 class BoardDrawing;
 class BoardWidgets;
 class CounterTravel;
-class CuePlayer;
 class FileMenu;
 class PlayFocus;
 class Prompter;
@@ -73,7 +73,7 @@ public:
     QTimer& Timer(GameTimer timer) { return timers_[static_cast<std::size_t>(timer)]; }
     // Replaces the cue player; the window's own plays through QSoundEffect.
     void SetCuePlayer(std::unique_ptr<CuePlayer> player);
-    QString MediaFolder() const { return mediaFolder_; }
+    QString MediaFolder() const { return cues_.MediaFolder(); }
     // Where the File menu pops up: the FILE picture's top-left corner, in screen coordinates.
     QPoint FileMenuCorner() const;
     // Where the controls a player must reach stand on the screen: FILE, the names, the die and Go.
@@ -137,11 +137,7 @@ private:
     FileMenu* mnuFile_ = nullptr;
     // timPlay, timGo and Timer1, indexed by GameTimer.
     std::array<QTimer, 3> timers_;
-    std::unique_ptr<CuePlayer> cues_;
-    QString mediaFolder_;
-    bool mediaFound_ = false;
-    bool soundOn_ = true;
-    float volume_ = 1.0f;
+    BoardCues cues_;
     bool closingWithoutAsking_ = false;
     bool placeRestored_ = false;
     TwipsMapping mapping_;
