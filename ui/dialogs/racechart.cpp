@@ -170,8 +170,11 @@ void RaceChart::DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std:
     };
     const auto columns = static_cast<int>(plot.width() * devicePixelRatioF());
     if (longest <= static_cast<std::size_t>(columns)) {
-        QPolygonF line;
-        for (const RacePoint& corner : RacePoints(race, longest, columns)) line << at(corner.move, corner.square);
+        QPolygonF line{at(0, race.start)};
+        for (std::size_t m = 0; m < race.steps.size(); ++m) {
+            line << at(m + 1, race.steps[m].reached);
+            if (race.steps[m].to != race.steps[m].reached) line << at(m + 1, race.steps[m].to);
+        }
         StrokeTwice(p, seat, [&] { DrawLine(p, line); }, LineStyle[seat]);
     } else {
         const std::vector<RaceSpan> spans = RaceSpans(race, longest, columns);
