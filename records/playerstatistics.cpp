@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 
 #include <algorithm>
@@ -89,19 +90,20 @@ StoreValues RowsWritten(const StatisticsTable& table) {
     }
     StoreValues values;
     values.append({Stored(RowsKey), QString::number(table.size())});
+    QSet<QString> written;
+    const auto write = [&](const QString& key, const QVariant& value) {
+        values.append({Stored(key), value});
+        written.insert(key);
+    };
     int row = 1;
     for (const PlayerStatistics& p : table) {
-        values.append({Stored(Key("Name", row)), p.name});
-        stale.removeAll(Key("Name", row));
+        write(Key("Name", row), p.name);
         const std::array<long long, 6> figures{p.games, p.wins, p.fewestMoves, p.winMoves, p.ladders, p.snakes};
-        for (std::size_t f = 0; f < FigureKeys.size(); ++f) {
-            values.append({Stored(Key(FigureKeys[f], row)), QString::number(figures[f])});
-            stale.removeAll(Key(FigureKeys[f], row));
-        }
+        for (std::size_t f = 0; f < FigureKeys.size(); ++f) write(Key(FigureKeys[f], row), QString::number(figures[f]));
         ++row;
     }
     for (const QString& key : stale) {
-        if (RowKey().match(key).hasMatch()) values.append({Stored(key), QVariant()});
+        if (!written.contains(key) && RowKey().match(key).hasMatch()) values.append({Stored(key), QVariant()});
     }
     return values;
 }

@@ -62,17 +62,9 @@ bool FileCanBeWritten(const QString& path) {
     return store.open(QIODevice::ReadWrite);
 }
 
-}  // namespace
-
-QString LockKeptReason(const QString& lockPath, int waitMs) {
-    const int seconds = std::max(1, (waitMs + 999) / 1000);
-    //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
-    //: ".lock" added; another copy of the game holds it while it writes.
-    return QCoreApplication::translate("UserStore", "its lock file %1 could not be taken within %n seconds",
-                                       nullptr, seconds)
-        .arg(lockPath);
-}
-
+// The first file the store would read that is there but is not a regular file (a named pipe, a
+// device, a folder), or empty when there is none. The toolkit opens its files without asking
+// what they are, and opening a pipe waits for a writer for ever.
 QString UserStoreBlocked() {
     // The application's file and the organisation's beside it, in the user's folder and the
     // machine's, as the toolkit looks for them.
@@ -83,6 +75,17 @@ QString UserStoreBlocked() {
         }
     }
     return {};
+}
+
+}  // namespace
+
+QString LockKeptReason(const QString& lockPath, int waitMs) {
+    const int seconds = std::max(1, (waitMs + 999) / 1000);
+    //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
+    //: ".lock" added; another copy of the game holds it while it writes.
+    return QCoreApplication::translate("UserStore", "its lock file %1 could not be taken within %n seconds",
+                                       nullptr, seconds)
+        .arg(lockPath);
 }
 
 std::unique_ptr<QSettings> OpenUserStore() {
@@ -97,7 +100,8 @@ QString UserStorePath() {
 
 std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWaitMs) {
     const QString path = UserStorePath();
-    if (!UserStoreBlocked().isEmpty() || !FileCanBeWritten(path)) return StoreFailure{path, WhatFailed(path)};
+    // A blocked store's path is the file in the way, which no write can open.
+    if (!FileCanBeWritten(path)) return StoreFailure{path, WhatFailed(path)};
     {
         // The toolkit locks the same file while it writes; holding it here is only a test that
         // it can be had, let go before the toolkit takes it in turn.

@@ -44,13 +44,9 @@ QString LockKeptReason(const QString& lockPath, int waitMs);
 // The per-user store's file; when a file the store reads is not a regular file, that file.
 QString UserStorePath();
 
-// The first file the store would read that is there but is not a regular file (a named pipe, a
-// device, a folder), or empty when there is none. The toolkit opens its files without asking
-// what they are, and opening a pipe waits for a writer for ever.
-QString UserStoreBlocked();
-
-// The per-user store, or null when it is blocked: it is then read as empty (every value its
-// default) and cannot be written.
+// The per-user store, or null when a file it reads is there but is not a regular file (a named
+// pipe, a device, a folder), which the toolkit would open without asking what it is, waiting on
+// a pipe for ever: the store is then read as empty (every value its default) and not written.
 std::unique_ptr<QSettings> OpenUserStore();
 
 }  // namespace vantry
