@@ -19,7 +19,9 @@ using vantry::bench::AllocationCount;
 // are the engine's own.
 class WinCounter final : public vantry::GameListener {
 public:
-    void Won(int) override { ++wins; }
+    void Recorded(const vantry::GameRecord& record, bool) override {
+        if (record.back().kind == vantry::RecordEvent::Kind::Win) ++wins;
+    }
     long wins = 0;
 };
 

@@ -11,6 +11,7 @@ namespace vantry {
 
 namespace {
 constexpr int ReseedsPerThrow = 6;
+constexpr std::uint8_t AllSeats = 0xf;
 
 // Raises the busy flag for the length of a move and puts back what it found, so that a move
 // started from inside another one's win windows does not clear the outer move's flag early.
@@ -46,18 +47,34 @@ void Engine::RemoveRecordFollower(RecordFollower* follower) {
     followers_.erase(std::remove(followers_.begin(), followers_.end(), follower), followers_.end());
 }
 
-void Engine::Record(RecordEvent event) {
+// Every follower hears the event before the listener, whose win windows keep the move waiting.
+void Engine::Record(RecordEvent event, bool restarted) {
+    for (std::size_t k = 0; k < SeatCount; ++k) event.places[k] = {state_.Counters[k].left, state_.Counters[k].top};
+    winWatch_.Mark(event);
     state_.Record.push_back(std::move(event));
-    for (RecordFollower* f : followers_) f->Recorded(state_.Record, false);
+    for (RecordFollower* f : followers_) f->Recorded(state_.Record, restarted);
+    Listener().Recorded(state_.Record, restarted);
 }
 
-// The game as it stands now has replaced the one on the board. It opens the record's new part,
-// which followers read afresh, before the listener hears of it.
+// The game as it stands now has replaced the one on the board; it opens the record's new part,
+// which followers read afresh, and every counter stands at its place at once.
 void Engine::GameReplaced(RecordEvent::Kind kind, std::string fileName) {
     ++state_.GamesStarted;
-    state_.Record.push_back(RecordEvent::StartOf(state_, kind, std::move(fileName)));
-    for (RecordFollower* f : followers_) f->Recorded(state_.Record, true);
-    Listener().GameReplaced();
+    RecordEvent e = RecordEvent::StartOf(state_, kind, std::move(fileName));
+    e.placed = AllSeats;
+    Record(std::move(e), true);
+}
+
+// Sets side by side the counters that share the square of the seat on turn, and names those
+// whose places changed.
+std::uint8_t Engine::Arrange() {
+    const auto before = state_.Counters;
+    vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
+    std::uint8_t moved = 0;
+    for (std::size_t k = 0; k < SeatCount; ++k) {
+        if (state_.Counters[k].left != before[k].left) moved = static_cast<std::uint8_t>(moved | 1u << k);
+    }
+    return moved;
 }
 
 void Engine::Throw() {
@@ -74,17 +91,19 @@ void Engine::Throw() {
     state_.ShownFace = face;
     state_.FaceEnabled = false;
     Record(RecordEvent::ThrowOf(state_.CurrentPlayer, face));
-    Listener().Thrown(state_.CurrentPlayer, face);
 }
 
 void Engine::picM_Click(std::int16_t index) {
     BusyScope busy(moving_);
     const std::uint32_t game = state_.GamesStarted;
+    bool arranged = false;
 
     if (index == state_.CurrentPlayer) {
         const auto seat = static_cast<std::size_t>(index);
         Play(Cue::PicMMove);
         const int from = state_.Position[seat];
+        // A counter still beside the board moves from the start.
+        const bool fromStart = from == 0 && state_.BesideBoard(index);
         int p = from + state_.TossIndex + 1;
         const int reached = p >= FinalPosition ? FinalPosition : p;
         // A count at the 16-bit ceiling cannot grow; the step is left out and the move goes on.
@@ -95,17 +114,20 @@ void Engine::picM_Click(std::int16_t index) {
         p = ApplySnakes(p);
         if (p >= FinalPosition) p = FinalPosition;
         state_.Position[seat] = static_cast<std::int16_t>(p);
-
-        const MoveReport move{index, from, reached, p, state_.MoveCount[seat]};
-        // The counter has not been placed yet: one still beside the board moves from the start.
-        Record(RecordEvent::MoveOf(move, from == 0 && state_.BesideBoard(index)));
-        Listener().Moved(move);
         PlaceCounter(state_.Counters[seat], p, state_.Counters[seat].height);
 
+        RecordEvent e = RecordEvent::MoveOf({index, from, reached, p, state_.MoveCount[seat]}, fromStart);
+        e.placed = static_cast<std::uint8_t>(1u << seat);
         if (p == FinalPosition) {
+            Record(std::move(e));
             Win(index);
         } else {
             state_.FaceEnabled = true;
+            // Nothing comes between this move and the closing steps, so the counters it meets
+            // step aside with it and the move tells every place it changed.
+            e.placed = static_cast<std::uint8_t>(e.placed | Arrange());
+            arranged = true;
+            Record(std::move(e));
         }
     }
 
@@ -116,10 +138,11 @@ void Engine::picM_Click(std::int16_t index) {
         Changed();
         return;
     }
-    vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
+    const std::uint8_t stepped = arranged ? 0 : Arrange();
     state_.CurrentPlayer = static_cast<std::int16_t>(state_.CurrentPlayer + 1 > 3 ? 0 : state_.CurrentPlayer + 1);
-    Record(RecordEvent::TurnOf(state_.CurrentPlayer));
-    Listener().TurnPassed(state_.CurrentPlayer);
+    RecordEvent turn = RecordEvent::TurnOf(state_.CurrentPlayer);
+    turn.placed = stepped;
+    Record(std::move(turn));
 }
 
 // The winner's name is read anew from the state for each message, by the listener.
@@ -131,7 +154,6 @@ void Engine::Win(int seat) {
     SetTimer(GameTimer::Timer1, false);
     state_.FaceEnabled = false;
     Record(RecordEvent::WinOf(seat, state_.WinnerMoves));
-    Listener().Won(seat);
 }
 
 void Engine::cmdGo_Click() { picM_Click(state_.CurrentPlayer); }

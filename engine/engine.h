@@ -38,7 +38,7 @@ public:
     void SetListener(GameListener* listener) { listener_ = listener; }
     const GameState& State() const { return state_; }
     // Followers hear the record grow in the order they were added, before the listener hears
-    // the event. They must outlive the engine or be removed.
+    // the same event. They must outlive the engine or be removed.
     void AddRecordFollower(RecordFollower* follower);
     void RemoveRecordFollower(RecordFollower* follower);
 
@@ -80,13 +80,15 @@ private:
     GameListener& Listener() const;
     void Play(Cue cue);
     void Changed();
-    void Record(RecordEvent event);
+    void Record(RecordEvent event, bool restarted = false);
+    std::uint8_t Arrange();
     void GameReplaced(RecordEvent::Kind kind, std::string fileName = {});
 
     GameState& state_;
     RandomSource& random_;
     GameListener* listener_ = nullptr;
     std::vector<RecordFollower*> followers_;
+    WinWatch winWatch_;
     bool moving_ = false;
 };
 

@@ -168,6 +168,12 @@ bool RecordEvent::operator==(const RecordEvent& o) const {
            moveCounts == o.moveCounts && current == o.current && fileName == o.fileName;
 }
 
+void WinWatch::Mark(RecordEvent& e) {
+    if (e.StartsGame()) won_ = e.StartsWon();
+    if (e.kind == RecordEvent::Kind::Win) won_ = true;
+    e.quiet = e.kind == RecordEvent::Kind::Turn && won_;
+}
+
 bool RecordLeadsTo(const GameRecord& record, const RecordOutcome& outcome) {
     if (record.empty()) return false;
     Replay replay;

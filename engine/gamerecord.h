@@ -6,11 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "gamelistener.h"
+#include "arrangecounters.h"
 
 namespace vantry {
 
 struct GameState;
+
+// What one move did, in 0-based positions: where the counter stood, the square the throw took
+// it to (never past the last square), and where it came to rest after a ladder or a snake.
+// `moves` is the seat's move count after the move.
+struct MoveReport {
+    int seat = 0;
+    int from = 0;
+    int reached = 0;
+    int to = 0;
+    int moves = 0;
+
+    bool Ladder() const { return to > reached; }
+    bool Snake() const { return to < reached; }
+};
 
 // One thing that happened in the game on the board, as the engine told it.
 struct RecordEvent {
@@ -34,11 +48,20 @@ struct RecordEvent {
     std::int16_t current = 0;
     // An opened game: the file's name without its folder.
     std::string fileName;
+    // The counters whose places this event set (bit i for seat i), and where all four stand
+    // after it, in twips: a move's counter and those it met, which stepped aside with it. Places
+    // are the drawing's, not the game's: a saved record does not keep them, and two records are
+    // equal without them.
+    std::uint8_t placed = 0;
+    std::array<CounterPlace, 4> places{};
+    // A turn passed in a won game: nobody plays on, so no follower shows it.
+    bool quiet = false;
 
     MoveReport Move() const { return MoveReport{seat, from, reached, to, moves}; }
     bool StartsGame() const { return kind == Kind::NewGame || kind == Kind::Opened; }
     // A game begun or opened with a counter already on the last square: won before it began.
     bool StartsWon() const;
+    bool Placed(int seat) const { return (placed >> seat & 1) != 0; }
 
     static RecordEvent ThrowOf(int seat, int face);
     static RecordEvent MoveOf(const MoveReport& move, bool fromStart);
@@ -54,14 +77,26 @@ struct RecordEvent {
 // lives in the game state as plain data; the engine fills it and tells its followers.
 using GameRecord = std::vector<RecordEvent>;
 
-// Hears the record grow. Told before the game's listener hears the same event, so that what a
-// follower keeps (the players' statistics) is kept before the win's windows open.
+// Hears the record grow. Every follower is told before the game's listener (the board) hears
+// the same event, so that what a follower keeps (the players' statistics, the log) is there
+// before the win's windows open.
 class RecordFollower {
 public:
     virtual ~RecordFollower() = default;
     // `restarted`: the record was begun anew (a new or opened game) and is to be read whole;
     // otherwise one event was added at its end.
     virtual void Recorded(const GameRecord& record, bool restarted) = 0;
+};
+
+// The one rule of what a win hides: the turns that pass in a game begun or opened with a
+// counter on the last square, or finished by a win, are quiet. The engine marks each event it
+// records, and a saved record's reader the events it reads.
+class WinWatch {
+public:
+    void Mark(RecordEvent& e);
+
+private:
+    bool won_ = false;
 };
 
 // Where the seats stand once a record has been played through.

@@ -167,9 +167,11 @@ GameRecord ParseRecordLines(QStringView text) {
 
     GameRecord record;
     record.reserve(static_cast<std::size_t>(count));
+    WinWatch won;
     for (qsizetype i = 1; i <= count; ++i) {
         auto e = EventOf((*lines)[i]);
         if (!e) return {};
+        won.Mark(*e);
         record.push_back(std::move(*e));
     }
     return record;

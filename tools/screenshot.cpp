@@ -70,7 +70,11 @@ int main(int argc, char** argv) {
     game.CurrentPlayer = 1;
     engine.ReplaceGame(game, std::string());
     for (int i = 0; i < 4; ++i) vantry::ArrangeCounters(state.Counters, i);
-    board.GameReplaced();  // the counters stand in place at once, as in a loaded game
+    // The counters stand in place at once, as in a loaded game.
+    vantry::GameRecord record{vantry::RecordEvent::StartOf(state, vantry::RecordEvent::Kind::Opened)};
+    record.back().placed = 0xf;
+    for (std::size_t k = 0; k < 4; ++k) record.back().places[k] = {state.Counters[k].left, state.Counters[k].top};
+    board.Recorded(record, true);
     engine.Throw();
 
     board.show();

@@ -50,8 +50,9 @@ struct WatchingListener : RecordingListener {
     }
 };
 
-// The report comes while the counter still stands where it set off: the board's travel starts
-// from there, and a first move is told as one from beside the board.
+// The move's event carries where the counter set off, where the throw took it and where it came
+// to rest, and its final place, which the state has already; a first move is told as one from
+// beside the board.
 TEST(Move, ReportsWhereTheThrowTookTheCounterAndWhereItCameToRest) {
     struct Case {
         int from, pips, reached, to;
@@ -72,9 +73,12 @@ TEST(Move, ReportsWhereTheThrowTookTheCounterAndWhereItCameToRest) {
         int told = 0;
         watching.onMoved = [&](const MoveReport&) {
             ++told;
-            EXPECT_EQ(t.state.Counters[2].left, before.left) << c.what;
-            EXPECT_EQ(t.state.Counters[2].top, before.top) << c.what;
-            EXPECT_TRUE(t.state.BesideBoard(2)) << c.what;
+            const RecordEvent& e = watching.last;
+            EXPECT_EQ(e.fromStart, c.from == 0) << c.what;
+            EXPECT_EQ(e.placed, 1u << 2) << c.what << ": only the mover, nobody stood in its way";
+            EXPECT_EQ(e.places[2].left, t.state.Counters[2].left) << c.what;
+            EXPECT_EQ(e.places[2].top, t.state.Counters[2].top) << c.what;
+            EXPECT_NE(e.places[2].top, before.top) << c.what;
         };
         t.MoveFrom(c.from, c.pips);
 

@@ -32,7 +32,9 @@ namespace {
 // long run.
 class WinCounter : public GameListener {
 public:
-    void Won(int) override { ++wins; }
+    void Recorded(const vantry::GameRecord& record, bool) override {
+        if (record.back().kind == vantry::RecordEvent::Kind::Win) ++wins;
+    }
     int wins = 0;
 };
 

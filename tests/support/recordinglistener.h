@@ -12,21 +12,33 @@ namespace vantry::test {
 // Hears the engine and writes down every event: cues, moves, and a log of throws, moves, wins,
 // passed turns and replaced games in their order ("throw 2 3", "move 2", "won 2", "turn 3",
 // "replaced"). `onWon` stands in for the win's windows, which the real board opens while the
-// move waits.
+// move waits. The record's events come apart into one hook each, for fakes to build on.
 class RecordingListener : public GameListener {
 public:
+    void Recorded(const GameRecord& record, bool) override {
+        const RecordEvent& e = record.back();
+        last = e;
+        switch (e.kind) {
+            case RecordEvent::Kind::NewGame:
+            case RecordEvent::Kind::Opened: GameReplaced(); break;
+            case RecordEvent::Kind::Throw: Thrown(e.seat, e.face); break;
+            case RecordEvent::Kind::Move: Moved(e.Move()); break;
+            case RecordEvent::Kind::Win: Won(e.seat); break;
+            case RecordEvent::Kind::Turn: TurnPassed(e.seat); break;
+        }
+    }
     void CuePlayed(Cue cue) override { cues.push_back(cue); }
-    void Thrown(int seat, int face) override { events.push_back("throw " + std::to_string(seat) + " " + std::to_string(face)); }
-    void Moved(const MoveReport& m) override {
+    virtual void Thrown(int seat, int face) { events.push_back("throw " + std::to_string(seat) + " " + std::to_string(face)); }
+    virtual void Moved(const MoveReport& m) {
         moves.push_back(m);
         events.push_back("move " + std::to_string(m.seat));
     }
-    void Won(int seat) override {
+    virtual void Won(int seat) {
         events.push_back("won " + std::to_string(seat));
         if (onWon) onWon(seat);
     }
-    void TurnPassed(int seat) override { events.push_back("turn " + std::to_string(seat)); }
-    void GameReplaced() override { events.push_back("replaced"); }
+    virtual void TurnPassed(int seat) { events.push_back("turn " + std::to_string(seat)); }
+    virtual void GameReplaced() { events.push_back("replaced"); }
     void Changed() override { ++changes; }
 
     int Wins() const {
@@ -40,6 +52,8 @@ public:
     std::vector<std::string> events;
     int changes = 0;
     std::function<void(int)> onWon;
+    // The event heard last.
+    RecordEvent last;
 };
 
 // Plays back a fixed list of draws, round and round; counts the reseeds.

@@ -68,6 +68,15 @@ struct BoardRig {
     }
     ~BoardRig() { engine.SetListener(nullptr); }
 
+    // Tells the board that the counters stand where the state has them now, as a new game
+    // stands them: at once, without travel.
+    void StandAsPlaced() {
+        GameRecord record{RecordEvent::StartOf(state, RecordEvent::Kind::NewGame)};
+        record.back().placed = 0xf;
+        for (std::size_t k = 0; k < 4; ++k) record.back().places[k] = {state.Counters[k].left, state.Counters[k].top};
+        window->Recorded(record, true);
+    }
+
     template <typename W = QWidget>
     W* Find(const QString& name) const {
         return window->findChild<W*>(name);

@@ -69,7 +69,7 @@ struct TravelRig {
     TravelRig(int position, int face) {
         rig.state.Position[0] = static_cast<std::int16_t>(position);
         PlaceCounter(rig.state.Counters[0], position, Height);
-        rig.window->GameReplaced();  // stood there as a loaded game stands it
+        rig.StandAsPlaced();  // stood there as a loaded game stands it
         rig.random.Script({ScriptedRandom::For(face)});
         rig.window->GameEngine().Throw();
         rig.window->cmdGo_Click();
@@ -100,23 +100,26 @@ TEST(CounterTravel, AThrowPastTheLastSquareStopsOnIt) {
     EXPECT_EQ(t.Drawn(), t.ModelRect());
 }
 
-TEST(CounterTravel, ANewPlaceMidWayGoesStraightFromWhereTheCounterIsDrawn) {
-    TravelRig t(10, 6);
+// A counter on its way that another's move meets steps aside straight from where it is drawn.
+TEST(CounterTravel, ACounterMetMidWayGlidesStraightToItsSideStep) {
+    TravelRig t(10, 6);  // red from square 11 to 17
     const qint64 start = t.Travel().Now();
     t.Travel().Frame(start + 120);
     const CounterPlace midway = t.Travel().Drawn(0);
     ASSERT_TRUE(t.Travel().Travelling(0));
     ASSERT_FALSE(Near(midway, t.Model()));
 
-    // The turn has passed; a new place now is not part of the move.
-    t.rig.state.Counters[0].left = 2000.0f;
-    t.rig.state.Counters[0].top = 3000.0f;
-    t.rig.window->Changed();
+    t.rig.state.Position[1] = 12;  // blue's four lands beside red
+    t.rig.random.Script({ScriptedRandom::For(4)});
+    t.rig.window->GameEngine().Throw();
+    t.rig.window->cmdGo_Click();
+    const CounterPlace stepped = t.Model();
+    ASSERT_FALSE(Near(stepped, PlaceOf(16, Height)));
     const qint64 retarget = t.Travel().Now();
     t.Travel().Frame(retarget);
     EXPECT_TRUE(Near(t.Travel().Drawn(0), midway));
     t.Travel().Frame(retarget + static_cast<qint64>(GlideMs / 2.0f));
-    EXPECT_TRUE(Near(t.Travel().Drawn(0), CounterPlace{(midway.left + 2000.0f) / 2.0f, (midway.top + 3000.0f) / 2.0f}));
+    EXPECT_TRUE(Near(t.Travel().Drawn(0), CounterPlace{(midway.left + stepped.left) / 2.0f, (midway.top + stepped.top) / 2.0f}));
     t.Travel().Frame(retarget + static_cast<qint64>(GlideMs));
     EXPECT_FALSE(t.Travel().Travelling(0));
     EXPECT_EQ(t.Drawn(), t.ModelRect());

@@ -71,7 +71,7 @@ TEST(BoardPainting, ACounterPutInPlaceRepaintsWhereItWasAndWhereItGoes) {
     PaintRecorder recorder(board.rig.window.get());
     // Placed as a loaded game places it: at once, without travel.
     board.rig.state.Counters[2].left -= 1500.0f;
-    board.rig.window->GameReplaced();
+    board.rig.StandAsPlaced();
     Settle();
     const QRect to = board.Geometry("picM(2)");
     ASSERT_NE(from, to);

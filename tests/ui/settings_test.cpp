@@ -44,7 +44,7 @@ TEST(Settings, ThePacePickedReachesTheComputersTimersAndTravelEndsBeforeTheirTic
 
         rig.state.Position[0] = 41;  // square 42; a six reaches the snake on 48
         PlaceCounter(rig.state.Counters[0], 41, Height);
-        rig.window->GameReplaced();
+        rig.StandAsPlaced();
         rig.random.Script({ScriptedRandom::For(6)});
         rig.window->GameEngine().Throw();
         rig.window->cmdGo_Click();

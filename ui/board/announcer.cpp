@@ -1,4 +1,5 @@
 #include "announcer.h"
+
 #include "seatlook.h"
 
 namespace vantry {
@@ -8,6 +9,18 @@ namespace {
 // a name with "%2" in it is said as typed.
 QString OneBased(int index) { return QString::number(index + 1); }
 }  // namespace
+
+QString Announcer::Line(const RecordEvent& e, const Seat& seat) {
+    switch (e.kind) {
+        case RecordEvent::Kind::NewGame: return NewGame();
+        case RecordEvent::Kind::Opened: return Opened(QString::fromStdString(e.fileName));
+        case RecordEvent::Kind::Throw: return Throw(seat, e.face);
+        case RecordEvent::Kind::Move: return Move(seat, e.Move(), e.fromStart);
+        case RecordEvent::Kind::Turn: return Turn(seat);
+        case RecordEvent::Kind::Win: return Win(seat, e.moves);
+    }
+    return {};
+}
 
 QString Announcer::Turn(const Seat& seat) {
     return seat.computer ? tr("%1's turn, computer").arg(seat.name) : tr("%1's turn").arg(seat.name);

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "gamelistener.h"
+#include "gamerecord.h"
 #include "gamestate.h"
 
 namespace vantry {
@@ -31,6 +31,9 @@ public:
         int position = 0;
         bool atStart = true;
     };
+
+    // The words of one event of the record, the same in the game log and aloud.
+    static QString Line(const RecordEvent& event, const Seat& seat);
 
     static QString Turn(const Seat& seat);
     // `face` is the die's face index 0..5, as the engine reports it.

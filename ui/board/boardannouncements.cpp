@@ -1,6 +1,5 @@
 #include "boardannouncements.h"
 
-#include <QFileInfo>
 #include <QLabel>
 
 #include "accessibleroles.h"
@@ -23,28 +22,12 @@ BoardAnnouncements::BoardAnnouncements(const GameState& state, QWidget* window) 
     QObject::connect(&flush_, &QTimer::timeout, window, [this] { Flush(); });
 }
 
-void BoardAnnouncements::Thrown(int seat, int face) {
-    Add([this, seat, face] { return Announcer::Throw(SeatOf(seat), face); });
-}
-
-void BoardAnnouncements::Moved(const MoveReport& move) {
-    const bool fromStart = move.from == 0 && state_.BesideBoard(move.seat);
-    Add([this, move, fromStart] { return Announcer::Move(SeatOf(move.seat), move, fromStart); });
-    if (move.to == FinalPosition) Add([this, move] { return Announcer::Win(SeatOf(move.seat), move.moves); });
-}
-
-// The turn passes on after a win too, but nobody plays a won game.
-void BoardAnnouncements::TurnPassed(int seat) {
-    if (state_.Winner() >= 0) return;
-    Add([this, seat] { return Announcer::Turn(SeatOf(seat)); });
-}
-
-void BoardAnnouncements::GameReplaced() {
-    const bool opened = !state_.GamePath.empty();
+void BoardAnnouncements::Heard(const RecordEvent& e) {
+    if (e.quiet) return;
     // A new game may drop a phrase of the old one that was still waiting.
-    pending_.clear();
-    const QString fileName = QFileInfo(QString::fromStdString(state_.GamePath)).fileName();
-    Add([opened, fileName] { return opened ? Announcer::Opened(fileName) : Announcer::NewGame(); });
+    if (e.StartsGame()) pending_.clear();
+    Add([this, e] { return Announcer::Line(e, SeatOf(e.seat)); });
+    if (!e.StartsGame()) return;
     Add([this] {
         const int winner = state_.Winner();
         if (winner >= 0) return Announcer::Win(SeatOf(winner), state_.MoveCount[static_cast<std::size_t>(winner)]);

@@ -27,12 +27,8 @@ class BoardAnnouncements {
 public:
     BoardAnnouncements(const GameState& state, QWidget* window);
 
-    void Thrown(int seat, int face);
-    // Called before the counter is placed: a counter still beside the board moves from the start.
-    void Moved(const MoveReport& move);
-    void TurnPassed(int seat);
-    // A game was started, or opened from the state's file.
-    void GameReplaced();
+    // An event of the record, in its words; a new or opened game says whose turn it is too.
+    void Heard(const RecordEvent& event);
     // The whole board, said at once.
     void ReadBoard();
     // Says at once what waits to be said, before a message box takes the reader's attention.

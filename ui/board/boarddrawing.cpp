@@ -4,18 +4,21 @@
 
 #include "boardwidgets.h"
 #include "clickpanel.h"
-#include "countertravel.h"
 #include "dieface.h"
 #include "playfocus.h"
 
 namespace vantry {
 
-BoardDrawing::BoardDrawing(const GameState& state, BoardWidgets& widgets, PlayFocus& focus, CounterTravel& travel)
-    : state_(state), widgets_(widgets), focus_(focus), travel_(travel), drawnPlaces_(state.Counters) {}
+BoardDrawing::BoardDrawing(const GameState& state, BoardWidgets& widgets, PlayFocus& focus)
+    : state_(state), widgets_(widgets), focus_(focus) {}
 
-void BoardDrawing::Draw(bool jump) {
+void BoardDrawing::Draw() {
     DrawDie();
-    DrawCounters(jump);
+    for (std::size_t s = 0; s < SeatCount; ++s) {
+        ClickPanel* counter = widgets_.picM[s];
+        if (!state_.CounterEnabled[s]) focus_.Leaving(counter);
+        counter->setEnabled(state_.CounterEnabled[s]);
+    }
     QPushButton* go = widgets_.cmdGo;
     if (!state_.GoEnabled) focus_.Leaving(go);
     go->setEnabled(state_.GoEnabled);
@@ -31,23 +34,6 @@ void BoardDrawing::DrawDie() {
         if (!shown || !enabled) focus_.Leaving(face);
         face->setHidden(!shown);
         face->setEnabled(enabled);
-    }
-}
-
-void BoardDrawing::DrawCounters(bool jump) {
-    for (int i = 0; i < SeatCount; ++i) {
-        const auto s = static_cast<std::size_t>(i);
-        ClickPanel* counter = widgets_.picM[s];
-        if (!state_.CounterEnabled[s]) focus_.Leaving(counter);
-        counter->setEnabled(state_.CounterEnabled[s]);
-        const TwipsRect& place = state_.Counters[s];
-        const bool moved = place.left != drawnPlaces_[s].left || place.top != drawnPlaces_[s].top;
-        if (jump) {
-            travel_.Jump(i);
-        } else if (moved) {
-            travel_.Follow(i);
-        }
-        drawnPlaces_[s] = place;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "countertravel.h"
 
 #include "clickpanel.h"
-#include "gamelistener.h"
+#include "gamerecord.h"
 #include "gamestate.h"
 #include "playeroptions.h"
 #include "twips.h"
@@ -21,7 +21,7 @@ CounterTravel::CounterTravel(const GameState& state, const std::array<ClickPanel
     timer_.setInterval(FrameMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { Frame(Now()); });
-    for (int i = 0; i < 4; ++i) drawn_[Index(i)] = ModelPlace(i);
+    for (std::size_t i = 0; i < 4; ++i) targets_[i] = drawn_[i] = {state.Counters[i].left, state.Counters[i].top};
 }
 
 qint64 CounterTravel::Now() const { return clock_.isValid() ? clock_.elapsed() : 0; }
@@ -39,21 +39,19 @@ void CounterTravel::SetTickMs(int tickMs) {
     speed_ = tickMs > 0 && tickMs < designed ? static_cast<float>(designed) / static_cast<float>(tickMs) : 1.0f;
 }
 
-void CounterTravel::Moved(const MoveReport& move) {
-    if (!enabled_ || move.seat < 0 || move.seat > 3) return;
-    mover_ = move.seat;
-    const TwipsRect& counter = state_.Counters[Index(move.seat)];
-    SetOff(move.seat, MovePath(move, drawn_[Index(move.seat)], counter.width, counter.height));
-}
-
-void CounterTravel::Follow(int i) {
-    if (i < 0 || i > 3) return;
-    if (!enabled_) {
-        Jump(i);
-    } else if (i != mover_ || !travelling_[Index(i)]) {
-        SetOff(i, GlidePath(drawn_[Index(i)]));
+void CounterTravel::Follow(const RecordEvent& event) {
+    for (int i = 0; i < 4; ++i) {
+        if (!event.Placed(i)) continue;
+        targets_[Index(i)] = event.places[Index(i)];
+        const TwipsRect& counter = state_.Counters[Index(i)];
+        if (!enabled_ || event.StartsGame()) {
+            Jump(i);
+        } else if (event.kind == RecordEvent::Kind::Move && i == event.seat) {
+            SetOff(i, MovePath(event.Move(), drawn_[Index(i)], counter.width, counter.height));
+        } else {
+            SetOff(i, GlidePath(drawn_[Index(i)]));
+        }
     }
-    // The mover on its way needs nothing: its way ends wherever the model now puts it.
 }
 
 void CounterTravel::SetMapping(const TwipsMapping& mapping) {
@@ -64,8 +62,7 @@ void CounterTravel::SetMapping(const TwipsMapping& mapping) {
 void CounterTravel::Jump(int i) {
     if (i < 0 || i > 3) return;
     travelling_[Index(i)] = false;
-    if (i == mover_) mover_ = -1;
-    drawn_[Index(i)] = ModelPlace(i);
+    drawn_[Index(i)] = targets_[Index(i)];
     Draw(i);
 }
 
@@ -83,7 +80,7 @@ void CounterTravel::Frame(qint64 nowMs) {
         const std::size_t k = Index(i);
         if (!travelling_[k]) continue;
         const auto ms = static_cast<float>(nowMs - startedAt_[k]) * speed_;
-        drawn_[k] = paths_[k].At(ms, ModelPlace(i));
+        drawn_[k] = paths_[k].At(ms, targets_[k]);
         if (ms >= paths_[k].TotalMs()) {
             travelling_[k] = false;
         } else {
@@ -92,11 +89,6 @@ void CounterTravel::Frame(qint64 nowMs) {
         Draw(i);
     }
     if (!any) timer_.stop();
-}
-
-CounterPlace CounterTravel::ModelPlace(int i) const {
-    const TwipsRect& counter = state_.Counters[Index(i)];
-    return CounterPlace{counter.left, counter.top};
 }
 
 void CounterTravel::Draw(int i) {

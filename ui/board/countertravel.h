@@ -13,9 +13,9 @@ namespace vantry {
 
 class ClickPanel;
 struct GameState;
-struct MoveReport;
+struct RecordEvent;
 
-// Moves the four drawn counters towards their places in the game state. The state takes a
+// Moves the four drawn counters to the places the record's events give them. The state takes a
 // move's place at once, as every rule needs; the drawn counter follows it over a few hundred
 // milliseconds: square by square along the track, then up the ladder or down the snake, and a
 // side-step glides. Nothing of the game waits for it. One timer serves all four counters and
@@ -39,18 +39,13 @@ public:
     // ends before the next tick; at the designed pace and slower ones it runs at its own speed.
     void SetTickMs(int tickMs);
 
-    // A move was made by `move.seat`; its counter travels the move's way, wherever the state's
-    // place for it is set next.
-    void Moved(const MoveReport& move);
-    // The state gave counter i a new place outside the travel of its own move: it glides
-    // there straight from where it is drawn.
-    void Follow(int i);
+    // The counters an event placed go to their new places: a move's own counter along the
+    // move's way, any other straight from where it is drawn; a new or opened game's at once.
+    void Follow(const RecordEvent& event);
     // Where the board stands in its window: every counter is drawn again by it.
     void SetMapping(const TwipsMapping& mapping);
     // Puts counter i on its place at once, leaving any way it was on.
     void Jump(int i);
-    // The move is over; a later place of its counter is a side-step of its own.
-    void MoveOver() { mover_ = -1; }
 
     // Draws every travelling counter as it stands `nowMs` after the clock started; the timer
     // calls it, tests call it with times of their own.
@@ -63,7 +58,6 @@ public:
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
     void SetOff(int i, const TravelPath& path);
-    CounterPlace ModelPlace(int i) const;
     void Draw(int i);
 
     const GameState& state_;
@@ -74,7 +68,8 @@ private:
     std::array<qint64, 4> startedAt_{};
     std::array<bool, 4> travelling_{};
     std::array<CounterPlace, 4> drawn_{};
-    int mover_ = -1;
+    // Where each counter's way ends: its place by the last event that set it.
+    std::array<CounterPlace, 4> targets_{};
     TwipsMapping mapping_;
     QTimer timer_;
     QElapsedTimer clock_;

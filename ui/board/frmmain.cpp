@@ -70,7 +70,7 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
     descriptions_ = std::make_unique<BoardDescriptions>(state_, *widgets_);
     announcements_ = std::make_unique<BoardAnnouncements>(state_, this);
     playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
-    drawing_ = std::make_unique<BoardDrawing>(state_, *widgets_, *playFocus_, *travel_);
+    drawing_ = std::make_unique<BoardDrawing>(state_, *widgets_, *playFocus_);
     ApplyOptions(PlayerOptions{});
     Form_Load();
     setFocus(Qt::OtherFocusReason);
@@ -91,7 +91,7 @@ void frmMain::Form_Load() {
 
     model_.PlaceNumbers();
     widgets_->ColourTrack();
-    Draw(true);
+    Draw();
 }
 
 void frmMain::Connect() {
@@ -294,24 +294,27 @@ void frmMain::ApplyOptions(const PlayerOptions& options) {
     cues_.Apply(options.sound, options.volume);
 }
 
-// The die tumbles as it comes to rest on the face thrown; the throw itself is done already.
-void frmMain::Thrown(int seat, int face) {
+// The words go first: nothing said waits for a counter's travel. The die tumbles as it comes
+// to rest on the face thrown; the throw itself is done already.
+void frmMain::Recorded(const GameRecord& record, bool) {
+    const RecordEvent& e = record.back();
+    announcements_->Heard(e);
+    travel_->Follow(e);
+    if (e.kind == RecordEvent::Kind::Move) return;
     Draw();
-    if (travel_->Enabled()) widgets_->picToss[static_cast<std::size_t>(face)]->Roll();
-    announcements_->Thrown(seat, face);
-    playFocus_->Thrown(seat);
+    switch (e.kind) {
+        case RecordEvent::Kind::Throw:
+            if (travel_->Enabled()) widgets_->picToss[static_cast<std::size_t>(e.face)]->Roll();
+            playFocus_->Thrown(e.seat);
+            break;
+        case RecordEvent::Kind::Win: ShowWin(e.seat); break;
+        default: playFocus_->TurnPassed(state_.CurrentPlayer); break;
+    }
 }
 
-// The words go first: nothing said waits for a counter's travel.
-void frmMain::Moved(const MoveReport& move) {
-    announcements_->Moved(move);
-    travel_->Moved(move);
-}
-
-// The win's messages come before the turn passes on; the board already reads as won. Names are
-// put in with the one-pass arg, so a name holding "%1" stays as it was typed.
-void frmMain::Won(int seat) {
-    Draw();
+// The board already reads as won; the turn passes on once these are closed. Names are put in
+// with the one-pass arg, so a name holding "%1" stays as it was typed.
+void frmMain::ShowWin(int seat) {
     const auto nameOf = [this](int s) { return QString::fromStdString(state_.Names[static_cast<std::size_t>(s)]); };
     //: A line of the standings after a win: %1 a player's name, %2 the square its counter stands on.
     const auto standing = [&](int s, int square) { return tr("%1: %2").arg(nameOf(s), QString::number(square)); };
@@ -323,25 +326,12 @@ void frmMain::Won(int seat) {
     commands_.BestPlayers();
 }
 
-void frmMain::TurnPassed(int seat) {
-    Draw();
-    travel_->MoveOver();
-    announcements_->TurnPassed(seat);
-    playFocus_->TurnPassed(seat);
-}
-
-void frmMain::GameReplaced() {
-    Draw(true);
-    announcements_->GameReplaced();
-    playFocus_->TurnPassed(state_.CurrentPlayer);
-}
-
 void frmMain::Changed() { Draw(); }
 // Twice a second: only the names are drawn again, not the whole board's state.
 void frmMain::Blinked() { widgets_->DrawNames(state_.Names, state_.NameLit); }
 
-void frmMain::Draw(bool jump) {
-    drawing_->Draw(jump);
+void frmMain::Draw() {
+    drawing_->Draw();
     DrawTimers();
     setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();

@@ -26,10 +26,10 @@ class Prompter;
 class StoreFailureNotice;
 struct PlayerOptions;
 
-// The board window, on which the whole game is played. It draws the game state after each of
-// the engine's events (faces, counters, Go, names, timers, caption), hands the same events to
-// the counters' travel, the screen reader's announcements and the cues, and routes clicks, keys
-// and timer ticks to the engine. Its File menu, close prompt, a saved game dropped on it and the
+// The board window, on which the whole game is played. It follows the record's events: it draws
+// the game state after each (faces, Go, names, timers, caption) and hands the event to the
+// counters' travel and the screen reader's announcements; it plays the cues and routes clicks,
+// keys and timer ticks to the engine. Its File menu, close prompt, a saved game dropped on it and the
 // win's best-players window hand over to the BoardCommands; every message box goes through the
 // Prompter.
 class frmMain : public QWidget, public GameListener, public DocumentWindow {
@@ -38,13 +38,9 @@ public:
     frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // GameListener
+    // GameListener: the record's last event is drawn, travelled and said.
+    void Recorded(const GameRecord& record, bool restarted) override;
     void CuePlayed(Cue cue) override;
-    void Thrown(int seat, int face) override;
-    void Moved(const MoveReport& move) override;
-    void Won(int seat) override;
-    void TurnPassed(int seat) override;
-    void GameReplaced() override;
     void Changed() override;
     void Blinked() override;
 
@@ -118,10 +114,11 @@ private:
     bool ConfirmClose();
     void ToggleFullScreen();
 
-    // Brings every widget, the timers and the caption up to the state; counters stand in their
-    // places at once when `jump` (a new or opened game is not a move).
-    void Draw(bool jump = false);
+    // Brings every widget, the timers and the caption up to the state.
+    void Draw();
     void DrawTimers();
+    // The win's two messages and the best-players window, while the move waits.
+    void ShowWin(int seat);
 
     Engine& engine_;
     const GameState& state_;

@@ -9,9 +9,8 @@ namespace vantry {
 struct MoveReport;
 
 // The way a drawn counter goes to its place: waypoints in twips with the time at which each
-// leg ends, in a fixed array so that following it allocates nothing. The last leg leads to a
-// target the caller names at every step, the counter's place in the board model, so that a
-// side-step of the counter's own move bends the end of its way instead of starting a new one.
+// leg ends, in a fixed array so that following it allocates nothing. The last leg leads to the
+// target the caller names, the place the event gave the counter.
 class TravelPath {
 public:
     static constexpr int Capacity = 16;

@@ -27,10 +27,7 @@ QVariant GameLogModel::data(const QModelIndex& index, int role) const {
 std::vector<std::size_t> GameLogModel::Take(const GameRecord& record) {
     std::vector<std::size_t> lines;
     for (; taken_ < record.size(); ++taken_) {
-        const RecordEvent& e = record[taken_];
-        if (e.StartsGame()) won_ = e.StartsWon();
-        if (e.kind == RecordEvent::Kind::Win) won_ = true;
-        if (e.kind != RecordEvent::Kind::Turn || !won_) lines.push_back(taken_);
+        if (!record[taken_].quiet) lines.push_back(taken_);
     }
     return lines;
 }
@@ -39,7 +36,6 @@ void GameLogModel::Recorded(const GameRecord& record, bool restarted) {
     if (restarted || record.size() < taken_) {
         beginResetModel();
         taken_ = 0;
-        won_ = false;
         lines_ = Take(record);
         endResetModel();
         return;
@@ -51,18 +47,7 @@ void GameLogModel::Recorded(const GameRecord& record, bool restarted) {
     endInsertRows();
 }
 
-QString GameLogModel::LineOf(const RecordEvent& e) const {
-    const auto seat = Announcer::SeatOf(state_, e.seat);
-    switch (e.kind) {
-        case RecordEvent::Kind::NewGame: return Announcer::NewGame();
-        case RecordEvent::Kind::Opened: return Announcer::Opened(QString::fromStdString(e.fileName));
-        case RecordEvent::Kind::Throw: return Announcer::Throw(seat, e.face);
-        case RecordEvent::Kind::Move: return Announcer::Move(seat, e.Move(), e.fromStart);
-        case RecordEvent::Kind::Turn: return Announcer::Turn(seat);
-        case RecordEvent::Kind::Win: return Announcer::Win(seat, e.moves);
-    }
-    return {};
-}
+QString GameLogModel::LineOf(const RecordEvent& e) const { return Announcer::Line(e, Announcer::SeatOf(state_, e.seat)); }
 
 QString GameLogModel::Text(const QModelIndexList& rows) const {
     QStringList lines;

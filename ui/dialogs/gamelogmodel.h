@@ -11,7 +11,7 @@ namespace vantry {
 struct GameState;
 
 // The game's record as lines of the log, one an event, in the words the screen reader says for
-// it; as on the board, a turn that passes in a won game is left out. A line is worded when it
+// it; as on the board, a quiet turn (one passed in a won game) is left out. A line is worded when it
 // is shown, so a record of thousands of events opens at once.
 class GameLogModel final : public QAbstractListModel, public RecordFollower {
     Q_OBJECT
@@ -37,8 +37,6 @@ private:
     // past them.
     std::vector<std::size_t> lines_;
     std::size_t taken_ = 0;
-    // True once a counter stands on the last square in the game the record has reached.
-    bool won_ = false;
 };
 
 }  // namespace vantry
