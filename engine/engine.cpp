@@ -78,6 +78,10 @@ std::uint8_t Engine::Arrange() {
 }
 
 void Engine::Throw() {
+    if (following_) {
+        if (requests_) requests_->AskThrow();
+        return;
+    }
     for (int n = 0; n < ReseedsPerThrow; ++n) random_.Reseed();
     Play(Cue::TossClick);
 
@@ -94,6 +98,10 @@ void Engine::Throw() {
 }
 
 void Engine::picM_Click(std::int16_t index) {
+    if (following_) {
+        if (requests_ && index == state_.CurrentPlayer) requests_->AskMove(index);
+        return;
+    }
     BusyScope busy(moving_);
     const std::uint32_t game = state_.GamesStarted;
     bool arranged = false;
@@ -159,7 +167,7 @@ void Engine::Win(int seat) {
 void Engine::cmdGo_Click() { picM_Click(state_.CurrentPlayer); }
 
 void Engine::timPlay_Timer() {
-    if (moving_ || !state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
+    if (moving_ || following_ || !state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
     Throw();
     SetTimer(GameTimer::timGo, true);
     SetTimer(GameTimer::timPlay, false);
@@ -167,7 +175,7 @@ void Engine::timPlay_Timer() {
 }
 
 void Engine::timGo_Timer() {
-    if (moving_ || !state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
+    if (moving_ || following_ || !state_.IsComputer[static_cast<std::size_t>(state_.CurrentPlayer)]) return;
     picM_Click(state_.CurrentPlayer);
     SetTimer(GameTimer::timGo, false);
     SetTimer(GameTimer::timPlay, true);
@@ -254,6 +262,71 @@ void Engine::SetName(int seat, const std::string& name) {
 void Engine::SetGamePath(const std::string& path) {
     state_.GamePath = path;
     Changed();
+}
+
+// The cues are the host's too: each event plays what the move that made it played.
+void Engine::Follow(const GameRecord& record, bool restarted) {
+    using Kind = RecordEvent::Kind;
+    if (record.empty()) return;
+    const RecordEvent& event = record.back();
+    if (restarted != event.StartsGame()) return;
+    following_ = true;
+    BusyScope busy(moving_);
+    const auto seat = static_cast<std::size_t>(std::clamp<int>(event.seat, 0, SeatCount - 1));
+    for (std::size_t k = 0; k < SeatCount; ++k) {
+        if (event.Placed(static_cast<int>(k))) {
+            state_.Counters[k].left = event.places[k].left;
+            state_.Counters[k].top = event.places[k].top;
+        }
+    }
+    switch (event.kind) {
+        case Kind::NewGame:
+        case Kind::Opened:
+            // As on the host: a new game starts the die and the turn cycle afresh, an opened
+            // one leaves them as they were.
+            ++state_.GamesStarted;
+            state_.Record.assign(record.begin(), record.end() - 1);
+            state_.Position = event.positions;
+            state_.MoveCount = event.moveCounts;
+            state_.CurrentPlayer = std::clamp<std::int16_t>(event.current, 0, SeatCount - 1);
+            if (event.kind == Kind::NewGame) {
+                state_.ShownFace = StartFace;
+                state_.FaceEnabled = true;
+                state_.CounterEnabled.fill(false);
+                state_.GoEnabled = false;
+                StartTurnCycle();
+            }
+            return Record(event, true);
+        case Kind::Throw:
+            Play(Cue::TossClick);
+            state_.TossIndex = event.face;
+            state_.ShownFace = event.face;
+            state_.FaceEnabled = false;
+            state_.CounterEnabled[seat] = true;
+            state_.GoEnabled = true;
+            break;
+        case Kind::Move:
+            Play(Cue::PicMMove);
+            if (event.Move().Ladder()) Play(Cue::MOH);
+            if (event.Move().Snake()) Play(Cue::NOH);
+            state_.Position[seat] = event.to;
+            state_.MoveCount[seat] = event.moves;
+            state_.FaceEnabled = event.to != FinalPosition;
+            break;
+        case Kind::Win:
+            Play(Cue::Tashwiq);
+            state_.WinnerMoves = event.moves;
+            state_.WinnerName = state_.Names[seat];
+            state_.FaceEnabled = false;
+            SetTimer(GameTimer::Timer1, false);
+            break;
+        case Kind::Turn:
+            state_.CounterEnabled.fill(false);
+            state_.GoEnabled = false;
+            state_.CurrentPlayer = static_cast<std::int16_t>(seat);
+            break;
+    }
+    Record(event);
 }
 
 }  // namespace vantry

@@ -13,6 +13,15 @@ namespace vantry {
 
 class RandomSource;
 
+// Where a copy that follows another computer's game sends what its player asks for: a throw,
+// or the move of the seat's counter.
+class SeatRequests {
+public:
+    virtual ~SeatRequests() = default;
+    virtual void AskThrow() = 0;
+    virtual void AskMove(int seat) = 0;
+};
+
 // The seats, names and squares of a game that replaces the one on the board: a saved game
 // being opened.
 struct GameSetup {
@@ -72,6 +81,15 @@ public:
     // True while a move waits on its win messages or the best-players window.
     bool MoveInProgress() const { return moving_; }
 
+    // Makes this copy follow a game played on another computer: from now on the host's record
+    // replaces the rules here, as a follower hears it (its last event added, or the whole
+    // record begun anew). The state becomes what the last event says and the record and its
+    // followers hear it as if the rules here had made it; the die, the moves and the
+    // computer's timers do nothing but pass the player's throw and move to `requests`.
+    void Follow(const GameRecord& record, bool restarted);
+    void SetRequests(SeatRequests* requests) { requests_ = requests; }
+    bool Following() const { return following_; }
+
 private:
     void Win(int seat);
     void SetTimer(GameTimer timer, bool on);
@@ -90,6 +108,8 @@ private:
     std::vector<RecordFollower*> followers_;
     WinWatch winWatch_;
     bool moving_ = false;
+    bool following_ = false;
+    SeatRequests* requests_ = nullptr;
 };
 
 }  // namespace vantry

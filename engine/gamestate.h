@@ -45,6 +45,9 @@ struct GameState {
     std::array<std::int16_t, SeatCount> Position{};
     std::array<std::int16_t, SeatCount> MoveCount{};
     std::array<bool, SeatCount> IsComputer{};
+    // Seats played from another computer: this copy's keyboard and mouse do not act for them.
+    // Not part of a saved game, where such a seat is a person's.
+    std::array<bool, SeatCount> Remote{};
     // The captions of the name labels txtName(0..3). "Unknown1".."Unknown4" are design names,
     // the same in every language.
     std::array<std::string, SeatCount> Names{"Unknown1", "Unknown2", "Unknown3", "Unknown4"};

@@ -13,24 +13,28 @@ BoardDrawing::BoardDrawing(const GameState& state, BoardWidgets& widgets, PlayFo
     : state_(state), widgets_(widgets), focus_(focus) {}
 
 void BoardDrawing::Draw() {
-    DrawDie();
+    // A seat played from another computer cannot be played here.
+    const bool here = !state_.Remote[static_cast<std::size_t>(state_.CurrentPlayer)];
+    DrawDie(here);
     for (std::size_t s = 0; s < SeatCount; ++s) {
         ClickPanel* counter = widgets_.picM[s];
-        if (!state_.CounterEnabled[s]) focus_.Leaving(counter);
-        counter->setEnabled(state_.CounterEnabled[s]);
+        const bool enabled = here && state_.CounterEnabled[s];
+        if (!enabled) focus_.Leaving(counter);
+        counter->setEnabled(enabled);
     }
     QPushButton* go = widgets_.cmdGo;
-    if (!state_.GoEnabled) focus_.Leaving(go);
-    go->setEnabled(state_.GoEnabled);
+    const bool goes = here && state_.GoEnabled;
+    if (!goes) focus_.Leaving(go);
+    go->setEnabled(goes);
     widgets_.DrawNames(state_.Names, state_.NameLit);
 }
 
 // Only the face on show is visible.
-void BoardDrawing::DrawDie() {
+void BoardDrawing::DrawDie(bool here) {
     for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
         DieFace* face = widgets_.picToss[static_cast<std::size_t>(k)];
         const bool shown = k == state_.ShownFace;
-        const bool enabled = !shown || state_.FaceEnabled;
+        const bool enabled = !shown || (here && state_.FaceEnabled);
         if (!shown || !enabled) focus_.Leaving(face);
         face->setHidden(!shown);
         face->setEnabled(enabled);

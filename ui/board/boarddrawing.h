@@ -18,7 +18,7 @@ public:
     void Draw();
 
 private:
-    void DrawDie();
+    void DrawDie(bool here);
 
     const GameState& state_;
     BoardWidgets& widgets_;

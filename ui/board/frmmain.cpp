@@ -140,7 +140,7 @@ bool frmMain::HandleKey(QKeyEvent* event) {
     if (command == KeyCommand::None) return false;
     if (event->isAutoRepeat()) return true;  // a held key is one press
     switch (command) {
-        case KeyCommand::Throw: engine_.Throw(); break;
+        case KeyCommand::Throw: ThrowHere(); break;
         case KeyCommand::Go:
             if (PressFocused()) break;
             if (state_.GoEnabled) widgets_->cmdGo->click();
@@ -170,7 +170,7 @@ bool frmMain::PressFocused() {
     if (focused == nullptr || !focused->isEnabled()) return false;
     const BoardWidgets& w = *widgets_;
     if (std::find(w.picToss.begin(), w.picToss.end(), focused) != w.picToss.end()) {
-        engine_.Throw();
+        ThrowHere();
     } else if (const auto counter = std::find(w.picM.begin(), w.picM.end(), focused); counter != w.picM.end()) {
         picM_Click(static_cast<int>(counter - w.picM.begin()));
     } else if (focused == w.imgFile) {
@@ -182,11 +182,21 @@ bool frmMain::PressFocused() {
 }
 
 // Any face throws; its index does not matter.
-void frmMain::picToss_Click(int) { engine_.Throw(); }
-void frmMain::Label1_Click() { engine_.Throw(); }
+void frmMain::picToss_Click(int) { ThrowHere(); }
+void frmMain::Label1_Click() { ThrowHere(); }
 
-void frmMain::picM_Click(int index) { engine_.picM_Click(static_cast<std::int16_t>(index)); }
-void frmMain::cmdGo_Click() { engine_.cmdGo_Click(); }
+void frmMain::picM_Click(int index) {
+    if (PlaysHere()) engine_.picM_Click(static_cast<std::int16_t>(index));
+}
+void frmMain::cmdGo_Click() {
+    if (PlaysHere()) engine_.cmdGo_Click();
+}
+
+// A seat played from another computer takes no throw or move from this one.
+bool frmMain::PlaysHere() const { return !state_.Remote[static_cast<std::size_t>(state_.CurrentPlayer)]; }
+void frmMain::ThrowHere() {
+    if (PlaysHere()) engine_.Throw();
+}
 void frmMain::timPlay_Timer() { engine_.timPlay_Timer(); }
 void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
 

@@ -102,6 +102,8 @@ protected:
 
 private:
     void Form_Load();
+    bool PlaysHere() const;
+    void ThrowHere();
     void Connect();
     void InstallKeyHandler();
     bool HandleKey(QKeyEvent* event);
