@@ -165,7 +165,10 @@ RecordEvent RecordEvent::StartOf(const GameState& state, Kind kind, std::string 
 bool RecordEvent::operator==(const RecordEvent& o) const {
     return kind == o.kind && seat == o.seat && face == o.face && fromStart == o.fromStart && from == o.from &&
            reached == o.reached && to == o.to && moves == o.moves && positions == o.positions &&
-           moveCounts == o.moveCounts && current == o.current && fileName == o.fileName;
+           moveCounts == o.moveCounts && current == o.current && fileName == o.fileName && placed == o.placed &&
+           std::equal(places.begin(), places.end(), o.places.begin(),
+                      [](const CounterPlace& a, const CounterPlace& b) { return a.left == b.left && a.top == b.top; }) &&
+           quiet == o.quiet;
 }
 
 bool RecordLeadsTo(const GameRecord& record, const RecordOutcome& outcome) {

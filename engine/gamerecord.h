@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "arrangecounters.h"
 #include "gamelistener.h"
 
 namespace vantry {
@@ -34,6 +35,12 @@ struct RecordEvent {
     std::int16_t current = 0;
     // An opened game: the file's name without its folder.
     std::string fileName;
+    // The counters whose places this event set (bit i for seat i), and where all four stand
+    // after it, in twips.
+    std::uint8_t placed = 0;
+    std::array<CounterPlace, 4> places{};   // CounterPlace {float left, top} from engine/arrangecounters.h
+    // A turn passed in a won game: nobody plays on, so no follower shows it.
+    bool quiet = false;
 
     MoveReport Move() const { return MoveReport{seat, from, reached, to, moves}; }
     bool StartsGame() const { return kind == Kind::NewGame || kind == Kind::Opened; }
