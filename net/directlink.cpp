@@ -1,5 +1,6 @@
 #include "directlink.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -123,11 +124,11 @@ void DirectLink::Send(const Message& message) {
 void DirectLink::Close() {
     if (ended_) return;
     // The socket is let go to finish sending what is queued (a farewell) on its own time,
-    // whatever becomes of this link.
+    // whatever becomes of this link; the application still takes it down at its end.
     QSslSocket* socket = socket_;
     socket_ = new QSslSocket(this);
     socket->disconnect(this);
-    socket->setParent(nullptr);
+    socket->setParent(QCoreApplication::instance());
     connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
     QTimer::singleShot(HandshakeMs, socket, [socket] {
         socket->abort();

@@ -34,7 +34,7 @@ public:
 
     // The host's end of a connection whose server handshake has been started on `socket`,
     // taking up to `burst` messages at once and then `perSecond`; takes the socket as its child.
-    DirectLink(QSslSocket* socket, int burst, int perSecond, QObject* parent = nullptr);
+    explicit DirectLink(QSslSocket* socket, int burst, int perSecond, QObject* parent = nullptr);
     // A guest's connection to the host of the invitation.
     static DirectLink* Dial(const Invitation& invitation, QObject* parent = nullptr);
 
@@ -44,7 +44,7 @@ public:
     bool IsOpen() const override { return open_; }
 
 private:
-    DirectLink(QSslSocket* socket, QByteArray fingerprint, QObject* parent);
+    explicit DirectLink(QSslSocket* socket, QByteArray fingerprint, QObject* parent);
     void Wire();
     void Encrypted();
     void TrustPinned(const QList<QSslError>& errors);

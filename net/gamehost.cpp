@@ -148,9 +148,10 @@ void GameHost::Hello(Link* link, Peer& peer, const Message& m) {
 std::array<SeatKind, 4> GameHost::Kinds() const {
     std::array<SeatKind, 4> kinds{};
     for (std::size_t s = 0; s < SeatCount; ++s) {
-        kinds[s] = !seats_[s].secret.isEmpty() ? SeatKind::RemotePerson
-                   : engine_.State().IsComputer[s] ? SeatKind::Computer
-                                                   : SeatKind::HostPerson;
+        // A remote seat handed to the computer while its player is away plays as the computer.
+        kinds[s] = engine_.State().IsComputer[s] ? SeatKind::Computer
+                   : !seats_[s].secret.isEmpty() ? SeatKind::RemotePerson
+                                                 : SeatKind::HostPerson;
     }
     return kinds;
 }

@@ -38,7 +38,7 @@ public:
     // How long a seat's player may be away before the UI offers the seat to the computer.
     static constexpr int AwayOfferSeconds = 60;
 
-    GameHost(Engine& engine, LinkServer& server, QObject* parent = nullptr);
+    explicit GameHost(Engine& engine, LinkServer& server, QObject* parent = nullptr);
     ~GameHost() override;
 
     // The secret of the invitation to a remote seat. Asked again, the seat is taken back: a new

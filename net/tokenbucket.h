@@ -8,7 +8,7 @@ namespace vantry::net {
 // in, in milliseconds of a steady clock, so the limit can be tried without waiting.
 class TokenBucket {
 public:
-    TokenBucket(int burst, int perSecond) : burst_(burst), perSecond_(perSecond), tokens_(burst * 1000.0) {}
+    explicit TokenBucket(int burst, int perSecond) : burst_(burst), perSecond_(perSecond), tokens_(burst * 1000.0) {}
 
     // True, and one used, when one is left at `nowMs`.
     bool Take(qint64 nowMs);

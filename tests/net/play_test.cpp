@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
+#include <QTcpSocket>
 
 #include <algorithm>
 #include <map>
@@ -260,6 +261,27 @@ TEST(DirectPlay, ACopyThatFloodsTheHostLosesItsConnectionAndNotTheGame) {
     EXPECT_EQ(rig.state.Record, before) << "seat 0 is on turn: none of seat 1's throws counts";
     EXPECT_EQ(std::count(blue.refusals.begin(), blue.refusals.end(), Refusal::NotYourTurn),
               static_cast<long>(blue.refusals.size()));
+}
+
+TEST(DirectPlay, ConnectionsPastTheCapAreShutAndACapFreedIsTakenAgain) {
+    HostRig rig;
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    const auto open = [&] {
+        held.push_back(std::make_unique<QTcpSocket>());
+        held.back()->connectToHost(QHostAddress(QHostAddress::LocalHost), rig.server.Port());
+        return held.back().get();
+    };
+    for (int n = 0; n < DirectServer::MaxConnections; ++n) open();
+    ASSERT_TRUE(WaitFor([&] { return rig.server.Connections() == DirectServer::MaxConnections; }));
+    QTcpSocket* past = open();
+    ASSERT_TRUE(WaitFor([&] { return past->state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(rig.server.Connections(), DirectServer::MaxConnections);
+    held.front()->abort();
+    ASSERT_TRUE(WaitFor([&] { return rig.server.Connections() == DirectServer::MaxConnections - 1; }));
+    QTcpSocket* again = open();
+    ASSERT_TRUE(WaitFor([&] { return rig.server.Connections() == DirectServer::MaxConnections; }));
+    Settle();
+    EXPECT_EQ(again->state(), QAbstractSocket::ConnectedState);
 }
 
 TEST(DirectPlay, ANewGameOnTheHostReachesTheGuestsWhole) {
