@@ -29,16 +29,16 @@ bool IsTrustError(const QSslError& e) {
 
 }  // namespace
 
-DirectLink::DirectLink(QSslSocket* socket, int burst, int perSecond, QObject* parent)
-    : DirectLink(socket, QByteArray(), parent) {
-    rate_ = TokenBucket(burst, perSecond);
+DirectLink::DirectLink(QSslSocket* socket, const Limits& limits, QObject* parent)
+    : DirectLink(socket, QByteArray(), limits.handshakeMs, parent) {
+    rate_ = TokenBucket(limits.burst, limits.perSecond);
 }
 
-DirectLink::DirectLink(QSslSocket* socket, QByteArray fingerprint, QObject* parent)
+DirectLink::DirectLink(QSslSocket* socket, QByteArray fingerprint, int handshakeMs, QObject* parent)
     : Link(parent), socket_(socket), fingerprint_(std::move(fingerprint)) {
     socket_->setParent(this);
     clock_.start();
-    Wire();
+    Wire(handshakeMs);
 }
 
 DirectLink* DirectLink::Dial(const Invitation& invitation, QObject* parent) {
@@ -47,15 +47,15 @@ DirectLink* DirectLink::Dial(const Invitation& invitation, QObject* parent) {
     config.setProtocol(QSsl::TlsV1_2OrLater);
     config.setPeerVerifyMode(QSslSocket::VerifyPeer);
     socket->setSslConfiguration(config);
-    auto* link = new DirectLink(socket, invitation.fingerprint, parent);
+    auto* link = new DirectLink(socket, invitation.fingerprint, HandshakeMs, parent);
     socket->connectToHostEncrypted(invitation.address.toString(), invitation.port);
     return link;
 }
 
-void DirectLink::Wire() {
+void DirectLink::Wire(int handshakeMs) {
     handshake_.setSingleShot(true);
     connect(&handshake_, &QTimer::timeout, this, [this] { End(LinkEnd::HandshakeTimedOut, true); });
-    handshake_.start(HandshakeMs);
+    handshake_.start(handshakeMs);
     connect(socket_, &QSslSocket::encrypted, this, &DirectLink::Encrypted);
     connect(socket_, &QSslSocket::sslErrors, this, &DirectLink::TrustPinned);
     connect(socket_, &QSslSocket::readyRead, this, &DirectLink::Read);

@@ -27,14 +27,18 @@ public:
     // What may wait unsent for a peer that does not read before it is dropped.
     static constexpr qint64 MaxUnsentBytes = 4 * 1024 * 1024;
 
-    // About ten requests a second, with room for a short burst: far above what a player
-    // makes, far below what could keep the host busy.
-    static constexpr int RateBurst = 20;
-    static constexpr int RatePerSecond = 10;
+    // What the host's end allows its peer: about ten requests a second with room for a short
+    // burst (far above what a player makes, far below what could keep the host busy), and the
+    // time the secure handshake may take.
+    struct Limits {
+        int burst = 20;
+        int perSecond = 10;
+        int handshakeMs = HandshakeMs;
+    };
 
-    // The host's end of a connection whose server handshake has been started on `socket`,
-    // taking up to `burst` messages at once and then `perSecond`; takes the socket as its child.
-    explicit DirectLink(QSslSocket* socket, int burst, int perSecond, QObject* parent = nullptr);
+    // The host's end of a connection whose server handshake has been started on `socket`;
+    // takes the socket as its child.
+    explicit DirectLink(QSslSocket* socket, const Limits& limits, QObject* parent = nullptr);
     // A guest's connection to the host of the invitation.
     static DirectLink* Dial(const Invitation& invitation, QObject* parent = nullptr);
 
@@ -44,8 +48,8 @@ public:
     bool IsOpen() const override { return open_; }
 
 private:
-    explicit DirectLink(QSslSocket* socket, QByteArray fingerprint, QObject* parent);
-    void Wire();
+    explicit DirectLink(QSslSocket* socket, QByteArray fingerprint, int handshakeMs, QObject* parent);
+    void Wire(int handshakeMs);
     void Encrypted();
     void TrustPinned(const QList<QSslError>& errors);
     void Read();
@@ -58,7 +62,7 @@ private:
     QByteArray fingerprint_;
     QTimer handshake_;
     FrameReader frames_;
-    TokenBucket rate_{RateBurst, RatePerSecond};
+    TokenBucket rate_{Limits{}.burst, Limits{}.perSecond};
     QElapsedTimer clock_;
     // The host showed a certificate other than the pinned one.
     bool pinFailed_ = false;

@@ -32,7 +32,7 @@ void DirectServer::Take(qintptr descriptor) {
     if (!socket->setSocketDescriptor(descriptor)) return;
     socket->setSslConfiguration(config_);
     QSslSocket* started = socket.get();
-    auto* link = new DirectLink(socket.release(), burst_, perSecond_, this);
+    auto* link = new DirectLink(socket.release(), limits_, this);
     ++connections_;
     connect(link, &QObject::destroyed, this, [this] { --connections_; });
     started->startServerEncryption();

@@ -24,11 +24,9 @@ public:
     bool Listen(quint16 port = 0);
     quint16 Port() const { return listener_.serverPort(); }
     int Connections() const { return connections_; }
-    // How fast each peer may send; a peer past it loses its connection.
-    void SetRateLimit(int burst, int perSecond) {
-        burst_ = burst;
-        perSecond_ = perSecond;
-    }
+    // How fast each peer may send and how long its handshake may take; a peer past them loses
+    // its connection.
+    void SetLimits(const DirectLink::Limits& limits) { limits_ = limits; }
 
 private:
     void Take(qintptr descriptor);
@@ -36,8 +34,7 @@ private:
     QSslConfiguration config_;
     TlsListener listener_;
     int connections_ = 0;
-    int burst_ = DirectLink::RateBurst;
-    int perSecond_ = DirectLink::RatePerSecond;
+    DirectLink::Limits limits_;
 };
 
 }  // namespace vantry::net
