@@ -35,7 +35,7 @@ translations: configure
 
 # The engine's figures, the board drawn at twice its size, then the game against a bare window of
 # the board's size under Xvfb, then a four-computer game with the counters' travel and without it,
-# then the game log.
+# then the game log, then an event's way from host to guest over loopback.
 bench: build
 	@scripts/install-deps --bench
 	@$(BUILD)/bench/vantry_bench
@@ -43,6 +43,7 @@ bench: build
 	@$(BUILD)/bench/vantry_floor_bench --vantry $(BUILD)/vantry --bare $(BUILD)/bench/vantry_bare_window
 	@$(BUILD)/bench/vantry_travel_bench --vantry $(BUILD)/vantry
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantry_log_bench
+	@$(BUILD)/bench/vantry_net_bench
 
 # The package is built in a tree of its own: it is configured for /usr with the Debian layout,
 # which the compiled-in data folder follows, and with Debian's hardening flags.
@@ -90,7 +91,7 @@ test-asan:
 # they reach are built there.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = savegame records
+FUZZ_TARGETS = savegame records message
 FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 fuzz:

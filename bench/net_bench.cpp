@@ -1,0 +1,80 @@
+// Direct play over loopback: how long an event the host's engine records takes to reach a
+// guest (the 95th percentile of many), and how many bytes a move event costs on the wire.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <vector>
+
+#include "framereader.h"
+#include "messagecodec.h"
+#include "netrig.h"
+
+namespace {
+
+using namespace vantry;
+using namespace vantry::net;
+namespace rig = vantry::net::test;
+using vantry::test::ScriptedRandom;
+
+void BM_HostEventReachesGuest(benchmark::State& st) {
+    rig::HostRig host({ScriptedRandom::For(2), ScriptedRandom::For(5)});
+    for (int s = 0; s < 4; ++s) host.engine.SetSeat(s, true, "Computer");
+    rig::GuestRig guest(host.Invite(Invitation::Watch));
+    if (!rig::WaitFor([&] { return guest.guest->Connected(); })) {
+        st.SkipWithError("the guest did not join");
+        return;
+    }
+    std::vector<double> micros;
+    QElapsedTimer clock;
+    for (auto _ : st) {
+        if (host.state.TurnPhase() == Phase::Won) {
+            st.PauseTiming();
+            host.engine.ResetBoard();
+            rig::WaitFor([&] { return guest.HoldsAll(host.state); });
+            st.ResumeTiming();
+        }
+        clock.start();
+        host.PlayComputer();
+        const std::size_t held = host.state.Record.size();
+        QDeadlineTimer deadline(10000);
+        while (guest.guest->Record().size() < held && !deadline.hasExpired()) QCoreApplication::processEvents();
+        if (guest.guest->Record().size() < held) {
+            st.SkipWithError("an event did not arrive");
+            return;
+        }
+        micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    if (micros.empty()) return;
+    std::sort(micros.begin(), micros.end());
+    st.counters["p50_us"] = micros[micros.size() / 2];
+    st.counters["p95_us"] = micros[std::min(micros.size() - 1, micros.size() * 95 / 100)];
+}
+BENCHMARK(BM_HostEventReachesGuest)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// A move that set every counter, at the widest numbers the fields take.
+void BM_MoveEventBytes(benchmark::State& st) {
+    RecordEvent e = RecordEvent::MoveOf(MoveReport{3, 93, 98, 61, 32767}, false);
+    e.placed = 0b1111;
+    for (CounterPlace& p : e.places) p = CounterPlace{-12345.678f, 98765.43f};
+    qsizetype bytes = 0;
+    for (auto _ : st) {
+        bytes = FrameReader::Framed(EncodeMessage(Message::EventOf(2147483647, e))).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    st.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_MoveEventBytes);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,81 @@
+#include "invitation.h"
+
+#include <QRandomGenerator>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <array>
+
+#include "message.h"
+
+namespace vantry::net {
+
+namespace {
+constexpr int FingerprintBytes = 32;
+constexpr auto SecretEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
+
+QString SeatText(int seat) { return seat == Invitation::Watch ? QStringLiteral("watch") : QString::number(seat); }
+}  // namespace
+
+QString Invitation::Format() const {
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+                             ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
+                             : address.toString();
+    return QStringLiteral("vantry://%1:%2/join?seat=%3&fp=%4&key=%5")
+        .arg(host, QString::number(port), SeatText(seat), QString::fromLatin1(fingerprint.toHex()),
+             QString::fromLatin1(secret.toBase64(SecretEncoding)));
+}
+
+std::optional<Invitation> Invitation::Parse(const QString& link) {
+    // Far longer than any invitation; nothing past it is read.
+    if (link.size() > 256) return std::nullopt;
+    const QUrl url(link, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme() != QLatin1String("vantry") || url.path() != QLatin1String("/join") ||
+        !url.userInfo().isEmpty() || url.hasFragment()) {
+        return std::nullopt;
+    }
+    Invitation in;
+    const int port = url.port();
+    if (!in.address.setAddress(url.host()) || port < 1 || port > 65535) return std::nullopt;
+    in.port = static_cast<quint16>(port);
+
+    const auto items = QUrlQuery(url).queryItems(QUrl::FullyEncoded);
+    if (items.size() != 3 || items[0].first != QLatin1String("seat") || items[1].first != QLatin1String("fp") ||
+        items[2].first != QLatin1String("key")) {
+        return std::nullopt;
+    }
+    const QString& seat = items[0].second;
+    if (seat == QLatin1String("watch")) {
+        in.seat = Watch;
+    } else if (seat.size() == 1 && seat[0] >= QLatin1Char('0') && seat[0] <= QLatin1Char('3')) {
+        in.seat = seat[0].unicode() - '0';
+    } else {
+        return std::nullopt;
+    }
+    in.fingerprint = QByteArray::fromHex(items[1].second.toLatin1());
+    const auto secret = QByteArray::fromBase64Encoding(items[2].second.toLatin1(),
+                                                       SecretEncoding | QByteArray::AbortOnBase64DecodingErrors);
+    if (in.fingerprint.size() != FingerprintBytes || !secret || secret.decoded.size() != SecretBytes) {
+        return std::nullopt;
+    }
+    in.secret = secret.decoded;
+    // The writer's own spelling alone: upper-case hex, a zero-padded port or an address written
+    // another way would read as the same invitation, and a changed link must not.
+    if (in.Format() != link) return std::nullopt;
+    return in;
+}
+
+QByteArray NewSecret() {
+    std::array<quint32, SecretBytes / 4> words{};
+    QRandomGenerator::system()->fillRange(words.data(), words.size());
+    return QByteArray(reinterpret_cast<const char*>(words.data()), SecretBytes);
+}
+
+bool SameSecret(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size()) return false;
+    unsigned char diff = 0;
+    for (qsizetype i = 0; i < a.size(); ++i) diff |= static_cast<unsigned char>(a[i] ^ b[i]);
+    return diff == 0;
+}
+
+}  // namespace vantry::net
