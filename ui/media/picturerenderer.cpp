@@ -33,7 +33,7 @@ QImage BuiltPixels(const QString& picture, const QSize& device) {
     const int side = device.width() == device.height() ? device.width() : 0;
     QResource stored(Built + PictureRenderer::BuiltName(picture, side));
     if (!stored.isValid()) stored.setFileName(Built + PictureRenderer::BuiltName(picture));
-    const qint64 bytes = qint64(device.width()) * device.height() * 4;
+    const qint64 bytes = static_cast<qint64>(device.width()) * device.height() * 4;
     if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression || stored.size() != bytes) {
         return {};
     }
