@@ -14,7 +14,7 @@
 
 #include "boardlayout.h"
 #include "picturenames.h"
-#include "svgrendering.h"
+#include "picturerenderer.h"
 #include "twips.h"
 
 int main(int argc, char** argv) {
@@ -34,9 +34,11 @@ int main(int argc, char** argv) {
     QList<std::tuple<QString, QSize, int>> drawings;
     for (const auto& [resource, rect] : pictures) drawings.append({resource, vantry::PixelRect(rect).size(), 0});
     for (const int side : vantry::Pictures::IconSides) drawings.append({vantry::Pictures::Icon, QSize(side, side), side});
+    // The tool carries no pictures drawn at build time, so each is drawn from its SVG.
+    vantry::PictureRenderer renderer;
     for (const auto& [resource, size, side] : drawings) {
-        const QImage image = vantry::DrawSvg(resource, size);
-        QFile out(folder.filePath(vantry::PrerenderedName(resource, side)));
+        const QImage image = renderer.Render(resource, size, 1.0);
+        QFile out(folder.filePath(vantry::PictureRenderer::BuiltName(resource, side)));
         if (image.isNull() || !out.open(QIODevice::WriteOnly) ||
             out.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) != image.sizeInBytes()) {
             std::fprintf(stderr, "prerender: cannot draw %s\n", qPrintable(resource));

@@ -11,7 +11,7 @@
 #include "frmsettings.h"
 #include "programicon.h"
 #include "main.h"
-#include "svgrendering.h"
+#include "picturerenderer.h"
 
 namespace vantry {
 
@@ -36,7 +36,7 @@ void Application::Start(const QString& path) {
     // the board is on the screen first.
     AfterFirstPaint(&board_, [] {
         QApplication::setWindowIcon(ProgramIcon());
-        ReleasePrerendered();
+        PictureRenderer::Shared().ReleaseBuilt();
     });
     Main(path, board_, document_, *this);
     if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });

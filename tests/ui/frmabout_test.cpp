@@ -79,7 +79,7 @@ TEST_F(FrmAboutTest, SizableWindowWithTheBackgroundFillingThePanel) {
     const auto* panel = window_->findChild<QWidget*>("Picture1");
     ASSERT_TRUE(image && panel);
     EXPECT_EQ(image->geometry(), panel->rect());
-    EXPECT_FALSE(image->currentPixmap().isNull());
+    EXPECT_FALSE(image->currentImage().isNull());
 }
 
 TEST_F(FrmAboutTest, TitleKeepsTheEditionOnItsSecondLine) {

@@ -80,17 +80,17 @@ TEST(BoardPainting, ACounterPutInPlaceRepaintsWhereItWasAndWhereItGoes) {
     EXPECT_TRUE((recorder.painted - QRegion(from) - QRegion(to)).isEmpty());
 }
 
-TEST(BoardPainting, PicturesAreDrawnOnceAndRepaintedFromTheirPixmaps) {
+TEST(BoardPainting, PicturesAreDrawnOnceAndRepaintedFromWhatTheRendererKeeps) {
     ShownBoard board;
     std::vector<std::pair<SvgPicture*, qint64>> before;
     for (SvgPicture* picture : board.rig.window->findChildren<SvgPicture*>()) {
-        before.emplace_back(picture, picture->currentPixmap().cacheKey());
+        before.emplace_back(picture, picture->currentImage().cacheKey());
     }
     ASSERT_EQ(before.size(), 10u);  // background, house, FILE and seven snakes
     board.rig.window->repaint();
     board.rig.window->Timer1_Timer();
     Settle();
-    for (const auto& [picture, key] : before) EXPECT_EQ(picture->currentPixmap().cacheKey(), key) << picture->objectName().toStdString();
+    for (const auto& [picture, key] : before) EXPECT_EQ(picture->currentImage().cacheKey(), key) << picture->objectName().toStdString();
 }
 
 // A blink or a gliding counter repaints a small part of the board; each painted layer (the

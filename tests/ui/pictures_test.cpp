@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QImage>
+#include <QPainter>
+#include <QResource>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
 
 #include "picturenames.h"
+#include "picturerenderer.h"
+#include "programicon.h"
 #include "svgpicture.h"
-#include "svgrendering.h"
 
 namespace vantry::test {
 namespace {
@@ -45,32 +49,57 @@ int OpaquePixels(const QImage& image) {
 TEST(Pictures, EveryPictureParsesAndKeepsTheShapeOfItsRectangle) {
     for (const PictureCase& picture : AllPictures()) {
         SCOPED_TRACE(picture.resource.toStdString());
-        QSvgRenderer* renderer = SharedSvgRenderer(picture.resource);
-        ASSERT_NE(renderer, nullptr);
-        ASSERT_TRUE(renderer->isValid());
-        const QRectF box = renderer->viewBoxF();
+        QSvgRenderer renderer(picture.resource);
+        ASSERT_TRUE(renderer.isValid());
+        const QRectF box = renderer.viewBoxF();
         ASSERT_GT(box.height(), 0);
         const double aspect = box.width() / box.height();
         EXPECT_NEAR(aspect / (picture.width / picture.height), 1.0, 0.03);
     }
 }
 
-TEST(Pictures, RendererIsParsedOncePerResource) {
-    EXPECT_EQ(SharedSvgRenderer(Pictures::House), SharedSvgRenderer(Pictures::House));
-    EXPECT_NE(SharedSvgRenderer(Pictures::House), SharedSvgRenderer(Pictures::Snake(2)));
-    EXPECT_EQ(SharedSvgRenderer(":/pictures/none.svg"), nullptr);
-    EXPECT_TRUE(RenderSvg(":/pictures/none.svg", QSize(10, 10), 1.0).isNull());
-    EXPECT_TRUE(RenderSvg(Pictures::House, QSize(0, 10), 1.0).isNull());
+TEST(PictureRenderer, KeepsEachPictureAtEachSizeAndDensityOnce) {
+    PictureRenderer renderer;
+    EXPECT_TRUE(renderer.Kept(Pictures::House, QSize(70, 53), 1.0).isNull());
+    const QImage house = renderer.Render(Pictures::House, QSize(70, 53), 1.0);
+    ASSERT_FALSE(house.isNull());
+    EXPECT_EQ(renderer.Render(Pictures::House, QSize(70, 53), 1.0).cacheKey(), house.cacheKey());
+    EXPECT_EQ(renderer.Kept(Pictures::House, QSize(70, 53), 1.0).cacheKey(), house.cacheKey());
+    for (const QImage& other : {renderer.Render(Pictures::House, QSize(71, 53), 1.0),
+                                renderer.Render(Pictures::House, QSize(70, 53), 2.0),
+                                renderer.Render(Pictures::Snake(2), QSize(70, 53), 1.0)}) {
+        ASSERT_FALSE(other.isNull());
+        EXPECT_NE(other.cacheKey(), house.cacheKey());
+    }
+    EXPECT_TRUE(renderer.Render(":/pictures/none.svg", QSize(10, 10), 1.0).isNull());
+    EXPECT_TRUE(renderer.Render(Pictures::House, QSize(0, 10), 1.0).isNull());
+    EXPECT_TRUE(renderer.Render(Pictures::House, QSize(10, 10), 0.0).isNull());
 }
 
-TEST(Pictures, RenderingHasDevicePixelsAndIsTransparentAroundASnake) {
-    for (const qreal dpr : {1.0, 2.0}) {
+// Room for two 100 x 100 pictures: a third sends away the one used longest ago.
+TEST(PictureRenderer, TheBoundSendsAwayThePictureUsedLongestAgo) {
+    PictureRenderer renderer(2 * 100 * 100 * 4);
+    const QSize side(100, 100);
+    renderer.Render(Pictures::House, side, 1.0);
+    renderer.Render(Pictures::File, side, 1.0);
+    renderer.Render(Pictures::House, side, 1.0);
+    renderer.Render(Pictures::Person, side, 1.0);
+    EXPECT_FALSE(renderer.Kept(Pictures::House, side, 1.0).isNull());
+    EXPECT_TRUE(renderer.Kept(Pictures::File, side, 1.0).isNull());
+    EXPECT_FALSE(renderer.Kept(Pictures::Person, side, 1.0).isNull());
+    // Larger than the whole bound: drawn, never kept.
+    EXPECT_EQ(renderer.Render(Pictures::House, QSize(200, 200), 1.0).size(), QSize(200, 200));
+    EXPECT_TRUE(renderer.Kept(Pictures::House, QSize(200, 200), 1.0).isNull());
+    EXPECT_FALSE(renderer.Kept(Pictures::Person, side, 1.0).isNull());
+}
+
+TEST(PictureRenderer, RenderingHasDevicePixelsAndIsTransparentAroundASnake) {
+    for (const qreal dpr : {1.0, 1.5, 2.0}) {
         SCOPED_TRACE(dpr);
-        const QPixmap pixmap = RenderSvg(Pictures::Snake(5), QSize(63, 205), dpr);
-        ASSERT_FALSE(pixmap.isNull());
-        EXPECT_EQ(pixmap.size(), QSize(63, 205) * dpr);
-        EXPECT_EQ(pixmap.devicePixelRatio(), dpr);
-        const QImage image = pixmap.toImage();
+        const QImage image = PictureRenderer::Shared().Render(Pictures::Snake(5), QSize(63, 205), dpr);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), (QSizeF(63, 205) * dpr).toSize());
+        EXPECT_EQ(image.devicePixelRatio(), dpr);
         const int opaque = OpaquePixels(image);
         EXPECT_GT(opaque, image.width() * image.height() / 20);
         EXPECT_LT(opaque, image.width() * image.height() / 2);
@@ -78,26 +107,56 @@ TEST(Pictures, RenderingHasDevicePixelsAndIsTransparentAroundASnake) {
     }
 }
 
-TEST(Pictures, BackgroundCoversItsWholeRectangle) {
-    const QImage image = RenderSvg(Pictures::Background, QSize(80, 60), 1.0).toImage();
+TEST(PictureRenderer, BackgroundCoversItsWholeRectangle) {
+    const QImage image = PictureRenderer::Shared().Render(Pictures::Background, QSize(80, 60), 1.0);
     EXPECT_EQ(OpaquePixels(image), 80 * 60);
 }
 
-TEST(SvgPicture, PaintsThePictureAndKeepsItsRenderingUntilTheSizeChanges) {
+// The window system is offered the icon at each of its sides; each comes from the pixels drawn
+// at build time, which are the SVG's own drawing and stay whole after their pages are let go.
+TEST(PictureRenderer, TheIconAtEachSideItIsOfferedIsTheBuildsDrawingOfItsSvg) {
+    QList<QSize> offered;
+    for (const int side : Pictures::IconSides) offered.append(QSize(side, side));
+    EXPECT_EQ(ProgramIcon().availableSizes(), offered);
+    QSvgRenderer svg(Pictures::Icon);
+    for (const bool released : {false, true}) {
+        PictureRenderer renderer;
+        if (released) renderer.ReleaseBuilt();
+        for (const int side : Pictures::IconSides) {
+            SCOPED_TRACE(testing::Message() << "side " << side << (released ? ", released" : ""));
+            const QImage built = renderer.Render(Pictures::Icon, QSize(side, side), 1.0);
+            const QResource stored(":/prerendered/" + PictureRenderer::BuiltName(Pictures::Icon, side));
+            ASSERT_TRUE(stored.isValid());
+            EXPECT_EQ(built.constBits(), stored.data());
+            QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            svg.render(&painter, QRectF(0, 0, side, side));
+            painter.end();
+            int apart = 0;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) apart += built.pixel(x, y) != drawn.pixel(x, y) ? 1 : 0;
+            }
+            EXPECT_LE(apart, side * side / 100);
+            EXPECT_GT(OpaquePixels(built), side * side / 4);
+        }
+    }
+}
+
+TEST(SvgPicture, PaintsTheSharedRenderingAndStretchesItWhileTheSizeChanges) {
     SvgPicture picture(Pictures::House);
-    picture.resize(70, 53);
-    const QPixmap first = picture.currentPixmap();
-    ASSERT_FALSE(first.isNull());
-    EXPECT_EQ(first.size(), QSize(70, 53) * picture.devicePixelRatioF());
-    EXPECT_EQ(picture.currentPixmap().cacheKey(), first.cacheKey());
-
+    picture.resize(77, 58);
     const QImage shown = picture.grab().toImage();
-    EXPECT_GT(OpaquePixels(shown), 70 * 53 / 4);
+    EXPECT_GT(OpaquePixels(shown), 77 * 58 / 4);
+    const QImage first = picture.currentImage();
+    EXPECT_EQ(first.cacheKey(), PictureRenderer::Shared().Render(Pictures::House, QSize(77, 58), first.devicePixelRatio()).cacheKey());
 
-    picture.resize(140, 106);
-    const QPixmap larger = picture.currentPixmap();
-    EXPECT_NE(larger.cacheKey(), first.cacheKey());
-    EXPECT_EQ(larger.size(), QSize(140, 106) * picture.devicePixelRatioF());
+    // Dragged to a new size: the last rendering is shown stretched, nothing is drawn yet.
+    picture.resize(154, 116);
+    picture.grab();
+    EXPECT_TRUE(PictureRenderer::Shared().Kept(Pictures::House, QSize(154, 116), picture.devicePixelRatioF()).isNull());
+    EXPECT_EQ(picture.currentImage().size(), QSize(154, 116) * picture.devicePixelRatioF());
 }
 
 TEST(SvgPicture, LeftClickInsideSignalsAndOtherButtonsDoNot) {
@@ -112,26 +171,6 @@ TEST(SvgPicture, LeftClickInsideSignalsAndOtherButtonsDoNot) {
     QTest::mousePress(&picture, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(&picture, Qt::LeftButton, {}, QPoint(200, 10));
     EXPECT_EQ(spy.count(), 1);
-}
-
-// The pictures drawn at build time are the SVG's own drawing, at every size the icon is offered
-// at too, and stay whole after their pages are let go and read again.
-TEST(Prerendered, EachSideOfTheIconMatchesTheSvgAndSurvivesTheRelease) {
-    for (const bool released : {false, true}) {
-        if (released) ReleasePrerendered();
-        for (const int side : Pictures::IconSides) {
-            SCOPED_TRACE(testing::Message() << "side " << side << (released ? ", released" : ""));
-            const QImage built = PrerenderedSvg(Pictures::Icon, QSize(side, side), 1.0);
-            ASSERT_FALSE(built.isNull());
-            const QImage drawn = DrawSvg(Pictures::Icon, QSize(side, side));
-            int apart = 0;
-            for (int y = 0; y < side; ++y) {
-                for (int x = 0; x < side; ++x) apart += built.pixel(x, y) != drawn.pixel(x, y) ? 1 : 0;
-            }
-            EXPECT_LE(apart, side * side / 100);
-            EXPECT_GT(OpaquePixels(built), side * side / 4);
-        }
-    }
 }
 
 }  // namespace

@@ -17,7 +17,6 @@
 #include "picturenames.h"
 #include "programicon.h"
 #include "seatgroupbox.h"
-#include "svgrendering.h"
 #include "twips.h"
 #include "seatlook.h"
 
@@ -148,7 +147,6 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
       random_(random),
       setup_(engine, board, commands, prompter) {
     setObjectName("frmNew");
-    RegisterPictures();
     setFixedSize(PixelEdge(DialogWidth), PixelEdge(DialogHeight));
     for (int i = 0; i < SeatCount; ++i) BuildSeat(i);
     ShowMarks(true);

@@ -4,7 +4,7 @@
 
 namespace vantry {
 
-// Resource paths of the game's pictures, compiled in from ui/media/pictures/pictures.qrc.
+// Resource paths of the game's pictures, compiled in from ui/media/pictures/.
 namespace Pictures {
 inline const QString Background = QStringLiteral(":/pictures/background.svg");
 inline const QString House = QStringLiteral(":/pictures/house.svg");

@@ -2,9 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
-#include "svgrendering.h"
+#include "picturerenderer.h"
 
 namespace vantry {
 
@@ -25,40 +24,26 @@ SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
 
 void SvgPicture::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!cache_.isNull()) settle_.start();
+    if (!shown_.isEmpty()) settle_.start();
 }
 
-QPixmap SvgPicture::currentPixmap() const {
-    const qreal dpr = devicePixelRatioF();
-    const QSize wanted = size() * dpr;
-    if (cache_.isNull() || cache_.size() != wanted || cache_.devicePixelRatio() != dpr) {
-        cache_ = RenderSvg(resource_, size(), dpr);
-    }
-    return cache_;
-}
-
-QSize SvgPicture::sizeHint() const {
-    const QSvgRenderer* renderer = SharedSvgRenderer(resource_);
-    if (renderer == nullptr || !renderer->isValid()) {
-        return QWidget::sizeHint();
-    }
-    return renderer->defaultSize();
+QImage SvgPicture::currentImage() const {
+    return PictureRenderer::Shared().Render(resource_, size(), devicePixelRatioF());
 }
 
 void SvgPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // A picture drawn at build time is painted from the program's own memory, and no copy of
-    // it is kept: 2.6 MiB for the board's pictures.
-    const QImage built = PrerenderedSvg(resource_, size(), devicePixelRatioF());
-    if (!built.isNull()) {
-        painter.drawImage(0, 0, built);
-        ReleaseRepainted(resource_);
-    } else if (settle_.isActive() && !cache_.isNull()) {
+    PictureRenderer& renderer = PictureRenderer::Shared();
+    const QImage last = settle_.isActive() ? renderer.Kept(resource_, shown_, shownDpr_) : QImage();
+    if (!last.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), cache_);
-    } else if (const QPixmap pixmap = currentPixmap(); !pixmap.isNull()) {
-        painter.drawPixmap(0, 0, pixmap);
+        painter.drawImage(rect(), last);
+    } else if (const QImage image = currentImage(); !image.isNull()) {
+        painter.drawImage(0, 0, image);
+        shown_ = size();
+        shownDpr_ = devicePixelRatioF();
     }
+    renderer.Repainted(resource_);
     // A picture the keyboard reaches shows where the focus is.
     if (hasFocus()) {
         painter.setPen(QPen(Qt::white, 1, Qt::DotLine));

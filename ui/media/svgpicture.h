@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPixmap>
-#include <QTimer>
+#include <QImage>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include "leftclick.h"
@@ -10,19 +10,17 @@
 namespace vantry {
 
 // A picture element of the game's windows: one SVG resource stretched to fill the widget,
-// drawn crisply at the screen's pixel density and see-through where the picture is. One
-// rendering is kept, at the size last shown, and redone only when the size or the pixel
-// density changes; while the window is being dragged to a new size, the last rendering is
-// shown stretched, and the picture is drawn sharp once the size has been still for 150 ms.
+// drawn crisply at the screen's pixel density and see-through where the picture is. While the
+// window is being dragged to a new size, the picture at the size last shown is stretched, and it
+// is drawn sharp once the size has been still for 150 ms.
 class SvgPicture : public QWidget {
     Q_OBJECT
 public:
     explicit SvgPicture(const QString& resource, QWidget* parent = nullptr);
 
     QString resource() const { return resource_; }
-    // The pixmap painted at the widget's present size and pixel density.
-    QPixmap currentPixmap() const;
-    QSize sizeHint() const override;
+    // The picture painted at the widget's present size and pixel density.
+    QImage currentImage() const;
 
 signals:
     // The left button was pressed and released inside the picture.
@@ -36,7 +34,8 @@ protected:
 
 private:
     const QString resource_;
-    mutable QPixmap cache_;
+    QSize shown_;
+    qreal shownDpr_ = 0;
     QTimer settle_;
     LeftClick click_;
 };
