@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 #include "benchmarkhooks.h"
 #include "twips.h"
 

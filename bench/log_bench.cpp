@@ -16,9 +16,9 @@
 
 #include "engine.h"
 #include "fastrandom.h"
-#include "frmlog.h"
+#include "dialogs/frmlog.h"
 #include "gamestate.h"
-#include "racechart.h"
+#include "dialogs/racechart.h"
 #include "randomsource.h"
 #include "savefile.h"
 #include "saverecord.h"

@@ -4,7 +4,7 @@
 
 #include "allocationcount.h"
 #include "gamelistener.h"
-#include "travelpath.h"
+#include "board/travelpath.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <tuple>
 
-#include "boardlayout.h"
-#include "picturenames.h"
-#include "picturerenderer.h"
+#include "board/boardlayout.h"
+#include "media/picturenames.h"
+#include "media/picturerenderer.h"
 #include "twips.h"
 
 int main(int argc, char** argv) {

@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "arrangecounters.h"
-#include "boardcommands.h"
-#include "cueplayer.h"
-#include "frmmain.h"
+#include "board/boardcommands.h"
+#include "media/cueplayer.h"
+#include "board/frmmain.h"
 #include "engine.h"
 #include "gamestate.h"
 #include "prompter.h"

@@ -6,12 +6,12 @@
 #include <utility>
 
 #include "benchmarkhooks.h"
-#include "centreonowner.h"
+#include "dialogs/centreonowner.h"
 #include "firstpainttask.h"
-#include "frmsettings.h"
-#include "programicon.h"
+#include "dialogs/frmsettings.h"
+#include "media/programicon.h"
 #include "main.h"
-#include "picturerenderer.h"
+#include "media/picturerenderer.h"
 
 namespace vantry {
 

@@ -3,15 +3,15 @@
 #include <QPointer>
 #include <QString>
 
-#include "boardcommands.h"
+#include "board/boardcommands.h"
 #include "document.h"
-#include "frmabout.h"
-#include "frmlog.h"
-#include "frmmain.h"
-#include "frmrec.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmlog.h"
+#include "board/frmmain.h"
+#include "dialogs/frmrec.h"
 #include "engine.h"
 #include "gamestate.h"
-#include "newgamelauncher.h"
+#include "dialogs/newgamelauncher.h"
 #include "playeroptions.h"
 #include "startupwindows.h"
 #include "statisticskeeper.h"

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "programicon.h"
+#include "media/programicon.h"
 
 namespace vantry {
 

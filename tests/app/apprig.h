@@ -20,8 +20,8 @@
 #include <memory>
 
 #include "application.h"
-#include "cueplayer.h"
-#include "filemenu.h"
+#include "media/cueplayer.h"
+#include "board/filemenu.h"
 #include "isolatedstores.h"
 #include "qstringprinter.h"
 #include "recordinglistener.h"

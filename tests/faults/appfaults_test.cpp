@@ -10,7 +10,7 @@
 #include "apprig.h"
 #include "blockedstore.h"
 #include "scopedenv.h"
-#include "soundcues.h"
+#include "media/soundcues.h"
 #include "version.h"
 
 namespace vantry::test {

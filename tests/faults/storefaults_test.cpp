@@ -18,7 +18,7 @@
 #include <unistd.h>
 
 #include "blockedstore.h"
-#include "frmrec.h"
+#include "dialogs/frmrec.h"
 #include "gamecommands.h"
 #include "gamestate.h"
 #include "isolatedstores.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../engine/enginetable.h"
-#include "announcer.h"
+#include "board/announcer.h"
 #include "qstringprinter.h"
 
 namespace vantry::test {

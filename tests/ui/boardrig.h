@@ -7,10 +7,10 @@
 #include <functional>
 #include <memory>
 
-#include "boardcommands.h"
-#include "cueplayer.h"
+#include "board/boardcommands.h"
+#include "media/cueplayer.h"
 #include "engine.h"
-#include "frmmain.h"
+#include "board/frmmain.h"
 #include "gamestate.h"
 #include "recordinglistener.h"
 #include "scriptedprompter.h"

@@ -7,11 +7,11 @@
 #include <QTest>
 
 #include "boardrig.h"
-#include "countertravel.h"
-#include "dieface.h"
+#include "board/countertravel.h"
+#include "board/dieface.h"
 #include "isolatedstores.h"
 #include "twips.h"
-#include "windowplace.h"
+#include "board/windowplace.h"
 
 namespace vantry::test {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "arrangecounters.h"
 #include "boardrig.h"
-#include "countertravel.h"
+#include "board/countertravel.h"
 #include "document.h"
-#include "travelpath.h"
+#include "board/travelpath.h"
 #include "twips.h"
 
 namespace vantry::test {

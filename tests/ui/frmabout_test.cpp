@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "frmabout.h"
+#include "dialogs/frmabout.h"
 #include "isolatedstores.h"
-#include "svgpicture.h"
+#include "media/svgpicture.h"
 
 namespace vantry {
 namespace {

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "announcer.h"
+#include "board/announcer.h"
 #include "boardrig.h"
-#include "frmlog.h"
+#include "dialogs/frmlog.h"
 #include "isolatedstores.h"
-#include "logplace.h"
+#include "dialogs/logplace.h"
 #include "playerstatistics.h"
 #include "qstringprinter.h"
 #include "storefailurenotice.h"

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "boardrig.h"
-#include "boardannouncements.h"
+#include "board/boardannouncements.h"
 #include "document.h"
 #include "qstringprinter.h"
 

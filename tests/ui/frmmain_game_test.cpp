@@ -6,8 +6,8 @@
 #include "arrangecounters.h"
 #include "boardgeometry.h"
 #include "boardrig.h"
-#include "countertravel.h"
-#include "namelabel.h"
+#include "board/countertravel.h"
+#include "board/namelabel.h"
 
 namespace vantry::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "boardrig.h"
-#include "filemenu.h"
-#include "keytable.h"
+#include "board/filemenu.h"
+#include "board/keytable.h"
 
 namespace vantry::test {
 namespace {

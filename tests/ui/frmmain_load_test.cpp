@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "boardlayer.h"
-#include "boardlayout.h"
+#include "board/boardlayer.h"
+#include "board/boardlayout.h"
 #include "boardrig.h"
-#include "numberlayer.h"
+#include "board/numberlayer.h"
 
 namespace vantry::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "boardrig.h"
-#include "svgpicture.h"
+#include "media/svgpicture.h"
 
 namespace vantry::test {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "fakeboardwindow.h"
 #include "newgameparts.h"
-#include "frmnew.h"
+#include "dialogs/frmnew.h"
 #include "qstringprinter.h"
 #include "scriptedprompter.h"
 

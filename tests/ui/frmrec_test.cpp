@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "frmrec.h"
+#include "dialogs/frmrec.h"
 #include "gamecommands.h"
 #include "gamestate.h"
 #include "isolatedstores.h"

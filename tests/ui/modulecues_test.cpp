@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "gamelistener.h"
-#include "mediafolder.h"
-#include "modulecues.h"
+#include "media/mediafolder.h"
+#include "media/modulecues.h"
 #include "version.h"
 
 namespace vantry::test {

@@ -11,7 +11,7 @@
 
 #include "fakeboardwindow.h"
 #include "newgameparts.h"
-#include "newgamelauncher.h"
+#include "dialogs/newgamelauncher.h"
 #include "qstringprinter.h"
 #include "scriptedprompter.h"
 

@@ -8,10 +8,10 @@
 #include <QSvgRenderer>
 #include <QTest>
 
-#include "picturenames.h"
-#include "picturerenderer.h"
-#include "programicon.h"
-#include "svgpicture.h"
+#include "media/picturenames.h"
+#include "media/picturerenderer.h"
+#include "media/programicon.h"
+#include "media/svgpicture.h"
 
 namespace vantry::test {
 namespace {

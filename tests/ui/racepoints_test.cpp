@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "racepoints.h"
+#include "dialogs/racepoints.h"
 
 namespace vantry {
 

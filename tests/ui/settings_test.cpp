@@ -8,9 +8,9 @@
 
 #include "arrangecounters.h"
 #include "boardrig.h"
-#include "clickpanel.h"
-#include "countertravel.h"
-#include "frmsettings.h"
+#include "board/clickpanel.h"
+#include "board/countertravel.h"
+#include "dialogs/frmsettings.h"
 #include "playeroptions.h"
 
 namespace vantry::test {

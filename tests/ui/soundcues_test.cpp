@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "boardrig.h"
-#include "mediafolder.h"
+#include "media/mediafolder.h"
 #include "scopedenv.h"
-#include "soundcues.h"
+#include "media/soundcues.h"
 #include "version.h"
 
 namespace vantry::test {

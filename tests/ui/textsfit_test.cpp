@@ -15,12 +15,12 @@
 #include <memory>
 
 #include "boardrig.h"
-#include "filemenu.h"
-#include "frmabout.h"
-#include "frmlog.h"
-#include "frmnew.h"
-#include "frmrec.h"
-#include "frmsettings.h"
+#include "board/filemenu.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmlog.h"
+#include "dialogs/frmnew.h"
+#include "dialogs/frmrec.h"
+#include "dialogs/frmsettings.h"
 #include "newgameparts.h"
 #include "playeroptions.h"
 #include "storefailurenotice.h"

@@ -1,6 +1,6 @@
-#include "announcer.h"
+#include "board/announcer.h"
 
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

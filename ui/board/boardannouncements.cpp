@@ -1,4 +1,4 @@
-#include "boardannouncements.h"
+#include "board/boardannouncements.h"
 
 #include <QLabel>
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "announcer.h"
+#include "board/announcer.h"
 
 class QLabel;
 class QWidget;

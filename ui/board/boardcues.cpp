@@ -1,7 +1,7 @@
-#include "boardcues.h"
+#include "board/boardcues.h"
 
-#include "mediafolder.h"
-#include "modulecues.h"
+#include "media/mediafolder.h"
+#include "media/modulecues.h"
 #include "playeroptions.h"
 
 namespace vantry {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "cueplayer.h"
+#include "media/cueplayer.h"
 #include "gamelistener.h"
 
 namespace vantry {

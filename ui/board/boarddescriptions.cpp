@@ -1,4 +1,4 @@
-#include "boarddescriptions.h"
+#include "board/boarddescriptions.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "accessibleroles.h"
-#include "announcer.h"
-#include "boardwidgets.h"
-#include "clicklabel.h"
-#include "clickpanel.h"
-#include "dieface.h"
+#include "board/announcer.h"
+#include "board/boardwidgets.h"
+#include "board/clicklabel.h"
+#include "board/clickpanel.h"
+#include "board/dieface.h"
 #include "gamestate.h"
-#include "namelabel.h"
-#include "svgpicture.h"
-#include "seatlook.h"
+#include "board/namelabel.h"
+#include "media/svgpicture.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

@@ -1,11 +1,11 @@
-#include "boarddrawing.h"
+#include "board/boarddrawing.h"
 
 #include <QPushButton>
 
-#include "boardwidgets.h"
-#include "clickpanel.h"
-#include "dieface.h"
-#include "playfocus.h"
+#include "board/boardwidgets.h"
+#include "board/clickpanel.h"
+#include "board/dieface.h"
+#include "board/playfocus.h"
 
 namespace vantry {
 

@@ -1,4 +1,4 @@
-#include "boardlayer.h"
+#include "board/boardlayer.h"
 
 #include <QPaintEvent>
 #include <QPainter>

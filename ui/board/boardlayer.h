@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 
 namespace vantry {
 

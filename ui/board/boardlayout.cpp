@@ -1,4 +1,4 @@
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 
 namespace vantry {
 

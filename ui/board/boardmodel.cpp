@@ -1,4 +1,4 @@
-#include "boardmodel.h"
+#include "board/boardmodel.h"
 
 #include "boardgeometry.h"
 

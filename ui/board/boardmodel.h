@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 
 namespace vantry {
 

@@ -1,24 +1,24 @@
-#include "boardwidgets.h"
+#include "board/boardwidgets.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
-#include "boardlayer.h"
-#include "boardlayout.h"
-#include "clicklabel.h"
-#include "clickpanel.h"
-#include "dieface.h"
-#include "fileword.h"
+#include "board/boardlayer.h"
+#include "board/boardlayout.h"
+#include "board/clicklabel.h"
+#include "board/clickpanel.h"
+#include "board/dieface.h"
+#include "board/fileword.h"
 #include "fittext.h"
-#include "namelabel.h"
-#include "numberlayer.h"
-#include "picturenames.h"
+#include "board/namelabel.h"
+#include "board/numberlayer.h"
+#include "media/picturenames.h"
 #include "plaintooltip.h"
-#include "svgpicture.h"
+#include "media/svgpicture.h"
 #include "twips.h"
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

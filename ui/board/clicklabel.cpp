@@ -1,4 +1,4 @@
-#include "clicklabel.h"
+#include "board/clicklabel.h"
 
 #include <QMouseEvent>
 

@@ -1,9 +1,9 @@
-#include "clickpanel.h"
+#include "board/clickpanel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

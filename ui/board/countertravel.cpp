@@ -1,6 +1,6 @@
-#include "countertravel.h"
+#include "board/countertravel.h"
 
-#include "clickpanel.h"
+#include "board/clickpanel.h"
 #include "gamerecord.h"
 #include "gamestate.h"
 #include "playeroptions.h"

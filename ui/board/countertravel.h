@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "travelpath.h"
+#include "board/travelpath.h"
 #include "twips.h"
 
 namespace vantry {

@@ -1,8 +1,8 @@
-#include "dieface.h"
+#include "board/dieface.h"
 
 #include <QPainter>
 
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 #include "twips.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "clickpanel.h"
+#include "board/clickpanel.h"
 
 namespace vantry {
 

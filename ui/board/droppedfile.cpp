@@ -1,4 +1,4 @@
-#include "droppedfile.h"
+#include "board/droppedfile.h"
 
 #include <QFileInfo>
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "filemenu.h"
+#include "board/filemenu.h"
 
 #include <QKeySequence>
 

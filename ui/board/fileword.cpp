@@ -1,4 +1,4 @@
-#include "fileword.h"
+#include "board/fileword.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

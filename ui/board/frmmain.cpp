@@ -1,4 +1,4 @@
-#include "frmmain.h"
+#include "board/frmmain.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -8,26 +8,26 @@
 #include <algorithm>
 
 #include "accessibleroles.h"
-#include "boardannouncements.h"
-#include "boardcommands.h"
-#include "boarddrawing.h"
-#include "boarddescriptions.h"
-#include "boardwidgets.h"
-#include "clicklabel.h"
-#include "clickpanel.h"
-#include "countertravel.h"
-#include "dieface.h"
+#include "board/boardannouncements.h"
+#include "board/boardcommands.h"
+#include "board/boarddrawing.h"
+#include "board/boarddescriptions.h"
+#include "board/boardwidgets.h"
+#include "board/clicklabel.h"
+#include "board/clickpanel.h"
+#include "board/countertravel.h"
+#include "board/dieface.h"
 #include "document.h"
-#include "droppedfile.h"
-#include "filemenu.h"
+#include "board/droppedfile.h"
+#include "board/filemenu.h"
 #include "standings.h"
-#include "keytable.h"
+#include "board/keytable.h"
 #include "playeroptions.h"
-#include "playfocus.h"
+#include "board/playfocus.h"
 #include "prompter.h"
 #include "recordsflag.h"
-#include "svgpicture.h"
-#include "windowplace.h"
+#include "media/svgpicture.h"
+#include "board/windowplace.h"
 
 namespace vantry {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "boardcues.h"
-#include "boardmodel.h"
+#include "board/boardcues.h"
+#include "board/boardmodel.h"
 #include "documentwindow.h"
 #include "engine.h"
 #include "twips.h"

@@ -1,4 +1,4 @@
-#include "keytable.h"
+#include "board/keytable.h"
 
 namespace vantry {
 

@@ -1,10 +1,10 @@
-#include "namelabel.h"
+#include "board/namelabel.h"
 
 #include <QPainter>
 
 #include <algorithm>
 
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

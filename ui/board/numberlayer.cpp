@@ -1,9 +1,9 @@
-#include "numberlayer.h"
+#include "board/numberlayer.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 #include "twips.h"
 
 namespace vantry {

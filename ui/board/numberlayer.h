@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "boardmodel.h"
+#include "board/boardmodel.h"
 
 namespace vantry {
 

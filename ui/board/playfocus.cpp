@@ -1,10 +1,10 @@
-#include "playfocus.h"
+#include "board/playfocus.h"
 
 #include <QWidget>
 
-#include "boardwidgets.h"
-#include "clickpanel.h"
-#include "dieface.h"
+#include "board/boardwidgets.h"
+#include "board/clickpanel.h"
+#include "board/dieface.h"
 #include "gamestate.h"
 
 namespace vantry {

@@ -1,4 +1,4 @@
-#include "travelpath.h"
+#include "board/travelpath.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "windowplace.h"
+#include "board/windowplace.h"
 
 #include <QCoreApplication>
 #include <QDataStream>

@@ -1,4 +1,4 @@
-#include "centreonowner.h"
+#include "dialogs/centreonowner.h"
 
 #include <QEvent>
 

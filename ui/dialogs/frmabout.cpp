@@ -1,4 +1,4 @@
-#include "frmabout.h"
+#include "dialogs/frmabout.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -14,9 +14,9 @@
 #include "aboutvalues.h"
 #include "accessibleroles.h"
 #include "fittext.h"
-#include "picturenames.h"
-#include "programicon.h"
-#include "svgpicture.h"
+#include "media/picturenames.h"
+#include "media/programicon.h"
+#include "media/svgpicture.h"
 #include "twips.h"
 
 namespace vantry {

@@ -1,4 +1,4 @@
-#include "frmlog.h"
+#include "dialogs/frmlog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "engine.h"
-#include "gamelogmodel.h"
-#include "logplace.h"
-#include "racechart.h"
-#include "statisticspane.h"
-#include "windowplace.h"
+#include "dialogs/gamelogmodel.h"
+#include "dialogs/logplace.h"
+#include "dialogs/racechart.h"
+#include "dialogs/statisticspane.h"
+#include "board/windowplace.h"
 
 namespace vantry {
 

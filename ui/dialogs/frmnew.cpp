@@ -1,4 +1,4 @@
-#include "frmnew.h"
+#include "dialogs/frmnew.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -11,14 +11,14 @@
 
 #include <algorithm>
 
-#include "boardlayout.h"
+#include "board/boardlayout.h"
 #include "fittext.h"
-#include "kindbutton.h"
-#include "picturenames.h"
-#include "programicon.h"
-#include "seatgroupbox.h"
+#include "dialogs/kindbutton.h"
+#include "media/picturenames.h"
+#include "media/programicon.h"
+#include "dialogs/seatgroupbox.h"
 #include "twips.h"
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

@@ -1,4 +1,4 @@
-#include "frmrec.h"
+#include "dialogs/frmrec.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -11,7 +11,7 @@
 #include "fittext.h"
 #include "gamecommands.h"
 #include "gamestate.h"
-#include "programicon.h"
+#include "media/programicon.h"
 #include "prompter.h"
 #include "recordsflag.h"
 #include "recordsstore.h"

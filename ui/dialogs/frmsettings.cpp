@@ -1,4 +1,4 @@
-#include "frmsettings.h"
+#include "dialogs/frmsettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

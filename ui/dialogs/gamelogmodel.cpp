@@ -1,8 +1,8 @@
-#include "gamelogmodel.h"
+#include "dialogs/gamelogmodel.h"
 
 #include <algorithm>
 
-#include "announcer.h"
+#include "board/announcer.h"
 #include "gamestate.h"
 
 namespace vantry {

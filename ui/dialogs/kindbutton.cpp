@@ -1,4 +1,4 @@
-#include "kindbutton.h"
+#include "dialogs/kindbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

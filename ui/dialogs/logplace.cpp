@@ -1,4 +1,4 @@
-#include "logplace.h"
+#include "dialogs/logplace.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "newgamelauncher.h"
+#include "dialogs/newgamelauncher.h"
 
-#include "centreonowner.h"
+#include "dialogs/centreonowner.h"
 #include "engine.h"
 
 namespace vantry {

@@ -3,7 +3,7 @@
 #include <QPointer>
 
 // Also declares the engine, board, commands, prompter and random source the launcher hands on.
-#include "frmnew.h"
+#include "dialogs/frmnew.h"
 
 namespace vantry {
 

@@ -1,4 +1,4 @@
-#include "racechart.h"
+#include "dialogs/racechart.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -7,10 +7,10 @@
 #include <cmath>
 #include <functional>
 
-#include "announcer.h"
-#include "boardlayout.h"
+#include "board/announcer.h"
+#include "board/boardlayout.h"
 #include "gamestate.h"
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gamerecord.h"
-#include "racepoints.h"
+#include "dialogs/racepoints.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "racepoints.h"
+#include "dialogs/racepoints.h"
 
 #include <algorithm>
 

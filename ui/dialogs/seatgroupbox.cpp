@@ -1,4 +1,4 @@
-#include "seatgroupbox.h"
+#include "dialogs/seatgroupbox.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 namespace vantry {
 

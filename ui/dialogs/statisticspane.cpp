@@ -1,4 +1,4 @@
-#include "statisticspane.h"
+#include "dialogs/statisticspane.h"
 
 #include <QHeaderView>
 #include <QLabel>

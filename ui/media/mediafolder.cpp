@@ -1,4 +1,4 @@
-#include "mediafolder.h"
+#include "media/mediafolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

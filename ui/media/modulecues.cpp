@@ -1,9 +1,9 @@
-#include "modulecues.h"
+#include "media/modulecues.h"
 
 #include <QLibrary>
 
-#include "mediafolder.h"
-#include "soundmodule.h"
+#include "media/mediafolder.h"
+#include "media/soundmodule.h"
 
 namespace vantry {
 

@@ -1,4 +1,4 @@
-#include "picturerenderer.h"
+#include "media/picturerenderer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "programicon.h"
+#include "media/programicon.h"
 
 #include <QFile>
 #include <QIconEngine>
@@ -6,8 +6,8 @@
 #include <QPixmap>
 #include <QSize>
 
-#include "picturenames.h"
-#include "picturerenderer.h"
+#include "media/picturenames.h"
+#include "media/picturerenderer.h"
 
 namespace vantry {
 

@@ -1,4 +1,4 @@
-#include "soundcues.h"
+#include "media/soundcues.h"
 
 #include <QAudio>
 #include <QAudioDevice>

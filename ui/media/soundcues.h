@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "cueplayer.h"
+#include "media/cueplayer.h"
 
 class QSoundEffect;
 

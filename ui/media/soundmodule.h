@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cueplayer.h"
+#include "media/cueplayer.h"
 
 // The sound module's one entry point. The module alone links the audio system, which is loaded
 // with it at the first cue rather than with the program; the name carries the interface's

@@ -1,9 +1,9 @@
-#include "svgpicture.h"
+#include "media/svgpicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "picturerenderer.h"
+#include "media/picturerenderer.h"
 
 namespace vantry {
 

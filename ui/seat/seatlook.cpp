@@ -1,4 +1,4 @@
-#include "seatlook.h"
+#include "seat/seatlook.h"
 
 #include <QCoreApplication>
 #include <QPainter>
