@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <QTextStream>
 
 #include "application.h"
 #include "commandline.h"
@@ -37,5 +38,16 @@ int main(int argc, char** argv) {
     vantry::ClockRandom random;
     vantry::Application game({prompter, random});
     game.Start(line.path);
+    if (line.host) {
+        const QStringList invitations = game.HostPersonSeats();
+        if (invitations.isEmpty()) {
+            QTextStream(stderr) << QCoreApplication::translate("CommandLine", "vantry: the game could not be hosted") << '\n';
+            return 1;
+        }
+        QTextStream out(stdout);
+        for (const QString& invitation : invitations) out << invitation << '\n';
+        out.flush();
+    }
+    if (!line.invitation.isEmpty()) game.Join(line.invitation);
     return QApplication::exec();
 }

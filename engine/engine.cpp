@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "arrangecounters.h"
+#include "busyscope.h"
 #include "randomsource.h"
 
 namespace vantry {
@@ -13,19 +14,6 @@ namespace {
 constexpr int ReseedsPerThrow = 6;
 constexpr std::uint8_t AllSeats = 0xf;
 
-// Raises the busy flag for the length of a move and puts back what it found, so that a move
-// started from inside another one's win windows does not clear the outer move's flag early.
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = before_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& flag_;
-    bool before_;
-};
 }  // namespace
 
 Engine::Engine(GameState& state, RandomSource& random) : state_(state), random_(random) {}
@@ -214,6 +202,7 @@ void Engine::ResumeTurnCycle() {
 }
 
 void Engine::ResetBoard() {
+    StopFollowing();
     state_.CurrentPlayer = 0;
     state_.Position.fill(0);
     state_.MoveCount.fill(0);
@@ -234,6 +223,7 @@ void Engine::ResetBoard() {
 }
 
 void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool spread) {
+    StopFollowing();
     state_.IsComputer = game.IsComputer;
     state_.MoveCount = game.MoveCount;
     state_.Position = game.Position;
@@ -259,74 +249,22 @@ void Engine::SetName(int seat, const std::string& name) {
     Changed();
 }
 
-void Engine::SetGamePath(const std::string& path) {
-    state_.GamePath = path;
+// A game begun or opened here ends this copy's part in another computer's game.
+void Engine::StopFollowing() {
+    if (!following_) return;
+    following_ = false;
+    state_.Remote.fill(false);
+}
+
+void Engine::SetRemote(int seat, bool remote) {
+    if (seat < 0 || seat >= SeatCount) return;
+    state_.Remote[static_cast<std::size_t>(seat)] = remote;
     Changed();
 }
 
-// The cues are the host's too: each event plays what the move that made it played.
-void Engine::Follow(const GameRecord& record, bool restarted) {
-    using Kind = RecordEvent::Kind;
-    if (record.empty()) return;
-    const RecordEvent& event = record.back();
-    if (restarted != event.StartsGame()) return;
-    following_ = true;
-    BusyScope busy(moving_);
-    const auto seat = static_cast<std::size_t>(std::clamp<int>(event.seat, 0, SeatCount - 1));
-    for (std::size_t k = 0; k < SeatCount; ++k) {
-        if (event.Placed(static_cast<int>(k))) {
-            state_.Counters[k].left = event.places[k].left;
-            state_.Counters[k].top = event.places[k].top;
-        }
-    }
-    switch (event.kind) {
-        case Kind::NewGame:
-        case Kind::Opened:
-            // As on the host: a new game starts the die and the turn cycle afresh, an opened
-            // one leaves them as they were.
-            ++state_.GamesStarted;
-            state_.Record.assign(record.begin(), record.end() - 1);
-            state_.Position = event.positions;
-            state_.MoveCount = event.moveCounts;
-            state_.CurrentPlayer = std::clamp<std::int16_t>(event.current, 0, SeatCount - 1);
-            if (event.kind == Kind::NewGame) {
-                state_.ShownFace = StartFace;
-                state_.FaceEnabled = true;
-                state_.CounterEnabled.fill(false);
-                state_.GoEnabled = false;
-                StartTurnCycle();
-            }
-            return Record(event, true);
-        case Kind::Throw:
-            Play(Cue::TossClick);
-            state_.TossIndex = event.face;
-            state_.ShownFace = event.face;
-            state_.FaceEnabled = false;
-            state_.CounterEnabled[seat] = true;
-            state_.GoEnabled = true;
-            break;
-        case Kind::Move:
-            Play(Cue::PicMMove);
-            if (event.Move().Ladder()) Play(Cue::MOH);
-            if (event.Move().Snake()) Play(Cue::NOH);
-            state_.Position[seat] = event.to;
-            state_.MoveCount[seat] = event.moves;
-            state_.FaceEnabled = event.to != FinalPosition;
-            break;
-        case Kind::Win:
-            Play(Cue::Tashwiq);
-            state_.WinnerMoves = event.moves;
-            state_.WinnerName = state_.Names[seat];
-            state_.FaceEnabled = false;
-            SetTimer(GameTimer::Timer1, false);
-            break;
-        case Kind::Turn:
-            state_.CounterEnabled.fill(false);
-            state_.GoEnabled = false;
-            state_.CurrentPlayer = static_cast<std::int16_t>(seat);
-            break;
-    }
-    Record(event);
+void Engine::SetGamePath(const std::string& path) {
+    state_.GamePath = path;
+    Changed();
 }
 
 }  // namespace vantry

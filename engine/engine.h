@@ -75,6 +75,8 @@ public:
     void ReplaceGame(const GameSetup& game, const std::string& path, bool spread = false);
     void SetSeat(int seat, bool computer, const std::string& name);
     void SetName(int seat, const std::string& name);
+    // The seat is played from another computer (true) or here again.
+    void SetRemote(int seat, bool remote);
     void SetGamePath(const std::string& path);
     void SetRecordsStored() { state_.RecordsStored = true; }
 
@@ -82,12 +84,14 @@ public:
     bool MoveInProgress() const { return moving_; }
 
     // Makes this copy follow a game played on another computer: from now on the host's record
-    // replaces the rules here, as a follower hears it (its last event added, or the whole
-    // record begun anew). The state becomes what the last event says and the record and its
-    // followers hear it as if the rules here had made it; the die, the moves and the
-    // computer's timers do nothing but pass the player's throw and move to `requests`.
+    // replaces the rules here, as a follower hears it: its last event added, or the whole
+    // record taken anew (a copy that joins or comes back mid-game). The state becomes what the
+    // events say, and the record and its followers hear them as if the rules here had made
+    // them; the die, the moves and the computer's timers do nothing but pass the player's
+    // throw and move to `requests`.
     void Follow(const GameRecord& record, bool restarted);
     void SetRequests(SeatRequests* requests) { requests_ = requests; }
+    void StopFollowing();
     bool Following() const { return following_; }
 
 private:
@@ -100,6 +104,8 @@ private:
     void Changed();
     void Record(RecordEvent event, bool restarted = false);
     std::uint8_t Arrange();
+    // A followed event's change to the state; the cues it played on the host when `cues`.
+    void Take(const RecordEvent& event, bool cues);
     void GameReplaced(RecordEvent::Kind kind, std::string fileName = {});
 
     GameState& state_;

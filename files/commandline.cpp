@@ -23,6 +23,8 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
         } else if (!optionsEnded && arg == QLatin1String("--version")) {
             result.action = Action::Version;
             return result;
+        } else if (!optionsEnded && arg == QLatin1String("--host")) {
+            result.host = true;
         } else if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
             result.action = Action::Error;
             result.error = QCoreApplication::translate(
@@ -36,6 +38,15 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     QString path = parts.join(QLatin1Char(' '));
     if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"'))) {
         path = path.mid(1, path.size() - 2);
+    }
+    if (path.startsWith(QLatin1String("vantry://"))) {
+        result.invitation = path;
+        path.clear();
+    }
+    if (result.host && path.isEmpty()) {
+        result.action = Action::Error;
+        result.error = QCoreApplication::translate("CommandLine", "vantry: --host needs the saved game to host\n"
+                                                                  "Try 'vantry --help' for more information.");
     }
     result.path = path;
     return result;
@@ -85,6 +96,8 @@ QString CommandLine::Usage() {
         "aloud through a screen reader.\n") +
            QCoreApplication::translate("CommandLine",
                                        "F11 shows the board on the whole screen, and Escape leaves it.\n") +
+           QCoreApplication::translate("CommandLine",
+                                       "--host FILE hosts it and prints the invitations; vantry://... joins one.\n") +
            QCoreApplication::translate(
                "CommandLine",
                "\n"

@@ -17,6 +17,10 @@ struct CommandLine {
     Action action = Action::Play;
     // The saved game to open at start; empty for a new game.
     QString path;
+    // --host: the saved game is hosted for players on other computers.
+    bool host = false;
+    // A vantry:// invitation in place of the path: the game it names is joined.
+    QString invitation;
     // For Error: what to tell the user on the error stream.
     QString error;
 

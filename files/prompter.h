@@ -23,6 +23,8 @@ public:
     // No value when the user cancels.
     virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter) = 0;
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter) = 0;
+    // One line of text typed or pasted by the player, under `label`; no value when cancelled.
+    virtual std::optional<QString> AskText(const QString& label) = 0;
 };
 
 }  // namespace vantry

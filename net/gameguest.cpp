@@ -65,7 +65,9 @@ void GameGuest::Receive(const Message& m) {
         case Type::SeatAway: emit SeatAway(m.seat); return;
         case Type::SeatBack: emit SeatBack(m.seat); return;
         case Type::Bye: return Stop(m.bye == ByeReason::GameOver ? GuestEnd::GameOver : GuestEnd::HostClosed);
-        case Type::VersionMismatch: return Stop(GuestEnd::VersionMismatch);
+        case Type::VersionMismatch:
+            hostVersion_ = m.version;
+            return Stop(GuestEnd::VersionMismatch);
         case Type::Hello:
         case Type::Throw:
         case Type::Move: break;

@@ -52,6 +52,8 @@ public:
     const GameRecord& Record() const { return record_; }
     int LastEvent() const { return static_cast<int>(record_.size()) - 1; }
     int NextPauseMs() const { return pauseMs_; }
+    // The protocol version the host named when it turned this copy down for its version.
+    int HostVersion() const { return hostVersion_; }
 
 signals:
     void Welcomed(const vantry::net::Message& welcome);
@@ -83,6 +85,7 @@ private:
     // Welcomed on the link of now: events before the welcome are no game of ours.
     bool welcomed_ = false;
     bool stopped_ = false;
+    int hostVersion_ = ProtocolVersion;
 };
 
 }  // namespace vantry::net

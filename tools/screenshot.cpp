@@ -40,6 +40,7 @@ public:
     Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
     std::optional<QString> OpenFileName(const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> SaveFileName(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> AskText(const QString&) override { return std::nullopt; }
 };
 
 // Throws a four.

@@ -107,6 +107,14 @@
     </message>
 </context>
 <context>
+    <name>Application</name>
+    <message>
+        <source>Invitation:</source>
+        <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
@@ -271,6 +279,20 @@ VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le impostazioni.
         <translation>F11 mostra il tabellone a schermo intero ed Esc ne esce.
 </translation>
     </message>
+    <message>
+        <source>vantry: the game could not be hosted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vantry: --host needs the saved game to host
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -313,6 +335,42 @@ VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le impostazioni.
         <translation>Non è stato possibile salvare la partita in «%1».
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GuestTable</name>
+    <message>
+        <source>This seat is already played from another computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host has no room for another player or watcher.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host has ended the game. The game stays on the board, and you can save it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
+        <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -561,6 +619,11 @@ VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le impostazioni.
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Join Game...</source>
+        <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
+        <translation>&amp;Unisciti a una partita...</translation>
     </message>
 </context>
 <context>

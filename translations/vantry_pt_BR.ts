@@ -107,6 +107,14 @@
     </message>
 </context>
 <context>
+    <name>Application</name>
+    <message>
+        <source>Invitation:</source>
+        <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoardDescriptions</name>
     <message>
         <source>Go</source>
@@ -272,6 +280,20 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
         <translation>F11 mostra o tabuleiro em tela cheia e Esc sai dela.
 </translation>
     </message>
+    <message>
+        <source>vantry: the game could not be hosted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vantry: --host needs the saved game to host
+Try &apos;vantry --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -314,6 +336,42 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
         <translation>Não foi possível salvar o jogo em “%1”.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GuestTable</name>
+    <message>
+        <source>This seat is already played from another computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host has no room for another player or watcher.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host has ended the game. The game stays on the board, and you can save it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
+        <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -562,6 +620,11 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     <message>
         <source>&amp;Exit</source>
         <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Join Game...</source>
+        <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
+        <translation>&amp;Entrar em uma partida...</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <utility>
@@ -12,6 +13,7 @@
 #include "media/programicon.h"
 #include "main.h"
 #include "media/picturerenderer.h"
+#include "prompter.h"
 
 namespace vantry {
 
@@ -43,6 +45,37 @@ void Application::Start(const QString& path) {
 }
 
 void Application::New() { launcher_.New(); }
+
+// Names a script can read, the same in every language.
+QStringList Application::HostPersonSeats() {
+    guest_.reset();
+    if (!host_) host_ = net::HostTable::Open(engine_);
+    if (!host_) return {};
+    static const char* const seats[] = {"Red", "Blue", "Yellow", "Green"};
+    QStringList lines;
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        if (state_.IsComputer[static_cast<std::size_t>(seat)]) continue;
+        lines << QLatin1String(seats[seat]) + QLatin1Char(' ') + host_->Invite(seat);
+    }
+    lines << QStringLiteral("Watch ") + host_->InviteWatcher();
+    return lines;
+}
+
+void Application::Join() {
+    //: The label over the box where a player pastes an invitation, a vantry:// link.
+    const auto text = services_.prompter.AskText(QCoreApplication::translate("Application", "Invitation:"));
+    if (text) Join(*text);
+}
+
+// A copy that hosts stops hosting to join another's game.
+void Application::Join(const QString& invitation) {
+    const auto read = net::GuestTable::Read(invitation);
+    if (!read) return services_.prompter.Message(net::GuestTable::NotAnInvitation(), Prompter::Icon::Warning);
+    host_.reset();
+    guest_.reset();
+    guest_ = std::make_unique<net::GuestTable>(engine_, services_.prompter, *read);
+    guest_->Start();
+}
 
 void Application::Open() { document_.OpenGame(); }
 

@@ -10,6 +10,8 @@
 #include "board/frmmain.h"
 #include "dialogs/frmrec.h"
 #include "engine.h"
+#include "guesttable.h"
+#include "hosttable.h"
 #include "gamestate.h"
 #include "dialogs/newgamelauncher.h"
 #include "playeroptions.h"
@@ -61,10 +63,18 @@ public:
     void OpenDropped(const QString& path) override;
     void BestPlayers() override;
     void GameLog() override;
+    void Join() override;
     bool Untitled() const override { return document_.GamePath().isEmpty(); }
 
     // StartupWindows
     void ShowNewGameDialog() override;
+
+    // Hosts the game on the board for players on other computers: every seat a person plays is
+    // offered to one. One line per invitation ("Red vantry://...", then "Watch vantry://..."),
+    // or none when hosting could not begin.
+    QStringList HostPersonSeats();
+    // Joins the game an invitation names, or says why the text is none.
+    void Join(const QString& invitation);
 
 private:
     // The board and the new-game dialog follow the options as they stand.
@@ -83,6 +93,10 @@ private:
     PlayerOptions options_ = ReadPlayerOptions();
     // Made at its first opening, a window of the board's, which it goes with.
     QPointer<frmLog> log_;
+    // This copy's part in a game across computers: hosting one or following another's; neither
+    // exists, and nothing of the network is opened, unless the player hosts or joins.
+    std::unique_ptr<net::HostTable> host_;
+    std::unique_ptr<net::GuestTable> guest_;
 };
 
 }  // namespace vantry

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -47,6 +48,14 @@ std::optional<QString> QtPrompter::OpenFileName(const QString& title, const QStr
 
 std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QString& filter) {
     return Chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), DialogFilters(filter)));
+}
+
+std::optional<QString> QtPrompter::AskText(const QString& label) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), QStringLiteral("Vantry"), label,
+                                               QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return text;
 }
 
 // A game saved under a name without the extension can still be found; the game's own filter

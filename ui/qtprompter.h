@@ -12,6 +12,7 @@ public:
     Answer AskYesNoCancel(const QString& text) override;
     std::optional<QString> OpenFileName(const QString& title, const QString& filter) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> AskText(const QString& label) override;
 
     // "Description (*.ext)|*.ext|..." to Qt's "Description (*.ext);;...".
     static QString QtFilter(const QString& filter);

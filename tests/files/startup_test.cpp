@@ -108,6 +108,8 @@ TEST(CommandLine, ArgumentsMapToOnePath) {
         QStringList args;
         CommandLine::Action action;
         const char* path;
+        bool host = false;
+        const char* invitation = "";
     };
     using A = CommandLine::Action;
     const Case cases[] = {
@@ -121,11 +123,17 @@ TEST(CommandLine, ArgumentsMapToOnePath) {
         {{"--frobnicate"}, A::Error, ""},
         {{"--", "--help"}, A::Play, "--help"},
         {{"-", "x"}, A::Play, "- x"},
+        {{"--host", "game.vty"}, A::Play, "game.vty", true},
+        {{"--host"}, A::Error, "", true},
+        {{"vantry://[::1]:4000/join?seat=1"}, A::Play, "", false, "vantry://[::1]:4000/join?seat=1"},
+        {{"--", "--host"}, A::Play, "--host"},
     };
     for (const Case& c : cases) {
         const CommandLine line = CommandLine::Parse(QStringList{QStringLiteral("vantry")} + c.args);
         EXPECT_EQ(line.action, c.action) << c.args.join(' ').toStdString();
         EXPECT_EQ(line.path, QString::fromUtf8(c.path)) << c.args.join(' ').toStdString();
+        EXPECT_EQ(line.host, c.host) << c.args.join(' ').toStdString();
+        EXPECT_EQ(line.invitation, QString::fromUtf8(c.invitation)) << c.args.join(' ').toStdString();
     }
     // Before the toolkit has taken out its own options.
     const char* const early[][4] = {
@@ -142,10 +150,11 @@ TEST(CommandLine, ArgumentsMapToOnePath) {
     EXPECT_TRUE(CommandLine::Usage().contains(QLatin1String("--version")));
 }
 
-// The help has to fit an 80 by 24 terminal without scrolling or wrapping.
+// The help has to fit an 80 by 24 terminal without scrolling or wrapping, the prompt after it
+// on the last row (the split's last piece is what follows the final line break).
 TEST(CommandLine, UsageFitsOneScreenAndTellsHowToOpenASavedGame) {
     const QStringList lines = CommandLine::Usage().split(QLatin1Char('\n'));
-    EXPECT_LT(lines.size(), 24);
+    EXPECT_LE(lines.size(), 24);
     for (const QString& line : lines) EXPECT_LT(line.size(), 80) << line.toStdString();
     EXPECT_TRUE(CommandLine::Usage().contains(QLatin1String("saved game")));
     EXPECT_TRUE(CommandLine::Usage().contains(QLatin1String(".vty")));

@@ -32,6 +32,14 @@ public:
         return Dialog(title, filter);
     }
 
+    std::optional<QString> AskText(const QString& label) override {
+        questions << label;
+        if (texts.empty()) return std::nullopt;
+        const QString text = texts.front();
+        texts.pop_front();
+        return text;
+    }
+
     QStringList messages;
     std::deque<Icon> icons;
     QStringList questions;
@@ -40,6 +48,8 @@ public:
     std::deque<Answer> answers;
     // Each entry answers one file dialog: a path, or no value for Cancel.
     std::deque<std::optional<QString>> files;
+    // Each entry answers one question for a line of text; none left answers Cancel.
+    std::deque<QString> texts;
 
 private:
     std::optional<QString> Dialog(const QString& title, const QString& filter) {

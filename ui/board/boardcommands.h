@@ -22,6 +22,8 @@ public:
     virtual void OpenDropped(const QString& path) = 0;
     // Opens the game log beside the board, or closes it when it is open.
     virtual void GameLog() {}
+    // Asks for an invitation and joins the game on another computer that it names.
+    virtual void Join() {}
     // Shown modally after a win; returns when the window has closed.
     virtual void BestPlayers() = 0;
     // True while the game is tied to no saved-game file; the close prompt asks accordingly.

@@ -39,12 +39,12 @@ void CounterTravel::SetTickMs(int tickMs) {
     speed_ = tickMs > 0 && tickMs < designed ? static_cast<float>(designed) / static_cast<float>(tickMs) : 1.0f;
 }
 
-void CounterTravel::Follow(const RecordEvent& event) {
+void CounterTravel::Follow(const RecordEvent& event, bool jump) {
     for (int i = 0; i < 4; ++i) {
         if (!event.Placed(i)) continue;
         targets_[Index(i)] = event.places[Index(i)];
         const TwipsRect& counter = state_.Counters[Index(i)];
-        if (!enabled_ || event.StartsGame()) {
+        if (!enabled_ || jump || event.StartsGame()) {
             Jump(i);
         } else if (event.kind == RecordEvent::Kind::Move && i == event.seat) {
             SetOff(i, MovePath(event.Move(), drawn_[Index(i)], counter.width, counter.height));

@@ -40,8 +40,9 @@ public:
     void SetTickMs(int tickMs);
 
     // The counters an event placed go to their new places: a move's own counter along the
-    // move's way, any other straight from where it is drawn; a new or opened game's at once.
-    void Follow(const RecordEvent& event);
+    // move's way, any other straight from where it is drawn; a new or opened game's, or any
+    // when `jump`, at once.
+    void Follow(const RecordEvent& event, bool jump = false);
     // Where the board stands in its window: every counter is drawn again by it.
     void SetMapping(const TwipsMapping& mapping);
     // Puts counter i on its place at once, leaving any way it was on.

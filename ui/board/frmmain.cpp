@@ -117,6 +117,7 @@ void frmMain::Connect() {
     connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(m.mnuFileLog, &QAction::triggered, this, [this] { commands_.GameLog(); });
+    connect(m.mnuFileJoin, &QAction::triggered, this, [this] { commands_.Join(); });
     connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
@@ -306,10 +307,18 @@ void frmMain::ApplyOptions(const PlayerOptions& options) {
 
 // The words go first: nothing said waits for a counter's travel. The die tumbles as it comes
 // to rest on the face thrown; the throw itself is done already.
-void frmMain::Recorded(const GameRecord& record, bool) {
+void frmMain::Recorded(const GameRecord& record, bool restarted) {
     const RecordEvent& e = record.back();
+    // A game taken whole in its middle, as a copy that joins one finds it: the board is read.
+    const bool joined = restarted && !e.StartsGame();
+    travel_->Follow(e, restarted);
+    if (joined) {
+        Draw();
+        announcements_->ReadBoard();
+        playFocus_->TurnPassed(state_.CurrentPlayer);
+        return;
+    }
     announcements_->Heard(e);
-    travel_->Follow(e);
     if (e.kind == RecordEvent::Kind::Move) return;
     Draw();
     switch (e.kind) {
