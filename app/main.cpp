@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     vantry::QtPrompter prompter;
     vantry::ClockRandom random;
     vantry::Application game({prompter, random});
-    game.Start(line.path);
+    game.Start(line.path, line.invitation);
     if (line.host) {
         const QStringList invitations = game.HostPersonSeats();
         if (invitations.isEmpty()) {
@@ -48,6 +48,5 @@ int main(int argc, char** argv) {
         for (const QString& invitation : invitations) out << invitation << '\n';
         out.flush();
     }
-    if (!line.invitation.isEmpty()) game.Join(line.invitation);
     return QApplication::exec();
 }

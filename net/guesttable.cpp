@@ -85,19 +85,21 @@ void GuestTable::Welcome(const Message& welcome) {
 void GuestTable::Take(int number) {
     // A game begun or opened here has left the host's.
     if (followed_ && !engine_.Following()) return guest_.Leave();
-    followed_ = true;
     if (number == 0) whole_ = true;
-    if (!whole_) return engine_.Follow(guest_.Record(), false);
+    if (!whole_) return Follow(false);
     // The events that come with a welcome arrive together; the record is read once they are in.
     if (wholeDue_) return;
     wholeDue_ = true;
-    QTimer::singleShot(0, this, &GuestTable::TakeWhole);
+    QTimer::singleShot(0, this, [this] {
+        wholeDue_ = false;
+        whole_ = false;
+        Follow(true);
+    });
 }
 
-void GuestTable::TakeWhole() {
-    wholeDue_ = false;
-    whole_ = false;
-    engine_.Follow(guest_.Record(), true);
+void GuestTable::Follow(bool whole) {
+    engine_.Follow(guest_.Record(), whole);
+    followed_ = true;
 }
 
 }  // namespace vantry::net

@@ -40,7 +40,7 @@ public:
 private:
     void Welcome(const Message& welcome);
     void Take(int number);
-    void TakeWhole();
+    void Follow(bool whole);
 
     Engine& engine_;
     Prompter& prompter_;

@@ -33,14 +33,20 @@ void Application::ApplyOptions() {
     launcher_.ShowMarks(options_.marks);
 }
 
-void Application::Start(const QString& path) {
+void Application::Start(const QString& path, const QString& invitation) {
     // Drawing the icon at the ten sizes the window system takes costs some 6 ms of the start;
     // the board is on the screen first.
     AfterFirstPaint(&board_, [] {
         QApplication::setWindowIcon(ProgramIcon());
         PictureRenderer::Shared().ReleaseBuilt();
     });
-    Main(path, board_, document_, *this);
+    // A copy that joins another's game shows the board and no new-game dialog.
+    if (invitation.isEmpty()) {
+        Main(path, board_, document_, *this);
+    } else {
+        board_.ShowWindow();
+        Join(invitation);
+    }
     if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
 }
 

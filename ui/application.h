@@ -41,8 +41,9 @@ public:
 
     explicit Application(Services services);
 
-    // Shows the board and takes the start-up road for `path` (empty for a new game).
-    void Start(const QString& path);
+    // Shows the board and takes the start-up road for `path` (empty for a new game), or joins
+    // the game `invitation` names.
+    void Start(const QString& path, const QString& invitation = {});
 
     GameState& State() { return state_; }
     Engine& GameEngine() { return engine_; }
