@@ -254,11 +254,18 @@ void Engine::StopFollowing() {
     if (!following_) return;
     following_ = false;
     state_.Remote.fill(false);
+    state_.Away.fill(false);
 }
 
 void Engine::SetRemote(int seat, bool remote) {
     if (seat < 0 || seat >= SeatCount) return;
     state_.Remote[static_cast<std::size_t>(seat)] = remote;
+    Changed();
+}
+
+void Engine::SetAway(int seat, bool away) {
+    if (seat < 0 || seat >= SeatCount) return;
+    state_.Away[static_cast<std::size_t>(seat)] = away;
     Changed();
 }
 

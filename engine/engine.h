@@ -77,6 +77,7 @@ public:
     void SetName(int seat, const std::string& name);
     // The seat is played from another computer (true) or here again.
     void SetRemote(int seat, bool remote);
+    void SetAway(int seat, bool away);
     void SetGamePath(const std::string& path);
     void SetRecordsStored() { state_.RecordsStored = true; }
 

@@ -48,6 +48,8 @@ struct GameState {
     // Seats played from another computer: this copy's keyboard and mouse do not act for them.
     // Not part of a saved game, where such a seat is a person's.
     std::array<bool, SeatCount> Remote{};
+    // Remote seats whose computer has lost its connection, until it is back.
+    std::array<bool, SeatCount> Away{};
     // The captions of the name labels txtName(0..3). "Unknown1".."Unknown4" are design names,
     // the same in every language.
     std::array<std::string, SeatCount> Names{"Unknown1", "Unknown2", "Unknown3", "Unknown4"};

@@ -1,27 +1,66 @@
 #include "hosttable.h"
 
+#include <QCoreApplication>
 #include <QNetworkInterface>
 
 #include "engine.h"
 #include "invitation.h"
+#include "prompter.h"
 
 namespace vantry::net {
 
-std::unique_ptr<HostTable> HostTable::Open(Engine& engine, quint16 port, QObject* parent) {
+std::unique_ptr<HostTable> HostTable::Open(Engine& engine, Prompter& prompter, quint16 port, QObject* parent) {
     std::optional<HostIdentity> identity = HostIdentity::Make();
     if (!identity) return nullptr;
-    std::unique_ptr<HostTable> table(new HostTable(engine, std::move(*identity), parent));
+    std::unique_ptr<HostTable> table(new HostTable(engine, prompter, std::move(*identity), parent));
     if (!table->server_.Listen(port)) return nullptr;
     return table;
 }
 
-HostTable::HostTable(Engine& engine, HostIdentity identity, QObject* parent)
+HostTable::HostTable(Engine& engine, Prompter& prompter, HostIdentity identity, QObject* parent)
     : QObject(parent),
       engine_(engine),
+      prompter_(prompter),
       identity_(std::move(identity)),
       server_(identity_, this),
       host_(engine, server_, this),
-      address_(ReachableAddress()) {}
+      address_(ReachableAddress()) {
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        QTimer& timer = awayTimers_[static_cast<std::size_t>(seat)];
+        timer.setSingleShot(true);
+        timer.setInterval(GameHost::AwayOfferSeconds * 1000);
+        connect(&timer, &QTimer::timeout, this, [this, seat] { OfferToComputer(seat); });
+    }
+    connect(&host_, &GameHost::SeatAway, this, [this](int seat, const QDateTime&) { Away(seat); });
+    connect(&host_, &GameHost::SeatBack, this, &HostTable::Back);
+}
+
+void HostTable::Away(int seat) {
+    engine_.SetAway(seat, true);
+    awayTimers_[static_cast<std::size_t>(seat)].start();
+}
+
+// A player who comes back takes the seat back from the computer.
+void HostTable::Back(int seat) {
+    const auto s = static_cast<std::size_t>(seat);
+    awayTimers_[s].stop();
+    engine_.SetAway(seat, false);
+    if (handed_[s]) engine_.SetSeat(seat, false, engine_.State().Names[s]);
+    handed_[s] = false;
+}
+
+// The question waits for the host's answer; a player back by then keeps the seat.
+void HostTable::OfferToComputer(int seat) {
+    const auto s = static_cast<std::size_t>(seat);
+    const QString name = QString::fromStdString(engine_.State().Names[s]);
+    const auto answer = prompter_.AskYesNoCancel(
+        QCoreApplication::translate("HostTable",
+                                    "%1 has been away for a minute. Shall the computer play for %1 until %1 is back?")
+            .arg(name));
+    if (answer != Prompter::Answer::Yes || !engine_.State().Away[s]) return;
+    handed_[s] = true;
+    engine_.SetSeat(seat, true, engine_.State().Names[s]);
+}
 
 HostTable::~HostTable() { host_.Close(ByeReason::HostClosed); }
 

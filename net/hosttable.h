@@ -3,6 +3,9 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
+
+#include <array>
 
 #include <memory>
 #include <optional>
@@ -13,18 +16,22 @@
 
 namespace vantry {
 class Engine;
+class Prompter;
 }
 
 namespace vantry::net {
 
 // This copy as the host of its game for players on other computers: its own certificate, a
-// server on every address and the referee, and the invitations that let the players in.
-// Closing it tells every remote copy that the host has gone.
+// server on every address and the referee, and the invitations that let the players in. A
+// seat whose copy has gone is marked away on the board; after a minute the host is asked
+// whether the computer should play it until its player is back. Closing it tells every remote
+// copy that the host has gone.
 class HostTable final : public QObject {
     Q_OBJECT
 public:
     // No value when the certificate cannot be made or no port can be opened.
-    static std::unique_ptr<HostTable> Open(Engine& engine, quint16 port = 0, QObject* parent = nullptr);
+    static std::unique_ptr<HostTable> Open(Engine& engine, Prompter& prompter, quint16 port = 0,
+                                           QObject* parent = nullptr);
     ~HostTable() override;
 
     // An invitation to `seat` (0..3), which is then played from another computer; asked again
@@ -37,17 +44,28 @@ public:
     void SetAddress(const QHostAddress& address) { address_ = address; }
 
     GameHost& Host() { return host_; }
+    // How long a seat is away before the question; a minute unless a test shortens it.
+    void SetOfferDelay(int ms) {
+        for (QTimer& t : awayTimers_) t.setInterval(ms);
+    }
 
 private:
-    HostTable(Engine& engine, HostIdentity identity, QObject* parent);
+    HostTable(Engine& engine, Prompter& prompter, HostIdentity identity, QObject* parent);
+    void Away(int seat);
+    void Back(int seat);
+    void OfferToComputer(int seat);
     QString Link(int seat, const QByteArray& secret) const;
     static QHostAddress ReachableAddress();
 
     Engine& engine_;
+    Prompter& prompter_;
     HostIdentity identity_;
     DirectServer server_;
     GameHost host_;
     QHostAddress address_;
+    std::array<QTimer, 4> awayTimers_;
+    // Seats the computer plays while their players are away.
+    std::array<bool, 4> handed_{};
 };
 
 }  // namespace vantry::net

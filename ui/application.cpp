@@ -55,7 +55,7 @@ void Application::New() { launcher_.New(); }
 // Names a script can read, the same in every language.
 QStringList Application::HostPersonSeats() {
     guest_.reset();
-    if (!host_) host_ = net::HostTable::Open(engine_);
+    if (!host_) host_ = net::HostTable::Open(engine_, services_.prompter);
     if (!host_) return {};
     static const char* const seats[] = {"Red", "Blue", "Yellow", "Green"};
     QStringList lines;

@@ -18,12 +18,13 @@ struct HostedGame {
     // Sixes only: a short game, through the ladder on 43 to the win.
     HostedGame() : random({ScriptedRandom::For(6)}) {
         engine.ResetBoard();
-        table = HostTable::Open(engine);
+        table = HostTable::Open(engine, prompter);
         if (table) table->SetAddress(QHostAddress(QHostAddress::LocalHost));
     }
     GameState state;
     ScriptedRandom random;
     Engine engine{state, random};
+    ScriptedPrompter prompter;
     std::unique_ptr<HostTable> table;
 };
 
@@ -122,6 +123,28 @@ TEST(HostedGame, AnInvitationWithOneCharacterChangedIsRefusedInWords) {
         EXPECT_TRUE(copy.state.Record.empty()) << c.what;
     }
     EXPECT_FALSE(host.state.Remote[0]);
+    EXPECT_TRUE(host.state.Remote[2]);
+}
+
+// A seat whose copy has gone shows as away; the host may hand it to the computer, and the
+// player who comes back with the same invitation takes it back.
+TEST(HostedGame, AnAwaySeatGoesToTheComputerOnlyUntilItsPlayerIsBack) {
+    HostedGame host;
+    ASSERT_TRUE(host.table);
+    host.table->SetOfferDelay(50);
+    host.prompter.answers = {Prompter::Answer::Yes};
+    const QString link = host.table->Invite(2);
+    auto copy = std::make_unique<JoiningCopy>(link);
+    ASSERT_TRUE(WaitFor([&] { return host.table->Host().Joined(2); }));
+
+    copy.reset();
+    ASSERT_TRUE(WaitFor([&] { return host.state.IsComputer[2]; }));
+    EXPECT_TRUE(host.state.Away[2]);
+    EXPECT_EQ(host.prompter.questions.size(), 1);
+
+    copy = std::make_unique<JoiningCopy>(link);
+    ASSERT_TRUE(WaitFor([&] { return !host.state.Away[2]; }));
+    EXPECT_FALSE(host.state.IsComputer[2]);
     EXPECT_TRUE(host.state.Remote[2]);
 }
 

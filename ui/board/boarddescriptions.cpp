@@ -119,6 +119,10 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
     if (!QString::fromStdString(state_.Names[s]).trimmed().isEmpty()) parts << SeatLook::ColourWord(seat);
     //: Said of a name on the board after the name and colour: the computer plays this seat.
     if (state_.IsComputer[s]) parts << QCoreApplication::translate("BoardDescriptions", "computer");
+    //: Said of a name on the board after the name and colour: a player on another computer plays it.
+    if (state_.Remote[s]) parts << QCoreApplication::translate("BoardDescriptions", "on another computer");
+    //: Said of a name on the board: the other computer that plays this seat has lost its connection.
+    if (state_.Away[s]) parts << QCoreApplication::translate("BoardDescriptions", "away");
     if (winner == seat) {
         //: Said of a name on the board after the name and colour: this seat has won.
         parts << QCoreApplication::translate("BoardDescriptions", "winner");

@@ -26,7 +26,7 @@ void BoardDrawing::Draw() {
     const bool goes = here && state_.GoEnabled;
     if (!goes) focus_.Leaving(go);
     go->setEnabled(goes);
-    widgets_.DrawNames(state_.Names, state_.NameLit);
+    widgets_.DrawNames(state_.Names, state_.NameLit, state_.Away);
 }
 
 // Only the face on show is visible.

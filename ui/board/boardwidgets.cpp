@@ -103,10 +103,14 @@ void BoardWidgets::ColourTrack() {
     track->SetLineColour(Qt::white);
 }
 
-void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit) {
+void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit,
+                             const std::array<bool, 4>& away) {
     for (std::size_t i = 0; i < txtName.size(); ++i) {
+        // A slanted name is fitted again.
+        const bool slant = txtName[i]->Away() != away[i];
+        txtName[i]->SetAway(away[i]);
         const QString name = QString::fromStdString(names[i]);
-        if (txtName[i]->text() != name) SetNameText(txtName[i], name);
+        if (slant || txtName[i]->text() != name) SetNameText(txtName[i], name);
         txtName[i]->SetLit(lit[i]);
     }
 }

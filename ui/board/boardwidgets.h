@@ -41,7 +41,8 @@ public:
     // Every widget in its place and its face at the board's scale; counters are the travel's.
     void Place(const TwipsMapping& mapping);
     // Each seat's name as the label's caption (changed only when it differs), and the blink.
-    void DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit);
+    void DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit,
+                   const std::array<bool, 4>& away);
     // Each seat's mark on its counter and before its name, or none; the names are fitted anew
     // to the room the mark leaves.
     void ShowMarks(bool shown);

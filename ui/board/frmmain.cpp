@@ -347,7 +347,7 @@ void frmMain::ShowWin(int seat) {
 
 void frmMain::Changed() { Draw(); }
 // Twice a second: only the names are drawn again, not the whole board's state.
-void frmMain::Blinked() { widgets_->DrawNames(state_.Names, state_.NameLit); }
+void frmMain::Blinked() { widgets_->DrawNames(state_.Names, state_.NameLit, state_.Away); }
 
 void frmMain::Draw() {
     drawing_->Draw();

@@ -31,6 +31,15 @@ void NameLabel::SetLit(bool lit) {
     update();
 }
 
+void NameLabel::SetAway(bool away) {
+    if (away == away_) return;
+    away_ = away;
+    QFont slanted = font();
+    slanted.setItalic(away);
+    setFont(slanted);
+    update();
+}
+
 void NameLabel::SetMarkSeat(int seat) {
     if (seat == markSeat_) return;
     markSeat_ = seat;
@@ -54,7 +63,7 @@ void NameLabel::paintEvent(QPaintEvent* event) {
     if (!lit_) return;
     QLabel::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(Qt::black);
+    painter.setPen(QPen(Qt::black, 1, away_ ? Qt::DashLine : Qt::SolidLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (markSeat_ >= 0) {
         const QRectF room(Border + Padding, Border, MarkRoom(), height() - 2 * Border);

@@ -19,6 +19,10 @@ public:
     // otherwise hear the label come and go twice a second.
     bool Lit() const { return lit_; }
     void SetLit(bool lit);
+    // A seat whose player's computer has lost its connection: the name slanted in a dashed
+    // frame, so it is told apart without its colour.
+    void SetAway(bool away);
+    bool Away() const { return away_; }
 
     // The seat whose mark stands before the name; -1 for none.
     void SetMarkSeat(int seat);
@@ -35,6 +39,7 @@ private:
     void PlaceText();
 
     bool lit_ = true;
+    bool away_ = false;
     int markSeat_ = -1;
 };
 
