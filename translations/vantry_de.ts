@@ -111,7 +111,7 @@
     <message>
         <source>Invitation:</source>
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einladung:</translation>
     </message>
 </context>
 <context>
@@ -267,11 +267,10 @@ volume and the language; they are kept for the next start. VANTRY_NO_TRAVEL=1
 stops the travel whatever the settings say.
 </source>
         <translation>
-Die Einstellungen (im Menü Datei oder mit Strg+Komma auf dem Brett) schalten
-die Zeichen der Plätze, das Wandern der Spielfiguren und die Klänge ein oder
-aus und legen das Tempo des Computers, die Lautstärke und die Sprache fest;
-sie bleiben für den nächsten Start erhalten. VANTRY_NO_TRAVEL=1 schaltet das
-Wandern ab, gleich was eingestellt ist.
+Die Einstellungen (im Menü Datei oder Strg+Komma auf dem Brett) schalten die
+Zeichen der Plätze, das Wandern der Spielfiguren und die Klänge ein oder aus,
+legen Tempo des Computers, Lautstärke und Sprache fest und bleiben für den
+nächsten Start erhalten. VANTRY_NO_TRAVEL=1 schaltet das Wandern immer ab.
 </translation>
     </message>
     <message>
@@ -282,17 +281,19 @@ Wandern ab, gleich was eingestellt ist.
     </message>
     <message>
         <source>vantry: the game could not be hosted</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: das Spiel konnte nicht für andere Computer bereitgestellt werden</translation>
     </message>
     <message>
         <source>vantry: --host needs the saved game to host
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: --host braucht den Spielstand, der bereitgestellt werden soll
+„vantry --help“ zeigt weitere Informationen.</translation>
     </message>
     <message>
         <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--host DATEI gibt Einladungen zu diesem Spiel aus; vantry://... nimmt eine an.
+</translation>
     </message>
 </context>
 <context>
@@ -342,36 +343,36 @@ Try &apos;vantry --help&apos; for more information.</source>
     <name>GuestTable</name>
     <message>
         <source>This seat is already played from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Platz wird schon von einem anderen Computer aus gespielt.</translation>
     </message>
     <message>
         <source>The host has no room for another player or watcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gastgeber kann keine weiteren Spieler oder Zuschauer aufnehmen.</translation>
     </message>
     <message>
         <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine Einladung zu einem Spiel. Eine Einladung beginnt mit vantry:// und funktioniert nur, wenn sie vollständig und ohne ein geändertes Zeichen kopiert wird.</translation>
     </message>
     <message>
         <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gastgeber stellt das Spiel nicht mehr bereit. Das Spiel bleibt auf dem Brett, und du kannst es speichern.</translation>
     </message>
     <message>
         <source>The host has ended the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gastgeber hat das Spiel beendet. Das Spiel bleibt auf dem Brett, und du kannst es speichern.</translation>
     </message>
     <message>
         <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
         <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Gastgeber spricht Version %1 des Netzwerkprotokolls des Spiels, dieses Exemplar Version %2, daher können die beiden nicht zusammen spielen. Beide Spieler brauchen dieselbe Version des Spiels.</translation>
     </message>
     <message>
         <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einladung öffnet keinen Platz dieses Spiels: sie wurde verändert, oder der Gastgeber hat den Platz zurückgenommen. Frag den Gastgeber nach einer neuen Einladung.</translation>
     </message>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer, der geantwortet hat, ist nicht der Gastgeber, der die Einladung verschickt hat; daher ist dieses Exemplar dem Spiel nicht beigetreten.</translation>
     </message>
 </context>
 <context>

@@ -111,7 +111,7 @@
     <message>
         <source>Invitation:</source>
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invitación:</translation>
     </message>
 </context>
 <context>
@@ -281,17 +281,19 @@ VANTRY_NO_TRAVEL=1 quita el desplazamiento, diga lo que diga la preferencia.
     </message>
     <message>
         <source>vantry: the game could not be hosted</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: no se pudo alojar la partida</translation>
     </message>
     <message>
         <source>vantry: --host needs the saved game to host
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: --host necesita la partida guardada que se va a alojar
+Prueba «vantry --help» para más información.</translation>
     </message>
     <message>
         <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--host ARCHIVO la aloja y muestra las invitaciones; vantry://... acepta una.
+</translation>
     </message>
 </context>
 <context>
@@ -341,36 +343,36 @@ Try &apos;vantry --help&apos; for more information.</source>
     <name>GuestTable</name>
     <message>
         <source>This seat is already played from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este puesto ya se juega desde otro ordenador.</translation>
     </message>
     <message>
         <source>The host has no room for another player or watcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>El anfitrión ya no admite más jugadores ni espectadores.</translation>
     </message>
     <message>
         <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es una invitación a una partida. Una invitación empieza por vantry:// y solo funciona si se copia entera, sin cambiar ningún carácter.</translation>
     </message>
     <message>
         <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El anfitrión ha dejado de alojar la partida. La partida sigue en el tablero y puedes guardarla.</translation>
     </message>
     <message>
         <source>The host has ended the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El anfitrión ha terminado la partida. La partida sigue en el tablero y puedes guardarla.</translation>
     </message>
     <message>
         <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
         <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El anfitrión usa la versión %1 del protocolo de red del juego y esta copia usa la versión %2, así que no pueden jugar juntos. Los dos jugadores necesitan la misma versión del juego.</translation>
     </message>
     <message>
         <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La invitación no abre ningún puesto de esta partida: se ha modificado, o el anfitrión ha recuperado el puesto. Pide al anfitrión una invitación nueva.</translation>
     </message>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador que ha respondido no es el anfitrión que envió la invitación, así que esta copia no se ha unido a la partida.</translation>
     </message>
 </context>
 <context>

@@ -111,7 +111,7 @@
     <message>
         <source>Invitation:</source>
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invitation&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -281,17 +281,19 @@ d’un lancement à l’autre. VANTRY_NO_TRAVEL=1 supprime toujours le déplacem
     </message>
     <message>
         <source>vantry: the game could not be hosted</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry&#xa0;: impossible d’héberger la partie</translation>
     </message>
     <message>
         <source>vantry: --host needs the saved game to host
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry&#xa0;: --host demande la partie enregistrée à héberger
+Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--host FICHIER l’héberge et affiche les invitations&#xa0;; vantry://... la rejoint.
+</translation>
     </message>
 </context>
 <context>
@@ -341,36 +343,36 @@ Try &apos;vantry --help&apos; for more information.</source>
     <name>GuestTable</name>
     <message>
         <source>This seat is already played from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette place est déjà jouée depuis un autre ordinateur.</translation>
     </message>
     <message>
         <source>The host has no room for another player or watcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’hôte ne peut plus accueillir d’autre joueur ni de spectateur.</translation>
     </message>
     <message>
         <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas une invitation à une partie. Une invitation commence par vantry:// et ne fonctionne que si elle est copiée en entier, sans aucun caractère modifié.</translation>
     </message>
     <message>
         <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’hôte a cessé d’héberger la partie. La partie reste sur le plateau, et tu peux l’enregistrer.</translation>
     </message>
     <message>
         <source>The host has ended the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’hôte a mis fin à la partie. La partie reste sur le plateau, et tu peux l’enregistrer.</translation>
     </message>
     <message>
         <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
         <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’hôte parle la version %1 du protocole réseau du jeu et cet exemplaire la version %2&#xa0;: ils ne peuvent donc pas jouer ensemble. Les deux joueurs doivent avoir la même version du jeu.</translation>
     </message>
     <message>
         <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’invitation n’ouvre aucune place de cette partie&#xa0;: elle a été modifiée, ou l’hôte a repris la place. Demande une nouvelle invitation à l’hôte.</translation>
     </message>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur qui a répondu n’est pas l’hôte qui a envoyé l’invitation&#xa0;; cet exemplaire n’a donc pas rejoint la partie.</translation>
     </message>
 </context>
 <context>

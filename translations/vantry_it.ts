@@ -111,7 +111,7 @@
     <message>
         <source>Invitation:</source>
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invito:</translation>
     </message>
 </context>
 <context>
@@ -281,17 +281,19 @@ VANTRY_NO_TRAVEL=1 toglie il movimento qualunque cosa dicano le impostazioni.
     </message>
     <message>
         <source>vantry: the game could not be hosted</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: impossibile ospitare la partita</translation>
     </message>
     <message>
         <source>vantry: --host needs the saved game to host
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: --host richiede la partita salvata da ospitare
+Usa «vantry --help» per maggiori informazioni.</translation>
     </message>
     <message>
         <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--host FILE ospita la partita e mostra gli inviti; vantry://... ne accetta uno.
+</translation>
     </message>
 </context>
 <context>
@@ -341,36 +343,36 @@ Try &apos;vantry --help&apos; for more information.</source>
     <name>GuestTable</name>
     <message>
         <source>This seat is already played from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>In questo posto gioca già qualcuno da un altro computer.</translation>
     </message>
     <message>
         <source>The host has no room for another player or watcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’host non può accogliere altri giocatori né spettatori.</translation>
     </message>
     <message>
         <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un invito a una partita. Un invito inizia con vantry:// e funziona solo se viene copiato per intero, senza cambiare alcun carattere.</translation>
     </message>
     <message>
         <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’host ha smesso di ospitare la partita. La partita resta sul tabellone e puoi salvarla.</translation>
     </message>
     <message>
         <source>The host has ended the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’host ha chiuso la partita. La partita resta sul tabellone e puoi salvarla.</translation>
     </message>
     <message>
         <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
         <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’host usa la versione %1 del protocollo di rete del gioco e questa copia la versione %2, quindi non possono giocare insieme. Entrambi i giocatori hanno bisogno della stessa versione del gioco.</translation>
     </message>
     <message>
         <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’invito non apre nessun posto di questa partita: è stato modificato, oppure l’host ha ripreso il posto. Chiedi all’host un nuovo invito.</translation>
     </message>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer che ha risposto non è l’host che ha mandato l’invito, quindi questa copia non si è unita alla partita.</translation>
     </message>
 </context>
 <context>

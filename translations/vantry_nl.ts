@@ -111,7 +111,7 @@
     <message>
         <source>Invitation:</source>
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uitnodiging:</translation>
     </message>
 </context>
 <context>
@@ -281,17 +281,19 @@ voor de volgende start. VANTRY_NO_TRAVEL=1 zet het lopen altijd uit.
     </message>
     <message>
         <source>vantry: the game could not be hosted</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: het spel kon niet worden gehost</translation>
     </message>
     <message>
         <source>vantry: --host needs the saved game to host
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: --host heeft het opgeslagen spel nodig dat gehost moet worden
+Probeer ‘vantry --help’ voor meer informatie.</translation>
     </message>
     <message>
         <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--host BESTAND host het spel en toont de uitnodigingen; vantry://... doet mee.
+</translation>
     </message>
 </context>
 <context>
@@ -341,36 +343,36 @@ Try &apos;vantry --help&apos; for more information.</source>
     <name>GuestTable</name>
     <message>
         <source>This seat is already played from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze plaats wordt al vanaf een andere computer gespeeld.</translation>
     </message>
     <message>
         <source>The host has no room for another player or watcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>De host heeft geen ruimte meer voor nog een speler of toeschouwer.</translation>
     </message>
     <message>
         <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen uitnodiging voor een spel. Een uitnodiging begint met vantry:// en werkt alleen als ze in haar geheel wordt gekopieerd, zonder dat er één teken is veranderd.</translation>
     </message>
     <message>
         <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De host is gestopt met het hosten van het spel. Het spel blijft op het bord staan en je kunt het opslaan.</translation>
     </message>
     <message>
         <source>The host has ended the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De host heeft het spel beëindigd. Het spel blijft op het bord staan en je kunt het opslaan.</translation>
     </message>
     <message>
         <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
         <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De host spreekt versie %1 van het netwerkprotocol van het spel en dit exemplaar versie %2, dus ze kunnen niet samen spelen. Beide spelers hebben dezelfde versie van het spel nodig.</translation>
     </message>
     <message>
         <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>De uitnodiging opent geen plaats in dit spel: ze is veranderd, of de host heeft de plaats teruggenomen. Vraag de host om een nieuwe uitnodiging.</translation>
     </message>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
-        <translation type="unfinished"></translation>
+        <translation>De computer die antwoordde, is niet de host die de uitnodiging stuurde; daarom neemt dit exemplaar niet deel aan het spel.</translation>
     </message>
 </context>
 <context>

@@ -112,7 +112,7 @@
     <message>
         <source>Invitation:</source>
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zaproszenie:</translation>
     </message>
 </context>
 <context>
@@ -282,17 +282,19 @@ VANTRY_NO_TRAVEL=1 wyłącza przesuwanie bez względu na ustawienia.
     </message>
     <message>
         <source>vantry: the game could not be hosted</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: nie udało się udostępnić gry</translation>
     </message>
     <message>
         <source>vantry: --host needs the saved game to host
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: --host wymaga zapisanej gry, którą ma udostępnić
+Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
     </message>
     <message>
         <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--host PLIK udostępnia grę i wypisuje zaproszenia; vantry://... dołącza do gry.
+</translation>
     </message>
 </context>
 <context>
@@ -342,36 +344,36 @@ Try &apos;vantry --help&apos; for more information.</source>
     <name>GuestTable</name>
     <message>
         <source>This seat is already played from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tym graczem kieruje już ktoś z innego komputera.</translation>
     </message>
     <message>
         <source>The host has no room for another player or watcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gospodarz nie ma już miejsca dla kolejnego gracza ani widza.</translation>
     </message>
     <message>
         <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest zaproszenie do gry. Zaproszenie zaczyna się od vantry:// i działa tylko wtedy, gdy zostanie skopiowane w całości, bez zmiany żadnego znaku.</translation>
     </message>
     <message>
         <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gospodarz przestał udostępniać grę. Gra zostaje na planszy i możesz ją zapisać.</translation>
     </message>
     <message>
         <source>The host has ended the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gospodarz zakończył grę. Gra zostaje na planszy i możesz ją zapisać.</translation>
     </message>
     <message>
         <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
         <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gospodarz używa wersji %1 protokołu sieciowego gry, a ta kopia – wersji %2, więc nie mogą grać razem. Obaj gracze potrzebują tej samej wersji gry.</translation>
     </message>
     <message>
         <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproszenie nie pozwala kierować żadnym graczem tej gry: zostało zmienione albo gospodarz przejął tego gracza z powrotem. Poproś gospodarza o nowe zaproszenie.</translation>
     </message>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer, który odpowiedział, nie jest gospodarzem, który wysłał zaproszenie, więc ta kopia gry nie dołączyła.</translation>
     </message>
 </context>
 <context>

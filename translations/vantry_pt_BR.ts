@@ -111,7 +111,7 @@
     <message>
         <source>Invitation:</source>
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Convite:</translation>
     </message>
 </context>
 <context>
@@ -242,8 +242,7 @@ Tab goes from the die to the counters, Go and FILE; B reads the whole board
 aloud through a screen reader.
 </source>
         <translation>Uso: vantry [ARQUIVO]
-Joga Vantry, uma corrida num tabuleiro de escadas e cobras para até quatro
-jogadores.
+Joga Vantry, uma corrida de escadas e cobras para até quatro jogadores.
 Com ARQUIVO, abre esse jogo salvo (um arquivo .vty) e continua a partir dele;
 sem ele, começa com a janela de novo jogo.
 
@@ -282,17 +281,19 @@ VANTRY_NO_TRAVEL=1 desliga o andar dos peões, seja qual for a configuração.
     </message>
     <message>
         <source>vantry: the game could not be hosted</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: não foi possível hospedar o jogo</translation>
     </message>
     <message>
         <source>vantry: --host needs the saved game to host
 Try &apos;vantry --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>vantry: --host precisa do jogo salvo a ser hospedado
+Use “vantry --help” para mais informações.</translation>
     </message>
     <message>
         <source>--host FILE hosts it and prints the invitations; vantry://... joins one.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--host ARQUIVO hospeda o jogo e mostra os convites; vantry://... aceita um.
+</translation>
     </message>
 </context>
 <context>
@@ -342,36 +343,36 @@ Try &apos;vantry --help&apos; for more information.</source>
     <name>GuestTable</name>
     <message>
         <source>This seat is already played from another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguém já joga neste lugar a partir de outro computador.</translation>
     </message>
     <message>
         <source>The host has no room for another player or watcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>O anfitrião não pode receber mais nenhum jogador ou espectador.</translation>
     </message>
     <message>
         <source>This is not an invitation to a game. An invitation begins with vantry:// and works only when it is copied whole, without a character changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto não é um convite para um jogo. Um convite começa com vantry:// e só funciona se for copiado inteiro, sem nenhum caractere alterado.</translation>
     </message>
     <message>
         <source>The host has stopped hosting the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O anfitrião parou de hospedar o jogo. O jogo continua no tabuleiro, e você pode salvá-lo.</translation>
     </message>
     <message>
         <source>The host has ended the game. The game stays on the board, and you can save it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O anfitrião encerrou o jogo. O jogo continua no tabuleiro, e você pode salvá-lo.</translation>
     </message>
     <message>
         <source>The host speaks version %1 of the game&apos;s network protocol and this copy speaks version %2, so they cannot play together. Both players need the same version of the game.</source>
         <extracomment>%1 and %2 are version numbers of the way two copies of the game talk over the network.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O anfitrião usa a versão %1 do protocolo de rede do jogo e esta cópia usa a versão %2, então eles não podem jogar juntos. Os dois jogadores precisam da mesma versão do jogo.</translation>
     </message>
     <message>
         <source>The invitation opens no seat of this game: it was changed, or the host has taken the seat back. Ask the host for a new invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>O convite não abre nenhum lugar deste jogo: ele foi alterado, ou o anfitrião retomou o lugar. Peça um novo convite ao anfitrião.</translation>
     </message>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
-        <translation type="unfinished"></translation>
+        <translation>O computador que respondeu não é o anfitrião que enviou o convite, então esta cópia não entrou no jogo.</translation>
     </message>
 </context>
 <context>
