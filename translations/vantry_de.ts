@@ -196,6 +196,16 @@
         <source>Die, showing %1</source>
         <translation>Würfel, zeigt %1</translation>
     </message>
+    <message>
+        <source>on another computer</source>
+        <extracomment>Said of a name on the board after the name and colour: a player on another computer plays it.</extracomment>
+        <translation>an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <extracomment>Said of a name on the board: the other computer that plays this seat has lost its connection.</extracomment>
+        <translation>abwesend</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -373,6 +383,13 @@ Try &apos;vantry --help&apos; for more information.</source>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
         <translation>Der Computer, der geantwortet hat, ist nicht der Gastgeber, der die Einladung verschickt hat; daher ist dieses Exemplar dem Spiel nicht beigetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTable</name>
+    <message>
+        <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
+        <translation>%1 ist seit einer Minute weg. Soll der Computer für %1 spielen, bis %1 zurück ist?</translation>
     </message>
 </context>
 <context>

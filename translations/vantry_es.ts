@@ -196,6 +196,16 @@
         <source>Die, showing %1</source>
         <translation>Dado, muestra un %1</translation>
     </message>
+    <message>
+        <source>on another computer</source>
+        <extracomment>Said of a name on the board after the name and colour: a player on another computer plays it.</extracomment>
+        <translation>en otro ordenador</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <extracomment>Said of a name on the board: the other computer that plays this seat has lost its connection.</extracomment>
+        <translation>ausente</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -373,6 +383,13 @@ Prueba «vantry --help» para más información.</translation>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
         <translation>El ordenador que ha respondido no es el anfitrión que envió la invitación, así que esta copia no se ha unido a la partida.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTable</name>
+    <message>
+        <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
+        <translation>%1 lleva un minuto ausente. ¿Quieres que el ordenador juegue por %1 hasta que %1 vuelva?</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,16 @@
         <source>Die, showing %1</source>
         <translation>Dé, face %1</translation>
     </message>
+    <message>
+        <source>on another computer</source>
+        <extracomment>Said of a name on the board after the name and colour: a player on another computer plays it.</extracomment>
+        <translation>sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <extracomment>Said of a name on the board: the other computer that plays this seat has lost its connection.</extracomment>
+        <translation>absent</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -373,6 +383,13 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
         <translation>L’ordinateur qui a répondu n’est pas l’hôte qui a envoyé l’invitation&#xa0;; cet exemplaire n’a donc pas rejoint la partie.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTable</name>
+    <message>
+        <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
+        <translation>%1 est absent depuis une minute. L’ordinateur doit-il jouer pour %1 jusqu’au retour de %1 ?</translation>
     </message>
 </context>
 <context>

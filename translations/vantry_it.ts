@@ -196,6 +196,16 @@
         <source>Die, showing %1</source>
         <translation>Dado, mostra %1</translation>
     </message>
+    <message>
+        <source>on another computer</source>
+        <extracomment>Said of a name on the board after the name and colour: a player on another computer plays it.</extracomment>
+        <translation>su un altro computer</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <extracomment>Said of a name on the board: the other computer that plays this seat has lost its connection.</extracomment>
+        <translation>assente</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -373,6 +383,13 @@ Usa «vantry --help» per maggiori informazioni.</translation>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
         <translation>Il computer che ha risposto non è l’host che ha mandato l’invito, quindi questa copia non si è unita alla partita.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTable</name>
+    <message>
+        <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
+        <translation>%1 è assente da un minuto. Vuoi che il computer giochi per %1 finché %1 non torna?</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,16 @@
         <source>Die, showing %1</source>
         <translation>Dobbelsteen, toont %1</translation>
     </message>
+    <message>
+        <source>on another computer</source>
+        <extracomment>Said of a name on the board after the name and colour: a player on another computer plays it.</extracomment>
+        <translation>op een andere computer</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <extracomment>Said of a name on the board: the other computer that plays this seat has lost its connection.</extracomment>
+        <translation>afwezig</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -373,6 +383,13 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
         <translation>De computer die antwoordde, is niet de host die de uitnodiging stuurde; daarom neemt dit exemplaar niet deel aan het spel.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTable</name>
+    <message>
+        <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
+        <translation>%1 is al een minuut weg. Zal de computer voor %1 spelen tot %1 terug is?</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,16 @@
         <source>Die, showing %1</source>
         <translation>Kostka, wypadło %1</translation>
     </message>
+    <message>
+        <source>on another computer</source>
+        <extracomment>Said of a name on the board after the name and colour: a player on another computer plays it.</extracomment>
+        <translation>na innym komputerze</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <extracomment>Said of a name on the board: the other computer that plays this seat has lost its connection.</extracomment>
+        <translation>brak połączenia</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -374,6 +384,13 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
         <translation>Komputer, który odpowiedział, nie jest gospodarzem, który wysłał zaproszenie, więc ta kopia gry nie dołączyła.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTable</name>
+    <message>
+        <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
+        <translation>%1 od minuty nie ma połączenia. Czy komputer ma grać za %1, dopóki %1 nie wróci?</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,16 @@
         <source>Die, showing %1</source>
         <translation>Dado, mostrando %1</translation>
     </message>
+    <message>
+        <source>on another computer</source>
+        <extracomment>Said of a name on the board after the name and colour: a player on another computer plays it.</extracomment>
+        <translation>em outro computador</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <extracomment>Said of a name on the board: the other computer that plays this seat has lost its connection.</extracomment>
+        <translation>ausente</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidgets</name>
@@ -373,6 +383,13 @@ Use “vantry --help” para mais informações.</translation>
     <message>
         <source>The computer that answered is not the host that sent the invitation, so this copy did not join.</source>
         <translation>O computador que respondeu não é o anfitrião que enviou o convite, então esta cópia não entrou no jogo.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTable</name>
+    <message>
+        <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
+        <translation>%1 está ausente há um minuto. O computador deve jogar por %1 até %1 voltar?</translation>
     </message>
 </context>
 <context>
