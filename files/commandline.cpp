@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -39,6 +40,8 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
     if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"'))) {
         path = path.mid(1, path.size() - 2);
     }
+    // The desktop hands over a saved game as a file: link or a path, and an invitation as it is.
+    if (path.startsWith(QLatin1String("file://"))) path = QUrl(path).toLocalFile();
     if (path.startsWith(QLatin1String("vantry://"))) {
         result.invitation = path;
         path.clear();

@@ -127,6 +127,7 @@ TEST(CommandLine, ArgumentsMapToOnePath) {
         {{"--host"}, A::Error, "", true},
         {{"vantry://[::1]:4000/join?seat=1"}, A::Play, "", false, "vantry://[::1]:4000/join?seat=1"},
         {{"--", "--host"}, A::Play, "--host"},
+        {{"file:///home/ann/My%20Games/a.vty"}, A::Play, "/home/ann/My Games/a.vty"},
     };
     for (const Case& c : cases) {
         const CommandLine line = CommandLine::Parse(QStringList{QStringLiteral("vantry")} + c.args);

@@ -10,7 +10,7 @@ report=$(desktop-file-validate "$share/applications/$appid.desktop" 2>&1) || fai
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 appstreamcli validate --no-net --explain "$share/metainfo/$appid.metainfo.xml" ||
   fail "appstreamcli validate"
-grep -qx 'Exec=vantry %f' "$share/applications/$appid.desktop" || fail "Exec line"
+grep -qx 'Exec=vantry %u' "$share/applications/$appid.desktop" || fail "Exec line"
 
 # A broken page shows up as warnings from the formatter, which man passes on to stderr.
 if command -v man >/dev/null; then
