@@ -113,6 +113,10 @@
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
         <translation>Einladung:</translation>
     </message>
+    <message>
+        <source>This copy of the game cannot play across computers: its network module is missing.</source>
+        <translation>Diese Kopie des Spiels kann nicht über mehrere Computer spielen: ihr Netzwerkmodul fehlt.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>

@@ -113,6 +113,10 @@
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
         <translation>Invitación:</translation>
     </message>
+    <message>
+        <source>This copy of the game cannot play across computers: its network module is missing.</source>
+        <translation>Esta copia del juego no puede jugar entre ordenadores: le falta su módulo de red.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>

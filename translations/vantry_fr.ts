@@ -113,6 +113,10 @@
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
         <translation>Invitation&#xa0;:</translation>
     </message>
+    <message>
+        <source>This copy of the game cannot play across computers: its network module is missing.</source>
+        <translation>Cette copie du jeu ne peut pas jouer entre ordinateurs : son module réseau est absent.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -389,7 +393,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <name>HostTable</name>
     <message>
         <source>%1 has been away for a minute. Shall the computer play for %1 until %1 is back?</source>
-        <translation>%1 est absent depuis une minute. L’ordinateur doit-il jouer pour %1 jusqu’au retour de %1 ?</translation>
+        <translation>%1 est absent depuis une minute. L’ordinateur doit-il jouer pour %1 jusqu’au retour de %1&#xa0;?</translation>
     </message>
 </context>
 <context>

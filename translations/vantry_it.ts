@@ -113,6 +113,10 @@
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
         <translation>Invito:</translation>
     </message>
+    <message>
+        <source>This copy of the game cannot play across computers: its network module is missing.</source>
+        <translation>Questa copia del gioco non può giocare tra computer diversi: manca il suo modulo di rete.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>

@@ -113,6 +113,10 @@
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
         <translation>Uitnodiging:</translation>
     </message>
+    <message>
+        <source>This copy of the game cannot play across computers: its network module is missing.</source>
+        <translation>Deze kopie van het spel kan niet over meerdere computers spelen: de netwerkmodule ontbreekt.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>

@@ -114,6 +114,10 @@
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
         <translation>Zaproszenie:</translation>
     </message>
+    <message>
+        <source>This copy of the game cannot play across computers: its network module is missing.</source>
+        <translation>Ta kopia gry nie może grać przez sieć z innymi komputerami: brakuje jej modułu sieciowego.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>

@@ -113,6 +113,10 @@
         <extracomment>The label over the box where a player pastes an invitation, a vantry:// link.</extracomment>
         <translation>Convite:</translation>
     </message>
+    <message>
+        <source>This copy of the game cannot play across computers: its network module is missing.</source>
+        <translation>Esta cópia do jogo não pode jogar entre computadores: falta o seu módulo de rede.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>

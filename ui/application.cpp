@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLibrary>
 #include <QTimer>
 
 #include <utility>
@@ -12,6 +13,7 @@
 #include "dialogs/frmsettings.h"
 #include "media/programicon.h"
 #include "main.h"
+#include "media/mediafolder.h"
 #include "media/picturerenderer.h"
 #include "prompter.h"
 
@@ -52,20 +54,16 @@ void Application::Start(const QString& path, const QString& invitation) {
 
 void Application::New() { launcher_.New(); }
 
-// Names a script can read, the same in every language.
-QStringList Application::HostPersonSeats() {
-    guest_.reset();
-    if (!host_) host_ = net::HostTable::Open(engine_, services_.prompter);
-    if (!host_) return {};
-    static const char* const seats[] = {"Red", "Blue", "Yellow", "Green"};
-    QStringList lines;
-    for (int seat = 0; seat < SeatCount; ++seat) {
-        if (state_.IsComputer[static_cast<std::size_t>(seat)]) continue;
-        lines << QLatin1String(seats[seat]) + QLatin1Char(' ') + host_->Invite(seat);
-    }
-    lines << QStringLiteral("Watch ") + host_->InviteWatcher();
-    return lines;
+// A module that is missing or cannot be loaded leaves the game without play across computers.
+TablePlay* Application::Table() {
+    if (table_) return table_.get();
+    QLibrary module(NetModulePath());
+    const auto create = reinterpret_cast<VantryNetCreate>(module.resolve(VANTRY_NET_MODULE_ENTRY));
+    if (create) table_.reset(create(engine_, services_.prompter));
+    return table_.get();
 }
+
+QStringList Application::HostPersonSeats() { return Table() ? Table()->HostPersonSeats() : QStringList(); }
 
 void Application::Join() {
     //: The label over the box where a player pastes an invitation, a vantry:// link.
@@ -73,14 +71,12 @@ void Application::Join() {
     if (text) Join(*text);
 }
 
-// A copy that hosts stops hosting to join another's game.
 void Application::Join(const QString& invitation) {
-    const auto read = net::GuestTable::Read(invitation);
-    if (!read) return services_.prompter.Message(net::GuestTable::NotAnInvitation(), Prompter::Icon::Warning);
-    host_.reset();
-    guest_.reset();
-    guest_ = std::make_unique<net::GuestTable>(engine_, services_.prompter, *read);
-    guest_->Start();
+    if (TablePlay* table = Table()) return table->Join(invitation);
+    services_.prompter.Message(
+        QCoreApplication::translate("Application", "This copy of the game cannot play across computers: its network "
+                                                   "module is missing."),
+        Prompter::Icon::Warning);
 }
 
 void Application::Open() { document_.OpenGame(); }

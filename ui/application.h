@@ -10,12 +10,11 @@
 #include "board/frmmain.h"
 #include "dialogs/frmrec.h"
 #include "engine.h"
-#include "guesttable.h"
-#include "hosttable.h"
 #include "gamestate.h"
 #include "dialogs/newgamelauncher.h"
 #include "playeroptions.h"
 #include "startupwindows.h"
+#include "tableplay.h"
 #include "statisticskeeper.h"
 #include "storefailurenotice.h"
 
@@ -94,10 +93,10 @@ private:
     PlayerOptions options_ = ReadPlayerOptions();
     // Made at its first opening, a window of the board's, which it goes with.
     QPointer<frmLog> log_;
-    // This copy's part in a game across computers: hosting one or following another's; neither
-    // exists, and nothing of the network is opened, unless the player hosts or joins.
-    std::unique_ptr<net::HostTable> host_;
-    std::unique_ptr<net::GuestTable> guest_;
+    // This copy's part in a game across computers, from the network module, which is loaded
+    // (and the network opened) only when the player hosts or joins.
+    TablePlay* Table();
+    std::unique_ptr<TablePlay> table_;
 };
 
 }  // namespace vantry

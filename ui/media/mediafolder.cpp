@@ -40,10 +40,14 @@ QString CueFile(const QString& folder, Cue cue) {
            QLatin1String(".wav");
 }
 
-QString FindSoundModule() {
-    const QString build = QString::fromUtf8(VANTRY_BUILD_SOUND_MODULE);
-    if (RunsFromBuildTree() && QFileInfo(build).isFile()) return build;
-    return QString::fromUtf8(VANTRY_INSTALL_SOUND_MODULE);
+namespace {
+QString ModulePath(const char* build, const char* installed) {
+    if (RunsFromBuildTree() && QFileInfo(QString::fromUtf8(build)).isFile()) return QString::fromUtf8(build);
+    return QString::fromUtf8(installed);
 }
+}  // namespace
+
+QString FindSoundModule() { return ModulePath(VANTRY_BUILD_SOUND_MODULE, VANTRY_INSTALL_SOUND_MODULE); }
+QString NetModulePath() { return ModulePath(VANTRY_BUILD_NET_MODULE, VANTRY_INSTALL_NET_MODULE); }
 
 }  // namespace vantry

@@ -14,8 +14,9 @@ QString FindMediaFolder();
 // The cue's file as the media folder has it: "<folder>/Media/TossClick.wav" and so on.
 QString CueFile(const QString& folder, Cue cue);
 
-// The sound module's file: the one built beside the program when it runs from the build tree,
-// else the installed one.
+// The sound module's and the network module's files: the one built beside the program when it
+// runs from the build tree, else the installed one.
 QString FindSoundModule();
+QString NetModulePath();
 
 }  // namespace vantry

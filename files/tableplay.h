@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vantry {
+
+class Engine;
+class Prompter;
+
+// This copy's part in a game across computers, as the network module gives it: hosting the
+// game on the board, or joining another computer's.
+class TablePlay {
+public:
+    virtual ~TablePlay() = default;
+    // Hosts the game on the board: every seat a person plays is offered to a player on another
+    // computer. One line per invitation ("Red vantry://...", then "Watch vantry://..."), or
+    // none when hosting could not begin.
+    virtual QStringList HostPersonSeats() = 0;
+    // Joins the game an invitation names, or says why the text is none.
+    virtual void Join(const QString& invitation) = 0;
+};
+
+}  // namespace vantry
+
+// The module's one entry point; the name carries the interface's version, so that a module
+// left over from another build is not taken for this one. The caller owns what it returns.
+#define VANTRY_NET_MODULE_ENTRY "vantry_netplay_create_table_v1"
+extern "C" using VantryNetCreate = vantry::TablePlay* (*)(vantry::Engine&, vantry::Prompter&);
