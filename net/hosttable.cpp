@@ -1,6 +1,8 @@
 #include "hosttable.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSslSocket>
 #include <QNetworkInterface>
 
 #include "engine.h"
@@ -62,7 +64,19 @@ void HostTable::OfferToComputer(int seat) {
     engine_.SetSeat(seat, true, engine_.State().Names[s]);
 }
 
-HostTable::~HostTable() { host_.Close(ByeReason::HostClosed); }
+// The farewell goes out even as the program ends: the sockets let go finish sending on the event
+// loop, which is given half a second at most.
+HostTable::~HostTable() {
+    host_.Close(ByeReason::HostClosed);
+    QDeadlineTimer deadline(500);
+    const auto sending = [] {
+        return !QCoreApplication::instance()->findChildren<QSslSocket*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
+    };
+    while (sending() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
 
 QString HostTable::Invite(int seat) {
     const QByteArray secret = host_.OfferSeat(seat);
