@@ -19,6 +19,15 @@ public:
     virtual QStringList HostPersonSeats() = 0;
     // Joins the game an invitation names, or says why the text is none.
     virtual void Join(const QString& invitation) = 0;
+    // Hosts the game on the board if it is not hosted yet, and gives `seat` (0..3) to a player on
+    // another computer: its invitation, or empty when hosting could not begin. Asked again, the
+    // seat's old invitation opens nothing any more.
+    virtual QString Invite(int seat) = 0;
+    // The seat is played on this computer again.
+    virtual void PlayHere(int seat) = 0;
+    // An invitation to watch; empty when hosting could not begin or the watchers' places are
+    // all given.
+    virtual QString InviteWatcher() = 0;
 };
 
 }  // namespace vantry

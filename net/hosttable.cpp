@@ -84,6 +84,12 @@ QString HostTable::Invite(int seat) {
     return Link(seat, secret);
 }
 
+void HostTable::PlayHere(int seat) {
+    host_.CloseSeat(seat);
+    Back(seat);
+    engine_.SetRemote(seat, false);
+}
+
 QString HostTable::InviteWatcher() {
     const QByteArray secret = host_.AddWatcher();
     return secret.isEmpty() ? QString() : Link(Invitation::Watch, secret);

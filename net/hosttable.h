@@ -37,6 +37,8 @@ public:
     // An invitation to `seat` (0..3), which is then played from another computer; asked again
     // for the same seat, the old invitation opens nothing any more.
     QString Invite(int seat);
+    // The seat is played on this computer again; its invitation opens nothing any more.
+    void PlayHere(int seat);
     // An invitation to watch; empty once the watchers' places are all given.
     QString InviteWatcher();
     // The address the invitations name: this computer's first address that others can reach,

@@ -16,9 +16,7 @@ public:
 
     // Names a script can read, the same in every language.
     QStringList HostPersonSeats() override {
-        guest_.reset();
-        if (!host_) host_ = HostTable::Open(engine_, prompter_);
-        if (!host_) return {};
+        if (!Hosting()) return {};
         static const char* const seats[] = {"Red", "Blue", "Yellow", "Green"};
         QStringList lines;
         for (int seat = 0; seat < SeatCount; ++seat) {
@@ -28,6 +26,12 @@ public:
         lines << QStringLiteral("Watch ") + host_->InviteWatcher();
         return lines;
     }
+
+    QString Invite(int seat) override { return Hosting() ? host_->Invite(seat) : QString(); }
+    void PlayHere(int seat) override {
+        if (host_) host_->PlayHere(seat);
+    }
+    QString InviteWatcher() override { return Hosting() ? host_->InviteWatcher() : QString(); }
 
     void Join(const QString& invitation) override {
         const auto read = GuestTable::Read(invitation);
@@ -39,6 +43,12 @@ public:
     }
 
 private:
+    bool Hosting() {
+        guest_.reset();
+        if (!host_) host_ = HostTable::Open(engine_, prompter_);
+        return host_ != nullptr;
+    }
+
     Engine& engine_;
     Prompter& prompter_;
     std::unique_ptr<HostTable> host_;

@@ -648,6 +648,11 @@ Try &apos;vantry --help&apos; for more information.</source>
         <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
         <translation>Spiel bei&amp;treten...</translation>
     </message>
+    <message>
+        <source>&amp;Invite Players...</source>
+        <extracomment>Opens the window that gives seats to players on other computers and shows their invitations.</extracomment>
+        <translation>Spieler ein&amp;laden...</translation>
+    </message>
 </context>
 <context>
     <name>vantry::QtPrompter</name>
@@ -808,6 +813,45 @@ Try &apos;vantry --help&apos; for more information.</source>
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Über</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmInvite</name>
+    <message>
+        <source>Vantry - Invite Players</source>
+        <translation>Vantry - Spieler einladen</translation>
+    </message>
+    <message>
+        <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
+        <translation>Jeder hier angekreuzte Platz wird von einem anderen Computer aus gespielt. Schick seinem Spieler die Einladung daneben; mit der letzten kann jemand dem Spiel zusehen.</translation>
+    </message>
+    <message>
+        <source>%1 plays from another computer</source>
+        <extracomment>A seat&apos;s tick box in the invitations window; %1 is the seat&apos;s name as on the board.</extracomment>
+        <translation>%1 spielt an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Invitation for %1</source>
+        <extracomment>The accessible name of the box holding a seat&apos;s invitation; %1 is the seat&apos;s name.</extracomment>
+        <translation>Einladung für %1</translation>
+    </message>
+    <message>
+        <source>To watch:</source>
+        <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
+        <translation>Zum Zusehen:</translation>
+    </message>
+    <message>
+        <source>Invitation to watch</source>
+        <translation>Einladung zum Zusehen</translation>
+    </message>
+    <message>
+        <source>The game could not be hosted: this computer could not open a network port for it.</source>
+        <translation>Dieser Computer kann das Spiel nicht als Gastgeber anbieten: Er konnte keinen Netzwerkport dafür öffnen.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies an invitation to the clipboard, to paste it into a mail or a chat.</extracomment>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>

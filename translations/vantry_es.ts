@@ -648,6 +648,11 @@ Prueba «vantry --help» para más información.</translation>
         <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
         <translation>&amp;Unirse a una partida...</translation>
     </message>
+    <message>
+        <source>&amp;Invite Players...</source>
+        <extracomment>Opens the window that gives seats to players on other computers and shows their invitations.</extracomment>
+        <translation>&amp;Invitar jugadores...</translation>
+    </message>
 </context>
 <context>
     <name>vantry::QtPrompter</name>
@@ -808,6 +813,45 @@ Prueba «vantry --help» para más información.</translation>
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmInvite</name>
+    <message>
+        <source>Vantry - Invite Players</source>
+        <translation>Vantry - Invitar jugadores</translation>
+    </message>
+    <message>
+        <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
+        <translation>Cada puesto marcado aquí se juega desde otro ordenador. Envía a su jugador la invitación que tiene al lado; la última permite a alguien mirar la partida.</translation>
+    </message>
+    <message>
+        <source>%1 plays from another computer</source>
+        <extracomment>A seat&apos;s tick box in the invitations window; %1 is the seat&apos;s name as on the board.</extracomment>
+        <translation>%1 juega desde otro ordenador</translation>
+    </message>
+    <message>
+        <source>Invitation for %1</source>
+        <extracomment>The accessible name of the box holding a seat&apos;s invitation; %1 is the seat&apos;s name.</extracomment>
+        <translation>Invitación para %1</translation>
+    </message>
+    <message>
+        <source>To watch:</source>
+        <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
+        <translation>Para mirar:</translation>
+    </message>
+    <message>
+        <source>Invitation to watch</source>
+        <translation>Invitación para mirar</translation>
+    </message>
+    <message>
+        <source>The game could not be hosted: this computer could not open a network port for it.</source>
+        <translation>No se pudo alojar la partida: este ordenador no pudo abrir un puerto de red para ella.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies an invitation to the clipboard, to paste it into a mail or a chat.</extracomment>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>

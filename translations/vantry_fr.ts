@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
-        <translation>Cette copie du jeu ne peut pas jouer entre ordinateurs : son module réseau est absent.</translation>
+        <translation>Cette copie du jeu ne peut pas jouer entre ordinateurs&#xa0;: son module réseau est absent.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +648,11 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
         <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
         <translation>Rejoindre une par&amp;tie…</translation>
     </message>
+    <message>
+        <source>&amp;Invite Players...</source>
+        <extracomment>Opens the window that gives seats to players on other computers and shows their invitations.</extracomment>
+        <translation>&amp;Inviter des joueurs…</translation>
+    </message>
 </context>
 <context>
     <name>vantry::QtPrompter</name>
@@ -808,6 +813,45 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - À propos</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmInvite</name>
+    <message>
+        <source>Vantry - Invite Players</source>
+        <translation>Vantry - Inviter des joueurs</translation>
+    </message>
+    <message>
+        <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
+        <translation>Chaque place cochée ici est jouée depuis un autre ordinateur. Envoie à son joueur l’invitation qui est à côté ; la dernière permet à quelqu’un de regarder la partie.</translation>
+    </message>
+    <message>
+        <source>%1 plays from another computer</source>
+        <extracomment>A seat&apos;s tick box in the invitations window; %1 is the seat&apos;s name as on the board.</extracomment>
+        <translation>%1 joue depuis un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Invitation for %1</source>
+        <extracomment>The accessible name of the box holding a seat&apos;s invitation; %1 is the seat&apos;s name.</extracomment>
+        <translation>Invitation pour %1</translation>
+    </message>
+    <message>
+        <source>To watch:</source>
+        <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
+        <translation>Pour regarder :</translation>
+    </message>
+    <message>
+        <source>Invitation to watch</source>
+        <translation>Invitation pour regarder</translation>
+    </message>
+    <message>
+        <source>The game could not be hosted: this computer could not open a network port for it.</source>
+        <translation>La partie n’a pas pu être hébergée : cet ordinateur n’a pas pu ouvrir de port réseau pour elle.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies an invitation to the clipboard, to paste it into a mail or a chat.</extracomment>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>

@@ -648,6 +648,11 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
         <translation>&amp;Unisciti a una partita...</translation>
     </message>
+    <message>
+        <source>&amp;Invite Players...</source>
+        <extracomment>Opens the window that gives seats to players on other computers and shows their invitations.</extracomment>
+        <translation>In&amp;vita giocatori...</translation>
+    </message>
 </context>
 <context>
     <name>vantry::QtPrompter</name>
@@ -808,6 +813,45 @@ Usa «vantry --help» per maggiori informazioni.</translation>
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmInvite</name>
+    <message>
+        <source>Vantry - Invite Players</source>
+        <translation>Vantry - Invita giocatori</translation>
+    </message>
+    <message>
+        <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
+        <translation>Ogni posto spuntato qui si gioca da un altro computer. Manda al suo giocatore l’invito accanto; l’ultimo permette a qualcuno di guardare la partita.</translation>
+    </message>
+    <message>
+        <source>%1 plays from another computer</source>
+        <extracomment>A seat&apos;s tick box in the invitations window; %1 is the seat&apos;s name as on the board.</extracomment>
+        <translation>%1 gioca da un altro computer</translation>
+    </message>
+    <message>
+        <source>Invitation for %1</source>
+        <extracomment>The accessible name of the box holding a seat&apos;s invitation; %1 is the seat&apos;s name.</extracomment>
+        <translation>Invito per %1</translation>
+    </message>
+    <message>
+        <source>To watch:</source>
+        <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
+        <translation>Per guardare:</translation>
+    </message>
+    <message>
+        <source>Invitation to watch</source>
+        <translation>Invito per guardare</translation>
+    </message>
+    <message>
+        <source>The game could not be hosted: this computer could not open a network port for it.</source>
+        <translation>Non è stato possibile ospitare la partita: questo computer non è riuscito ad aprire una porta di rete.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies an invitation to the clipboard, to paste it into a mail or a chat.</extracomment>
+        <translation>Copia</translation>
     </message>
 </context>
 <context>

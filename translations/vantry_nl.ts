@@ -648,6 +648,11 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
         <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
         <translation>&amp;Deelnemen aan spel...</translation>
     </message>
+    <message>
+        <source>&amp;Invite Players...</source>
+        <extracomment>Opens the window that gives seats to players on other computers and shows their invitations.</extracomment>
+        <translation>Spelers &amp;uitnodigen...</translation>
+    </message>
 </context>
 <context>
     <name>vantry::QtPrompter</name>
@@ -808,6 +813,45 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - Over</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmInvite</name>
+    <message>
+        <source>Vantry - Invite Players</source>
+        <translation>Vantry - Spelers uitnodigen</translation>
+    </message>
+    <message>
+        <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
+        <translation>Elke plaats die hier is aangevinkt, wordt vanaf een andere computer gespeeld. Stuur de speler de uitnodiging ernaast; met de laatste kan iemand het spel bekijken.</translation>
+    </message>
+    <message>
+        <source>%1 plays from another computer</source>
+        <extracomment>A seat&apos;s tick box in the invitations window; %1 is the seat&apos;s name as on the board.</extracomment>
+        <translation>%1 speelt vanaf een andere computer</translation>
+    </message>
+    <message>
+        <source>Invitation for %1</source>
+        <extracomment>The accessible name of the box holding a seat&apos;s invitation; %1 is the seat&apos;s name.</extracomment>
+        <translation>Uitnodiging voor %1</translation>
+    </message>
+    <message>
+        <source>To watch:</source>
+        <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
+        <translation>Om te kijken:</translation>
+    </message>
+    <message>
+        <source>Invitation to watch</source>
+        <translation>Uitnodiging om te kijken</translation>
+    </message>
+    <message>
+        <source>The game could not be hosted: this computer could not open a network port for it.</source>
+        <translation>Het spel kon niet worden gehost: deze computer kon er geen netwerkpoort voor openen.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies an invitation to the clipboard, to paste it into a mail or a chat.</extracomment>
+        <translation>Kopiëren</translation>
     </message>
 </context>
 <context>

@@ -650,6 +650,11 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
         <extracomment>Asks for an invitation from a player on another computer and joins that player&apos;s game.</extracomment>
         <translation>Dołącz do &amp;gry…</translation>
     </message>
+    <message>
+        <source>&amp;Invite Players...</source>
+        <extracomment>Opens the window that gives seats to players on other computers and shows their invitations.</extracomment>
+        <translation>Zaproś gra&amp;czy…</translation>
+    </message>
 </context>
 <context>
     <name>vantry::QtPrompter</name>
@@ -815,6 +820,45 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
     <message>
         <source>Vantry - About</source>
         <translation>Vantry - O programie</translation>
+    </message>
+</context>
+<context>
+    <name>vantry::frmInvite</name>
+    <message>
+        <source>Vantry - Invite Players</source>
+        <translation>Vantry - Zaproś graczy</translation>
+    </message>
+    <message>
+        <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
+        <translation>Każdym zaznaczonym tu graczem kieruje ktoś z innego komputera. Wyślij mu zaproszenie obok; ostatnie pozwala komuś oglądać grę.</translation>
+    </message>
+    <message>
+        <source>%1 plays from another computer</source>
+        <extracomment>A seat&apos;s tick box in the invitations window; %1 is the seat&apos;s name as on the board.</extracomment>
+        <translation>%1 gra z innego komputera</translation>
+    </message>
+    <message>
+        <source>Invitation for %1</source>
+        <extracomment>The accessible name of the box holding a seat&apos;s invitation; %1 is the seat&apos;s name.</extracomment>
+        <translation>Zaproszenie dla: %1</translation>
+    </message>
+    <message>
+        <source>To watch:</source>
+        <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
+        <translation>Do oglądania:</translation>
+    </message>
+    <message>
+        <source>Invitation to watch</source>
+        <translation>Zaproszenie do oglądania</translation>
+    </message>
+    <message>
+        <source>The game could not be hosted: this computer could not open a network port for it.</source>
+        <translation>Nie udało się udostępnić gry: ten komputer nie mógł otworzyć dla niej portu sieciowego.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies an invitation to the clipboard, to paste it into a mail or a chat.</extracomment>
+        <translation>Kopiuj</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "benchmarkhooks.h"
 #include "dialogs/centreonowner.h"
 #include "firstpainttask.h"
+#include "dialogs/frminvite.h"
 #include "dialogs/frmsettings.h"
 #include "media/programicon.h"
 #include "main.h"
@@ -65,6 +66,14 @@ TablePlay* Application::Table() {
 
 QStringList Application::HostPersonSeats() { return Table() ? Table()->HostPersonSeats() : QStringList(); }
 
+void Application::Invite() {
+    TablePlay* table = Table();
+    if (!table) return TellNoNetwork();
+    frmInvite invite(state_, *table, services_.prompter, &board_);
+    const CentreOnOwner centred(&invite, &board_);
+    invite.exec();
+}
+
 void Application::Join() {
     //: The label over the box where a player pastes an invitation, a vantry:// link.
     const auto text = services_.prompter.AskText(QCoreApplication::translate("Application", "Invitation:"));
@@ -73,6 +82,10 @@ void Application::Join() {
 
 void Application::Join(const QString& invitation) {
     if (TablePlay* table = Table()) return table->Join(invitation);
+    TellNoNetwork();
+}
+
+void Application::TellNoNetwork() {
     services_.prompter.Message(
         QCoreApplication::translate("Application", "This copy of the game cannot play across computers: its network "
                                                    "module is missing."),

@@ -64,6 +64,7 @@ public:
     void BestPlayers() override;
     void GameLog() override;
     void Join() override;
+    void Invite() override;
     bool Untitled() const override { return document_.GamePath().isEmpty(); }
 
     // StartupWindows
@@ -96,6 +97,7 @@ private:
     // This copy's part in a game across computers, from the network module, which is loaded
     // (and the network opened) only when the player hosts or joins.
     TablePlay* Table();
+    void TellNoNetwork();
     std::unique_ptr<TablePlay> table_;
 };
 

@@ -149,9 +149,9 @@ TEST(BoardMenu, EntriesShowTheirShortcutsAndRunTheirCommands) {
         EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
     }
     EXPECT_EQ(names, QStringList({"mnuFileAbout", "mnuFileSettings", "fdgf", "mnuFileNew", "mnuFileOpen", "mnuFileSave",
-                                  "mnuFileSaveAs", "mnuFileJoin", "mnuFileLog", "mnuFileDat1", "mnuFileExit"}));
+                                  "mnuFileSaveAs", "mnuFileInvite", "mnuFileJoin", "mnuFileLog", "mnuFileDat1", "mnuFileExit"}));
     EXPECT_EQ(texts, QStringList({"&About\tCtrl+A", "Se&ttings...\tCtrl+,", "-", "&New\tCtrl+N", "&Open\tCtrl+O",
-                                  "&Save\tCtrl+S", "Save &As...", "&Join Game...", "Game &Log\tL", "-", "&Exit\tCtrl+X"}));
+                                  "&Save\tCtrl+S", "Save &As...", "&Invite Players...", "&Join Game...", "Game &Log\tL", "-", "&Exit\tCtrl+X"}));
     menu.mnuFileSaveAs->trigger();
     menu.mnuFileSave->trigger();
     menu.mnuFileSettings->trigger();

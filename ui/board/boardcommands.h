@@ -24,6 +24,8 @@ public:
     virtual void GameLog() {}
     // Asks for an invitation and joins the game on another computer that it names.
     virtual void Join() {}
+    // The invitations window: seats given to players on other computers, the game hosted.
+    virtual void Invite() {}
     // Shown modally after a win; returns when the window has closed.
     virtual void BestPlayers() = 0;
     // True while the game is tied to no saved-game file; the close prompt asks accordingly.

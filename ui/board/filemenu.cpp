@@ -14,6 +14,8 @@ FileMenu::FileMenu(QWidget* parent) : QMenu(tr("File"), parent) {
     mnuFileOpen = Entry("mnuFileOpen", tr("&Open"), "Ctrl+O");
     mnuFileSave = Entry("mnuFileSave", tr("&Save"), "Ctrl+S");
     mnuFileSaveAs = Entry("mnuFileSaveAs", tr("Save &As..."), nullptr);
+    //: Opens the window that gives seats to players on other computers and shows their invitations.
+    mnuFileInvite = Entry("mnuFileInvite", tr("&Invite Players..."), nullptr);
     //: Asks for an invitation from a player on another computer and joins that player's game.
     mnuFileJoin = Entry("mnuFileJoin", tr("&Join Game..."), nullptr);
     //: Opens the window with the game's log, the race chart and the players' statistics.

@@ -18,6 +18,7 @@ public:
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileInvite = nullptr;
     QAction* mnuFileJoin = nullptr;
     QAction* mnuFileLog = nullptr;
     QAction* mnuFileExit = nullptr;

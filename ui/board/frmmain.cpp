@@ -117,6 +117,7 @@ void frmMain::Connect() {
     connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
     connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(m.mnuFileLog, &QAction::triggered, this, [this] { commands_.GameLog(); });
+    connect(m.mnuFileInvite, &QAction::triggered, this, [this] { commands_.Invite(); });
     connect(m.mnuFileJoin, &QAction::triggered, this, [this] { commands_.Join(); });
     connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
