@@ -12,7 +12,6 @@ namespace vantry {
 
 namespace {
 constexpr int ReseedsPerThrow = 6;
-constexpr std::uint8_t AllSeats = 0xf;
 
 }  // namespace
 
@@ -48,9 +47,7 @@ void Engine::Record(RecordEvent event, bool restarted) {
 // which followers read afresh, and every counter stands at its place at once.
 void Engine::GameReplaced(RecordEvent::Kind kind, std::string fileName) {
     ++state_.GamesStarted;
-    RecordEvent e = RecordEvent::StartOf(state_, kind, std::move(fileName));
-    e.placed = AllSeats;
-    Record(std::move(e), true);
+    Record(RecordEvent::StartOf(state_, kind, std::move(fileName)), true);
 }
 
 // Sets side by side the counters that share the square of the seat on turn, and names those

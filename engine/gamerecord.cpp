@@ -159,6 +159,9 @@ RecordEvent RecordEvent::StartOf(const GameState& state, Kind kind, std::string 
     e.moveCounts = state.MoveCount;
     e.current = state.CurrentPlayer;
     e.fileName = std::move(fileName);
+    // A game that starts stands every counter in its place.
+    e.placed = 0xf;
+    for (std::size_t k = 0; k < SeatCount; ++k) e.places[k] = {state.Counters[k].left, state.Counters[k].top};
     return e;
 }
 

@@ -67,7 +67,8 @@ struct RecordEvent {
     static RecordEvent MoveOf(const MoveReport& move, bool fromStart);
     static RecordEvent TurnOf(int seat);
     static RecordEvent WinOf(int seat, int moves);
-    // The game as it stands in `state`: a new game, or one opened from `fileName`.
+    // The game as it stands in `state`, every counter's place with it: a new game, or one opened
+    // from `fileName`.
     static RecordEvent StartOf(const GameState& state, Kind kind, std::string fileName = {});
 
     bool operator==(const RecordEvent& other) const;

@@ -72,10 +72,7 @@ int main(int argc, char** argv) {
     engine.ReplaceGame(game, std::string());
     for (int i = 0; i < 4; ++i) vantry::ArrangeCounters(state.Counters, i);
     // The counters stand in place at once, as in a loaded game.
-    vantry::GameRecord record{vantry::RecordEvent::StartOf(state, vantry::RecordEvent::Kind::Opened)};
-    record.back().placed = 0xf;
-    for (std::size_t k = 0; k < 4; ++k) record.back().places[k] = {state.Counters[k].left, state.Counters[k].top};
-    board.Recorded(record, true);
+    board.Recorded({vantry::RecordEvent::StartOf(state, vantry::RecordEvent::Kind::Opened)}, true);
     engine.Throw();
 
     board.show();

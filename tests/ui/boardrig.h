@@ -71,10 +71,7 @@ struct BoardRig {
     // Tells the board that the counters stand where the state has them now, as a new game
     // stands them: at once, without travel.
     void StandAsPlaced() {
-        GameRecord record{RecordEvent::StartOf(state, RecordEvent::Kind::NewGame)};
-        record.back().placed = 0xf;
-        for (std::size_t k = 0; k < 4; ++k) record.back().places[k] = {state.Counters[k].left, state.Counters[k].top};
-        window->Recorded(record, true);
+        window->Recorded({RecordEvent::StartOf(state, RecordEvent::Kind::NewGame)}, true);
     }
 
     template <typename W = QWidget>
