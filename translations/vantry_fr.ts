@@ -550,6 +550,56 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
+        <translation>La connexion avec l’hôte est perdue. Cette copie continue d’essayer de le joindre.</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game.</source>
+        <translation>Cette copie a rejoint à nouveau la partie de l’hôte.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>L’hôte</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Un spectateur</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 dit : %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game.</source>
+        <translation>%1 a perdu la connexion à la partie.</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game.</source>
+        <translation>%1 est de retour dans la partie.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -823,7 +873,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
-        <translation>Chaque place cochée ici est jouée depuis un autre ordinateur. Envoie à son joueur l’invitation qui est à côté ; la dernière permet à quelqu’un de regarder la partie.</translation>
+        <translation>Chaque place cochée ici est jouée depuis un autre ordinateur. Envoie à son joueur l’invitation qui est à côté&#xa0;; la dernière permet à quelqu’un de regarder la partie.</translation>
     </message>
     <message>
         <source>%1 plays from another computer</source>
@@ -838,7 +888,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>To watch:</source>
         <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
-        <translation>Pour regarder :</translation>
+        <translation>Pour regarder&#xa0;:</translation>
     </message>
     <message>
         <source>Invitation to watch</source>
@@ -846,7 +896,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>The game could not be hosted: this computer could not open a network port for it.</source>
-        <translation>La partie n’a pas pu être hébergée : cet ordinateur n’a pas pu ouvrir de port réseau pour elle.</translation>
+        <translation>La partie n’a pas pu être hébergée&#xa0;: cet ordinateur n’a pas pu ouvrir de port réseau pour elle.</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -893,6 +943,20 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
         <source>Close</source>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>&amp;Dire :</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Message à toute la table</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Entrée envoie la ligne à tous les joueurs et spectateurs de la partie.</translation>
     </message>
 </context>
 <context>

@@ -550,6 +550,56 @@ Usa «vantry --help» per maggiori informazioni.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
+        <translation>La connessione con l’host si è interrotta. Questa copia continua a provare a raggiungerlo.</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game.</source>
+        <translation>Questa copia è di nuovo nella partita dell’host.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>L’host</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Uno spettatore</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 dice: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game.</source>
+        <translation>%1 ha perso la connessione alla partita.</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game.</source>
+        <translation>%1 è tornato/a nella partita.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -893,6 +943,20 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <source>Close</source>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>Scri&amp;vi:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Messaggio a tutti al tavolo</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Invio manda la riga a tutti i giocatori e gli spettatori della partita.</translation>
     </message>
 </context>
 <context>

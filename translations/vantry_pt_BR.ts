@@ -550,6 +550,56 @@ Use “vantry --help” para mais informações.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
+        <translation>A conexão com o anfitrião caiu. Esta cópia continua tentando alcançá-lo.</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game.</source>
+        <translation>Esta cópia voltou ao jogo do anfitrião.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>O anfitrião</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Um espectador</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 diz: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game.</source>
+        <translation>%1 perdeu a conexão com o jogo.</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game.</source>
+        <translation>%1 voltou ao jogo.</translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -893,6 +943,20 @@ Use “vantry --help” para mais informações.</translation>
         <source>Close</source>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>&amp;Dizer:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Mensagem para todos na mesa</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Enter envia a linha para todos os jogadores e espectadores do jogo.</translation>
     </message>
 </context>
 <context>

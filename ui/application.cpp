@@ -10,6 +10,7 @@
 #include "benchmarkhooks.h"
 #include "dialogs/centreonowner.h"
 #include "firstpainttask.h"
+#include "board/boardannouncements.h"
 #include "dialogs/frminvite.h"
 #include "dialogs/frmsettings.h"
 #include "media/programicon.h"
@@ -60,7 +61,14 @@ TablePlay* Application::Table() {
     if (table_) return table_.get();
     QLibrary module(NetModulePath());
     const auto create = reinterpret_cast<VantryNetCreate>(module.resolve(VANTRY_NET_MODULE_ENTRY));
-    if (create) table_.reset(create(engine_, services_.prompter));
+    if (!create) return nullptr;
+    table_.reset(create(engine_, services_.prompter));
+    // The log hears the table's news from the first line, opened or not.
+    LogWindow().SetTable(table_.get());
+    table_->OnNews([this](const QString& line) {
+        board_.Announcements().Tell(line);
+        if (log_) log_->AddNews(line);
+    });
     return table_.get();
 }
 
@@ -131,13 +139,16 @@ void Application::BestPlayers() {
     }
 }
 
-void Application::GameLog() {
+frmLog& Application::LogWindow() {
     if (!log_) {
         log_ = new frmLog(engine_, services_.prompter, storeNotice_, &board_);
         log_->KeepClear([this] { return board_.ControlsOnScreen(); });
+        log_->SetTable(table_.get());
     }
-    log_->Toggle();
+    return *log_;
 }
+
+void Application::GameLog() { LogWindow().Toggle(); }
 
 void Application::ShowNewGameDialog() { launcher_.ShowAtStartUp(); }
 

@@ -98,6 +98,7 @@ private:
     // (and the network opened) only when the player hosts or joins.
     TablePlay* Table();
     void TellNoNetwork();
+    frmLog& LogWindow();
     std::unique_ptr<TablePlay> table_;
 };
 
