@@ -1065,6 +1065,31 @@ Try &apos;vantry --help&apos; for more information.</source>
         <source>Green seat name</source>
         <translation>Name des grünen Platzes</translation>
     </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Roter Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Blauer Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Gelber Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Grüner Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>An anderem &amp;Computer</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Ein Mensch an einem anderen Computer spielt diesen Platz. Beim Start stellt das Spiel ihn bereit und zeigt die Einladung zum Verschicken.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>

@@ -1065,6 +1065,31 @@ Prueba «vantry --help» para más información.</translation>
         <source>Green seat name</source>
         <translation>Nombre del puesto verde</translation>
     </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Puesto rojo: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Puesto azul: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Puesto amarillo: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Puesto verde: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>En otro &amp;ordenador</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Una persona en otro ordenador juega este puesto. Al empezar, la partida se aloja aquí y se muestra la invitación que hay que enviar.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>

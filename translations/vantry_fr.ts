@@ -588,7 +588,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>%1 says: %2</source>
         <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
-        <translation>%1 dit : %2</translation>
+        <translation>%1 dit&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 has lost the connection to the game.</source>
@@ -947,7 +947,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>S&amp;ay:</source>
         <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
-        <translation>&amp;Dire :</translation>
+        <translation>&amp;Dire&#xa0;:</translation>
     </message>
     <message>
         <source>Chat to everyone at the table</source>
@@ -1064,6 +1064,31 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>Green seat name</source>
         <translation>Nom de la place verte</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Place rouge : un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Place bleue : un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Place jaune : un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Place verte : un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Sur un autre or&amp;dinateur</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Un joueur sur un autre ordinateur joue cette place. Au début de la partie, ce poste l’héberge et affiche l’invitation à envoyer.</translation>
     </message>
 </context>
 <context>

@@ -1065,6 +1065,31 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <source>Green seat name</source>
         <translation>Nome del posto verde</translation>
     </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Posto rosso: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Posto blu: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Posto giallo: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Posto verde: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Su un altro &amp;computer</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Un giocatore su un altro computer gioca questo posto. Avviando la partita, questo computer la ospita e mostra l’invito da inviare.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>

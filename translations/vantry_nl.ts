@@ -1065,6 +1065,31 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
         <source>Green seat name</source>
         <translation>Naam voor de groene plaats</translation>
     </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Rode plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Blauwe plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Gele plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Groene plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Op andere &amp;computer</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Een speler op een andere computer speelt deze plaats. Bij het starten host deze computer het spel en toont de uitnodiging om te versturen.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>

@@ -1072,6 +1072,31 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
         <source>Green seat name</source>
         <translation>Imię gracza zielonego</translation>
     </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Gracz czerwony: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Gracz niebieski: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Gracz żółty: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Gracz zielony: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Na innym &amp;komputerze</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Ten gracz gra na innym komputerze. Po rozpoczęciu gry ten komputer ją udostępnia i pokazuje zaproszenie do wysłania.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>

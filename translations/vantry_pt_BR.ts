@@ -1065,6 +1065,31 @@ Use “vantry --help” para mais informações.</translation>
         <source>Green seat name</source>
         <translation>Nome do lugar verde</translation>
     </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Lugar vermelho: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Lugar azul: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Lugar amarelo: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Lugar verde: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Em outro &amp;computador</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Um jogador em outro computador joga este lugar. Ao começar, este computador hospeda o jogo e mostra o convite para enviar.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmRec</name>

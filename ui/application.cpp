@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QCheckBox>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -29,6 +32,7 @@ Application::Application(Services services) : services_(std::move(services)) {
     });
     engine_.SetListener(&board_);
     board_.SetStoreNotice(&storeNotice_);
+    launcher_.OnStarted([this](const frmNew::Seats& remote) { HostSeats(remote); });
     ApplyOptions();
 }
 
@@ -78,6 +82,23 @@ void Application::Invite() {
     TablePlay* table = Table();
     if (!table) return TellNoNetwork();
     frmInvite invite(state_, *table, services_.prompter, &board_);
+    const CentreOnOwner centred(&invite, &board_);
+    invite.exec();
+}
+
+// A game with no seat on another computer never loads the network; a hosted one that has no
+// such seat any more plays every seat here again.
+void Application::HostSeats(const frmNew::Seats& remote) {
+    if (std::find(remote.begin(), remote.end(), true) == remote.end()) {
+        for (int s = 0; s < SeatCount; ++s) {
+            if (table_ && state_.Remote[static_cast<std::size_t>(s)]) table_->PlayHere(s);
+        }
+        return;
+    }
+    TablePlay* table = Table();
+    if (!table) return TellNoNetwork();
+    frmInvite invite(state_, *table, services_.prompter, &board_);
+    for (int s = 0; s < SeatCount; ++s) invite.Seat(s)->setChecked(remote[static_cast<std::size_t>(s)]);
     const CentreOnOwner centred(&invite, &board_);
     invite.exec();
 }

@@ -99,6 +99,7 @@ private:
     TablePlay* Table();
     void TellNoNetwork();
     frmLog& LogWindow();
+    void HostSeats(const frmNew::Seats& remote);
     std::unique_ptr<TablePlay> table_;
 };
 
