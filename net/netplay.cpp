@@ -50,17 +50,22 @@ public:
         GameGuest& guest = guest_->Guest();
         QObject::connect(&guest, &GameGuest::ChatHeard, guest_.get(),
                          [this](int from, const QString& text) { Tell(ChatLine(from, text)); });
-        QObject::connect(&guest, &GameGuest::SeatAway, guest_.get(), [this](int seat) { Tell(AwayLine(seat)); });
-        QObject::connect(&guest, &GameGuest::SeatBack, guest_.get(), [this](int seat) { Tell(BackLine(seat)); });
+        // This copy's own seat was away only while it was gone itself.
+        QObject::connect(&guest, &GameGuest::SeatAway, guest_.get(), [this](int seat) {
+            if (seat != guest_->Guest().Seat()) Tell(AwayLine(seat));
+        });
+        QObject::connect(&guest, &GameGuest::SeatBack, guest_.get(), [this](int seat) {
+            if (seat != guest_->Guest().Seat()) Tell(BackLine(seat));
+        });
         QObject::connect(&guest, &GameGuest::Dropped, guest_.get(), [this] {
             if (!lost_)
                 Tell(QCoreApplication::translate("TableNews",
                                                  "The connection to the host is lost. This copy keeps trying to "
-                                                 "reach it."));
+                                                 "reach it"));
             lost_ = true;
         });
         QObject::connect(&guest, &GameGuest::Welcomed, guest_.get(), [this] {
-            if (lost_) Tell(QCoreApplication::translate("TableNews", "This copy is back at the host's game."));
+            if (lost_) Tell(QCoreApplication::translate("TableNews", "This copy is back at the host's game"));
             lost_ = false;
         });
         guest_->Start();
@@ -117,11 +122,11 @@ private:
     }
 
     QString AwayLine(int seat) const {
-        return QCoreApplication::translate("TableNews", "%1 has lost the connection to the game.").arg(SeatName(seat));
+        return QCoreApplication::translate("TableNews", "%1 has lost the connection to the game").arg(SeatName(seat));
     }
 
     QString BackLine(int seat) const {
-        return QCoreApplication::translate("TableNews", "%1 is back in the game.").arg(SeatName(seat));
+        return QCoreApplication::translate("TableNews", "%1 is back in the game").arg(SeatName(seat));
     }
 
     Engine& engine_;

@@ -552,12 +552,12 @@ Try &apos;vantry --help&apos; for more information.</source>
 <context>
     <name>TableNews</name>
     <message>
-        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
-        <translation>Die Verbindung zum Gastgeber ist abgerissen. Diese Kopie versucht weiter, ihn zu erreichen.</translation>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>Die Verbindung zum Gastgeber ist abgerissen. Diese Kopie versucht weiter, ihn zu erreichen</translation>
     </message>
     <message>
-        <source>This copy is back at the host&apos;s game.</source>
-        <translation>Diese Kopie ist wieder im Spiel des Gastgebers.</translation>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Diese Kopie ist wieder im Spiel des Gastgebers</translation>
     </message>
     <message>
         <source>Red</source>
@@ -591,12 +591,12 @@ Try &apos;vantry --help&apos; for more information.</source>
         <translation>%1 sagt: %2</translation>
     </message>
     <message>
-        <source>%1 has lost the connection to the game.</source>
-        <translation>%1 hat die Verbindung zum Spiel verloren.</translation>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 hat die Verbindung zum Spiel verloren</translation>
     </message>
     <message>
-        <source>%1 is back in the game.</source>
-        <translation>%1 ist wieder im Spiel.</translation>
+        <source>%1 is back in the game</source>
+        <translation>%1 ist wieder im Spiel</translation>
     </message>
 </context>
 <context>

@@ -552,12 +552,12 @@ Prueba «vantry --help» para más información.</translation>
 <context>
     <name>TableNews</name>
     <message>
-        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
-        <translation>Se ha perdido la conexión con el anfitrión. Esta copia sigue intentando alcanzarlo.</translation>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>Se ha perdido la conexión con el anfitrión. Esta copia sigue intentando alcanzarlo</translation>
     </message>
     <message>
-        <source>This copy is back at the host&apos;s game.</source>
-        <translation>Esta copia ha vuelto a la partida del anfitrión.</translation>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Esta copia ha vuelto a la partida del anfitrión</translation>
     </message>
     <message>
         <source>Red</source>
@@ -591,12 +591,12 @@ Prueba «vantry --help» para más información.</translation>
         <translation>%1 dice: %2</translation>
     </message>
     <message>
-        <source>%1 has lost the connection to the game.</source>
-        <translation>%1 ha perdido la conexión con la partida.</translation>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 ha perdido la conexión con la partida</translation>
     </message>
     <message>
-        <source>%1 is back in the game.</source>
-        <translation>%1 ha vuelto a la partida.</translation>
+        <source>%1 is back in the game</source>
+        <translation>%1 ha vuelto a la partida</translation>
     </message>
 </context>
 <context>

@@ -552,12 +552,12 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
 <context>
     <name>TableNews</name>
     <message>
-        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
-        <translation>La connexion avec l’hôte est perdue. Cette copie continue d’essayer de le joindre.</translation>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>La connexion avec l’hôte est perdue. Cette copie continue d’essayer de le joindre</translation>
     </message>
     <message>
-        <source>This copy is back at the host&apos;s game.</source>
-        <translation>Cette copie a rejoint à nouveau la partie de l’hôte.</translation>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Cette copie a rejoint à nouveau la partie de l’hôte</translation>
     </message>
     <message>
         <source>Red</source>
@@ -591,12 +591,12 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
         <translation>%1 dit&#xa0;: %2</translation>
     </message>
     <message>
-        <source>%1 has lost the connection to the game.</source>
-        <translation>%1 a perdu la connexion à la partie.</translation>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 a perdu la connexion à la partie</translation>
     </message>
     <message>
-        <source>%1 is back in the game.</source>
-        <translation>%1 est de retour dans la partie.</translation>
+        <source>%1 is back in the game</source>
+        <translation>%1 est de retour dans la partie</translation>
     </message>
 </context>
 <context>
@@ -1067,19 +1067,19 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>Red seat: a player on another computer</source>
-        <translation>Place rouge : un joueur sur un autre ordinateur</translation>
+        <translation>Place rouge&#xa0;: un joueur sur un autre ordinateur</translation>
     </message>
     <message>
         <source>Blue seat: a player on another computer</source>
-        <translation>Place bleue : un joueur sur un autre ordinateur</translation>
+        <translation>Place bleue&#xa0;: un joueur sur un autre ordinateur</translation>
     </message>
     <message>
         <source>Yellow seat: a player on another computer</source>
-        <translation>Place jaune : un joueur sur un autre ordinateur</translation>
+        <translation>Place jaune&#xa0;: un joueur sur un autre ordinateur</translation>
     </message>
     <message>
         <source>Green seat: a player on another computer</source>
-        <translation>Place verte : un joueur sur un autre ordinateur</translation>
+        <translation>Place verte&#xa0;: un joueur sur un autre ordinateur</translation>
     </message>
     <message>
         <source>On another &amp;computer</source>

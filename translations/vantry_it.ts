@@ -552,12 +552,12 @@ Usa «vantry --help» per maggiori informazioni.</translation>
 <context>
     <name>TableNews</name>
     <message>
-        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
-        <translation>La connessione con l’host si è interrotta. Questa copia continua a provare a raggiungerlo.</translation>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>La connessione con l’host si è interrotta. Questa copia continua a provare a raggiungerlo</translation>
     </message>
     <message>
-        <source>This copy is back at the host&apos;s game.</source>
-        <translation>Questa copia è di nuovo nella partita dell’host.</translation>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Questa copia è di nuovo nella partita dell’host</translation>
     </message>
     <message>
         <source>Red</source>
@@ -591,12 +591,12 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <translation>%1 dice: %2</translation>
     </message>
     <message>
-        <source>%1 has lost the connection to the game.</source>
-        <translation>%1 ha perso la connessione alla partita.</translation>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 ha perso la connessione alla partita</translation>
     </message>
     <message>
-        <source>%1 is back in the game.</source>
-        <translation>%1 è tornato/a nella partita.</translation>
+        <source>%1 is back in the game</source>
+        <translation>%1 è tornato/a nella partita</translation>
     </message>
 </context>
 <context>

@@ -552,12 +552,12 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
 <context>
     <name>TableNews</name>
     <message>
-        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
-        <translation>De verbinding met de host is verbroken. Deze kopie blijft proberen hem te bereiken.</translation>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>De verbinding met de host is verbroken. Deze kopie blijft proberen hem te bereiken</translation>
     </message>
     <message>
-        <source>This copy is back at the host&apos;s game.</source>
-        <translation>Deze kopie is terug in het spel van de host.</translation>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Deze kopie is terug in het spel van de host</translation>
     </message>
     <message>
         <source>Red</source>
@@ -591,12 +591,12 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
         <translation>%1 zegt: %2</translation>
     </message>
     <message>
-        <source>%1 has lost the connection to the game.</source>
-        <translation>%1 heeft de verbinding met het spel verloren.</translation>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 heeft de verbinding met het spel verloren</translation>
     </message>
     <message>
-        <source>%1 is back in the game.</source>
-        <translation>%1 is terug in het spel.</translation>
+        <source>%1 is back in the game</source>
+        <translation>%1 is terug in het spel</translation>
     </message>
 </context>
 <context>

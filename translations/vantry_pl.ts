@@ -553,12 +553,12 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
 <context>
     <name>TableNews</name>
     <message>
-        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
-        <translation>Połączenie z gospodarzem zostało przerwane. Ta kopia wciąż próbuje się z nim połączyć.</translation>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>Połączenie z gospodarzem zostało przerwane. Ta kopia wciąż próbuje się z nim połączyć</translation>
     </message>
     <message>
-        <source>This copy is back at the host&apos;s game.</source>
-        <translation>Ta kopia wróciła do gry gospodarza.</translation>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Ta kopia wróciła do gry gospodarza</translation>
     </message>
     <message>
         <source>Red</source>
@@ -592,12 +592,12 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
         <translation>%1 mówi: %2</translation>
     </message>
     <message>
-        <source>%1 has lost the connection to the game.</source>
-        <translation>%1 stracił(a) połączenie z grą.</translation>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 stracił(a) połączenie z grą</translation>
     </message>
     <message>
-        <source>%1 is back in the game.</source>
-        <translation>%1 wraca do gry.</translation>
+        <source>%1 is back in the game</source>
+        <translation>%1 wraca do gry</translation>
     </message>
 </context>
 <context>

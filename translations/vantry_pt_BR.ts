@@ -552,12 +552,12 @@ Use “vantry --help” para mais informações.</translation>
 <context>
     <name>TableNews</name>
     <message>
-        <source>The connection to the host is lost. This copy keeps trying to reach it.</source>
-        <translation>A conexão com o anfitrião caiu. Esta cópia continua tentando alcançá-lo.</translation>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>A conexão com o anfitrião caiu. Esta cópia continua tentando alcançá-lo</translation>
     </message>
     <message>
-        <source>This copy is back at the host&apos;s game.</source>
-        <translation>Esta cópia voltou ao jogo do anfitrião.</translation>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Esta cópia voltou ao jogo do anfitrião</translation>
     </message>
     <message>
         <source>Red</source>
@@ -591,12 +591,12 @@ Use “vantry --help” para mais informações.</translation>
         <translation>%1 diz: %2</translation>
     </message>
     <message>
-        <source>%1 has lost the connection to the game.</source>
-        <translation>%1 perdeu a conexão com o jogo.</translation>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 perdeu a conexão com o jogo</translation>
     </message>
     <message>
-        <source>%1 is back in the game.</source>
-        <translation>%1 voltou ao jogo.</translation>
+        <source>%1 is back in the game</source>
+        <translation>%1 voltou ao jogo</translation>
     </message>
 </context>
 <context>
