@@ -94,6 +94,14 @@ private:
                          [this](int from, const QString& text) { Tell(ChatLine(from, text)); });
         QObject::connect(&host, &GameHost::SeatAway, host_.get(), [this](int seat) { Tell(AwayLine(seat)); });
         QObject::connect(&host, &GameHost::SeatBack, host_.get(), [this](int seat) { Tell(BackLine(seat)); });
+        QObject::connect(&host, &GameHost::WatcherCame, host_.get(), [this](int watching) {
+            Tell(QCoreApplication::translate("TableNews", "A watcher has joined: %n watching the game", nullptr,
+                                             watching));
+        });
+        QObject::connect(&host, &GameHost::WatcherWent, host_.get(), [this](int watching) {
+            Tell(QCoreApplication::translate("TableNews", "A watcher has left: %n watching the game", nullptr,
+                                             watching));
+        });
         return true;
     }
 

@@ -598,6 +598,20 @@ Try &apos;vantry --help&apos; for more information.</source>
         <source>%1 is back in the game</source>
         <translation>%1 ist wieder im Spiel</translation>
     </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Ein Zuschauer ist dazugekommen: %n Person schaut zu</numerusform>
+            <numerusform>Ein Zuschauer ist dazugekommen: %n Personen schauen zu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Ein Zuschauer ist gegangen: %n Person schaut zu</numerusform>
+            <numerusform>Ein Zuschauer ist gegangen: %n Personen schauen zu</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>

@@ -598,6 +598,20 @@ Prueba «vantry --help» para más información.</translation>
         <source>%1 is back in the game</source>
         <translation>%1 ha vuelto a la partida</translation>
     </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Se ha unido un espectador: %n persona mira la partida</numerusform>
+            <numerusform>Se ha unido un espectador: %n personas miran la partida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Un espectador se ha ido: %n persona mira la partida</numerusform>
+            <numerusform>Un espectador se ha ido: %n personas miran la partida</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>

@@ -598,6 +598,20 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
         <source>%1 is back in the game</source>
         <translation>%1 est de retour dans la partie</translation>
     </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Un spectateur est arrivé : %n personne regarde la partie</numerusform>
+            <numerusform>Un spectateur est arrivé : %n personnes regardent la partie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Un spectateur est parti : %n personne regarde la partie</numerusform>
+            <numerusform>Un spectateur est parti : %n personnes regardent la partie</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>

@@ -598,6 +598,20 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <source>%1 is back in the game</source>
         <translation>%1 è tornato/a nella partita</translation>
     </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>È arrivato uno spettatore: %n persona guarda la partita</numerusform>
+            <numerusform>È arrivato uno spettatore: %n persone guardano la partita</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Uno spettatore se n’è andato: %n persona guarda la partita</numerusform>
+            <numerusform>Uno spettatore se n’è andato: %n persone guardano la partita</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>

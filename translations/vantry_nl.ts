@@ -598,6 +598,20 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
         <source>%1 is back in the game</source>
         <translation>%1 is terug in het spel</translation>
     </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Er is een toeschouwer bijgekomen: %n persoon kijkt naar het spel</numerusform>
+            <numerusform>Er is een toeschouwer bijgekomen: %n personen kijken naar het spel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Er is een toeschouwer weggegaan: %n persoon kijkt naar het spel</numerusform>
+            <numerusform>Er is een toeschouwer weggegaan: %n personen kijken naar het spel</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>

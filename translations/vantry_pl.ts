@@ -599,6 +599,22 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
         <source>%1 is back in the game</source>
         <translation>%1 wraca do gry</translation>
     </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Dołączył widz: grę ogląda %n osoba</numerusform>
+            <numerusform>Dołączył widz: grę oglądają %n osoby</numerusform>
+            <numerusform>Dołączył widz: grę ogląda %n osób</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Widz wyszedł: grę ogląda %n osoba</numerusform>
+            <numerusform>Widz wyszedł: grę oglądają %n osoby</numerusform>
+            <numerusform>Widz wyszedł: grę ogląda %n osób</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>

@@ -598,6 +598,20 @@ Use “vantry --help” para mais informações.</translation>
         <source>%1 is back in the game</source>
         <translation>%1 voltou ao jogo</translation>
     </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Um espectador entrou: %n pessoa assiste ao jogo</numerusform>
+            <numerusform>Um espectador entrou: %n pessoas assistem ao jogo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Um espectador saiu: %n pessoa assiste ao jogo</numerusform>
+            <numerusform>Um espectador saiu: %n pessoas assistem ao jogo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
