@@ -97,10 +97,11 @@ class EventStamps final : public RecordFollower {
 public:
     EventStamps(const GameHost& host, std::ostream& out) : host_(host), out_(out) {}
     void Recorded(const GameRecord& record, bool) override {
-        if (phase_ >= 0 && !record.empty())
-            out_ << "event " << phase_ << ' ' << host_.Game() << ' ' << record.size() - 1 << ' ' << MonotonicNs() << '\n';
+        if (phase >= 0 && !record.empty())
+            out_ << "event " << phase << ' ' << host_.Game() << ' ' << record.size() - 1 << ' ' << MonotonicNs() << '\n';
     }
-    int phase_ = -1;
+    // The phase being measured; none (-1) before and after.
+    int phase = -1;
 
 private:
     const GameHost& host_;
@@ -163,7 +164,7 @@ int RunHost(int argc, char** argv) {
     step.setTimerType(Qt::PreciseTimer);
     const auto schedule = [&] { step.start(static_cast<int>(std::max<std::int64_t>(0, (due - MonotonicNs() + 999999) / 1000000))); };
     const auto beginPhase = [&](std::int64_t now) {
-        stamps.phase_ = static_cast<int>(phase);
+        stamps.phase = static_cast<int>(phase);
         steps = 0;
         cpuAt = CpuNsSelf();
         wallAt = now;
@@ -186,7 +187,7 @@ int RunHost(int argc, char** argv) {
             out << "phase " << phase << ' ' << steps << ' ' << phases[phase] * 1000 / BriskStepMs << ' '
                 << (CpuNsSelf() - cpuAt) / static_cast<double>(now - wallAt) << '\n';
             if (++phase == phases.size()) {
-                stamps.phase_ = -1;
+                stamps.phase = -1;
                 finished = true;
                 WriteFile(dir / "host", out.str());
                 return;
@@ -218,6 +219,7 @@ int RunHost(int argc, char** argv) {
         return (finished && Exists(dir / "finish")) || (!started && now > giveUp) ||
                (finishedAt && now - finishedAt > 60000000000LL);
     });
+    engine.RemoveRecordFollower(&stamps);
     return finished ? 0 : 1;
 }
 
