@@ -6,6 +6,7 @@
 #include "directlink.h"
 #include "hostidentity.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace vantry::net {
@@ -22,11 +23,21 @@ DirectServer::DirectServer(const HostIdentity& identity, QObject* parent) : Link
 
 bool DirectServer::Listen(quint16 port) { return listener_.listen(QHostAddress::Any, port); }
 
+// A full host makes room by shutting the connection that has waited longest without finishing
+// its handshake: connections that say nothing cannot keep a player out for their whole deadline.
+// Only when every connection is through its handshake is the newcomer shut.
 void DirectServer::Take(qintptr descriptor) {
     if (connections_ >= MaxConnections) {
-        QTcpSocket refused;
-        if (refused.setSocketDescriptor(descriptor)) refused.abort();
-        return;
+        if (handshaking_.empty()) {
+            QTcpSocket refused;
+            if (refused.setSocketDescriptor(descriptor)) refused.abort();
+            return;
+        }
+        DirectLink* oldest = handshaking_.front();
+        handshaking_.pop_front();
+        disconnect(oldest, &QObject::destroyed, this, nullptr);
+        --connections_;
+        oldest->Abort();
     }
     auto socket = std::make_unique<QSslSocket>();
     if (!socket->setSocketDescriptor(descriptor)) return;
@@ -34,7 +45,16 @@ void DirectServer::Take(qintptr descriptor) {
     QSslSocket* started = socket.get();
     auto* link = new DirectLink(socket.release(), limits_, this);
     ++connections_;
-    connect(link, &QObject::destroyed, this, [this] { --connections_; });
+    handshaking_.push_back(link);
+    const auto handshaken = [this, link] {
+        const auto at = std::find(handshaking_.begin(), handshaking_.end(), link);
+        if (at != handshaking_.end()) handshaking_.erase(at);
+    };
+    connect(link, &Link::Opened, this, handshaken);
+    connect(link, &QObject::destroyed, this, [this, handshaken] {
+        --connections_;
+        handshaken();
+    });
     started->startServerEncryption();
     emit Arrived(link);
 }

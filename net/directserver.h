@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+
 #include <QSslConfiguration>
 
 #include "directlink.h"
@@ -11,8 +13,9 @@ namespace vantry::net {
 struct HostIdentity;
 
 // The host's end of direct play: listens on every address (IPv4 and IPv6) and starts TLS
-// with the host's own certificate on each connection, up to a fixed number at once; a
-// connection past them is shut before a byte is read.
+// with the host's own certificate on each connection, up to a fixed number at once. Past
+// them, the connection longest in its handshake makes room, or, when none is, the newcomer is
+// shut before a byte is read.
 class DirectServer final : public LinkServer {
     Q_OBJECT
 public:
@@ -34,6 +37,8 @@ private:
     QSslConfiguration config_;
     TlsListener listener_;
     int connections_ = 0;
+    // Connections whose handshake is not done yet, oldest first.
+    std::deque<DirectLink*> handshaking_;
     DirectLink::Limits limits_;
 };
 

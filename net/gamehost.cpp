@@ -197,8 +197,14 @@ void GameHost::Request(Link* link, const Peer& peer, Message::Type type) {
     }
 }
 
+// The pace of chat goes with the invitation, so a copy that comes back again and again gets no
+// fresh burst each time.
 void GameHost::PeerChat(Link* link, Peer& peer, const QString& text) {
-    if (!peer.chat.Take(clock_.elapsed())) return Refuse(link, Refusal::TooFast, false);
+    Key* key = IsSeat(peer.seat) ? &seats_[static_cast<std::size_t>(peer.seat)] : nullptr;
+    for (Key& k : watchers_) {
+        if (k.holder == link) key = &k;
+    }
+    if (!key || key->holder != link || !key->chat.Take(clock_.elapsed())) return Refuse(link, Refusal::TooFast, false);
     const int from = IsSeat(peer.seat) ? peer.seat : ChatFromWatcher;
     Broadcast(Message::ChatOf(from, text));
     emit ChatHeard(from, text);

@@ -73,12 +73,12 @@ private:
     struct Peer {
         bool joined = false;
         int seat = WatcherSeat;
-        // A few lines at once, then one a second.
-        TokenBucket chat{3, 1};
     };
     struct Key {
         QByteArray secret;
         Link* holder = nullptr;
+        // A few lines of chat at once, then one a second.
+        TokenBucket chat{3, 1};
     };
 
     void Arrive(Link* link);

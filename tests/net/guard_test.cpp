@@ -3,6 +3,7 @@
 // certificate is the hosted-game tests').
 #include <gtest/gtest.h>
 
+#include <QSslSocket>
 #include <QTcpSocket>
 
 #include <algorithm>
@@ -133,7 +134,10 @@ TEST(HostGuard, ACopyThatFloodsTheHostLosesItsConnectionAndNotTheGame) {
               static_cast<long>(blue.refusals.size()));
 }
 
-TEST(HostGuard, ConnectionsPastTheCapAreShutAndACapFreedIsTakenAgain) {
+// Connections that never shake hands cannot keep a player out: past the cap the oldest of
+// them makes room, and a guest joins a host full of them. Only connections all through their
+// handshake shut the newcomer.
+TEST(HostGuard, PastTheCapTheLongestHandshakeMakesRoomAndOnlyHandshakenConnectionsShutANewcomer) {
     HostRig rig;
     std::vector<std::unique_ptr<QTcpSocket>> held;
     const auto open = [&] {
@@ -143,15 +147,30 @@ TEST(HostGuard, ConnectionsPastTheCapAreShutAndACapFreedIsTakenAgain) {
     };
     for (int n = 0; n < DirectServer::MaxConnections; ++n) open();
     ASSERT_TRUE(WaitFor([&] { return rig.server.Connections() == DirectServer::MaxConnections; }));
+    QTcpSocket* oldest = held.front().get();
     QTcpSocket* past = open();
-    ASSERT_TRUE(WaitFor([&] { return past->state() == QAbstractSocket::UnconnectedState; }));
+    ASSERT_TRUE(WaitFor([&] { return oldest->state() == QAbstractSocket::UnconnectedState; }));
+    GuestRig blue(rig.Invite(1));
+    ASSERT_TRUE(WaitFor([&] { return blue.guest->Connected(); })) << "a guest gets into a host full of silent connections";
+    EXPECT_EQ(past->state(), QAbstractSocket::ConnectedState);
     EXPECT_EQ(rig.server.Connections(), DirectServer::MaxConnections);
-    held.front()->abort();
-    ASSERT_TRUE(WaitFor([&] { return rig.server.Connections() == DirectServer::MaxConnections - 1; }));
-    QTcpSocket* again = open();
-    ASSERT_TRUE(WaitFor([&] { return rig.server.Connections() == DirectServer::MaxConnections; }));
-    Settle();
-    EXPECT_EQ(again->state(), QAbstractSocket::ConnectedState);
+
+    // Connections through their handshake that say nothing yet fill the host again.
+    std::vector<std::unique_ptr<QSslSocket>> shaken;
+    for (int n = 1; n < DirectServer::MaxConnections; ++n) {
+        shaken.push_back(std::make_unique<QSslSocket>());
+        shaken.back()->setPeerVerifyMode(QSslSocket::VerifyNone);
+        shaken.back()->connectToHostEncrypted(QStringLiteral("127.0.0.1"), rig.server.Port());
+    }
+    ASSERT_TRUE(WaitFor([&] {
+        return std::all_of(shaken.begin(), shaken.end(), [](const auto& s) { return s->isEncrypted(); });
+    }));
+    EXPECT_TRUE(WaitFor([&] {
+        return std::all_of(held.begin(), held.end(), [](const auto& s) { return s->state() == QAbstractSocket::UnconnectedState; });
+    }));
+    QTcpSocket* refused = open();
+    ASSERT_TRUE(WaitFor([&] { return refused->state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_TRUE(blue.guest->Connected());
 }
 
 TEST(HostGuard, AConnectionThatNeverShakesHandsIsShutAtItsDeadline) {

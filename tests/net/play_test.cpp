@@ -1,6 +1,8 @@
 // Whole games between a host and guests over 127.0.0.1: the record, returns, chat and the end.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include <QPointer>
 
 #include <algorithm>
@@ -116,6 +118,8 @@ TEST(DirectPlay, ChatGoesToEveryCopyWithItsSenderAndABurstOfLinesIsCut) {
     QStringList watching;
     QObject::connect(&rig.host, &GameHost::WatcherCame, [&](int n) { watching << QStringLiteral("came %1").arg(n); });
     QObject::connect(&rig.host, &GameHost::WatcherWent, [&](int n) { watching << QStringLiteral("went %1").arg(n); });
+    std::vector<QPointer<Link>> hostEnds;
+    QObject::connect(&rig.server, &LinkServer::Arrived, [&](Link* l) { hostEnds.emplace_back(l); });
     GuestRig blue(rig.Invite(1));
     GuestRig watcher(rig.Invite(Invitation::Watch));
     ASSERT_TRUE(WaitFor([&] { return blue.guest->Connected() && watcher.guest->Connected(); }));
@@ -134,6 +138,21 @@ TEST(DirectPlay, ChatGoesToEveryCopyWithItsSenderAndABurstOfLinesIsCut) {
     EXPECT_EQ(std::count(blue.refusals.begin(), blue.refusals.end(), Refusal::TooFast),
               static_cast<long>(blue.refusals.size()));
     EXPECT_TRUE(blue.guest->Connected());
+
+    // The pace goes with the invitation: coming back brings no fresh burst.
+    QElapsedTimer since;
+    since.start();
+    const long passed = fromBlue();
+    const std::size_t refused = blue.refusals.size();
+    ASSERT_TRUE(hostEnds.front());
+    hostEnds.front()->Abort();
+    ASSERT_TRUE(WaitFor([&] { return blue.drops == 1 && blue.guest->Connected(); }));
+    for (int n = 0; n < Burst; ++n) blue.guest->Chat(QStringLiteral("again %1").arg(n));
+    ASSERT_TRUE(WaitFor([&] { return fromBlue() - passed + static_cast<long>(blue.refusals.size() - refused) == Burst; }));
+    // One line a second comes back to the pace; a fresh burst would let three through at once.
+    if (since.elapsed() < 2000) {
+        EXPECT_LE(fromBlue() - passed, 2);
+    }
     watcher.guest->Leave();
     ASSERT_TRUE(WaitFor([&] { return watching.size() == 2; }));
     EXPECT_EQ(watching, (QStringList{"came 1", "went 0"}));
