@@ -1,0 +1,267 @@
+#include "xmppaccount.h"
+
+#include <QHostAddress>
+#include <QSocketNotifier>
+
+#include <gloox/client.h>
+#include <gloox/connectionlistener.h>
+#include <gloox/connectiontcpbase.h>
+#include <gloox/message.h>
+#include <gloox/messagehandler.h>
+#include <gloox/registration.h>
+#include <gloox/registrationhandler.h>
+
+#include <algorithm>
+
+namespace vantry::net {
+
+namespace {
+
+// Where the system keeps the authorities it trusts.
+const char* const SystemAuthorities = "/etc/ssl/certs/ca-certificates.crt";
+// A whitespace keeps a quiet connection from being taken for a dead one on the way.
+constexpr int KeepAliveMs = 60000;
+
+std::string Std(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+bool XmppSettings::Loopback() const {
+    const QHostAddress host(server);
+    return server == QLatin1String("localhost") || (!host.isNull() && host.isLoopback());
+}
+
+// One connection of gloox's client, read when its socket is readable. It is made anew for each
+// attempt: gloox keeps state of a connection that broke.
+class XmppClient final : public gloox::ConnectionListener,
+                         public gloox::MessageHandler,
+                         public gloox::RegistrationHandler {
+public:
+    XmppClient(XmppAccount& account, const XmppSettings& s, const QString& resource, bool registering)
+        : account_(account), registering_(registering) {
+        const gloox::JID jid(Std(s.address));
+        if (registering) {
+            client_ = std::make_unique<gloox::Client>(jid.server());
+            registration_ = std::make_unique<gloox::Registration>(client_.get());
+            registration_->registerRegistrationHandler(this);
+        } else {
+            gloox::JID full = jid;
+            full.setResource(Std(resource));
+            client_ = std::make_unique<gloox::Client>(full, Std(s.password));
+            client_->disableRoster();
+            // A low priority: the player's chat program keeps the messages sent to the bare address.
+            client_->setPresence(gloox::Presence::Available, -1);
+            client_->registerMessageHandler(this);
+        }
+        if (!s.server.isEmpty()) client_->setServer(Std(s.server));
+        if (s.port != 0) client_->setPort(s.port);
+        loopback_ = s.Loopback();
+        // On this computer nothing is on the way to read; a failed handshake there (a server with
+        // no certificate that still offers TLS) would only trip gloox's GnuTLS clean-up.
+        client_->setTls(loopback_ ? gloox::TLSDisabled : gloox::TLSRequired);
+        client_->setCACerts({SystemAuthorities});
+        client_->registerConnectionListener(this);
+    }
+
+    ~XmppClient() override {
+        notifier_.reset();
+        if (client_) {
+            client_->removeConnectionListener(this);
+            client_->disconnect();
+        }
+    }
+
+    // False when no connection could even be begun.
+    bool Connect() {
+        if (!client_->connect(false)) return false;
+        const auto* tcp = dynamic_cast<gloox::ConnectionTCPBase*>(client_->connectionImpl());
+        if (!tcp || tcp->socket() < 0) return false;
+        notifier_ = std::make_unique<QSocketNotifier>(tcp->socket(), QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, &account_, [this] { client_->recv(0); });
+        return true;
+    }
+
+    bool Send(const QString& to, const QByteArray& body) {
+        gloox::Message m(gloox::Message::Headline, gloox::JID(Std(to)), body.toStdString());
+        return sentBytes(m.tag());
+    }
+
+    void KeepAlive() { client_->whitespacePing(); }
+    QString Address() const { return QString::fromStdString(client_->jid().full()); }
+
+private:
+    bool sentBytes(gloox::Tag* tag) {
+        const std::string xml = tag->xml();
+        const int bytes = static_cast<int>(xml.size());
+        if (bytes > XmppAccount::MaxStanzaBytes) {
+            delete tag;
+            return false;
+        }
+        account_.largest_ = std::max(account_.largest_, bytes);
+        client_->send(tag);
+        return true;
+    }
+
+    void onConnect() override {
+        if (!registering_) return account_.Connected();
+        gloox::RegistrationFields fields;
+        // The name is all before the "@"; the domain was the server's.
+        fields.username = gloox::JID(Std(account_.settings_.address)).username();
+        fields.password = Std(account_.settings_.password);
+        registration_->createAccount(gloox::Registration::FieldUsername | gloox::Registration::FieldPassword, fields);
+    }
+
+    void onDisconnect(gloox::ConnectionError e) override {
+        // Called from within the notifier's own signal: it goes once that has returned.
+        if (notifier_) {
+            notifier_->setEnabled(false);
+            notifier_.release()->deleteLater();
+        }
+        if (e == gloox::ConnUserDisconnected) return;
+        if (e == gloox::ConnAuthenticationFailed) return Later(AccountFault::WrongPassword, false);
+        if (e == gloox::ConnTlsFailed || e == gloox::ConnTlsNotAvailable) return Later(AccountFault::Insecure, false);
+        Later(AccountFault::Unreachable, !registering_);
+    }
+
+    // A server's certificate is taken only when the system's authorities vouch for it for this
+    // server; one on this computer needs none.
+    bool onTLSConnect(const gloox::CertInfo& info) override { return loopback_ || info.status == gloox::CertOk; }
+
+    void handleMessage(const gloox::Message& m, gloox::MessageSession*) override {
+        const QString from = QString::fromStdString(m.from().full());
+        if (m.subtype() == gloox::Message::Error) {
+            emit account_.Bounced(from);
+        } else if (m.subtype() == gloox::Message::Headline) {
+            emit account_.Heard(from, QByteArray::fromStdString(m.body()));
+        }
+    }
+
+    void handleRegistrationResult(const gloox::JID&, gloox::RegistrationResult result) override {
+        if (result == gloox::RegistrationSuccess) {
+            QMetaObject::invokeMethod(&account_, [a = &account_] {
+                a->Stop();
+                emit a->Registered();
+            }, Qt::QueuedConnection);
+            return;
+        }
+        Later(result == gloox::RegistrationConflict ? AccountFault::Taken : AccountFault::Refused, false);
+    }
+    void handleRegistrationFields(const gloox::JID&, int, std::string) override {}
+    void handleAlreadyRegistered(const gloox::JID&) override {}
+    void handleDataForm(const gloox::JID&, const gloox::DataForm&) override {}
+    void handleOOB(const gloox::JID&, const gloox::OOB&) override {}
+
+    // gloox is inside its own call here: the client is let go once it has returned.
+    void Later(AccountFault why, bool again) {
+        QMetaObject::invokeMethod(&account_, [a = &account_, why, again] { a->Dropped(why, again); },
+                                  Qt::QueuedConnection);
+    }
+
+    XmppAccount& account_;
+    std::unique_ptr<gloox::Client> client_;
+    std::unique_ptr<gloox::Registration> registration_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    bool registering_;
+    bool loopback_ = false;
+};
+
+XmppAccount::XmppAccount(XmppSettings settings, QString resource, QObject* parent)
+    : QObject(parent), settings_(std::move(settings)), resource_(std::move(resource)) {
+    clock_.start();
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &XmppAccount::Connect);
+    drain_.setSingleShot(true);
+    connect(&drain_, &QTimer::timeout, this, &XmppAccount::Drain);
+    keepAlive_.setInterval(KeepAliveMs);
+    connect(&keepAlive_, &QTimer::timeout, this, [this] {
+        if (client_ && online_) client_->KeepAlive();
+    });
+}
+
+XmppAccount::~XmppAccount() {
+    stopped_ = true;
+    client_.reset();
+}
+
+XmppAccount* XmppAccount::Register(const XmppSettings& settings, QObject* parent) {
+    auto* account = new XmppAccount(settings, QString(), parent);
+    account->registering_ = true;
+    account->Start();
+    return account;
+}
+
+void XmppAccount::Start() {
+    stopped_ = false;
+    if (!client_) Connect();
+}
+
+void XmppAccount::Stop() {
+    stopped_ = true;
+    retry_.stop();
+    keepAlive_.stop();
+    online_ = false;
+    client_.reset();
+}
+
+QString XmppAccount::Address() const {
+    return resource_.isEmpty() ? settings_.address : settings_.address + QLatin1Char('/') + resource_;
+}
+
+void XmppAccount::Connect() {
+    if (stopped_) return;
+    const bool named = settings_.address.count(QLatin1Char('@')) == 1 && !settings_.address.startsWith(QLatin1Char('@')) &&
+                       !settings_.address.endsWith(QLatin1Char('@')) && !settings_.address.contains(QLatin1Char('/'));
+    if (!named) return Dropped(AccountFault::BadAddress, false);
+    client_ = std::make_unique<XmppClient>(*this, settings_, resource_, registering_);
+    if (!client_->Connect()) Dropped(AccountFault::Unreachable, !registering_);
+}
+
+void XmppAccount::Connected() {
+    online_ = true;
+    pauseMs_ = FirstPauseMs;
+    keepAlive_.start();
+    emit Online();
+    Drain();
+}
+
+void XmppAccount::Dropped(AccountFault why, bool again) {
+    const bool was = online_;
+    online_ = false;
+    keepAlive_.stop();
+    client_.reset();
+    // What waited belongs to conversations that end with the connection.
+    queue_.clear();
+    if (stopped_) return;
+    if (again) {
+        retry_.start(pauseMs_);
+        pauseMs_ = std::min(pauseMs_ * 2, LongestPauseMs);
+    } else {
+        stopped_ = true;
+    }
+    // A connection that could not be made again is told once, not at every try.
+    if (was || !again || pauseMs_ == FirstPauseMs * 2) emit Offline(why);
+}
+
+void XmppAccount::Send(const QString& to, const QByteArray& body) {
+    queue_.emplace_back(to, body);
+    if (online_ && !drain_.isActive()) Drain();
+}
+
+void XmppAccount::Drain() {
+    const qint64 now = clock_.elapsed();
+    budget_ = std::min<double>(BurstBytes, budget_ + (now - budgetAtMs_) * BytesPerSecond / 1000.0);
+    budgetAtMs_ = now;
+    while (online_ && client_ && !queue_.empty()) {
+        const auto& [to, body] = queue_.front();
+        const qsizetype bytes = body.size() + to.size();
+        if (bytes > budget_) {
+            drain_.start(static_cast<int>((bytes - budget_) * 1000 / BytesPerSecond) + 1);
+            return;
+        }
+        budget_ -= static_cast<double>(bytes);
+        client_->Send(to, body);
+        queue_.pop_front();
+    }
+}
+
+}  // namespace vantry::net
