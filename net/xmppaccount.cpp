@@ -179,6 +179,9 @@ XmppAccount::XmppAccount(XmppSettings settings, QString resource, QObject* paren
 }
 
 XmppAccount::~XmppAccount() {
+    // A farewell still waiting goes out whatever the pace.
+    budget_ = 1e12;
+    Drain();
     stopped_ = true;
     client_.reset();
 }
@@ -249,7 +252,7 @@ void XmppAccount::Send(const QString& to, const QByteArray& body) {
 
 void XmppAccount::Drain() {
     const qint64 now = clock_.elapsed();
-    budget_ = std::min<double>(BurstBytes, budget_ + (now - budgetAtMs_) * BytesPerSecond / 1000.0);
+    budget_ = std::max<double>(budget_, std::min<double>(BurstBytes, budget_ + (now - budgetAtMs_) * BytesPerSecond / 1000.0));
     budgetAtMs_ = now;
     while (online_ && client_ && !queue_.empty()) {
         const auto& [to, body] = queue_.front();

@@ -57,6 +57,7 @@ public:
 
     void Start();
     void Stop();
+    void SetPassword(const QString& password) { settings_.password = password; }
     bool IsOnline() const { return online_; }
     // The address with this copy's resource, as an invitation names it.
     QString Address() const;

@@ -97,6 +97,7 @@ public:
     XmppServer(XmppAccount& account, Secrets secrets, QObject* parent = nullptr);
     // How fast each peer may send; a peer past it loses its link.
     void SetLimits(int burst, int perSecond) { limits_ = {burst, perSecond}; }
+    XmppAccount& Account() const { return account_; }
 
 private:
     void Heard(const QString& from, const QByteArray& body);

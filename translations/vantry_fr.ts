@@ -117,6 +117,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Cette copie du jeu ne peut pas jouer entre ordinateurs&#xa0;: son module réseau est absent.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Ce bureau n’a pas de trousseau où garder le mot de passe&#xa0;: le jeu le demande donc à chaque connexion.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -604,6 +608,38 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
 </context>
 <context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>Le serveur XMPP a refusé l’adresse %1 avec son mot de passe. Vérifie-les dans les Paramètres.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>Le serveur XMPP de %1 est injoignable. La partie continue, et cet exemplaire continue d’essayer de se connecter.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>Le serveur XMPP de %1 n’offre aucune connexion sécurisée à laquelle cet ordinateur se fie&#xa0;; cet exemplaire ne s’est donc pas connecté.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>Le serveur XMPP ne permet pas de créer de compte depuis le jeu. Crée-en un sur le site web du serveur, ou demande à son administrateur.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>L’adresse %1 est déjà prise. Choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 n’est pas une adresse XMPP. Une adresse a la forme nom@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Mot de passe du compte XMPP %1&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>vantry::FileMenu</name>
     <message>
         <source>File</source>
@@ -823,7 +859,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>Each seat ticked here is played from another computer. Send its player the invitation beside it; the last one lets someone watch the game.</source>
-        <translation>Chaque place cochée ici est jouée depuis un autre ordinateur. Envoie à son joueur l’invitation qui est à côté ; la dernière permet à quelqu’un de regarder la partie.</translation>
+        <translation>Chaque place cochée ici est jouée depuis un autre ordinateur. Envoie à son joueur l’invitation qui est à côté&#xa0;; la dernière permet à quelqu’un de regarder la partie.</translation>
     </message>
     <message>
         <source>%1 plays from another computer</source>
@@ -838,7 +874,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>To watch:</source>
         <extracomment>The label before the invitation that lets someone watch the game without playing.</extracomment>
-        <translation>Pour regarder :</translation>
+        <translation>Pour regarder&#xa0;:</translation>
     </message>
     <message>
         <source>Invitation to watch</source>
@@ -846,7 +882,7 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>The game could not be hosted: this computer could not open a network port for it.</source>
-        <translation>La partie n’a pas pu être hébergée : cet ordinateur n’a pas pu ouvrir de port réseau pour elle.</translation>
+        <translation>La partie n’a pas pu être hébergée&#xa0;: cet ordinateur n’a pas pu ouvrir de port réseau pour elle.</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1127,6 +1163,43 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Tes paramètres n’ont pas pu être enregistrés dans %1&#xa0;: %2. Ils restent valables jusqu’à la fermeture de Vantry.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Jouer via un serveur XMPP</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>&amp;Adresse XMPP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>Serv&amp;eur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Déduit de l’adresse</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>&amp;Créer le compte</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Le mot de passe est gardé dans le trousseau du bureau.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>Le compte %1 a été créé.</translation>
     </message>
 </context>
 </TS>
