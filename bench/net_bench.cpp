@@ -1,5 +1,7 @@
 // Direct play over loopback: how long an event the host's engine records takes to reach a
-// guest (the 95th percentile of many), and how many bytes a move event costs on the wire.
+// guest (the 95th percentile of many), and how many bytes a move event costs on the wire. Then
+// the same through a prosody on loopback, at the brisk computer's pace, with the largest stanza
+// either account sent, and a watcher's catch-up on a long game.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -12,6 +14,8 @@
 #include "framereader.h"
 #include "messagecodec.h"
 #include "netrig.h"
+#include "prosodyrig.h"
+#include "xmpplink.h"
 
 namespace {
 
@@ -68,6 +72,69 @@ void BM_MoveEventBytes(benchmark::State& st) {
     st.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_MoveEventBytes);
+
+// A host and a watcher through the server; the host's computer seats play a step every 250 ms.
+void BM_HostEventReachesGuestThroughXmpp(benchmark::State& st) {
+    rig::ProsodyRig prosody;
+    if (!prosody.Register(QStringLiteral("host"), QStringLiteral("pw")) ||
+        !prosody.Register(QStringLiteral("guest"), QStringLiteral("pw")) || !prosody.Start()) {
+        st.SkipWithError("prosody did not start");
+        return;
+    }
+    rig::HostRig host({ScriptedRandom::For(2), ScriptedRandom::For(5), ScriptedRandom::For(3)});
+    for (int s = 0; s < 4; ++s) host.engine.SetSeat(s, true, "Computer");
+    XmppAccount hostAccount(prosody.Account(QStringLiteral("host"), QStringLiteral("pw")), QStringLiteral("bench-host"));
+    XmppAccount guestAccount(prosody.Account(QStringLiteral("guest"), QStringLiteral("pw")), QStringLiteral("bench-guest"));
+    XmppServer server(hostAccount, [&](const QByteArray& keyId) { return host.host.SecretOf(keyId); });
+    host.host.Listen(server);
+    hostAccount.Start();
+    guestAccount.Start();
+    const auto dial = [&](const Invitation& in, QObject* parent) -> Link* { return XmppLink::Dial(guestAccount, in, parent); };
+    Invitation in = host.Invite(Invitation::Watch);
+    in.xmpp = hostAccount.Address();
+    rig::GuestRig guest(in, dial);
+    if (!rig::WaitFor([&] { return guest.guest->Connected(); })) {
+        st.SkipWithError("the guest did not join through the server");
+        return;
+    }
+    std::vector<double> micros;
+    QElapsedTimer clock;
+    for (auto _ : st) {
+        st.PauseTiming();
+        if (host.state.TurnPhase() == Phase::Won) {
+            host.engine.ResetBoard();
+            rig::WaitFor([&] { return guest.HoldsAll(host.state); });
+        }
+        rig::Settle(250);
+        st.ResumeTiming();
+        clock.start();
+        host.PlayComputer();
+        const std::size_t held = host.state.Record.size();
+        QDeadlineTimer deadline(10000);
+        while (guest.guest->Record().size() < held && !deadline.hasExpired()) QCoreApplication::processEvents();
+        if (guest.guest->Record().size() < held) {
+            st.SkipWithError("an event did not arrive");
+            return;
+        }
+        micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
+    }
+    std::sort(micros.begin(), micros.end());
+    st.counters["p50_us"] = micros[micros.size() / 2];
+    st.counters["p95_us"] = micros[std::min(micros.size() - 1, micros.size() * 95 / 100)];
+
+    // A long game is played out at once, then one more watcher joins and takes its record whole.
+    for (int step = 0; step < 400 && host.state.TurnPhase() != Phase::Won; ++step) host.PlayComputer();
+    rig::WaitFor([&] { return guest.HoldsAll(host.state); });
+    Invitation late = host.Invite(Invitation::Watch);
+    late.xmpp = hostAccount.Address();
+    clock.start();
+    rig::GuestRig watcher(late, dial);
+    const bool caught = rig::WaitFor([&] { return watcher.HoldsAll(host.state); });
+    st.counters["catchup_events"] = static_cast<double>(host.state.Record.size());
+    st.counters["catchup_ms"] = caught ? static_cast<double>(clock.elapsed()) : -1.0;
+    st.counters["largest_stanza_bytes"] = std::max(hostAccount.LargestStanza(), guestAccount.LargestStanza());
+}
+BENCHMARK(BM_HostEventReachesGuestThroughXmpp)->Iterations(120)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 
