@@ -18,8 +18,9 @@ EitherLink::EitherLink(std::vector<Link*> ways, QObject* parent) : Link(parent),
 void EitherLink::Opened(Link* way) {
     if (chosen_ || ended_) return;
     chosen_ = way;
+    // Closed, not dropped: a host the other way reached lets its end go at once.
     for (Link* other : std::vector<Link*>(ways_)) {
-        if (other != way) other->Abort();
+        if (other != way) other->Close();
     }
     emit Link::Opened();
 }

@@ -206,8 +206,11 @@ void XmppAccount::Stop() {
     client_.reset();
 }
 
+// Servers give the name and the domain in lower case, as the messages from this account will
+// name it; the resource keeps its case.
 QString XmppAccount::Address() const {
-    return resource_.isEmpty() ? settings_.address : settings_.address + QLatin1Char('/') + resource_;
+    const QString bare = settings_.address.toLower();
+    return resource_.isEmpty() ? bare : bare + QLatin1Char('/') + resource_;
 }
 
 void XmppAccount::Connect() {

@@ -26,6 +26,13 @@ std::optional<QByteArray> Decoded(const QByteArray& text, qsizetype size = -1) {
     return d.decoded;
 }
 
+// The same full address, whatever the case of its name and domain.
+bool SameAddress(const QString& a, const QString& b) {
+    const qsizetype slash = a.indexOf(QLatin1Char('/'));
+    return slash == b.indexOf(QLatin1Char('/')) && a.left(slash).compare(b.left(slash), Qt::CaseInsensitive) == 0 &&
+           a.mid(slash) == b.mid(slash);
+}
+
 QByteArray RandomBytes(int size) {
     QByteArray secret = NewSecret();
     while (secret.size() < size) secret += NewSecret();
@@ -50,11 +57,11 @@ XmppLink* XmppLink::Dial(XmppAccount& account, const Invitation& invitation, QOb
     auto* link = new XmppLink(account, invitation.xmpp, KeyIdOf(invitation.secret), session,
                               SessionKeys::Of(invitation.secret, session), false, parent);
     connect(&account, &XmppAccount::Heard, link, [link](const QString& from, const QByteArray& body) {
-        if (from != link->peer_) return;
+        if (!SameAddress(from, link->peer_)) return;
         if (const auto packet = Read(body); packet && packet->session == link->session_) link->Take(*packet);
     });
     connect(&account, &XmppAccount::Bounced, link, [link](const QString& from) {
-        if (from == link->peer_) link->End(LinkEnd::Unreachable);
+        if (SameAddress(from, link->peer_)) link->End(LinkEnd::Unreachable);
     });
     const auto open = [link] { link->Put(Opening, {}); };
     if (account.IsOnline()) {
