@@ -83,21 +83,22 @@ public:
 
     bool Send(const QString& to, const QByteArray& body) {
         gloox::Message m(gloox::Message::Headline, gloox::JID(Std(to)), body.toStdString());
-        return sentBytes(m.tag());
+        return SendTag(m.tag());
     }
 
     void KeepAlive() { client_->whitespacePing(); }
     QString Address() const { return QString::fromStdString(client_->jid().full()); }
 
 private:
-    bool sentBytes(gloox::Tag* tag) {
+    bool SendTag(gloox::Tag* tag) {
         const std::string xml = tag->xml();
         const int bytes = static_cast<int>(xml.size());
+        // Counted even when refused, so that the figures show a stanza that grew too big.
+        account_.largest_ = std::max(account_.largest_, bytes);
         if (bytes > XmppAccount::MaxStanzaBytes) {
             delete tag;
             return false;
         }
-        account_.largest_ = std::max(account_.largest_, bytes);
         client_->send(tag);
         return true;
     }

@@ -63,7 +63,8 @@ public:
     QString Address() const;
     // A message to a full address; `body` is plain ASCII. Queued while offline.
     void Send(const QString& to, const QByteArray& body);
-    // Bytes of the largest stanza sent, for the figures.
+    // Bytes of the largest stanza this account was given to send (one past MaxStanzaBytes is
+    // not sent), for the figures.
     int LargestStanza() const { return largest_; }
 
     // Makes the account on its server by in-band registration; Registered or Failed follows.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "eitherlink.h"
 #include "prosodyrig.h"
 #include "seal.h"
 #include "xmpplink.h"
@@ -98,12 +99,12 @@ TEST(XmppPlay, AGameThroughTheServerGoesOnWhereItWasAfterTheServerRestarts) {
                  ScriptedRandom::For(4), ScriptedRandom::For(2), ScriptedRandom::For(6)});
     rig.engine.SetSeat(0, true, "Host computer");
     rig.engine.SetSeat(2, true, "Other computer");
-    rig.engine.SetSeat(3, true, "Third computer");
     XmppAccount hostAccount(prosody.Account(QStringLiteral("host"), QStringLiteral("host-password")),
                             QStringLiteral("vantry-test"));
     XmppServer xmpp(hostAccount, [&](const QByteArray& keyId) { return rig.host.SecretOf(keyId); });
     // The game runs at the machine's pace, far faster than players ask.
     xmpp.SetLimits(1000000, 1000000);
+    rig.server.SetLimits({1000000, 1000000, DirectLink::HandshakeMs});
     rig.host.Listen(xmpp);
     ASSERT_TRUE(SignIn(hostAccount));
 
@@ -115,22 +116,30 @@ TEST(XmppPlay, AGameThroughTheServerGoesOnWhereItWasAfterTheServerRestarts) {
     GuestRig blue(invitation, [&](const Invitation& in, QObject* parent) -> Link* {
         return XmppLink::Dial(guestAccount, in, parent);
     });
-    ASSERT_TRUE(WaitFor([&] { return blue.guest->Connected(); }));
+    // Green tries both ways at once and keeps the first that works: one game, two transports.
+    Invitation greenInvitation = rig.Invite(3);
+    greenInvitation.xmpp = hostAccount.Address();
+    GuestRig green(greenInvitation, [&](const Invitation& in, QObject* parent) -> Link* {
+        return new EitherLink({DirectLink::Dial(in), XmppLink::Dial(guestAccount, in)}, parent);
+    });
+    ASSERT_TRUE(WaitFor([&] { return blue.guest->Connected() && green.guest->Connected(); }));
     EXPECT_EQ(blue.guest->Setup().names[2], QStringLiteral("Other computer"));
 
     bool restarted = false;
-    const bool done = PlayOut(rig, {{1, &blue}}, [&] {
+    const bool done = PlayOut(rig, {{1, &blue}, {3, &green}}, [&] {
         if (restarted || rig.state.Record.size() < 12) return;
         restarted = true;
         prosody.Stop();
         ASSERT_TRUE(prosody.Start());
     });
     ASSERT_TRUE(done) << rig.state.Record.size() << " events, the guest holds " << blue.guest->Record().size();
-    ASSERT_TRUE(WaitFor([&] { return blue.HoldsAll(rig.state); }));
+    ASSERT_TRUE(WaitFor([&] { return blue.HoldsAll(rig.state) && green.HoldsAll(rig.state); }));
     EXPECT_TRUE(restarted);
     EXPECT_GE(blue.drops, 1);
     // Every event came once, in its order, across the restart.
-    for (std::size_t n = 0; n < blue.numbers.size(); ++n) ASSERT_EQ(blue.numbers[n], static_cast<int>(n));
+    for (const GuestRig* g : {&blue, &green}) {
+        for (std::size_t n = 0; n < g->numbers.size(); ++n) ASSERT_EQ(g->numbers[n], static_cast<int>(n));
+    }
     EXPECT_LE(hostAccount.LargestStanza(), XmppAccount::MaxStanzaBytes);
     EXPECT_LE(guestAccount.LargestStanza(), XmppAccount::MaxStanzaBytes);
     EXPECT_GT(hostAccount.LargestStanza(), 0);
