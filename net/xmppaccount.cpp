@@ -1,11 +1,20 @@
 #include "xmppaccount.h"
 
+#include <QDnsLookup>
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QSocketNotifier>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <gloox/client.h>
 #include <gloox/connectionlistener.h>
 #include <gloox/connectiontcpbase.h>
+#include <gloox/connectiontcpclient.h>
 #include <gloox/message.h>
 #include <gloox/messagehandler.h>
 #include <gloox/registration.h>
@@ -22,9 +31,145 @@ const char* const SystemAuthorities = "/etc/ssl/certs/ca-certificates.crt";
 // A whitespace keeps a quiet connection from being taken for a dead one on the way.
 constexpr int KeepAliveMs = 60000;
 
+constexpr quint16 ClientPort = 5222;
+// How long one address of the server is given to take the connection.
+constexpr int ConnectMs = 10000;
+
 std::string Std(const QString& text) { return text.toStdString(); }
 
+// gloox's own connection with a socket this side connected already: gloox's would resolve
+// and connect while the whole program waits, for minutes where a server's packets are lost.
+class HandedConnection final : public gloox::ConnectionTCPClient {
+public:
+    HandedConnection(gloox::ConnectionDataHandler* handler, const gloox::LogSink& log, int socket)
+        : ConnectionTCPClient(handler, log, std::string(), -1), handed_(socket) {}
+
+    gloox::ConnectionError connect() override {
+        if (!m_handler || handed_ < 0) return gloox::ConnNotConnected;
+        setSocket(handed_);
+        handed_ = -1;
+        m_handler->handleConnect(this);
+        return gloox::ConnNoError;
+    }
+    gloox::ConnectionBase* newInstance() const override { return nullptr; }
+
+private:
+    int handed_;
+};
+
 }  // namespace
+
+// A TCP connection to the account's server made on the event loop: the server named in the
+// settings, or the one the domain's SRV record names, or the domain itself; each address in turn.
+class XmppDial final : public QObject {
+public:
+    using Done = std::function<void(int socket)>;  // -1: none could be made
+
+    XmppDial(const XmppSettings& s, Done done) : done_(std::move(done)) {
+        timeout_.setSingleShot(true);
+        connect(&timeout_, &QTimer::timeout, this, [this] { Next(); });
+        const QString domain = s.address.section(QLatin1Char('@'), 1);
+        if (!s.server.isEmpty()) {
+            Resolve(s.server, s.port ? s.port : ClientPort);
+            return;
+        }
+        auto* srv = new QDnsLookup(QDnsLookup::SRV, QStringLiteral("_xmpp-client._tcp.") + domain, this);
+        connect(srv, &QDnsLookup::finished, this, [this, srv, domain] {
+            const auto records = srv->serviceRecords();
+            const auto best = std::min_element(records.begin(), records.end(), [](const auto& a, const auto& b) {
+                return a.priority() < b.priority();
+            });
+            if (best == records.end()) return Resolve(domain, ClientPort);
+            Resolve(best->target(), best->port());
+        });
+        srv->lookup();
+    }
+
+    ~XmppDial() override { Drop(); }
+
+private:
+    void Resolve(const QString& host, quint16 port) {
+        port_ = port;
+        QHostInfo::lookupHost(host, this, [this](const QHostInfo& info) {
+            addresses_ = info.addresses();
+            Next();
+        });
+    }
+
+    void Next() {
+        Drop();
+        if (addresses_.isEmpty()) return Finish(-1);
+        const QHostAddress address = addresses_.takeFirst();
+        sockaddr_storage where{};
+        socklen_t size = 0;
+        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+            auto* in = reinterpret_cast<sockaddr_in*>(&where);
+            in->sin_family = AF_INET;
+            in->sin_port = htons(port_);
+            in->sin_addr.s_addr = htonl(address.toIPv4Address());
+            size = sizeof(sockaddr_in);
+        } else {
+            auto* in6 = reinterpret_cast<sockaddr_in6*>(&where);
+            in6->sin6_family = AF_INET6;
+            in6->sin6_port = htons(port_);
+            const Q_IPV6ADDR bytes = address.toIPv6Address();
+            std::copy(std::begin(bytes.c), std::end(bytes.c), in6->sin6_addr.s6_addr);
+            size = sizeof(sockaddr_in6);
+        }
+        socket_ = ::socket(where.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (socket_ < 0) return Next();
+        if (::connect(socket_, reinterpret_cast<sockaddr*>(&where), size) == 0) return Connected();
+        if (errno != EINPROGRESS) return Next();
+        writable_ = std::make_unique<QSocketNotifier>(socket_, QSocketNotifier::Write);
+        connect(writable_.get(), &QSocketNotifier::activated, this, [this] {
+            int error = 0;
+            socklen_t length = sizeof(error);
+            writable_->setEnabled(false);
+            if (::getsockopt(socket_, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0) {
+                // Not from within the notifier's own signal.
+                QTimer::singleShot(0, this, [this] { Next(); });
+                return;
+            }
+            Connected();
+        });
+        timeout_.start(ConnectMs);
+    }
+
+    // gloox reads and writes it as a blocking socket.
+    void Connected() {
+        timeout_.stop();
+        const int socket = socket_;
+        socket_ = -1;
+        if (writable_) {
+            writable_->setEnabled(false);
+            writable_.release()->deleteLater();
+        }
+        ::fcntl(socket, F_SETFL, ::fcntl(socket, F_GETFL) & ~O_NONBLOCK);
+        Finish(socket);
+    }
+
+    // Heard from the event loop, never from within a call of the one that made it.
+    void Finish(int socket) {
+        QMetaObject::invokeMethod(this, [this, socket] { done_(socket); }, Qt::QueuedConnection);
+    }
+
+    void Drop() {
+        timeout_.stop();
+        if (writable_) {
+            writable_->setEnabled(false);
+            writable_.release()->deleteLater();
+        }
+        if (socket_ >= 0) ::close(socket_);
+        socket_ = -1;
+    }
+
+    Done done_;
+    QList<QHostAddress> addresses_;
+    quint16 port_ = ClientPort;
+    int socket_ = -1;
+    std::unique_ptr<QSocketNotifier> writable_;
+    QTimer timeout_;
+};
 
 bool XmppSettings::Loopback() const {
     const QHostAddress host(server);
@@ -37,7 +182,7 @@ class XmppClient final : public gloox::ConnectionListener,
                          public gloox::MessageHandler,
                          public gloox::RegistrationHandler {
 public:
-    XmppClient(XmppAccount& account, const XmppSettings& s, const QString& resource, bool registering)
+    XmppClient(XmppAccount& account, const XmppSettings& s, const QString& resource, bool registering, int socket)
         : account_(account), registering_(registering) {
         const gloox::JID jid(Std(s.address));
         if (registering) {
@@ -53,8 +198,8 @@ public:
             client_->setPresence(gloox::Presence::Available, -1);
             client_->registerMessageHandler(this);
         }
-        if (!s.server.isEmpty()) client_->setServer(Std(s.server));
-        if (s.port != 0) client_->setPort(s.port);
+        // The certificate is checked against the domain, wherever its server was found.
+        client_->setConnectionImpl(new HandedConnection(client_.get(), client_->logInstance(), socket));
         loopback_ = s.Loopback();
         // On this computer nothing is on the way to read; a failed handshake there (a server with
         // no certificate that still offers TLS) would only trip gloox's GnuTLS clean-up.
@@ -184,6 +329,7 @@ XmppAccount::~XmppAccount() {
     budget_ = 1e12;
     Drain();
     stopped_ = true;
+    dial_.reset();
     client_.reset();
 }
 
@@ -202,6 +348,7 @@ void XmppAccount::Start() {
 void XmppAccount::Stop() {
     stopped_ = true;
     retry_.stop();
+    dial_.reset();
     keepAlive_.stop();
     online_ = false;
     client_.reset();
@@ -215,12 +362,21 @@ QString XmppAccount::Address() const {
 }
 
 void XmppAccount::Connect() {
-    if (stopped_) return;
+    if (stopped_ || dial_) return;
     const bool named = settings_.address.count(QLatin1Char('@')) == 1 && !settings_.address.startsWith(QLatin1Char('@')) &&
                        !settings_.address.endsWith(QLatin1Char('@')) && !settings_.address.contains(QLatin1Char('/'));
     if (!named) return Dropped(AccountFault::BadAddress, false);
-    client_ = std::make_unique<XmppClient>(*this, settings_, resource_, registering_);
-    if (!client_->Connect()) Dropped(AccountFault::Unreachable, !registering_);
+    dial_ = std::make_unique<XmppDial>(settings_, [this](int socket) {
+        // Let go once its own call has returned.
+        dial_.release()->deleteLater();
+        if (stopped_) {
+            if (socket >= 0) ::close(socket);
+            return;
+        }
+        if (socket < 0) return Dropped(AccountFault::Unreachable, !registering_);
+        client_ = std::make_unique<XmppClient>(*this, settings_, resource_, registering_, socket);
+        if (!client_->Connect()) Dropped(AccountFault::Unreachable, !registering_);
+    });
 }
 
 void XmppAccount::Connected() {

@@ -36,6 +36,7 @@ enum class AccountFault : std::uint8_t {
 };
 
 class XmppClient;
+class XmppDial;
 
 // This copy signed in to its account, on Qt's event loop: gloox reads the connection whenever
 // its socket has something. Messages go out at a pace a server's limits allow (a short burst,
@@ -87,6 +88,7 @@ private:
 
     XmppSettings settings_;
     QString resource_;
+    std::unique_ptr<XmppDial> dial_;
     std::unique_ptr<XmppClient> client_;
     QTimer retry_;
     QTimer drain_;
