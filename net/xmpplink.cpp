@@ -152,7 +152,9 @@ void XmppLink::Flush() {
     const auto put = [this](const QByteArray& text) { Put(Messages, qCompress(text)); };
     for (const QByteArray& frame : pending_) {
         const QByteArray more = batch.isEmpty() ? frame : batch + '\n' + frame;
-        if (more.size() <= MaxPackedBytes || qCompress(more).size() <= MaxPackedBytes) {
+        // Within what the peer inflates, too: a run of like messages packs far past it.
+        if (more.size() <= MaxFrameBytes &&
+            (more.size() <= MaxPackedBytes || qCompress(more).size() <= MaxPackedBytes)) {
             batch = more;
             continue;
         }

@@ -140,6 +140,13 @@ TEST(XmppPlay, AGameThroughTheServerGoesOnWhereItWasAfterTheServerRestarts) {
     for (const GuestRig* g : {&blue, &green}) {
         for (std::size_t n = 0; n < g->numbers.size(); ++n) ASSERT_EQ(g->numbers[n], static_cast<int>(n));
     }
+    // A watcher who comes at the end takes the whole record, in stanzas of the allowed size.
+    Invitation late = rig.Invite(Invitation::Watch);
+    late.xmpp = hostAccount.Address();
+    GuestRig watcher(late, [&](const Invitation& in, QObject* parent) -> Link* {
+        return XmppLink::Dial(guestAccount, in, parent);
+    });
+    ASSERT_TRUE(WaitFor([&] { return watcher.HoldsAll(rig.state); }));
     EXPECT_LE(hostAccount.LargestStanza(), XmppAccount::MaxStanzaBytes);
     EXPECT_LE(guestAccount.LargestStanza(), XmppAccount::MaxStanzaBytes);
     EXPECT_GT(hostAccount.LargestStanza(), 0);
