@@ -35,7 +35,8 @@ translations: configure
 
 # The engine's figures, the board drawn at twice its size, then the game against a bare window of
 # the board's size under Xvfb, then a four-computer game with the counters' travel and without it,
-# then the game log, then an event's way from host to guest over loopback.
+# then the game log, then an event's way from host to guest over loopback, then what hosting
+# costs the host under hostile connections and with a full table.
 bench: build
 	@scripts/install-deps --bench
 	@$(BUILD)/bench/vantry_bench
@@ -44,6 +45,7 @@ bench: build
 	@$(BUILD)/bench/vantry_travel_bench --vantry $(BUILD)/vantry
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vantry_log_bench
 	@$(BUILD)/bench/vantry_net_bench
+	@$(BUILD)/bench/vantry_host_load_bench
 
 # The package is built in a tree of its own: it is configured for /usr with the Debian layout,
 # which the compiled-in data folder follows, and with Debian's hardening flags.

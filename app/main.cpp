@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
 
     const vantry::CommandLine line = vantry::CommandLine::Parse(QCoreApplication::arguments());
     if (line.action != vantry::CommandLine::Action::Play) return line.Report();
+    vantry::CommandLine::HideInvitations(argc, argv);
 
     fonts.Wait();
     vantry::QtPrompter prompter;

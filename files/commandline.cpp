@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <cstring>
 
 namespace vantry {
 
@@ -111,5 +112,11 @@ QString CommandLine::Usage() {
 }
 
 QString CommandLine::Version() { return QStringLiteral("vantry " VANTRY_VERSION); }
+
+void CommandLine::HideInvitations(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "vantry://", 9) == 0) std::memset(argv[i], 0, std::strlen(argv[i]));
+    }
+}
 
 }  // namespace vantry

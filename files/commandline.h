@@ -31,6 +31,9 @@ struct CommandLine {
     // so that they answer without a display; Play for everything else, the toolkit's options
     // included.
     static CommandLine ParseEarly(int argc, const char* const* argv);
+    // Blanks each invitation among main's arguments once it has been read, so that its secret
+    // no longer stands in the system's list of processes for other users to read.
+    static void HideInvitations(int argc, char** argv);
     // Prints the usage, the version or the error and gives the exit status; nothing for Play.
     int Report() const;
     static QString Usage();

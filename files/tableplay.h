@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace vantry {
 
 class Engine;
@@ -12,6 +14,9 @@ class Prompter;
 // game on the board, or joining another computer's.
 class TablePlay {
 public:
+    // The longest line of chat, in characters.
+    static constexpr int MaxChatChars = 200;
+
     virtual ~TablePlay() = default;
     // Hosts the game on the board: every seat a person plays is offered to a player on another
     // computer. One line per invitation ("Red vantry://...", then "Watch vantry://..."), or
@@ -28,6 +33,14 @@ public:
     // An invitation to watch; empty when hosting could not begin or the watchers' places are
     // all given.
     virtual QString InviteWatcher() = 0;
+
+    // True while this copy hosts a game or has joined one.
+    virtual bool AtTable() const = 0;
+    // Sends a line of chat to everyone at the table; nothing when this copy is at none.
+    virtual void Say(const QString& text) = 0;
+    // Where the table's news goes, worded for the log and the screen reader: each line of chat
+    // heard (this copy's own too) and the players who lose their connection or come back.
+    virtual void OnNews(std::function<void(const QString& line)> heard) = 0;
 };
 
 }  // namespace vantry

@@ -1,5 +1,7 @@
 #include "gamehost.h"
 
+#include <algorithm>
+
 #include <QTimer>
 
 #include "engine.h"
@@ -152,11 +154,16 @@ void GameHost::Hello(Link* link, Peer& peer, const Message& m) {
     const GameRecord& record = engine_.State().Record;
     const bool known = m.game == game_ && m.number < static_cast<long long>(record.size());
     SendGame(link, peer.seat, known ? m.number : -1);
+    if (!IsSeat(peer.seat)) emit WatcherCame(Watching());
     if (IsSeat(peer.seat) && away_[static_cast<std::size_t>(peer.seat)]) {
         away_[static_cast<std::size_t>(peer.seat)].reset();
         Broadcast(Message::SeatNotice(Message::Type::SeatBack, peer.seat));
         emit SeatBack(peer.seat);
     }
+}
+
+int GameHost::Watching() const {
+    return static_cast<int>(std::count_if(watchers_.begin(), watchers_.end(), [](const Key& k) { return k.holder; }));
 }
 
 std::array<SeatKind, 4> GameHost::Kinds() const {
@@ -223,7 +230,9 @@ void GameHost::Leave(Link* link) {
     const bool joined = it->second.joined;
     peers_.erase(it);
     for (Key& key : watchers_) {
-        if (key.holder == link) key.holder = nullptr;
+        if (key.holder != link) continue;
+        key.holder = nullptr;
+        if (!closed_) emit WatcherWent(Watching());
     }
     if (!joined || !IsSeat(seat) || seats_[static_cast<std::size_t>(seat)].holder != link) return;
     seats_[static_cast<std::size_t>(seat)].holder = nullptr;

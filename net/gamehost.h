@@ -69,6 +69,9 @@ signals:
     void SeatAway(int seat, const QDateTime& since);
     void SeatBack(int seat);
     void ChatHeard(int from, const QString& text);
+    // A watcher came or went; `watching` is how many watch now.
+    void WatcherCame(int watching);
+    void WatcherWent(int watching);
 
 private:
     struct Peer {
@@ -94,6 +97,7 @@ private:
     // The key a secret opens, or null.
     Key* Open(const QByteArray& secret);
     std::array<SeatKind, 4> Kinds() const;
+    int Watching() const;
 
     Engine& engine_;
     std::array<Key, 4> seats_;

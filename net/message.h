@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "gamerecord.h"
+#include "tableplay.h"
 
 namespace vantry::net {
 
@@ -15,7 +16,7 @@ namespace vantry::net {
 constexpr int ProtocolVersion = 1;
 // No frame, whatever it carries, is read past this size.
 constexpr int MaxFrameBytes = 64 * 1024;
-constexpr int MaxChatChars = 200;
+constexpr int MaxChatChars = TablePlay::MaxChatChars;
 // A player's name as the game keeps it, with room to spare.
 constexpr int MaxNameChars = 64;
 // Longer than any file name the file systems we run on allow.

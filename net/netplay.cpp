@@ -1,6 +1,6 @@
-#include <QPointer>
-#include <QTimer>
+#include <QCoreApplication>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include <memory>
 
@@ -21,6 +21,12 @@ namespace {
 class NetPlay final : public TablePlay {
 public:
     NetPlay(Engine& engine, Prompter& prompter) : engine_(engine), prompter_(prompter) {}
+    // The farewell of a closing host may still bring news; nobody hears it any more.
+    ~NetPlay() override {
+        heard_ = nullptr;
+        host_.reset();
+        guest_.reset();
+    }
 
     // Names a script can read, the same in every language.
     QStringList HostPersonSeats() override {
@@ -56,16 +62,95 @@ public:
             };
         }
         guest_ = std::make_unique<GuestTable>(engine_, prompter_, *read, std::move(dial));
+        GameGuest& guest = guest_->Guest();
+        QObject::connect(&guest, &GameGuest::ChatHeard, guest_.get(),
+                         [this](int from, const QString& text) { Tell(ChatLine(from, text)); });
+        // This copy's own seat was away only while it was gone itself.
+        QObject::connect(&guest, &GameGuest::SeatAway, guest_.get(), [this](int seat) {
+            if (seat != guest_->Guest().Seat()) Tell(AwayLine(seat));
+        });
+        QObject::connect(&guest, &GameGuest::SeatBack, guest_.get(), [this](int seat) {
+            if (seat != guest_->Guest().Seat()) Tell(BackLine(seat));
+        });
+        QObject::connect(&guest, &GameGuest::Dropped, guest_.get(), [this] {
+            if (!lost_)
+                Tell(QCoreApplication::translate("TableNews",
+                                                 "The connection to the host is lost. This copy keeps trying to "
+                                                 "reach it"));
+            lost_ = true;
+        });
+        QObject::connect(&guest, &GameGuest::Welcomed, guest_.get(), [this] {
+            if (lost_) Tell(QCoreApplication::translate("TableNews", "This copy is back at the host's game"));
+            lost_ = false;
+        });
         guest_->Start();
     }
+
+    bool AtTable() const override { return host_ || guest_; }
+
+    // The host hears its own line at once; a guest's comes back from the host with everyone's.
+    void Say(const QString& text) override {
+        if (guest_) return guest_->Guest().Chat(text);
+        if (!host_ || text.isEmpty() || !IsPlainText(text, MaxChatChars)) return;
+        host_->Host().Chat(text);
+        Tell(ChatLine(ChatFromHost, text));
+    }
+
+    void OnNews(std::function<void(const QString&)> heard) override { heard_ = std::move(heard); }
 
 private:
     bool Hosting() {
         guest_.reset();
         if (host_) return true;
         host_ = HostTable::Open(engine_, prompter_);
-        if (host_ && Account()) host_->ReachThrough(*account_);
-        return host_ != nullptr;
+        if (!host_) return false;
+        if (Account()) host_->ReachThrough(*account_);
+        GameHost& host = host_->Host();
+        QObject::connect(&host, &GameHost::ChatHeard, host_.get(),
+                         [this](int from, const QString& text) { Tell(ChatLine(from, text)); });
+        QObject::connect(&host, &GameHost::SeatAway, host_.get(), [this](int seat) { Tell(AwayLine(seat)); });
+        QObject::connect(&host, &GameHost::SeatBack, host_.get(), [this](int seat) { Tell(BackLine(seat)); });
+        QObject::connect(&host, &GameHost::WatcherCame, host_.get(), [this](int watching) {
+            Tell(QCoreApplication::translate("TableNews", "A watcher has joined: %n watching the game", nullptr,
+                                             watching));
+        });
+        QObject::connect(&host, &GameHost::WatcherWent, host_.get(), [this](int watching) {
+            Tell(QCoreApplication::translate("TableNews", "A watcher has left: %n watching the game", nullptr,
+                                             watching));
+        });
+        return true;
+    }
+
+    void Tell(const QString& line) const {
+        if (heard_) heard_(line);
+    }
+
+    // A seat by its player's name, or by its colour when the name was left blank.
+    QString SeatName(int seat) const {
+        static const char* const colours[] = {QT_TRANSLATE_NOOP("TableNews", "Red"),
+                                              QT_TRANSLATE_NOOP("TableNews", "Blue"),
+                                              QT_TRANSLATE_NOOP("TableNews", "Yellow"),
+                                              QT_TRANSLATE_NOOP("TableNews", "Green")};
+        const QString name = QString::fromStdString(engine_.State().Names[static_cast<std::size_t>(seat)]).trimmed();
+        return name.isEmpty() ? QCoreApplication::translate("TableNews", colours[seat]) : name;
+    }
+
+    QString ChatLine(int from, const QString& text) const {
+        //: Who wrote a line of chat: the computer that hosts the game.
+        QString sender = QCoreApplication::translate("TableNews", "The host");
+        //: Who wrote a line of chat: someone who watches the game and plays no seat.
+        if (from == ChatFromWatcher) sender = QCoreApplication::translate("TableNews", "A watcher");
+        if (from >= 0 && from < SeatCount) sender = SeatName(from);
+        //: A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.
+        return QCoreApplication::translate("TableNews", "%1 says: %2").arg(sender, text);
+    }
+
+    QString AwayLine(int seat) const {
+        return QCoreApplication::translate("TableNews", "%1 has lost the connection to the game").arg(SeatName(seat));
+    }
+
+    QString BackLine(int seat) const {
+        return QCoreApplication::translate("TableNews", "%1 is back in the game").arg(SeatName(seat));
     }
 
     // The account of the Settings window, signed in from the first game hosted or joined on; none
@@ -96,6 +181,9 @@ private:
     std::unique_ptr<XmppAccount> account_;
     std::unique_ptr<HostTable> host_;
     std::unique_ptr<GuestTable> guest_;
+    std::function<void(const QString&)> heard_;
+    // The connection to the host broke and has not been made again yet.
+    bool lost_ = false;
 };
 
 // The Settings window's way to the keyring and to a server that makes accounts.

@@ -554,6 +554,70 @@ Try &apos;vantry --help&apos; for more information.</source>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>Die Verbindung zum Gastgeber ist abgerissen. Diese Kopie versucht weiter, ihn zu erreichen</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Diese Kopie ist wieder im Spiel des Gastgebers</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>Der Gastgeber</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Ein Zuschauer</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 sagt: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 hat die Verbindung zum Spiel verloren</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game</source>
+        <translation>%1 ist wieder im Spiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Ein Zuschauer ist dazugekommen: %n Person schaut zu</numerusform>
+            <numerusform>Ein Zuschauer ist dazugekommen: %n Personen schauen zu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Ein Zuschauer ist gegangen: %n Person schaut zu</numerusform>
+            <numerusform>Ein Zuschauer ist gegangen: %n Personen schauen zu</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -930,6 +994,20 @@ Try &apos;vantry --help&apos; for more information.</source>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>S&amp;agen:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Nachricht an alle am Tisch</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Eingabe schickt die Zeile an alle Spieler und Zuschauer des Spiels.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmMain</name>
@@ -1036,6 +1114,31 @@ Try &apos;vantry --help&apos; for more information.</source>
     <message>
         <source>Green seat name</source>
         <translation>Name des grünen Platzes</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Roter Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Blauer Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Gelber Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Grüner Platz: Mensch an einem anderen Computer</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>An anderem &amp;Computer</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Ein Mensch an einem anderen Computer spielt diesen Platz. Beim Start stellt das Spiel ihn bereit und zeigt die Einladung zum Verschicken.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,23 @@
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>A watcher has joined: %n person watches the game</numerusform>
+            <numerusform>A watcher has joined: %n people watch the game</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>A watcher has left: %n person watches the game</numerusform>
+            <numerusform>A watcher has left: %n people watch the game</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message numerus="yes">
         <source>its lock file %1 could not be taken within %n seconds</source>

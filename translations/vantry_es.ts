@@ -554,6 +554,70 @@ Prueba «vantry --help» para más información.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>Se ha perdido la conexión con el anfitrión. Esta copia sigue intentando alcanzarlo</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Esta copia ha vuelto a la partida del anfitrión</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>El anfitrión</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Un espectador</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 dice: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 ha perdido la conexión con la partida</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game</source>
+        <translation>%1 ha vuelto a la partida</translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Se ha unido un espectador: %n persona mira la partida</numerusform>
+            <numerusform>Se ha unido un espectador: %n personas miran la partida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Un espectador se ha ido: %n persona mira la partida</numerusform>
+            <numerusform>Un espectador se ha ido: %n personas miran la partida</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -930,6 +994,20 @@ Prueba «vantry --help» para más información.</translation>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>&amp;Decir:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Mensaje para todos los de la mesa</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Intro envía la línea a todos los jugadores y espectadores de la partida.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmMain</name>
@@ -1036,6 +1114,31 @@ Prueba «vantry --help» para más información.</translation>
     <message>
         <source>Green seat name</source>
         <translation>Nombre del puesto verde</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Puesto rojo: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Puesto azul: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Puesto amarillo: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Puesto verde: una persona en otro ordenador</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>En otro &amp;ordenador</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Una persona en otro ordenador juega este puesto. Al empezar, la partida se aloja aquí y se muestra la invitación que hay que enviar.</translation>
     </message>
 </context>
 <context>

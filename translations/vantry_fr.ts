@@ -554,6 +554,70 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>La connexion avec l’hôte est perdue. Cette copie continue d’essayer de le joindre</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Cette copie a rejoint à nouveau la partie de l’hôte</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>L’hôte</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Un spectateur</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 dit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 a perdu la connexion à la partie</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game</source>
+        <translation>%1 est de retour dans la partie</translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Un spectateur est arrivé&#xa0;: %n personne regarde la partie</numerusform>
+            <numerusform>Un spectateur est arrivé&#xa0;: %n personnes regardent la partie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Un spectateur est parti&#xa0;: %n personne regarde la partie</numerusform>
+            <numerusform>Un spectateur est parti&#xa0;: %n personnes regardent la partie</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -930,6 +994,20 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>&amp;Dire&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Message à toute la table</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Entrée envoie la ligne à tous les joueurs et spectateurs de la partie.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmMain</name>
@@ -1036,6 +1114,31 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>Green seat name</source>
         <translation>Nom de la place verte</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Place rouge&#xa0;: un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Place bleue&#xa0;: un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Place jaune&#xa0;: un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Place verte&#xa0;: un joueur sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Sur un autre or&amp;dinateur</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Un joueur sur un autre ordinateur joue cette place. Au début de la partie, ce poste l’héberge et affiche l’invitation à envoyer.</translation>
     </message>
 </context>
 <context>

@@ -554,6 +554,70 @@ Usa «vantry --help» per maggiori informazioni.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>La connessione con l’host si è interrotta. Questa copia continua a provare a raggiungerlo</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Questa copia è di nuovo nella partita dell’host</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>L’host</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Uno spettatore</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 dice: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 ha perso la connessione alla partita</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game</source>
+        <translation>%1 è tornato/a nella partita</translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>È arrivato uno spettatore: %n persona guarda la partita</numerusform>
+            <numerusform>È arrivato uno spettatore: %n persone guardano la partita</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Uno spettatore se n’è andato: %n persona guarda la partita</numerusform>
+            <numerusform>Uno spettatore se n’è andato: %n persone guardano la partita</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -930,6 +994,20 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>Scri&amp;vi:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Messaggio a tutti al tavolo</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Invio manda la riga a tutti i giocatori e gli spettatori della partita.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmMain</name>
@@ -1036,6 +1114,31 @@ Usa «vantry --help» per maggiori informazioni.</translation>
     <message>
         <source>Green seat name</source>
         <translation>Nome del posto verde</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Posto rosso: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Posto blu: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Posto giallo: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Posto verde: un giocatore su un altro computer</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Su un altro &amp;computer</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Un giocatore su un altro computer gioca questo posto. Avviando la partita, questo computer la ospita e mostra l’invito da inviare.</translation>
     </message>
 </context>
 <context>

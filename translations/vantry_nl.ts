@@ -554,6 +554,70 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>De verbinding met de host is verbroken. Deze kopie blijft proberen hem te bereiken</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Deze kopie is terug in het spel van de host</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>De host</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Een toeschouwer</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 zegt: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 heeft de verbinding met het spel verloren</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game</source>
+        <translation>%1 is terug in het spel</translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Er is een toeschouwer bijgekomen: %n persoon kijkt naar het spel</numerusform>
+            <numerusform>Er is een toeschouwer bijgekomen: %n personen kijken naar het spel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Er is een toeschouwer weggegaan: %n persoon kijkt naar het spel</numerusform>
+            <numerusform>Er is een toeschouwer weggegaan: %n personen kijken naar het spel</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -930,6 +994,20 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>&amp;Zeggen:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Bericht aan iedereen aan tafel</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Enter stuurt de regel naar alle spelers en toeschouwers van het spel.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmMain</name>
@@ -1036,6 +1114,31 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
     <message>
         <source>Green seat name</source>
         <translation>Naam voor de groene plaats</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Rode plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Blauwe plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Gele plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Groene plaats: een speler op een andere computer</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Op andere &amp;computer</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Een speler op een andere computer speelt deze plaats. Bij het starten host deze computer het spel en toont de uitnodiging om te versturen.</translation>
     </message>
 </context>
 <context>

@@ -555,6 +555,72 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>Połączenie z gospodarzem zostało przerwane. Ta kopia wciąż próbuje się z nim połączyć</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Ta kopia wróciła do gry gospodarza</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>Gospodarz</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Widz</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 mówi: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 stracił(a) połączenie z grą</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game</source>
+        <translation>%1 wraca do gry</translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Dołączył widz: grę ogląda %n osoba</numerusform>
+            <numerusform>Dołączył widz: grę oglądają %n osoby</numerusform>
+            <numerusform>Dołączył widz: grę ogląda %n osób</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Widz wyszedł: grę ogląda %n osoba</numerusform>
+            <numerusform>Widz wyszedł: grę oglądają %n osoby</numerusform>
+            <numerusform>Widz wyszedł: grę ogląda %n osób</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -937,6 +1003,20 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>&amp;Napisz:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Wiadomość do wszystkich przy stole</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Enter wysyła wiersz do wszystkich graczy i widzów gry.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmMain</name>
@@ -1043,6 +1123,31 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
     <message>
         <source>Green seat name</source>
         <translation>Imię gracza zielonego</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Gracz czerwony: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Gracz niebieski: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Gracz żółty: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Gracz zielony: człowiek na innym komputerze</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Na innym &amp;komputerze</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Ten gracz gra na innym komputerze. Po rozpoczęciu gry ten komputer ją udostępnia i pokazuje zaproszenie do wysłania.</translation>
     </message>
 </context>
 <context>

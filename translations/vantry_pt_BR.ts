@@ -554,6 +554,70 @@ Use “vantry --help” para mais informações.</translation>
     </message>
 </context>
 <context>
+    <name>TableNews</name>
+    <message>
+        <source>The connection to the host is lost. This copy keeps trying to reach it</source>
+        <translation>A conexão com o anfitrião caiu. Esta cópia continua tentando alcançá-lo</translation>
+    </message>
+    <message>
+        <source>This copy is back at the host&apos;s game</source>
+        <translation>Esta cópia voltou ao jogo do anfitrião</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host</source>
+        <extracomment>Who wrote a line of chat: the computer that hosts the game.</extracomment>
+        <translation>O anfitrião</translation>
+    </message>
+    <message>
+        <source>A watcher</source>
+        <extracomment>Who wrote a line of chat: someone who watches the game and plays no seat.</extracomment>
+        <translation>Um espectador</translation>
+    </message>
+    <message>
+        <source>%1 says: %2</source>
+        <extracomment>A line of chat in the game log and as the screen reader says it: %1 is who wrote it, %2 the line.</extracomment>
+        <translation>%1 diz: %2</translation>
+    </message>
+    <message>
+        <source>%1 has lost the connection to the game</source>
+        <translation>%1 perdeu a conexão com o jogo</translation>
+    </message>
+    <message>
+        <source>%1 is back in the game</source>
+        <translation>%1 voltou ao jogo</translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has joined: %n watching the game</source>
+        <translation>
+            <numerusform>Um espectador entrou: %n pessoa assiste ao jogo</numerusform>
+            <numerusform>Um espectador entrou: %n pessoas assistem ao jogo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A watcher has left: %n watching the game</source>
+        <translation>
+            <numerusform>Um espectador saiu: %n pessoa assiste ao jogo</numerusform>
+            <numerusform>Um espectador saiu: %n pessoas assistem ao jogo</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UserStore</name>
     <message>
         <source>a folder stands where the file should be</source>
@@ -930,6 +994,20 @@ Use “vantry --help” para mais informações.</translation>
         <extracomment>Button: closes the game log window.</extracomment>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>S&amp;ay:</source>
+        <extracomment>The label in front of the box where a player types a line of chat to everyone at the table.</extracomment>
+        <translation>&amp;Dizer:</translation>
+    </message>
+    <message>
+        <source>Chat to everyone at the table</source>
+        <extracomment>The screen reader&apos;s name for the box where a player types a line of chat.</extracomment>
+        <translation>Mensagem para todos na mesa</translation>
+    </message>
+    <message>
+        <source>Enter sends the line to every player and watcher of the game.</source>
+        <translation>Enter envia a linha para todos os jogadores e espectadores do jogo.</translation>
+    </message>
 </context>
 <context>
     <name>vantry::frmMain</name>
@@ -1036,6 +1114,31 @@ Use “vantry --help” para mais informações.</translation>
     <message>
         <source>Green seat name</source>
         <translation>Nome do lugar verde</translation>
+    </message>
+    <message>
+        <source>Red seat: a player on another computer</source>
+        <translation>Lugar vermelho: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>Blue seat: a player on another computer</source>
+        <translation>Lugar azul: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>Yellow seat: a player on another computer</source>
+        <translation>Lugar amarelo: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>Green seat: a player on another computer</source>
+        <translation>Lugar verde: um jogador em outro computador</translation>
+    </message>
+    <message>
+        <source>On another &amp;computer</source>
+        <extracomment>A check box in each seat&apos;s group of the new-game dialog; ticked, a person on another computer plays the seat.</extracomment>
+        <translation>Em outro &amp;computador</translation>
+    </message>
+    <message>
+        <source>A player on another computer plays this seat. Starting the game hosts it and shows the invitation to send.</source>
+        <translation>Um jogador em outro computador joga este lugar. Ao começar, este computador hospeda o jogo e mostra o convite para enviar.</translation>
     </message>
 </context>
 <context>

@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QCheckBox>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <utility>
 
 #include "benchmarkhooks.h"
 #include "dialogs/centreonowner.h"
 #include "firstpainttask.h"
+#include "board/boardannouncements.h"
 #include "dialogs/frminvite.h"
 #include "dialogs/frmsettings.h"
 #include "media/programicon.h"
@@ -28,6 +32,7 @@ Application::Application(Services services) : services_(std::move(services)) {
     });
     engine_.SetListener(&board_);
     board_.SetStoreNotice(&storeNotice_);
+    launcher_.OnStarted([this](const frmNew::Seats& remote) { HostSeats(remote); });
     ApplyOptions();
 }
 
@@ -60,7 +65,14 @@ TablePlay* Application::Table() {
     if (table_) return table_.get();
     QLibrary module(NetModulePath());
     const auto create = reinterpret_cast<VantryNetCreate>(module.resolve(VANTRY_NET_MODULE_ENTRY));
-    if (create) table_.reset(create(engine_, services_.prompter));
+    if (!create) return nullptr;
+    table_.reset(create(engine_, services_.prompter));
+    // The log hears the table's news from the first line, opened or not.
+    LogWindow().SetTable(table_.get());
+    table_->OnNews([this](const QString& line) {
+        board_.Announcements().Tell(line);
+        if (log_) log_->AddNews(line);
+    });
     return table_.get();
 }
 
@@ -70,6 +82,23 @@ void Application::Invite() {
     TablePlay* table = Table();
     if (!table) return TellNoNetwork();
     frmInvite invite(state_, *table, services_.prompter, &board_);
+    const CentreOnOwner centred(&invite, &board_);
+    invite.exec();
+}
+
+// A game with no seat on another computer never loads the network; a hosted one that has no
+// such seat any more plays every seat here again.
+void Application::HostSeats(const frmNew::Seats& remote) {
+    if (std::find(remote.begin(), remote.end(), true) == remote.end()) {
+        for (int s = 0; s < SeatCount; ++s) {
+            if (table_ && state_.Remote[static_cast<std::size_t>(s)]) table_->PlayHere(s);
+        }
+        return;
+    }
+    TablePlay* table = Table();
+    if (!table) return TellNoNetwork();
+    frmInvite invite(state_, *table, services_.prompter, &board_);
+    for (int s = 0; s < SeatCount; ++s) invite.Seat(s)->setChecked(remote[static_cast<std::size_t>(s)]);
     const CentreOnOwner centred(&invite, &board_);
     invite.exec();
 }
@@ -153,13 +182,16 @@ void Application::BestPlayers() {
     }
 }
 
-void Application::GameLog() {
+frmLog& Application::LogWindow() {
     if (!log_) {
         log_ = new frmLog(engine_, services_.prompter, storeNotice_, &board_);
         log_->KeepClear([this] { return board_.ControlsOnScreen(); });
+        log_->SetTable(table_.get());
     }
-    log_->Toggle();
+    return *log_;
 }
+
+void Application::GameLog() { LogWindow().Toggle(); }
 
 void Application::ShowNewGameDialog() { launcher_.ShowAtStartUp(); }
 

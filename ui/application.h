@@ -99,6 +99,8 @@ private:
     // (and the network opened) only when the player hosts or joins.
     TablePlay* Table();
     void TellNoNetwork();
+    frmLog& LogWindow();
+    void HostSeats(const frmNew::Seats& remote);
     std::unique_ptr<TablePlay> table_;
     // The XMPP account's keyring and making, from the same module, loaded when the Settings
     // window first needs them.

@@ -85,8 +85,12 @@ TEST(DirectPlay, TheHostClosingTellsEveryGuestAndNoneTriesAgain) {
     EXPECT_EQ(blue.drops, 0);
 }
 
+// The host hears the watchers come and go, with how many watch; chat goes to every copy.
 TEST(DirectPlay, ChatGoesToEveryCopyWithItsSenderAndABurstOfLinesIsCut) {
     HostRig rig;
+    QStringList watching;
+    QObject::connect(&rig.host, &GameHost::WatcherCame, [&](int n) { watching << QStringLiteral("came %1").arg(n); });
+    QObject::connect(&rig.host, &GameHost::WatcherWent, [&](int n) { watching << QStringLiteral("went %1").arg(n); });
     GuestRig blue(rig.Invite(1));
     GuestRig watcher(rig.Invite(Invitation::Watch));
     ASSERT_TRUE(WaitFor([&] { return blue.guest->Connected() && watcher.guest->Connected(); }));
@@ -105,6 +109,9 @@ TEST(DirectPlay, ChatGoesToEveryCopyWithItsSenderAndABurstOfLinesIsCut) {
     EXPECT_EQ(std::count(blue.refusals.begin(), blue.refusals.end(), Refusal::TooFast),
               static_cast<long>(blue.refusals.size()));
     EXPECT_TRUE(blue.guest->Connected());
+    watcher.guest->Leave();
+    ASSERT_TRUE(WaitFor([&] { return watching.size() == 2; }));
+    EXPECT_EQ(watching, (QStringList{"came 1", "went 0"}));
 }
 
 TEST(DirectPlay, ANewGameOnTheHostReachesTheGuestsWhole) {

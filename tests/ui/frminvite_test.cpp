@@ -5,29 +5,10 @@
 
 #include "dialogs/frminvite.h"
 #include "scriptedprompter.h"
-#include "tableplay.h"
+#include "recordingtable.h"
 
 namespace vantry::test {
 namespace {
-
-// Hands out numbered invitations, or none when hosting fails; writes down what was asked.
-class RecordingTable : public TablePlay {
-public:
-    QStringList HostPersonSeats() override { return {}; }
-    void Join(const QString&) override {}
-    QString Invite(int seat) override {
-        asked << QStringLiteral("invite %1").arg(seat);
-        return fails ? QString() : QStringLiteral("vantry://seat%1/%2").arg(seat).arg(++made);
-    }
-    void PlayHere(int seat) override { asked << QStringLiteral("here %1").arg(seat); }
-    QString InviteWatcher() override {
-        asked << QStringLiteral("watch");
-        return QStringLiteral("vantry://watch");
-    }
-    QStringList asked;
-    bool fails = false;
-    int made = 0;
-};
 
 // Ticking a person's seat hosts it and shows its invitation and the watchers'; unticking plays
 // it here again; a computer's seat cannot be given, and a failed hosting leaves the box unticked.

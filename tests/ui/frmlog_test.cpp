@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -15,6 +16,7 @@
 #include "dialogs/logplace.h"
 #include "playerstatistics.h"
 #include "qstringprinter.h"
+#include "recordingtable.h"
 #include "storefailurenotice.h"
 
 namespace vantry::test {
@@ -108,6 +110,42 @@ TEST(GameLog, AWonGameEndsOnTheWin) {
     const QString win = Announcer::Win(Announcer::SeatOf(rig.state, 0), 1);
     EXPECT_EQ(rig.Lines().back(), win);
     EXPECT_EQ(frmLog(rig.engine, rig.prompter, rig.notice, nullptr).LogView()->model()->rowCount(), 4);
+}
+
+// At a table the chat box shows: what is typed there (an L too) is sent as one plain line, and
+// the news heard stands between the events it came after, also once the record is read anew as
+// a copy that comes back reads it; another game's record puts it before that game.
+TEST(GameLog, ChatIsSentPlainAndTheNewsKeepsItsPlace) {
+    LogRig rig;
+    RecordingTable table;
+    rig.log->SetTable(&table);
+    rig.log->Toggle();
+    auto* box = rig.log->findChild<QLineEdit*>("txtChat");
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isVisible());
+    box->setFocus();
+    QTest::keyClicks(box, "Well played");
+    box->insert(QStringLiteral("\n\tall\x01"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(rig.log->isVisible());
+    EXPECT_EQ(table.said, QStringList{"Well played all"});
+    EXPECT_TRUE(box->text().isEmpty());
+
+    rig.Play(2);
+    rig.log->AddNews("Bo says: hi");
+    rig.Play(3);
+    const QStringList before = rig.Lines();
+    ASSERT_EQ(before.indexOf("Bo says: hi"), before.size() - 4);
+    const GameRecord host = rig.state.Record;
+    rig.engine.Follow(host, true);
+    EXPECT_EQ(rig.Lines(), before);
+    rig.engine.StopFollowing();
+    rig.engine.ResetBoard();
+    EXPECT_EQ(rig.Lines().front(), "Bo says: hi");
+    table.atTable = false;
+    rig.log->close();
+    rig.log->Toggle();
+    EXPECT_FALSE(box->isVisible());
 }
 
 // Beside the board where a side has room for the log, else over the board where it hides least,

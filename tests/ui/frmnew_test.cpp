@@ -391,10 +391,10 @@ TEST_F(FrmNewTest, FocusChainRunsThroughTheSeatsTopToBottomThenTheButtons) {
         }
         w = w->nextInFocusChain();
     } while (w != Text(0));
-    EXPECT_EQ(chain, (QStringList{"txtNew(0)", "cmbNew(0)", "optPer(0)", "optCom(0)",
-                                  "optCom(1)", "optPer(1)", "cmbNew(1)", "txtNew(1)",
-                                  "optCom(2)", "optPer(2)", "cmbNew(2)", "txtNew(2)",
-                                  "optCom(3)", "optPer(3)", "cmbNew(3)", "txtNew(3)",
+    EXPECT_EQ(chain, (QStringList{"txtNew(0)", "cmbNew(0)", "optPer(0)", "optCom(0)", "chkRemote(0)",
+                                  "optCom(1)", "optPer(1)", "cmbNew(1)", "txtNew(1)", "chkRemote(1)",
+                                  "optCom(2)", "optPer(2)", "cmbNew(2)", "txtNew(2)", "chkRemote(2)",
+                                  "optCom(3)", "optPer(3)", "cmbNew(3)", "txtNew(3)", "chkRemote(3)",
                                   "cmdStart", "cmdRandom", "cmdOpen"}));
 }
 
@@ -404,19 +404,22 @@ TEST_F(FrmNewTest, TabStopsAtTheBoxOnShowAndAtOneKindButtonPerSeat) {
     const auto walk = [this](QWidget* from) {
         from->setFocus();
         QStringList seen;
-        for (int k = 0; k < 12; ++k) {
+        for (int k = 0; k < 16; ++k) {
             seen << NamedOwner(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         return seen;
     };
     ShowActive();
-    EXPECT_EQ(walk(Text(0)), (QStringList{"txtNew(0)", "optPer(0)", "optCom(1)", "cmbNew(1)", "optCom(2)", "cmbNew(2)",
-                                          "optCom(3)", "cmbNew(3)", "cmdStart", "cmdRandom", "cmdOpen", "txtNew(0)"}));
+    EXPECT_EQ(walk(Text(0)), (QStringList{"txtNew(0)", "optPer(0)", "chkRemote(0)", "optCom(1)", "cmbNew(1)",
+                                          "chkRemote(1)", "optCom(2)", "cmbNew(2)", "chkRemote(2)", "optCom(3)",
+                                          "cmbNew(3)", "chkRemote(3)", "cmdStart", "cmdRandom", "cmdOpen", "txtNew(0)"}));
     Click("optCom(0)");
     Click("optPer(2)");
-    EXPECT_EQ(walk(Combo(0)), (QStringList{"cmbNew(0)", "optCom(0)", "optCom(1)", "cmbNew(1)", "optPer(2)", "txtNew(2)",
-                                           "optCom(3)", "cmbNew(3)", "cmdStart", "cmdRandom", "cmdOpen", "cmbNew(0)"}));
+    // A computer's seat cannot go to another computer, so its box takes no stop.
+    EXPECT_EQ(walk(Combo(0)), (QStringList{"cmbNew(0)", "optCom(0)", "optCom(1)", "cmbNew(1)", "chkRemote(1)",
+                                           "optPer(2)", "txtNew(2)", "chkRemote(2)", "optCom(3)", "cmbNew(3)",
+                                           "chkRemote(3)", "cmdStart", "cmdRandom", "cmdOpen", "cmbNew(0)", "optCom(0)"}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -95,6 +97,30 @@ TEST_F(NewGameLauncherTest, StartUpShowsTheDialogOverTheBoardWithItsTimersStoppe
          });
     EXPECT_EQ(board.log, (Pause + QStringList{"ShowWindow", "ResetBoard", "replaced"} + Resume + QStringList{"OpenGame"}));
     EXPECT_EQ(commands.opens, 1);
+}
+
+// A seat ticked for another computer is a person's, and the game started hears which seats
+// went; a computer's seat cannot go, and a dialog left without a start gives none.
+TEST_F(NewGameLauncherTest, StartTellsWhichSeatsGoToOtherComputers) {
+    std::vector<frmNew::Seats> heard;
+    launcher.OnStarted([&](const frmNew::Seats& remote) { heard.push_back(remote); });
+    New([&](frmNew& d) {
+        auto* blue = d.findChild<QCheckBox*>("chkRemote(1)");
+        auto* yellow = d.findChild<QCheckBox*>("chkRemote(2)");
+        QTest::mouseClick(Button(d, "optCom(2)"), Qt::LeftButton);
+        EXPECT_FALSE(yellow->isEnabled());
+        blue->setChecked(true);
+        EXPECT_TRUE(Button(d, "optPer(1)")->isChecked());
+        QTest::keyClicks(Text0(d), "Ann");
+        QTest::keyClicks(d.findChild<QLineEdit*>("txtNew(1)"), "Bo");
+        QTest::mouseClick(Button(d, "optPer(3)"), Qt::LeftButton);
+        QTest::keyClicks(d.findChild<QLineEdit*>("txtNew(3)"), "Di");
+        d.findChild<QComboBox*>("cmbNew(2)")->setCurrentIndex(1);
+        QTest::mouseClick(Button(d, "cmdStart"), Qt::LeftButton);
+    });
+    New([&](frmNew& d) { d.close(); });
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0], (frmNew::Seats{false, true, false, false}));
 }
 
 // At the first start the board gets its place from the window manager only after the dialog

@@ -29,6 +29,11 @@ public:
 
     // An event of the record, in its words; a new or opened game says whose turn it is too.
     void Heard(const RecordEvent& event);
+    // A line that is no event of the game (the chat of a game across computers), in turn with
+    // the events' words.
+    void Tell(const QString& line) {
+        Add([line] { return line; });
+    }
     // The whole board, said at once.
     void ReadBoard();
     // Says at once what waits to be said, before a message box takes the reader's attention.

@@ -64,6 +64,7 @@ public:
     const BoardModel& Model() const { return model_; }
     CounterTravel& Travel() { return *travel_; }
     const BoardAnnouncements& Announcements() const { return *announcements_; }
+    BoardAnnouncements& Announcements() { return *announcements_; }
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
     QTimer& Timer(GameTimer timer) { return timers_[static_cast<std::size_t>(timer)]; }

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include "dialogs/racechart.h"
 #include "dialogs/statisticspane.h"
 #include "board/windowplace.h"
+#include "tableplay.h"
 
 namespace vantry {
 
@@ -73,6 +75,24 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     //: The tab of the game log window with every player's statistics.
     tabs->addTab(statistics_, tr("&Statistics"));
 
+    chat_ = new QWidget(this);
+    auto* chatLayout = new QHBoxLayout(chat_);
+    chatLayout->setContentsMargins(0, 0, 0, 0);
+    //: The label in front of the box where a player types a line of chat to everyone at the table.
+    auto* chatLabel = new QLabel(tr("S&ay:"), chat_);
+    chatLine_ = new QLineEdit(chat_);
+    chatLine_->setObjectName("txtChat");
+    chatLine_->setMaxLength(TablePlay::MaxChatChars);
+    //: The screen reader's name for the box where a player types a line of chat.
+    chatLine_->setAccessibleName(tr("Chat to everyone at the table"));
+    chatLine_->setToolTip(tr("Enter sends the line to every player and watcher of the game."));
+    chatLabel->setBuddy(chatLine_);
+    chatLayout->addWidget(chatLabel);
+    chatLayout->addWidget(chatLine_, 1);
+    layout->addWidget(chat_);
+    chat_->hide();
+    connect(chatLine_, &QLineEdit::returnPressed, this, &frmLog::SendChat);
+
     auto* buttons = new QHBoxLayout;
     //: Button: copies every line of the game log to the clipboard.
     auto* copy = new QPushButton(tr("&Copy All"), this);
@@ -112,6 +132,30 @@ void frmLog::Recorded(const GameRecord& record, bool restarted) {
     if (following_) ShowNewest();
 }
 
+void frmLog::SetTable(TablePlay* table) {
+    table_ = table;
+    ShowChat();
+}
+
+void frmLog::ShowChat() { chat_->setVisible(table_ && table_->AtTable()); }
+
+void frmLog::AddNews(const QString& line) {
+    model_->AddNews(line);
+    ShowChat();
+    if (following_) ShowNewest();
+}
+
+// Line breaks and other control characters never reach the table: a pasted run of lines is
+// sent as one.
+void frmLog::SendChat() {
+    QString text;
+    for (const QChar c : chatLine_->text()) text += c.category() == QChar::Other_Control ? QChar(u' ') : c;
+    text = text.simplified();
+    if (text.isEmpty() || !table_) return;
+    table_->Say(text);
+    chatLine_->clear();
+}
+
 // Lays the lines out first where they have not been yet, so the newest is really in view.
 void frmLog::ShowNewest() {
     const int rows = model_->rowCount();
@@ -128,6 +172,7 @@ void frmLog::Toggle() {
     }
     if (!placed_) PlaceBesideBoard();
     statistics_->Refresh();
+    ShowChat();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -165,7 +210,9 @@ bool frmLog::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers held =
         key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if ((key->key() == Qt::Key_L || key->key() == Qt::Key_Escape) && held == Qt::NoModifier) {
+    // An L typed into the chat box is the line's own.
+    const bool typed = watched == chatLine_ && key->key() == Qt::Key_L;
+    if ((key->key() == Qt::Key_L || key->key() == Qt::Key_Escape) && held == Qt::NoModifier && !typed) {
         if (!key->isAutoRepeat()) close();
         return true;
     }

@@ -6,6 +6,7 @@
 
 #include "gamerecord.h"
 
+class QLineEdit;
 class QListView;
 
 namespace vantry {
@@ -16,11 +17,14 @@ class Prompter;
 class RaceChart;
 class StatisticsPane;
 class StoreFailureNotice;
+class TablePlay;
 
 // The game log window, beside the board and not modal: the record's events as lines in the
 // screen reader's words (newest at the foot, kept in view while the game runs), the race as a
 // chart, and the players' statistics. It follows the engine's record from the moment it is
-// made, shown or not. L or Escape closes it, as L on the board opened it.
+// made, shown or not. L or Escape closes it, as L on the board opened it. At a game across
+// computers it also carries the table's chat: the lines heard stand in the log, and a box under
+// it sends one.
 class frmLog final : public QWidget, public RecordFollower {
     Q_OBJECT
 public:
@@ -36,6 +40,11 @@ public:
 
     void Recorded(const GameRecord& record, bool restarted) override;
 
+    // The table whose chat the window sends; its box shows while this copy is at the table.
+    void SetTable(TablePlay* table);
+    // A line of the table's news, after the events heard so far.
+    void AddNews(const QString& line);
+
     QListView* LogView() const { return view_; }
 
 protected:
@@ -46,6 +55,8 @@ private:
     void PlaceBesideBoard();
     void CopySelected() const;
     void ShowNewest();
+    void ShowChat();
+    void SendChat();
 
     Engine& engine_;
     QWidget* board_ = nullptr;
@@ -53,6 +64,9 @@ private:
     QListView* view_ = nullptr;
     RaceChart* chart_ = nullptr;
     StatisticsPane* statistics_ = nullptr;
+    QWidget* chat_ = nullptr;
+    QLineEdit* chatLine_ = nullptr;
+    TablePlay* table_ = nullptr;
     std::function<QRect()> keptClear_;
     bool placed_ = false;
     // True while the log keeps its newest line in view.

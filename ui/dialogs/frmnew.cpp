@@ -1,6 +1,7 @@
 #include "dialogs/frmnew.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -10,10 +11,12 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <utility>
 
 #include "board/boardlayout.h"
 #include "fittext.h"
 #include "dialogs/kindbutton.h"
+#include "engine.h"
 #include "media/picturenames.h"
 #include "media/programicon.h"
 #include "dialogs/seatgroupbox.h"
@@ -35,6 +38,8 @@ constexpr TwipsRect optPerPlace{600, 0, 495, 495};
 constexpr TwipsRect Label4Place{1560, 390, 495, 255};
 constexpr TwipsRect txtNewPlace{2160, 360, 2055, 285};
 constexpr TwipsRect cmbNewPlace{2160, 360, 2055, 315};
+// On the group's title line, ending where the name box ends.
+constexpr TwipsRect chkRemotePlace{1560, 0, 2655, 240};
 constexpr TwipsRect cmdStartPlace{360, 4080, 1215, 375};
 constexpr TwipsRect cmdRandomPlace{1800, 4080, 1095, 375};
 constexpr TwipsRect cmdOpenPlace{3120, 4080, 1215, 375};
@@ -58,6 +63,11 @@ constexpr std::array<const char*, SeatCount> ComputerSeat{
 constexpr std::array<const char*, SeatCount> PersonSeat{
     QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat: person"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat: person"),
     QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat: person"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat: person")};
+constexpr std::array<const char*, SeatCount> RemoteSeat{
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat: a player on another computer"),
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat: a player on another computer"),
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat: a player on another computer"),
+    QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat: a player on another computer")};
 constexpr std::array<const char*, SeatCount> SeatName{
     QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat name"),
     QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat name")};
@@ -144,6 +154,7 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
                RandomSource& random, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      state_(engine.State()),
       random_(random),
       setup_(engine, board, commands, prompter) {
     setObjectName("frmNew");
@@ -197,6 +208,28 @@ void frmNew::BuildSeat(int i) {
     Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), room),
                          Label4[seat]->height());
     BuildNameBoxes(i);
+    BuildRemoteBox(i);
+}
+
+// A box on the group's title line, its background cutting the frame's line as the title does.
+void frmNew::BuildRemoteBox(int i) {
+    const auto seat = static_cast<std::size_t>(i);
+    //: A check box in each seat's group of the new-game dialog; ticked, a person on another computer plays the seat.
+    chkRemote[seat] = new QCheckBox(tr("On another &computer"), Frame2[seat]);
+    chkRemote[seat]->setObjectName(Indexed("chkRemote", i));
+    chkRemote[seat]->setAccessibleName(tr(RemoteSeat[seat]));
+    chkRemote[seat]->setToolTip(tr("A player on another computer plays this seat. Starting the game hosts it and "
+                                   "shows the invitation to send."));
+    chkRemote[seat]->setAutoFillBackground(true);
+    chkRemote[seat]->setPalette(Label4[seat]->palette());
+    const QRect room = PixelRect(chkRemotePlace);
+    const int width = std::min(chkRemote[seat]->sizeHint().width(), room.width());
+    chkRemote[seat]->setGeometry(room.right() + 1 - width, room.top(), width, room.height());
+    chkRemote[seat]->setEnabled(!optCom[seat]->isChecked());
+    // Another computer's player is a person.
+    connect(chkRemote[seat], &QCheckBox::toggled, this, [this, seat](bool on) {
+        if (on && !optPer[seat]->isChecked()) optPer[seat]->click();
+    });
 }
 
 void frmNew::BuildNameBoxes(int i) {
@@ -241,7 +274,9 @@ void frmNew::SetTabOrder() {
     // The labels take no focus; their place in the order is kept by being their box's buddy.
     std::vector<QWidget*> order;
     order.insert(order.end(), {txtNew[0], cmbNew[0], optPer[0], optCom[0]});
-    for (std::size_t i = 1; i < SeatCount; ++i) order.insert(order.end(), {optCom[i], optPer[i], cmbNew[i], txtNew[i]});
+    order.push_back(chkRemote[0]);
+    for (std::size_t i = 1; i < SeatCount; ++i)
+        order.insert(order.end(), {optCom[i], optPer[i], cmbNew[i], txtNew[i], chkRemote[i]});
     order.insert(order.end(), {cmdStart, cmdRandom, cmdOpen});
     for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
 }
@@ -260,7 +295,20 @@ void frmNew::ShowTypedBox(int i, bool typed) {
     txtNew[seat]->setVisible(typed);
     cmbNew[seat]->setVisible(!typed);
     Label4[seat]->setBuddy(typed ? static_cast<QWidget*>(txtNew[seat]) : cmbNew[seat]);
+    // The computer plays here; only a person's seat goes to another computer.
+    if (chkRemote[seat]) {
+        chkRemote[seat]->setEnabled(typed);
+        if (!typed) chkRemote[seat]->setChecked(false);
+    }
 }
+
+// The seats as the table has them now: a seat given away stays so until the player takes it back.
+void frmNew::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    for (std::size_t i = 0; i < SeatCount; ++i) chkRemote[i]->setChecked(state_.Remote[i] && chkRemote[i]->isEnabled());
+}
+
+std::optional<frmNew::Seats> frmNew::TakeRemoteSeats() { return std::exchange(remoteStart_, std::nullopt); }
 
 void frmNew::cmdRandom_Click() {
     const auto picks = NewGameSetup::DrawPresetNames(random_);
@@ -268,8 +316,13 @@ void frmNew::cmdRandom_Click() {
 }
 
 void frmNew::cmdStart_Click() {
+    Seats remote{};
+    for (std::size_t i = 0; i < SeatCount; ++i) remote[i] = chkRemote[i]->isChecked() && optPer[i]->isChecked();
     const auto refusal = setup_.StartGame(ReadSeats(), [this] { hide(); });
-    if (!refusal) return;
+    if (!refusal) {
+        remoteStart_ = remote;
+        return;
+    }
     const auto seat = static_cast<std::size_t>(refusal->seat);
     QWidget* box = refusal->box == NameBox::Combo ? static_cast<QWidget*>(cmbNew[seat]) : txtNew[seat];
     box->setFocus(Qt::OtherFocusReason);

@@ -32,8 +32,10 @@ void NewGameLauncher::ShowModal() {
         const CentreOnOwner centred(dialog_, owner_);
         dialog_->exec();
     }
+    const auto remote = dialog_ ? dialog_->TakeRemoteSeats() : std::nullopt;
     // After the close box the dialog has already asked to be deleted.
     if (dialog_ && dialog_->Unloaded()) dialog_.clear();
+    if (remote && started_) started_(*remote);
 }
 
 }  // namespace vantry

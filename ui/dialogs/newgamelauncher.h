@@ -2,6 +2,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 // Also declares the engine, board, commands, prompter and random source the launcher hands on.
 #include "dialogs/frmnew.h"
 
@@ -23,6 +25,8 @@ public:
     // Whether the seats' groups show their marks, in a dialog loaded now or later.
     void ShowMarks(bool shown);
 
+    // Hears the seats given to players on other computers each time the dialog starts a game.
+    void OnStarted(std::function<void(const frmNew::Seats& remote)> started) { started_ = std::move(started); }
     // The loaded dialog, or null when none is.
     frmNew* Dialog() const;
 
@@ -37,6 +41,7 @@ private:
     QWidget* owner_ = nullptr;
     QPointer<frmNew> dialog_;
     bool marks_ = true;
+    std::function<void(const frmNew::Seats&)> started_;
 };
 
 }  // namespace vantry
