@@ -184,6 +184,8 @@ void frmSettings::BuildAccount(QGridLayout* grid, int row) {
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
+    // Half a line apart from the options above, as a section of its own.
+    heading->setContentsMargins(0, fontMetrics().height() / 2, 0, 0);
     grid->addWidget(heading, row, 0, 1, 3);
 
     const auto addRow = [&](int at, const QString& label, QLineEdit*& edit, const char* name) {
