@@ -354,9 +354,11 @@ void XmppAccount::Stop() {
     client_.reset();
 }
 
-// Servers give the name and the domain in lower case, as the messages from this account will
-// name it; the resource keeps its case.
+// Signed in, the address the server bound, which a server that chooses resources itself may
+// have changed; before, the one asked for, with the name and the domain in lower case as
+// servers give them.
 QString XmppAccount::Address() const {
+    if (online_ && client_ && !resource_.isEmpty()) return client_->Address();
     const QString bare = settings_.address.toLower();
     return resource_.isEmpty() ? bare : bare + QLatin1Char('/') + resource_;
 }
