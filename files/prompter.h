@@ -25,6 +25,8 @@ public:
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter) = 0;
     // One line of text typed or pasted by the player, under `label`; no value when cancelled.
     virtual std::optional<QString> AskText(const QString& label) = 0;
+    // The same for a password: what is typed is not shown.
+    virtual std::optional<QString> AskSecret(const QString& label) { return AskText(label); }
 };
 
 }  // namespace vantry

@@ -8,6 +8,7 @@
 #include "invitation.h"
 #include "link.h"
 #include "linkserver.h"
+#include "seal.h"
 
 namespace vantry::net {
 
@@ -32,7 +33,20 @@ RecordEvent Sendable(RecordEvent e) {
 GameHost::GameHost(Engine& engine, LinkServer& server, QObject* parent) : QObject(parent), engine_(engine) {
     clock_.start();
     engine_.AddRecordFollower(this);
-    connect(&server, &LinkServer::Arrived, this, &GameHost::Arrive);
+    Listen(server);
+}
+
+void GameHost::Listen(LinkServer& server) { connect(&server, &LinkServer::Arrived, this, &GameHost::Arrive); }
+
+QByteArray GameHost::SecretOf(const QByteArray& keyId) const {
+    const auto opens = [&keyId](const Key& key) { return !key.secret.isEmpty() && SameSecret(KeyIdOf(key.secret), keyId); };
+    for (const Key& key : seats_) {
+        if (opens(key)) return key.secret;
+    }
+    for (const Key& key : watchers_) {
+        if (opens(key)) return key.secret;
+    }
+    return {};
 }
 
 GameHost::~GameHost() {

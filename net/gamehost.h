@@ -40,6 +40,10 @@ public:
 
     explicit GameHost(Engine& engine, LinkServer& server, QObject* parent = nullptr);
     ~GameHost() override;
+    // Takes the copies of one more transport too: a game may have them from several at once.
+    void Listen(LinkServer& server);
+    // The secret of a seat or watcher offered now whose key id is `keyId`, or empty.
+    QByteArray SecretOf(const QByteArray& keyId) const;
 
     // The secret of the invitation to a remote seat. Asked again, the seat is taken back: a new
     // secret, the old one opens nothing and its copy is let go.

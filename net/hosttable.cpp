@@ -8,6 +8,7 @@
 #include "engine.h"
 #include "invitation.h"
 #include "prompter.h"
+#include "xmppaccount.h"
 
 namespace vantry::net {
 
@@ -95,6 +96,11 @@ QString HostTable::InviteWatcher() {
     return secret.isEmpty() ? QString() : Link(Invitation::Watch, secret);
 }
 
+void HostTable::ReachThrough(XmppAccount& account) {
+    xmpp_ = std::make_unique<XmppServer>(account, [this](const QByteArray& keyId) { return host_.SecretOf(keyId); });
+    host_.Listen(*xmpp_);
+}
+
 QString HostTable::Link(int seat, const QByteArray& secret) const {
     Invitation invitation;
     invitation.address = address_;
@@ -102,6 +108,7 @@ QString HostTable::Link(int seat, const QByteArray& secret) const {
     invitation.fingerprint = identity_.Fingerprint();
     invitation.seat = seat;
     invitation.secret = secret;
+    if (xmpp_) invitation.xmpp = xmpp_->Account().Address();
     return invitation.Format();
 }
 

@@ -13,6 +13,7 @@
 #include "directserver.h"
 #include "gamehost.h"
 #include "hostidentity.h"
+#include "xmpplink.h"
 
 namespace vantry {
 class Engine;
@@ -44,6 +45,9 @@ public:
     // The address the invitations name: this computer's first address that others can reach,
     // unless one is set.
     void SetAddress(const QHostAddress& address) { address_ = address; }
+    // Lets players in through the XMPP account too, whose address the invitations then name;
+    // the account must outlive the table.
+    void ReachThrough(XmppAccount& account);
 
     GameHost& Host() { return host_; }
     // How long a seat is away before the question; a minute unless a test shortens it.
@@ -64,6 +68,7 @@ private:
     HostIdentity identity_;
     DirectServer server_;
     GameHost host_;
+    std::unique_ptr<XmppServer> xmpp_;
     QHostAddress address_;
     std::array<QTimer, 4> awayTimers_;
     // Seats the computer plays while their players are away.

@@ -14,6 +14,16 @@ namespace {
 constexpr int FingerprintBytes = 32;
 constexpr auto SecretEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
 
+constexpr int MaxXmppChars = 200;
+
+// A full address, as an account signed in has it: a name, a domain and a resource.
+bool IsXmppAddress(const QString& a) {
+    const qsizetype at = a.indexOf(QLatin1Char('@'));
+    const qsizetype slash = a.indexOf(QLatin1Char('/'));
+    return a.size() <= MaxXmppChars && at > 0 && slash > at + 1 && slash + 1 < a.size() &&
+           a.count(QLatin1Char('@')) == 1 && IsPlainText(a, MaxXmppChars) && !a.contains(QLatin1Char(' '));
+}
+
 QString SeatText(int seat) { return seat == Invitation::Watch ? QStringLiteral("watch") : QString::number(seat); }
 }  // namespace
 
@@ -21,14 +31,16 @@ QString Invitation::Format() const {
     const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
                              ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
                              : address.toString();
-    return QStringLiteral("vantry://%1:%2/join?seat=%3&fp=%4&key=%5")
-        .arg(host, QString::number(port), SeatText(seat), QString::fromLatin1(fingerprint.toHex()),
-             QString::fromLatin1(secret.toBase64(SecretEncoding)));
+    QString link = QStringLiteral("vantry://%1:%2/join?seat=%3&fp=%4&key=%5")
+                       .arg(host, QString::number(port), SeatText(seat), QString::fromLatin1(fingerprint.toHex()),
+                            QString::fromLatin1(secret.toBase64(SecretEncoding)));
+    if (!xmpp.isEmpty()) link += QStringLiteral("&xmpp=") + QString::fromLatin1(QUrl::toPercentEncoding(xmpp));
+    return link;
 }
 
 std::optional<Invitation> Invitation::Parse(const QString& link) {
     // Far longer than any invitation; nothing past it is read.
-    if (link.size() > 256) return std::nullopt;
+    if (link.size() > 512) return std::nullopt;
     const QUrl url(link, QUrl::StrictMode);
     if (!url.isValid() || url.scheme() != QLatin1String("vantry") || url.path() != QLatin1String("/join") ||
         !url.userInfo().isEmpty() || url.hasFragment()) {
@@ -40,7 +52,13 @@ std::optional<Invitation> Invitation::Parse(const QString& link) {
     in.port = static_cast<quint16>(port);
 
     const auto items = QUrlQuery(url).queryItems(QUrl::FullyEncoded);
-    if (items.size() != 3 || items[0].first != QLatin1String("seat") || items[1].first != QLatin1String("fp") ||
+    if (items.size() == 4 && items[3].first == QLatin1String("xmpp")) {
+        in.xmpp = QUrl::fromPercentEncoding(items[3].second.toLatin1());
+        if (!IsXmppAddress(in.xmpp)) return std::nullopt;
+    } else if (items.size() != 3) {
+        return std::nullopt;
+    }
+    if (items[0].first != QLatin1String("seat") || items[1].first != QLatin1String("fp") ||
         items[2].first != QLatin1String("key")) {
         return std::nullopt;
     }

@@ -12,7 +12,8 @@ namespace vantry::net {
 // of the certificate it made for this game, the seat offered (or watching) and the secret
 // that opens it. Given as a link the host sends by any way the players like:
 // vantry://203.0.113.7:40123/join?seat=2&fp=<64 hex digits>&key=<22 base64url characters>
-// ("seat=watch" for a watcher; an IPv6 address in brackets).
+// ("seat=watch" for a watcher; an IPv6 address in brackets). A host signed in to an XMPP account
+// adds "&xmpp=<its full XMPP address, percent-encoded>": a guest may reach it through the servers.
 struct Invitation {
     static constexpr int Watch = -1;
 
@@ -21,6 +22,7 @@ struct Invitation {
     QByteArray fingerprint;  // 32 bytes
     int seat = Watch;
     QByteArray secret;  // SecretBytes
+    QString xmpp;       // name@domain/resource, or empty
 
     QString Format() const;
     // Only a link Format() writes, character for character: anything else is no invitation.

@@ -1,11 +1,17 @@
 #include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QTimer>
 
 #include <memory>
 
+#include "accountplay.h"
+#include "directlink.h"
+#include "eitherlink.h"
 #include "guesttable.h"
 #include "hosttable.h"
 #include "prompter.h"
 #include "tableplay.h"
+#include "xmppsignin.h"
 
 namespace vantry::net {
 
@@ -46,7 +52,16 @@ public:
         if (!read) return prompter_.Message(GuestTable::NotAnInvitation(), Prompter::Icon::Warning);
         host_.reset();
         guest_.reset();
-        guest_ = std::make_unique<GuestTable>(engine_, prompter_, *read);
+        GameGuest::Dialer dial;
+        XmppAccount* account = read->xmpp.isEmpty() ? nullptr : Account();
+        // Both ways at once when the host can be reached through the servers too: the first that
+        // works is kept.
+        if (account) {
+            dial = [account](const Invitation& in, QObject* parent) -> Link* {
+                return new EitherLink({DirectLink::Dial(in), XmppLink::Dial(*account, in)}, parent);
+            };
+        }
+        guest_ = std::make_unique<GuestTable>(engine_, prompter_, *read, std::move(dial));
         GameGuest& guest = guest_->Guest();
         QObject::connect(&guest, &GameGuest::ChatHeard, guest_.get(),
                          [this](int from, const QString& text) { Tell(ChatLine(from, text)); });
@@ -89,6 +104,7 @@ private:
         if (host_) return true;
         host_ = HostTable::Open(engine_, prompter_);
         if (!host_) return false;
+        if (Account()) host_->ReachThrough(*account_);
         GameHost& host = host_->Host();
         QObject::connect(&host, &GameHost::ChatHeard, host_.get(),
                          [this](int from, const QString& text) { Tell(ChatLine(from, text)); });
@@ -137,8 +153,32 @@ private:
         return QCoreApplication::translate("TableNews", "%1 is back in the game").arg(SeatName(seat));
     }
 
+    // The account of the Settings window, signed in from the first game hosted or joined on; none
+    // without an address. Its faults are told once each, after the signal that brought them.
+    XmppAccount* Account() {
+        if (account_) return account_.get();
+        const auto settings = SettingsOf(ReadXmppOptions());
+        if (!settings) return nullptr;
+        const QString resource = QStringLiteral("vantry-%1").arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
+        account_ = std::make_unique<XmppAccount>(*settings, resource);
+        XmppAccount* account = account_.get();
+        QObject::connect(account, &XmppAccount::Offline, account, [this, address = settings->address](AccountFault why) {
+            QTimer::singleShot(0, account_.get(), [this, why, address] {
+                prompter_.Message(AccountFaultText(why, address), Prompter::Icon::Warning);
+            });
+        });
+        ReadPassword(settings->address, prompter_, account, [account](std::optional<QString> password) {
+            if (!password) return;
+            account->SetPassword(*password);
+            account->Start();
+        });
+        return account;
+    }
+
     Engine& engine_;
     Prompter& prompter_;
+    // Before the tables, which talk through it to their last message.
+    std::unique_ptr<XmppAccount> account_;
     std::unique_ptr<HostTable> host_;
     std::unique_ptr<GuestTable> guest_;
     std::function<void(const QString&)> heard_;
@@ -146,9 +186,38 @@ private:
     bool lost_ = false;
 };
 
+// The Settings window's way to the keyring and to a server that makes accounts.
+class AccountSetup final : public AccountPlay {
+public:
+    void StorePassword(const QString& address, const QString& password, std::function<void(bool)> done) override {
+        net::StorePassword(address, password, &context_, std::move(done));
+    }
+
+    void Register(const QString& address, const QString& server, const QString& password,
+                  std::function<void(const QString&)> done) override {
+        auto settings = SettingsOf({address, server});
+        if (!settings) return done(AccountFaultText(AccountFault::BadAddress, address));
+        settings->password = password;
+        XmppAccount* account = XmppAccount::Register(*settings, &context_);
+        QObject::connect(account, &XmppAccount::Registered, &context_, [account, done] {
+            account->deleteLater();
+            done({});
+        });
+        QObject::connect(account, &XmppAccount::Offline, &context_, [account, done, address](AccountFault why) {
+            account->deleteLater();
+            done(AccountFaultText(why, address));
+        });
+    }
+
+private:
+    QObject context_;
+};
+
 }  // namespace
 
 }  // namespace vantry::net
+
+extern "C" Q_DECL_EXPORT vantry::AccountPlay* vantry_netplay_create_account_v1() { return new vantry::net::AccountSetup; }
 
 extern "C" Q_DECL_EXPORT vantry::TablePlay* vantry_netplay_create_table_v1(vantry::Engine& engine,
                                                                            vantry::Prompter& prompter) {

@@ -117,6 +117,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Diese Kopie des Spiels kann nicht über mehrere Computer spielen: ihr Netzwerkmodul fehlt.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Diese Arbeitsumgebung hat keinen Schlüsselbund für das Passwort, daher fragt das Spiel bei jeder Anmeldung danach.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -665,6 +669,38 @@ Try &apos;vantry --help&apos; for more information.</source>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Größe und Lage des Fensters konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>Der XMPP-Server hat die Adresse %1 mit ihrem Passwort abgelehnt. Prüfe beides in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>Der XMPP-Server von %1 ist nicht erreichbar. Das Spiel geht weiter, und dieses Exemplar versucht weiter, sich anzumelden.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>Der XMPP-Server von %1 bietet keine sichere Verbindung, der dieser Computer vertraut; daher hat sich dieses Exemplar nicht angemeldet.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>Der XMPP-Server erlaubt nicht, Konten aus dem Spiel heraus zu erstellen. Erstelle eines auf der Website des Servers oder frage seinen Betreiber.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>Die Adresse %1 ist schon vergeben. Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 ist keine XMPP-Adresse. Eine Adresse sieht so aus: name@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Passwort des XMPP-Kontos %1:</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1266,43 @@ Try &apos;vantry --help&apos; for more information.</source>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Deine Einstellungen konnten nicht in %1 gespeichert werden: %2. Sie gelten, bis Vantry beendet wird.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Spielen über einen XMPP-Server</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>XMPP-&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>Se&amp;rver:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Aus der Adresse ermittelt</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>Konto &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Das Passwort wird im Schlüsselbund der Arbeitsumgebung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>Das Konto %1 wurde erstellt.</translation>
     </message>
 </context>
 </TS>

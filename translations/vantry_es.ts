@@ -117,6 +117,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Esta copia del juego no puede jugar entre ordenadores: le falta su módulo de red.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Este escritorio no tiene un llavero donde guardar la contraseña, así que el juego la pide cada vez que inicia sesión.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -665,6 +669,38 @@ Prueba «vantry --help» para más información.</translation>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>No se pudieron guardar el tamaño y la posición de la ventana en %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>El servidor XMPP ha rechazado la dirección %1 con su contraseña. Revisa ambas en Preferencias.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>No se puede contactar con el servidor XMPP de %1. La partida continúa y esta copia sigue intentando iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>El servidor XMPP de %1 no ofrece ninguna conexión segura en la que este ordenador confíe, así que esta copia no ha iniciado sesión.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>El servidor XMPP no permite crear cuentas desde el juego. Crea una en la web del servidor o pídesela a su administrador.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>La dirección %1 ya está ocupada. Elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 no es una dirección XMPP. Una dirección tiene el aspecto nombre@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Contraseña de la cuenta XMPP %1:</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1266,43 @@ Prueba «vantry --help» para más información.</translation>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>No se pudieron guardar tus preferencias en %1: %2. Se mantienen hasta que cierres Vantry.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Jugar a través de un servidor XMPP</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>Dirección &amp;XMPP:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Con&amp;traseña:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>S&amp;ervidor:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Se deduce de la dirección</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>Crear c&amp;uenta</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>La contraseña se guarda en el llavero del escritorio.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>Se ha creado la cuenta %1.</translation>
     </message>
 </context>
 </TS>

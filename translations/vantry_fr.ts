@@ -117,6 +117,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Cette copie du jeu ne peut pas jouer entre ordinateurs&#xa0;: son module réseau est absent.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Ce bureau n’a pas de trousseau où garder le mot de passe&#xa0;: le jeu le demande donc à chaque connexion.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -601,15 +605,15 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message numerus="yes">
         <source>A watcher has joined: %n watching the game</source>
         <translation>
-            <numerusform>Un spectateur est arrivé : %n personne regarde la partie</numerusform>
-            <numerusform>Un spectateur est arrivé : %n personnes regardent la partie</numerusform>
+            <numerusform>Un spectateur est arrivé&#xa0;: %n personne regarde la partie</numerusform>
+            <numerusform>Un spectateur est arrivé&#xa0;: %n personnes regardent la partie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>A watcher has left: %n watching the game</source>
         <translation>
-            <numerusform>Un spectateur est parti : %n personne regarde la partie</numerusform>
-            <numerusform>Un spectateur est parti : %n personnes regardent la partie</numerusform>
+            <numerusform>Un spectateur est parti&#xa0;: %n personne regarde la partie</numerusform>
+            <numerusform>Un spectateur est parti&#xa0;: %n personnes regardent la partie</numerusform>
         </translation>
     </message>
 </context>
@@ -665,6 +669,38 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>La taille et la position de la fenêtre n’ont pas pu être enregistrées dans %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>Le serveur XMPP a refusé l’adresse %1 avec son mot de passe. Vérifie-les dans les Paramètres.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>Le serveur XMPP de %1 est injoignable. La partie continue, et cet exemplaire continue d’essayer de se connecter.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>Le serveur XMPP de %1 n’offre aucune connexion sécurisée à laquelle cet ordinateur se fie&#xa0;; cet exemplaire ne s’est donc pas connecté.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>Le serveur XMPP ne permet pas de créer de compte depuis le jeu. Crée-en un sur le site web du serveur, ou demande à son administrateur.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>L’adresse %1 est déjà prise. Choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 n’est pas une adresse XMPP. Une adresse a la forme nom@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Mot de passe du compte XMPP %1&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1266,43 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Tes paramètres n’ont pas pu être enregistrés dans %1&#xa0;: %2. Ils restent valables jusqu’à la fermeture de Vantry.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Jouer via un serveur XMPP</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>&amp;Adresse XMPP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>Serv&amp;eur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Déduit de l’adresse</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>&amp;Créer le compte</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Le mot de passe est gardé dans le trousseau du bureau.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>Le compte %1 a été créé.</translation>
     </message>
 </context>
 </TS>

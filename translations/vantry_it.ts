@@ -117,6 +117,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Questa copia del gioco non può giocare tra computer diversi: manca il suo modulo di rete.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Questo desktop non ha un portachiavi in cui conservare la password, quindi il gioco la chiede a ogni accesso.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -665,6 +669,38 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Non è stato possibile salvare dimensioni e posizione della finestra in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>Il server XMPP ha rifiutato l’indirizzo %1 con la sua password. Controllali nelle Impostazioni.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>Il server XMPP di %1 non è raggiungibile. La partita continua e questa copia continua a provare ad accedere.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>Il server XMPP di %1 non offre una connessione sicura di cui questo computer si fidi, quindi questa copia non ha effettuato l’accesso.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>Il server XMPP non permette di creare account dal gioco. Creane uno sul sito web del server o chiedi al suo amministratore.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>L’indirizzo %1 è già in uso. Scegli un altro nome.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 non è un indirizzo XMPP. Un indirizzo ha la forma nome@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Password dell’account XMPP %1:</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1266,43 @@ Usa «vantry --help» per maggiori informazioni.</translation>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Non è stato possibile salvare le tue impostazioni in %1: %2. Restano valide fino alla chiusura di Vantry.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Giocare tramite un server XMPP</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>&amp;Indirizzo XMPP:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>S&amp;erver:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Ricavato dall’indirizzo</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>Crea &amp;account</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>La password è conservata nel portachiavi del desktop.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>L’account %1 è stato creato.</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Deze kopie van het spel kan niet over meerdere computers spelen: de netwerkmodule ontbreekt.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Dit bureaublad heeft geen sleutelbos om het wachtwoord in te bewaren, dus vraagt het spel er bij elke aanmelding om.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -665,6 +669,38 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>De grootte en plaats van het venster konden niet worden opgeslagen in %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>De XMPP-server heeft het adres %1 met dit wachtwoord geweigerd. Controleer ze bij Instellingen.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>De XMPP-server van %1 is niet bereikbaar. Het spel gaat door en dit exemplaar blijft proberen zich aan te melden.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>De XMPP-server van %1 biedt geen beveiligde verbinding die deze computer vertrouwt; daarom heeft dit exemplaar zich niet aangemeld.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>De XMPP-server staat niet toe dat er vanuit het spel accounts worden aangemaakt. Maak er een aan op de website van de server of vraag het de beheerder.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>Het adres %1 is al in gebruik. Kies een andere naam.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 is geen XMPP-adres. Een adres ziet eruit als naam@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Wachtwoord van het XMPP-account %1:</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1266,43 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Je instellingen konden niet worden opgeslagen in %1: %2. Ze blijven gelden tot je Vantry afsluit.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Spelen via een XMPP-server</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>&amp;XMPP-adres:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>Se&amp;rver:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Afgeleid uit het adres</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>A&amp;ccount aanmaken</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Het wachtwoord wordt bewaard in de sleutelbos van het bureaublad.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>Het account %1 is aangemaakt.</translation>
     </message>
 </context>
 </TS>

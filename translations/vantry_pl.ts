@@ -118,6 +118,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Ta kopia gry nie może grać przez sieć z innymi komputerami: brakuje jej modułu sieciowego.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Ten pulpit nie ma pęku kluczy, w którym można by przechować hasło, więc gra pyta o nie przy każdym logowaniu.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -669,6 +673,38 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Nie udało się zapisać rozmiaru i położenia okna w pliku %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>Serwer XMPP odrzucił adres %1 z tym hasłem. Sprawdź je w Ustawieniach.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>Nie można połączyć się z serwerem XMPP konta %1. Gra toczy się dalej, a ta kopia gry wciąż próbuje się zalogować.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>Serwer XMPP konta %1 nie oferuje bezpiecznego połączenia, któremu ten komputer ufa, więc ta kopia gry się nie zalogowała.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>Serwer XMPP nie pozwala zakładać kont z poziomu gry. Załóż konto na stronie serwera albo poproś jego administratora.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>Adres %1 jest już zajęty. Wybierz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 nie jest adresem XMPP. Adres wygląda tak: nazwa@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Hasło konta XMPP %1:</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1277,43 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Nie udało się zapisać ustawień w pliku %1: %2. Obowiązują do zamknięcia Vantry.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Gra przez serwer XMPP</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>Adres &amp;XMPP:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>Se&amp;rwer:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Ustalany na podstawie adresu</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>&amp;Utwórz konto</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>Hasło jest przechowywane w pęku kluczy pulpitu.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>Konto %1 zostało utworzone.</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,10 @@
         <source>This copy of the game cannot play across computers: its network module is missing.</source>
         <translation>Esta cópia do jogo não pode jogar entre computadores: falta o seu módulo de rede.</translation>
     </message>
+    <message>
+        <source>This desktop has no keyring to keep the password in, so the game asks for it each time it signs in.</source>
+        <translation>Esta área de trabalho não tem chaveiro para guardar a senha, então o jogo a pede toda vez que entra na conta.</translation>
+    </message>
 </context>
 <context>
     <name>BoardDescriptions</name>
@@ -665,6 +669,38 @@ Use “vantry --help” para mais informações.</translation>
         <source>The window&apos;s size and place could not be stored in %1: %2.</source>
         <extracomment>%1 is the settings file, %2 why it could not be written (&quot;the file is read-only&quot;).</extracomment>
         <translation>Não foi possível salvar o tamanho e a posição da janela em %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmppAccount</name>
+    <message>
+        <source>The XMPP server turned down the address %1 with its password. Check them in Settings.</source>
+        <translation>O servidor XMPP recusou o endereço %1 com essa senha. Confira os dois em Configurações.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 cannot be reached. The game goes on, and this copy keeps trying to sign in.</source>
+        <translation>Não foi possível alcançar o servidor XMPP de %1. O jogo continua, e esta cópia segue tentando entrar.</translation>
+    </message>
+    <message>
+        <source>The XMPP server of %1 offers no secure connection this computer trusts, so this copy did not sign in.</source>
+        <translation>O servidor XMPP de %1 não oferece uma conexão segura em que este computador confie, então esta cópia não entrou.</translation>
+    </message>
+    <message>
+        <source>The XMPP server does not let accounts be made from the game. Make one on the server&apos;s web site, or ask its administrator.</source>
+        <translation>O servidor XMPP não deixa criar contas pelo jogo. Crie uma no site do servidor ou peça ao administrador dele.</translation>
+    </message>
+    <message>
+        <source>The address %1 is taken already. Choose another name.</source>
+        <translation>O endereço %1 já está em uso. Escolha outro nome.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XMPP address. An address looks like name@example.org.</source>
+        <translation>%1 não é um endereço XMPP. Um endereço tem a forma nome@example.org.</translation>
+    </message>
+    <message>
+        <source>Password of the XMPP account %1:</source>
+        <extracomment>The label over the box where the player types the password of an XMPP account; %1 is its address.</extracomment>
+        <translation>Senha da conta XMPP %1:</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1266,43 @@ Use “vantry --help” para mais informações.</translation>
     <message>
         <source>Your settings could not be stored in %1: %2. They hold until Vantry is closed.</source>
         <translation>Não foi possível salvar suas configurações em %1: %2. Elas valem até o Vantry ser fechado.</translation>
+    </message>
+    <message>
+        <source>Playing through an XMPP server</source>
+        <extracomment>The heading over the XMPP account&apos;s boxes in the Settings window.</extracomment>
+        <translation>Jogar por um servidor XMPP</translation>
+    </message>
+    <message>
+        <source>XMPP &amp;address:</source>
+        <extracomment>The box of the player&apos;s XMPP address, such as name@example.org.</extracomment>
+        <translation>&amp;Endereço XMPP:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Sen&amp;ha:</translation>
+    </message>
+    <message>
+        <source>Se&amp;rver:</source>
+        <extracomment>The box of where the XMPP server listens, needed only when its address does not say.</extracomment>
+        <translation>Servi&amp;dor:</translation>
+    </message>
+    <message>
+        <source>Found from the address</source>
+        <extracomment>Shown in the empty server box: the server is found from the XMPP address.</extracomment>
+        <translation>Obtido do endereço</translation>
+    </message>
+    <message>
+        <source>Cr&amp;eate Account</source>
+        <translation>&amp;Criar conta</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <translation>A senha fica guardada no chaveiro da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>The account %1 was made.</source>
+        <extracomment>%1 is the XMPP address just made on its server.</extracomment>
+        <translation>A conta %1 foi criada.</translation>
     </message>
 </context>
 </TS>

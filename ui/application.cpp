@@ -139,17 +139,39 @@ void Application::About() {
 // each of which could wait on the store's lock.
 void Application::Settings() {
     const PlayerOptions before = options_;
+    const XmppOptions account = ReadXmppOptions();
     frmSettings settings(options_, [this](const PlayerOptions& options) {
         options_ = options;
         ApplyOptions();
-    }, &board_);
+    }, &board_, account, [this] { return Accounts(); });
     {
         const CentreOnOwner centred(&settings, &board_);
         settings.exec();
     }
-    if (const auto failure = StorePlayerOptions(options_, before)) {
-        storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
-    }
+    auto failure = StorePlayerOptions(options_, before);
+    if (!failure && settings.Account() != account) failure = StoreXmppOptions(settings.Account());
+    if (failure) storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
+    StorePassword(settings.Account().address, settings.Password());
+}
+
+// Without a keyring the game asks for the password when it signs in, and says so once here.
+void Application::StorePassword(const QString& address, const QString& password) {
+    AccountPlay* accounts = password.isEmpty() || address.isEmpty() ? nullptr : Accounts();
+    if (!accounts) return;
+    accounts->StorePassword(address, password, [this](bool stored) {
+        if (!stored)
+            services_.prompter.Message(QCoreApplication::translate(
+                "Application", "This desktop has no keyring to keep the password in, so the game asks for it each "
+                               "time it signs in."));
+    });
+}
+
+AccountPlay* Application::Accounts() {
+    if (accounts_) return accounts_.get();
+    QLibrary module(NetModulePath());
+    const auto create = reinterpret_cast<VantryAccountCreate>(module.resolve(VANTRY_ACCOUNT_MODULE_ENTRY));
+    if (create) accounts_.reset(create());
+    return accounts_.get();
 }
 
 void Application::BestPlayers() {

@@ -15,6 +15,7 @@
 #include "playeroptions.h"
 #include "startupwindows.h"
 #include "tableplay.h"
+#include "accountplay.h"
 #include "statisticskeeper.h"
 #include "storefailurenotice.h"
 
@@ -101,6 +102,11 @@ private:
     frmLog& LogWindow();
     void HostSeats(const frmNew::Seats& remote);
     std::unique_ptr<TablePlay> table_;
+    // The XMPP account's keyring and making, from the same module, loaded when the Settings
+    // window first needs them.
+    AccountPlay* Accounts();
+    void StorePassword(const QString& address, const QString& password);
+    std::unique_ptr<AccountPlay> accounts_;
 };
 
 }  // namespace vantry

@@ -50,10 +50,13 @@ std::optional<QString> QtPrompter::SaveFileName(const QString& title, const QStr
     return Chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), DialogFilters(filter)));
 }
 
-std::optional<QString> QtPrompter::AskText(const QString& label) {
+std::optional<QString> QtPrompter::AskText(const QString& label) { return Ask(label, false); }
+std::optional<QString> QtPrompter::AskSecret(const QString& label) { return Ask(label, true); }
+
+std::optional<QString> QtPrompter::Ask(const QString& label, bool secret) {
     bool ok = false;
     const QString text = QInputDialog::getText(QApplication::activeWindow(), QStringLiteral("Vantry"), label,
-                                               QLineEdit::Normal, QString(), &ok);
+                                               secret ? QLineEdit::Password : QLineEdit::Normal, QString(), &ok);
     if (!ok) return std::nullopt;
     return text;
 }

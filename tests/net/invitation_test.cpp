@@ -68,6 +68,31 @@ TEST(Invitation, AnythingButTheWritersOwnSpellingIsNoInvitation) {
     for (const QString& link : cases) EXPECT_FALSE(Invitation::Parse(link).has_value()) << link.toStdString();
 }
 
+TEST(Invitation, AnXmppAddressReadsBackAndOnlyInTheWritersSpelling) {
+    Invitation in = Example("203.0.113.7", 1);
+    in.xmpp = QStringLiteral("anna.host@example.org/vantry-0a1b2c3d");
+    const QString link = in.Format();
+    ASSERT_TRUE(link.endsWith(QStringLiteral("&xmpp=anna.host%40example.org%2Fvantry-0a1b2c3d"))) << link.toStdString();
+    const auto back = Invitation::Parse(link);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->xmpp, in.xmpp);
+    EXPECT_EQ(back->secret, in.secret);
+    EXPECT_TRUE(Invitation::Parse(Example("203.0.113.7", 1).Format())->xmpp.isEmpty());
+    const QString cases[] = {
+        QString(link).replace(QStringLiteral("%40"), QStringLiteral("@")),
+        QString(link).replace(QStringLiteral("%2F"), QStringLiteral("%2f")),
+        QString(link).replace(QStringLiteral("&xmpp="), QStringLiteral("&jid=")),
+        link + QStringLiteral("&xmpp=a%40b%2Fc"),
+        // A bare address (no resource), no name, two "@", a control character, a blank.
+        QString(link).replace(QStringLiteral("%2Fvantry-0a1b2c3d"), QString()),
+        QString(link).replace(QStringLiteral("anna.host%40"), QStringLiteral("%40")),
+        QString(link).replace(QStringLiteral("anna.host"), QStringLiteral("anna%40host")),
+        QString(link).replace(QStringLiteral("anna.host"), QStringLiteral("anna%07host")),
+        QString(link).replace(QStringLiteral("anna.host"), QStringLiteral("anna%20host")),
+    };
+    for (const QString& bad : cases) EXPECT_FALSE(Invitation::Parse(bad).has_value()) << bad.toStdString();
+}
+
 TEST(Invitation, SecretsAreLongAndNeverRepeat) {
     std::set<QByteArray> seen;
     for (int n = 0; n < 200; ++n) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -97,5 +98,26 @@ struct GuestRig {
     std::optional<GuestEnd> ended;
     int drops = 0;
 };
+
+// Plays until a seat wins: the host's computer seats by their timers' steps, each remote seat
+// by its guest's requests, sent once the guest holds every event so far (as a player would
+// act on what their board shows) and sent again once a guest that lost its connection is back.
+// `step` runs between the steps, for a test to break something mid-game.
+inline bool PlayOut(HostRig& rig, std::map<int, GuestRig*> remote, const std::function<void()>& step = {}) {
+    std::map<int, std::pair<std::size_t, int>> askedAt;
+    return WaitFor([&] {
+        if (step) step();
+        if (rig.state.TurnPhase() == Phase::Won) return true;
+        if (rig.PlayComputer()) return false;
+        const int seat = rig.state.CurrentPlayer;
+        GuestRig* g = remote.at(seat);
+        const std::pair<std::size_t, int> now{rig.state.Record.size(), g->drops};
+        if (g->guest->Connected() && g->guest->Record().size() == now.first && askedAt[seat] != now) {
+            askedAt[seat] = now;
+            rig.state.TurnPhase() == Phase::AwaitingThrow ? g->guest->Throw() : g->guest->Move();
+        }
+        return false;
+    }, 120000);
+}
 
 }  // namespace vantry::net::test

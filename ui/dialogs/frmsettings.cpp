@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -16,6 +18,7 @@
 #include <utility>
 
 #include "accessibleroles.h"
+#include "accountplay.h"
 #include "userstorewrite.h"
 
 namespace vantry {
@@ -49,14 +52,18 @@ QString Spoken(QString text) { return text.remove(QRegularExpression(QStringLite
 
 }  // namespace
 
-frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget* owner)
+frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget* owner, const XmppOptions& account,
+                         Accounts accounts)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       options_(options),
-      changed_(std::move(changed)) {
+      changed_(std::move(changed)),
+      accounts_(std::move(accounts)) {
     setObjectName("frmSettings");
     setWindowTitle(tr("Vantry - Settings"));
     Build();
     ShowOptions();
+    txtAddress->setText(account.address);
+    txtServer->setText(account.server);
 }
 
 void frmSettings::Build() {
@@ -94,6 +101,7 @@ void frmSettings::Build() {
 
     BuildSound(grid, 3);
     BuildLanguage(grid, 5);
+    BuildAccount(grid, 7);
 
     auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName("cmdClose");
@@ -167,6 +175,65 @@ void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
     cmbLanguage->setAccessibleDescription(lblLanguageNote->text());
     grid->addWidget(lblLanguageNote, row + 1, 1, 1, 2);
 }
+
+// The account for playing through an XMPP server: its address, its password (kept in the
+// desktop's keyring, never shown again) and, rarely needed, where its server listens.
+void frmSettings::BuildAccount(QGridLayout* grid, int row) {
+    //: The heading over the XMPP account's boxes in the Settings window.
+    auto* heading = new QLabel(tr("Playing through an XMPP server"), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    // Half a line apart from the options above, as a section of its own.
+    heading->setContentsMargins(0, fontMetrics().height() / 2, 0, 0);
+    grid->addWidget(heading, row, 0, 1, 3);
+
+    const auto addRow = [&](int at, const QString& label, QLineEdit*& edit, const char* name) {
+        auto* caption = new QLabel(label, this);
+        edit = new QLineEdit(this);
+        edit->setObjectName(name);
+        caption->setBuddy(edit);
+        edit->setAccessibleName(Spoken(caption->text()));
+        grid->addWidget(caption, at, 0);
+        grid->addWidget(edit, at, 1, 1, 2);
+    };
+    //: The box of the player's XMPP address, such as name@example.org.
+    addRow(row + 1, tr("XMPP &address:"), txtAddress, "txtAddress");
+    txtAddress->setPlaceholderText(QStringLiteral("name@example.org"));
+    addRow(row + 2, tr("Pass&word:"), txtPassword, "txtPassword");
+    txtPassword->setEchoMode(QLineEdit::Password);
+    //: The box of where the XMPP server listens, needed only when its address does not say.
+    addRow(row + 3, tr("Se&rver:"), txtServer, "txtServer");
+    //: Shown in the empty server box: the server is found from the XMPP address.
+    txtServer->setPlaceholderText(tr("Found from the address"));
+
+    cmdCreateAccount = new QPushButton(tr("Cr&eate Account"), this);
+    cmdCreateAccount->setObjectName("cmdCreateAccount");
+    connect(cmdCreateAccount, &QPushButton::clicked, this, &frmSettings::CreateAccount);
+    lblAccountNote = new QLabel(tr("The password is kept in the desktop's keyring."), this);
+    lblAccountNote->setObjectName("lblAccountNote");
+    lblAccountNote->setWordWrap(true);
+    grid->addWidget(cmdCreateAccount, row + 4, 0);
+    grid->addWidget(lblAccountNote, row + 4, 1, 1, 2);
+}
+
+void frmSettings::CreateAccount() {
+    AccountPlay* accounts = accounts_ ? accounts_() : nullptr;
+    if (!accounts) return;
+    cmdCreateAccount->setEnabled(false);
+    const QPointer<frmSettings> self(this);
+    const QString address = txtAddress->text().trimmed();
+    accounts->Register(address, txtServer->text().trimmed(), txtPassword->text(), [self, address](const QString& fault) {
+        if (!self) return;
+        self->cmdCreateAccount->setEnabled(true);
+        //: %1 is the XMPP address just made on its server.
+        self->lblAccountNote->setText(fault.isEmpty() ? tr("The account %1 was made.").arg(address) : fault);
+    });
+}
+
+XmppOptions frmSettings::Account() const { return {txtAddress->text().trimmed(), txtServer->text().trimmed()}; }
+
+QString frmSettings::Password() const { return txtPassword->text(); }
 
 // The controls show the options as they stand; nothing is handed on while they are set.
 void frmSettings::ShowOptions() {
