@@ -207,8 +207,8 @@ void frmNew::BuildSeat(int i) {
     const int room = PixelEdge(static_cast<float>(txtNewPlace.left - Label4Place.left));
     Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), room),
                          Label4[seat]->height());
-    BuildNameBoxes(i);
     BuildRemoteBox(i);
+    BuildNameBoxes(i);
 }
 
 // A box on the group's title line, its background cutting the frame's line as the title does.
@@ -225,7 +225,6 @@ void frmNew::BuildRemoteBox(int i) {
     const QRect room = PixelRect(chkRemotePlace);
     const int width = std::min(chkRemote[seat]->sizeHint().width(), room.width());
     chkRemote[seat]->setGeometry(room.right() + 1 - width, room.top(), width, room.height());
-    chkRemote[seat]->setEnabled(!optCom[seat]->isChecked());
     // Another computer's player is a person.
     connect(chkRemote[seat], &QCheckBox::toggled, this, [this, seat](bool on) {
         if (on && !optPer[seat]->isChecked()) optPer[seat]->click();
@@ -296,10 +295,8 @@ void frmNew::ShowTypedBox(int i, bool typed) {
     cmbNew[seat]->setVisible(!typed);
     Label4[seat]->setBuddy(typed ? static_cast<QWidget*>(txtNew[seat]) : cmbNew[seat]);
     // The computer plays here; only a person's seat goes to another computer.
-    if (chkRemote[seat]) {
-        chkRemote[seat]->setEnabled(typed);
-        if (!typed) chkRemote[seat]->setChecked(false);
-    }
+    chkRemote[seat]->setEnabled(!optCom[seat]->isChecked());
+    if (optCom[seat]->isChecked()) chkRemote[seat]->setChecked(false);
 }
 
 // The seats as the table has them now: a seat given away stays so until the player takes it back.
@@ -317,7 +314,7 @@ void frmNew::cmdRandom_Click() {
 
 void frmNew::cmdStart_Click() {
     Seats remote{};
-    for (std::size_t i = 0; i < SeatCount; ++i) remote[i] = chkRemote[i]->isChecked() && optPer[i]->isChecked();
+    for (std::size_t i = 0; i < SeatCount; ++i) remote[i] = chkRemote[i]->isChecked();
     const auto refusal = setup_.StartGame(ReadSeats(), [this] { hide(); });
     if (!refusal) {
         remoteStart_ = remote;
