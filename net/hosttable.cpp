@@ -12,11 +12,13 @@
 
 namespace vantry::net {
 
-std::unique_ptr<HostTable> HostTable::Open(Engine& engine, Prompter& prompter, quint16 port, QObject* parent) {
+std::unique_ptr<HostTable> HostTable::Open(Engine& engine, Prompter& prompter, quint16 port, QObject* parent,
+                                           bool direct) {
     std::optional<HostIdentity> identity = HostIdentity::Make();
     if (!identity) return nullptr;
     std::unique_ptr<HostTable> table(new HostTable(engine, prompter, std::move(*identity), parent));
-    if (!table->server_.Listen(port)) return nullptr;
+    table->direct_ = direct;
+    if (direct && !table->server_.Listen(port)) return nullptr;
     return table;
 }
 
@@ -104,7 +106,7 @@ void HostTable::ReachThrough(XmppAccount& account) {
 QString HostTable::Link(int seat, const QByteArray& secret) const {
     Invitation invitation;
     invitation.address = address_;
-    invitation.port = server_.Port();
+    invitation.port = direct_ ? server_.Port() : 0;
     invitation.fingerprint = identity_.Fingerprint();
     invitation.seat = seat;
     invitation.secret = secret;

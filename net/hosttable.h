@@ -30,9 +30,11 @@ namespace vantry::net {
 class HostTable final : public QObject {
     Q_OBJECT
 public:
-    // No value when the certificate cannot be made or no port can be opened.
+    // No value when the certificate cannot be made or no port can be opened. Without `direct`
+    // no port is opened at all: the table is reached through the XMPP server of ReachThrough
+    // alone, and its invitations say so.
     static std::unique_ptr<HostTable> Open(Engine& engine, Prompter& prompter, quint16 port = 0,
-                                           QObject* parent = nullptr);
+                                           QObject* parent = nullptr, bool direct = true);
     ~HostTable() override;
 
     // An invitation to `seat` (0..3), which is then played from another computer; asked again
@@ -69,6 +71,8 @@ private:
     DirectServer server_;
     GameHost host_;
     std::unique_ptr<XmppServer> xmpp_;
+    // Listening for direct connections; otherwise reached through the XMPP server alone.
+    bool direct_ = true;
     QHostAddress address_;
     std::array<QTimer, 4> awayTimers_;
     // Seats the computer plays while their players are away.

@@ -27,12 +27,20 @@ bool IsXmppAddress(const QString& a) {
 QString SeatText(int seat) { return seat == Invitation::Watch ? QStringLiteral("watch") : QString::number(seat); }
 }  // namespace
 
+namespace {
+// The server's domain of a full XMPP address.
+QString DomainOf(const QString& xmpp) { return xmpp.section(QLatin1Char('@'), 1).section(QLatin1Char('/'), 0, 0); }
+}  // namespace
+
 QString Invitation::Format() const {
-    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
-                             ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
-                             : address.toString();
-    QString link = QStringLiteral("vantry://%1:%2/join?seat=%3&fp=%4&key=%5")
-                       .arg(host, QString::number(port), SeatText(seat), QString::fromLatin1(fingerprint.toHex()),
+    QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+                       ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
+                       : address.toString();
+    host += QLatin1Char(':') + QString::number(port);
+    // A host reached through the server alone is named by its server's domain, with no port.
+    if (ServerOnly()) host = DomainOf(xmpp);
+    QString link = QStringLiteral("vantry://%1/join?seat=%2&fp=%3&key=%4")
+                       .arg(host, SeatText(seat), QString::fromLatin1(fingerprint.toHex()),
                             QString::fromLatin1(secret.toBase64(SecretEncoding)));
     if (!xmpp.isEmpty()) link += QStringLiteral("&xmpp=") + QString::fromLatin1(QUrl::toPercentEncoding(xmpp));
     return link;
@@ -48,14 +56,15 @@ std::optional<Invitation> Invitation::Parse(const QString& link) {
     }
     Invitation in;
     const int port = url.port();
-    if (!in.address.setAddress(url.host()) || port < 1 || port > 65535) return std::nullopt;
-    in.port = static_cast<quint16>(port);
+    // No port: the host is reached through its XMPP server alone, which the last field names.
+    if (port != -1 && (!in.address.setAddress(url.host()) || port < 1 || port > 65535)) return std::nullopt;
+    in.port = port == -1 ? 0 : static_cast<quint16>(port);
 
     const auto items = QUrlQuery(url).queryItems(QUrl::FullyEncoded);
     if (items.size() == 4 && items[3].first == QLatin1String("xmpp")) {
         in.xmpp = QUrl::fromPercentEncoding(items[3].second.toLatin1());
         if (!IsXmppAddress(in.xmpp)) return std::nullopt;
-    } else if (items.size() != 3) {
+    } else if (items.size() != 3 || in.port == 0) {
         return std::nullopt;
     }
     if (items[0].first != QLatin1String("seat") || items[1].first != QLatin1String("fp") ||

@@ -24,6 +24,9 @@ struct Invitation {
     QByteArray secret;  // SecretBytes
     QString xmpp;       // name@domain/resource, or empty
 
+    // Reached through the host's XMPP server alone: the link names the server's domain and
+    // no port, and no port is open on the host.
+    bool ServerOnly() const { return port == 0 && !xmpp.isEmpty(); }
     QString Format() const;
     // Only a link Format() writes, character for character: anything else is no invitation.
     static std::optional<Invitation> Parse(const QString& link);

@@ -54,9 +54,20 @@ public:
         guest_.reset();
         GameGuest::Dialer dial;
         XmppAccount* account = read->xmpp.isEmpty() ? nullptr : Account();
+        if (read->ServerOnly() && !account) {
+            return prompter_.Message(
+                QCoreApplication::translate("TableNews",
+                                            "This invitation reaches the host only through an XMPP server. Set up "
+                                            "your XMPP account in the Settings window, then join again."),
+                Prompter::Icon::Warning);
+        }
         // Both ways at once when the host can be reached through the servers too: the first that
         // works is kept.
-        if (account) {
+        if (account && read->ServerOnly()) {
+            dial = [account](const Invitation& in, QObject* parent) -> Link* {
+                return XmppLink::Dial(*account, in, parent);
+            };
+        } else if (account) {
             dial = [account](const Invitation& in, QObject* parent) -> Link* {
                 return new EitherLink({DirectLink::Dial(in), XmppLink::Dial(*account, in)}, parent);
             };
@@ -102,9 +113,10 @@ private:
     bool Hosting() {
         guest_.reset();
         if (host_) return true;
-        host_ = HostTable::Open(engine_, prompter_);
+        XmppAccount* account = Account();
+        host_ = HostTable::Open(engine_, prompter_, 0, nullptr, !account || ReadXmppOptions().direct);
         if (!host_) return false;
-        if (Account()) host_->ReachThrough(*account_);
+        if (account) host_->ReachThrough(*account);
         GameHost& host = host_->Host();
         QObject::connect(&host, &GameHost::ChatHeard, host_.get(),
                          [this](int from, const QString& text) { Tell(ChatLine(from, text)); });

@@ -616,6 +616,10 @@ Try &apos;vantry --help&apos; for more information.</source>
             <numerusform>Ein Zuschauer ist gegangen: %n Personen schauen zu</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This invitation reaches the host only through an XMPP server. Set up your XMPP account in the Settings window, then join again.</source>
+        <translation>Diese Einladung erreicht den Gastgeber nur über einen XMPP-Server. Richte dein XMPP-Konto im Fenster Einstellungen ein und tritt dann erneut bei.</translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
@@ -1303,6 +1307,14 @@ Try &apos;vantry --help&apos; for more information.</source>
         <source>The account %1 was made.</source>
         <extracomment>%1 is the XMPP address just made on its server.</extracomment>
         <translation>Das Konto %1 wurde erstellt.</translation>
+    </message>
+    <message>
+        <source>A hosted game then also opens a port, for players who can reach this computer, such as those at home. Unticked, a game hosted with the account opens no port, and every player joins through the server.</source>
+        <translation>Ein bereitgestelltes Spiel öffnet dann auch einen Port, für Spieler, die diesen Computer erreichen können, etwa im selben Haushalt. Ohne Haken öffnet ein mit dem Konto bereitgestelltes Spiel keinen Port, und alle treten über den Server bei.</translation>
+    </message>
+    <message>
+        <source>Also let players reach this computer &amp;directly</source>
+        <translation>Spieler können diesen Computer auch &amp;direkt erreichen</translation>
     </message>
 </context>
 </TS>

@@ -616,6 +616,10 @@ Prueba «vantry --help» para más información.</translation>
             <numerusform>Un espectador se ha ido: %n personas miran la partida</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This invitation reaches the host only through an XMPP server. Set up your XMPP account in the Settings window, then join again.</source>
+        <translation>Esta invitación llega al anfitrión solo a través de un servidor XMPP. Configura tu cuenta XMPP en la ventana Preferencias y vuelve a unirte.</translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
@@ -1303,6 +1307,14 @@ Prueba «vantry --help» para más información.</translation>
         <source>The account %1 was made.</source>
         <extracomment>%1 is the XMPP address just made on its server.</extracomment>
         <translation>Se ha creado la cuenta %1.</translation>
+    </message>
+    <message>
+        <source>A hosted game then also opens a port, for players who can reach this computer, such as those at home. Unticked, a game hosted with the account opens no port, and every player joins through the server.</source>
+        <translation>La partida alojada abre entonces también un puerto para los jugadores que pueden llegar a este ordenador, como los de casa. Sin marcar, una partida alojada con la cuenta no abre ningún puerto y todos se unen a través del servidor.</translation>
+    </message>
+    <message>
+        <source>Also let players reach this computer &amp;directly</source>
+        <translation>&amp;Permitir también que se conecten directamente a este ordenador</translation>
     </message>
 </context>
 </TS>

@@ -616,6 +616,10 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
             <numerusform>Un spectateur est parti&#xa0;: %n personnes regardent la partie</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This invitation reaches the host only through an XMPP server. Set up your XMPP account in the Settings window, then join again.</source>
+        <translation>Cette invitation ne joint l’hôte que par un serveur XMPP. Configure ton compte XMPP dans la fenêtre Paramètres, puis rejoins à nouveau la partie.</translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
@@ -1303,6 +1307,14 @@ Essaie «&#xa0;vantry --help&#xa0;» pour en savoir plus.</translation>
         <source>The account %1 was made.</source>
         <extracomment>%1 is the XMPP address just made on its server.</extracomment>
         <translation>Le compte %1 a été créé.</translation>
+    </message>
+    <message>
+        <source>A hosted game then also opens a port, for players who can reach this computer, such as those at home. Unticked, a game hosted with the account opens no port, and every player joins through the server.</source>
+        <translation>Une partie hébergée ouvre alors aussi un port, pour les joueurs qui peuvent joindre cet ordinateur, comme ceux de la maison. Décoché, une partie hébergée avec le compte n’ouvre aucun port, et chacun la rejoint par le serveur.</translation>
+    </message>
+    <message>
+        <source>Also let players reach this computer &amp;directly</source>
+        <translation>Permettre aussi de &amp;joindre cet ordinateur directement</translation>
     </message>
 </context>
 </TS>

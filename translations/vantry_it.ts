@@ -616,6 +616,10 @@ Usa «vantry --help» per maggiori informazioni.</translation>
             <numerusform>Uno spettatore se n’è andato: %n persone guardano la partita</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This invitation reaches the host only through an XMPP server. Set up your XMPP account in the Settings window, then join again.</source>
+        <translation>Questo invito raggiunge l’host solo tramite un server XMPP. Configura il tuo account XMPP nella finestra Impostazioni, poi unisciti di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
@@ -1303,6 +1307,14 @@ Usa «vantry --help» per maggiori informazioni.</translation>
         <source>The account %1 was made.</source>
         <extracomment>%1 is the XMPP address just made on its server.</extracomment>
         <translation>L’account %1 è stato creato.</translation>
+    </message>
+    <message>
+        <source>A hosted game then also opens a port, for players who can reach this computer, such as those at home. Unticked, a game hosted with the account opens no port, and every player joins through the server.</source>
+        <translation>Una partita ospitata apre allora anche una porta, per i giocatori che possono raggiungere questo computer, come quelli di casa. Se non è selezionato, una partita ospitata con l’account non apre alcuna porta e tutti si uniscono tramite il server.</translation>
+    </message>
+    <message>
+        <source>Also let players reach this computer &amp;directly</source>
+        <translation>Consenti anche di raggiungere questo computer &amp;direttamente</translation>
     </message>
 </context>
 </TS>

@@ -616,6 +616,10 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
             <numerusform>Er is een toeschouwer weggegaan: %n personen kijken naar het spel</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This invitation reaches the host only through an XMPP server. Set up your XMPP account in the Settings window, then join again.</source>
+        <translation>Deze uitnodiging bereikt de host alleen via een XMPP-server. Stel je XMPP-account in via het venster Instellingen en doe dan opnieuw mee.</translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
@@ -1303,6 +1307,14 @@ Probeer ‘vantry --help’ voor meer informatie.</translation>
         <source>The account %1 was made.</source>
         <extracomment>%1 is the XMPP address just made on its server.</extracomment>
         <translation>Het account %1 is aangemaakt.</translation>
+    </message>
+    <message>
+        <source>A hosted game then also opens a port, for players who can reach this computer, such as those at home. Unticked, a game hosted with the account opens no port, and every player joins through the server.</source>
+        <translation>Een gehost spel opent dan ook een poort, voor spelers die deze computer kunnen bereiken, zoals die thuis. Uitgevinkt opent een spel dat met het account wordt gehost geen poort, en doet iedereen mee via de server.</translation>
+    </message>
+    <message>
+        <source>Also let players reach this computer &amp;directly</source>
+        <translation>Spelers kunnen deze computer ook &amp;direct bereiken</translation>
     </message>
 </context>
 </TS>

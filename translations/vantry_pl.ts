@@ -619,6 +619,10 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
             <numerusform>Widz wyszedł: grę ogląda %n osób</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This invitation reaches the host only through an XMPP server. Set up your XMPP account in the Settings window, then join again.</source>
+        <translation>To zaproszenie dociera do gospodarza tylko przez serwer XMPP. Skonfiguruj swoje konto XMPP w oknie Ustawienia, a potem dołącz ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
@@ -1314,6 +1318,14 @@ Wpisz „vantry --help”, aby uzyskać więcej informacji.</translation>
         <source>The account %1 was made.</source>
         <extracomment>%1 is the XMPP address just made on its server.</extracomment>
         <translation>Konto %1 zostało utworzone.</translation>
+    </message>
+    <message>
+        <source>A hosted game then also opens a port, for players who can reach this computer, such as those at home. Unticked, a game hosted with the account opens no port, and every player joins through the server.</source>
+        <translation>Udostępniona gra otwiera wtedy także port dla graczy, którzy mogą dotrzeć do tego komputera, na przykład domowników. Bez zaznaczenia gra udostępniona z kontem nie otwiera żadnego portu i wszyscy dołączają przez serwer.</translation>
+    </message>
+    <message>
+        <source>Also let players reach this computer &amp;directly</source>
+        <translation>Pozwól też łączyć się z tym komputerem &amp;bezpośrednio</translation>
     </message>
 </context>
 </TS>

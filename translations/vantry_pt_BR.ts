@@ -616,6 +616,10 @@ Use “vantry --help” para mais informações.</translation>
             <numerusform>Um espectador saiu: %n pessoas assistem ao jogo</numerusform>
         </translation>
     </message>
+    <message>
+        <source>This invitation reaches the host only through an XMPP server. Set up your XMPP account in the Settings window, then join again.</source>
+        <translation>Este convite chega ao anfitrião apenas por um servidor XMPP. Configure sua conta XMPP na janela Configurações e entre de novo.</translation>
+    </message>
 </context>
 <context>
     <name>UserStore</name>
@@ -1303,6 +1307,14 @@ Use “vantry --help” para mais informações.</translation>
         <source>The account %1 was made.</source>
         <extracomment>%1 is the XMPP address just made on its server.</extracomment>
         <translation>A conta %1 foi criada.</translation>
+    </message>
+    <message>
+        <source>A hosted game then also opens a port, for players who can reach this computer, such as those at home. Unticked, a game hosted with the account opens no port, and every player joins through the server.</source>
+        <translation>Um jogo hospedado abre então também uma porta, para os jogadores que alcançam este computador, como os de casa. Desmarcado, um jogo hospedado com a conta não abre porta nenhuma, e todos entram pelo servidor.</translation>
+    </message>
+    <message>
+        <source>Also let players reach this computer &amp;directly</source>
+        <translation>&amp;Permitir também conexão direta a este computador</translation>
     </message>
 </context>
 </TS>

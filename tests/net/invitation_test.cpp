@@ -91,6 +91,20 @@ TEST(Invitation, AnXmppAddressReadsBackAndOnlyInTheWritersSpelling) {
         QString(link).replace(QStringLiteral("anna.host"), QStringLiteral("anna%20host")),
     };
     for (const QString& bad : cases) EXPECT_FALSE(Invitation::Parse(bad).has_value()) << bad.toStdString();
+
+    // A host reached through its server alone: the server's domain and no port stand for it.
+    in.port = 0;
+    const QString only = in.Format();
+    ASSERT_TRUE(only.startsWith(QStringLiteral("vantry://example.org/join?seat=1&"))) << only.toStdString();
+    const auto alone = Invitation::Parse(only);
+    ASSERT_TRUE(alone.has_value());
+    EXPECT_TRUE(alone->ServerOnly());
+    EXPECT_EQ(alone->xmpp, in.xmpp);
+    EXPECT_FALSE(back->ServerOnly());
+    for (const QString& bad : {QString(only).replace(QStringLiteral("//example.org/"), QStringLiteral("//example.net/")),
+                               only.left(only.indexOf(QStringLiteral("&xmpp=")))}) {
+        EXPECT_FALSE(Invitation::Parse(bad).has_value()) << bad.toStdString();
+    }
 }
 
 TEST(Invitation, SecretsAreLongAndNeverRepeat) {

@@ -112,8 +112,11 @@ TEST(XmppPlay, AGameThroughTheServerGoesOnWhereItWasAfterTheServerRestarts) {
     ASSERT_TRUE(SignIn(guestAccount));
     Invitation invitation = rig.Invite(1);
     invitation.xmpp = hostAccount.Address();
-    // Only the server's way: the direct one is not offered to this guest.
-    GuestRig blue(invitation, [&](const Invitation& in, QObject* parent) -> Link* {
+    // Only the server's way, as a host that opens no port invites: no direct address at all.
+    invitation.port = 0;
+    const auto serverOnly = Invitation::Parse(invitation.Format());
+    ASSERT_TRUE(serverOnly && serverOnly->ServerOnly());
+    GuestRig blue(*serverOnly, [&](const Invitation& in, QObject* parent) -> Link* {
         return XmppLink::Dial(guestAccount, in, parent);
     });
     // Green tries both ways at once and keeps the first that works: one game, two transports.

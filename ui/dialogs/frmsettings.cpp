@@ -64,6 +64,7 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
     ShowOptions();
     txtAddress->setText(account.address);
     txtServer->setText(account.server);
+    chkDirect->setChecked(account.direct);
 }
 
 void frmSettings::Build() {
@@ -206,6 +207,12 @@ void frmSettings::BuildAccount(QGridLayout* grid, int row) {
     addRow(row + 3, tr("Se&rver:"), txtServer, "txtServer");
     //: Shown in the empty server box: the server is found from the XMPP address.
     txtServer->setPlaceholderText(tr("Found from the address"));
+    chkDirect = new QCheckBox(tr("Also let players reach this computer &directly"), this);
+    chkDirect->setObjectName("chkDirect");
+    chkDirect->setToolTip(tr("A hosted game then also opens a port, for players who can reach this computer, such as "
+                             "those at home. Unticked, a game hosted with the account opens no port, and every "
+                             "player joins through the server."));
+    grid->addWidget(chkDirect, row + 4, 0, 1, 3);
 
     cmdCreateAccount = new QPushButton(tr("Cr&eate Account"), this);
     cmdCreateAccount->setObjectName("cmdCreateAccount");
@@ -213,8 +220,8 @@ void frmSettings::BuildAccount(QGridLayout* grid, int row) {
     lblAccountNote = new QLabel(tr("The password is kept in the desktop's keyring."), this);
     lblAccountNote->setObjectName("lblAccountNote");
     lblAccountNote->setWordWrap(true);
-    grid->addWidget(cmdCreateAccount, row + 4, 0);
-    grid->addWidget(lblAccountNote, row + 4, 1, 1, 2);
+    grid->addWidget(cmdCreateAccount, row + 5, 0);
+    grid->addWidget(lblAccountNote, row + 5, 1, 1, 2);
 }
 
 void frmSettings::CreateAccount() {
@@ -231,7 +238,9 @@ void frmSettings::CreateAccount() {
     });
 }
 
-XmppOptions frmSettings::Account() const { return {txtAddress->text().trimmed(), txtServer->text().trimmed()}; }
+XmppOptions frmSettings::Account() const {
+    return {txtAddress->text().trimmed(), txtServer->text().trimmed(), chkDirect->isChecked()};
+}
 
 QString frmSettings::Password() const { return txtPassword->text(); }
 

@@ -68,6 +68,7 @@ private:
     QLineEdit* txtAddress = nullptr;
     QLineEdit* txtPassword = nullptr;
     QLineEdit* txtServer = nullptr;
+    QCheckBox* chkDirect = nullptr;
     QPushButton* cmdCreateAccount = nullptr;
     QLabel* lblAccountNote = nullptr;
 };
