@@ -9,6 +9,7 @@
 #include "playeroptions.h"
 #include "qstringprinter.h"
 #include "userstorewrite.h"
+#include "xmppoptions.h"
 
 namespace vantry::test {
 namespace {
@@ -94,6 +95,22 @@ TEST(PlayerOptions, StoredOptionsAreReadBackAndLeaveTheBestPlayersAlone) {
     EXPECT_EQ(settings.childGroups(), QStringList({"Options", "Records"}));
     settings.beginGroup("Records");
     EXPECT_EQ(settings.childKeys(), QStringList({"Boolean", "Names1"}));
+}
+
+// The account's address, server and direct way read back; only a plain "false" closes the direct
+// way, so a damaged value keeps the port a player had; the store holds no password.
+TEST(XmppOptions, TheAccountReadsBackAndOnlyAPlainFalseClosesTheDirectWay) {
+    IsolatedStores stores;
+    ASSERT_TRUE(stores.valid());
+    const XmppOptions account{"anna@example.org", "xmpp.example.org:5222", false};
+    ASSERT_FALSE(StoreXmppOptions(account).has_value());
+    EXPECT_TRUE(ReadXmppOptions() == account);
+    QSettings settings("Vantry", "Vantry");
+    settings.beginGroup("Xmpp");
+    EXPECT_EQ(settings.childKeys(), QStringList({"Address", "Direct", "Server"}));
+    settings.setValue("Direct", "no");
+    settings.sync();
+    EXPECT_TRUE(ReadXmppOptions().direct);
 }
 
 // Another copy of the game chose a language after this one read the options: changing the marks
