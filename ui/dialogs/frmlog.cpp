@@ -16,6 +16,7 @@
 #include "engine.h"
 #include "dialogs/gamelogmodel.h"
 #include "dialogs/logplace.h"
+#include "dialogs/onelinetext.h"
 #include "dialogs/racechart.h"
 #include "dialogs/statisticspane.h"
 #include "board/windowplace.h"
@@ -83,6 +84,7 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     chatLine_ = new QLineEdit(chat_);
     chatLine_->setObjectName("txtChat");
     chatLine_->setMaxLength(TablePlay::MaxChatChars);
+    chatLine_->setValidator(new OneLineText(chatLine_));
     //: The screen reader's name for the box where a player types a line of chat.
     chatLine_->setAccessibleName(tr("Chat to everyone at the table"));
     chatLine_->setToolTip(tr("Enter sends the line to every player and watcher of the game."));
@@ -145,12 +147,9 @@ void frmLog::AddNews(const QString& line) {
     if (following_) ShowNewest();
 }
 
-// Line breaks and other control characters never reach the table: a pasted run of lines is
-// sent as one.
+// The box keeps no control characters, so a pasted run of lines is sent as one.
 void frmLog::SendChat() {
-    QString text;
-    for (const QChar c : chatLine_->text()) text += c.category() == QChar::Other_Control ? QChar(u' ') : c;
-    text = text.simplified();
+    const QString text = chatLine_->text().trimmed();
     if (text.isEmpty() || !table_) return;
     table_->Say(text);
     chatLine_->clear();

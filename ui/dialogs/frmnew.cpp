@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 #include <algorithm>
 #include <utility>
@@ -16,6 +15,7 @@
 #include "board/boardlayout.h"
 #include "fittext.h"
 #include "dialogs/kindbutton.h"
+#include "dialogs/onelinetext.h"
 #include "engine.h"
 #include "media/picturenames.h"
 #include "media/programicon.h"
@@ -103,43 +103,6 @@ QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString
     Place(button, place);
     return button;
 }
-
-// A name stands on one line of the board and of the saved game, whose reader would end the field
-// at a line break. Whatever reaches a name box (typed, pasted, dropped) keeps no control
-// characters: a run of line breaks or tabs between words becomes one blank, so that a pasted
-// "Ann" and "Smith" on two lines reads "Ann Smith", and any other control character is left out.
-class OneLineName : public QValidator {
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int& pos) const override {
-        QString kept;
-        kept.reserve(input.size());
-        int keptPos = -1;
-        bool gap = false;
-        for (qsizetype i = 0; i < input.size(); ++i) {
-            if (i == pos) keptPos = static_cast<int>(kept.size());
-            const QChar c = input.at(i);
-            if (!Breaks(c)) {
-                if (gap) kept += QLatin1Char(' ');
-                gap = false;
-                kept += c;
-            } else if (c.isSpace()) {
-                gap = !kept.isEmpty();
-            }
-        }
-        pos = keptPos < 0 ? static_cast<int>(kept.size()) : keptPos;
-        input = kept;
-        return Acceptable;
-    }
-
-private:
-    static bool Breaks(QChar c) {
-        const QChar::Category category = c.category();
-        return category == QChar::Other_Control || category == QChar::Separator_Line ||
-               category == QChar::Separator_Paragraph;
-    }
-};
 
 QPushButton* CommandButton(QWidget* parent, const char* name, const QString& caption, const TwipsRect& place) {
     auto* button = new QPushButton(caption, parent);
@@ -235,7 +198,7 @@ void frmNew::BuildNameBoxes(int i) {
     const auto seat = static_cast<std::size_t>(i);
     txtNew[seat] = new QLineEdit(Frame2[seat]);
     txtNew[seat]->setObjectName(Indexed("txtNew", i));
-    auto* oneLine = new OneLineName(Frame2[seat]);
+    auto* oneLine = new OneLineText(Frame2[seat]);
     txtNew[seat]->setValidator(oneLine);
     Place(txtNew[seat], txtNewPlace);
     PaintSeatColours(txtNew[seat], LookOf(seat));
