@@ -91,32 +91,36 @@ TEST(HostGuard, ASecretInUseOpensItsSeatToOneConnectionAtATime) {
     EXPECT_TRUE(rig.host.Joined(1));
 }
 
-TEST(HostGuard, ACopyOfAnotherVersionIsToldBothVersions) {
+// A first message that is no hello of this version lets nobody in and leaves the game as it was:
+// a copy of another version is told both versions, a request before hello costs the connection.
+TEST(HostGuard, AFirstMessageThatIsNoHelloOfThisVersionLetsNobodyIn) {
     HostRig rig;
     const Invitation in = rig.Invite(1);
-    const std::unique_ptr<Link> link(DirectLink::Dial(in));
-    std::optional<Message> answer;
-    QObject::connect(link.get(), &Link::Opened, [&] {
-        Message hello = Message::HelloOf(in.secret, 0, -1);
-        hello.version = ProtocolVersion + 1;
-        link->Send(hello);
-    });
-    QObject::connect(link.get(), &Link::Received, [&](const Message& m) { answer = m; });
-    ASSERT_TRUE(WaitFor([&] { return answer.has_value(); }));
-    EXPECT_EQ(*answer, Message::MismatchOf(ProtocolVersion, ProtocolVersion + 1));
-    EXPECT_FALSE(rig.host.Joined(1));
-}
-
-TEST(HostGuard, ARequestBeforeHelloCostsTheConnection) {
-    HostRig rig;
-    const Invitation in = rig.Invite(1);
-    const std::unique_ptr<Link> link(DirectLink::Dial(in));
-    std::optional<LinkEnd> end;
-    QObject::connect(link.get(), &Link::Opened, [&] { link->Send(Message::Request(Message::Type::Throw)); });
-    QObject::connect(link.get(), &Link::Ended, [&](LinkEnd why) { end = why; });
-    const GameRecord before = rig.state.Record;
-    ASSERT_TRUE(WaitFor([&] { return end.has_value(); }));
-    EXPECT_EQ(rig.state.Record, before);
+    Message otherVersion = Message::HelloOf(in.secret, 0, -1);
+    otherVersion.version = ProtocolVersion + 1;
+    const struct {
+        Message first;
+        std::optional<Message> answer;
+    } cases[] = {
+        {otherVersion, Message::MismatchOf(ProtocolVersion, ProtocolVersion + 1)},
+        {Message::Request(Message::Type::Throw), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const std::unique_ptr<Link> link(DirectLink::Dial(in));
+        std::optional<Message> answer;
+        bool ended = false;
+        QObject::connect(link.get(), &Link::Opened, [&] { link->Send(c.first); });
+        QObject::connect(link.get(), &Link::Received, [&](const Message& m) { answer = m; });
+        QObject::connect(link.get(), &Link::Ended, [&] { ended = true; });
+        const GameRecord before = rig.state.Record;
+        ASSERT_TRUE(WaitFor([&] { return ended; }));
+        if (c.answer) {
+            ASSERT_TRUE(answer.has_value());
+            EXPECT_EQ(*answer, *c.answer);
+        }
+        EXPECT_EQ(rig.state.Record, before);
+        EXPECT_FALSE(rig.host.Joined(1));
+    }
 }
 
 TEST(HostGuard, ACopyThatFloodsTheHostLosesItsConnectionAndNotTheGame) {
