@@ -130,7 +130,10 @@ private:
     }
 
     void onConnect() override {
-        if (!registering_) return account_.Connected();
+        if (!registering_) {
+            QMetaObject::invokeMethod(&account_, [a = &account_] { a->Connected(); }, Qt::QueuedConnection);
+            return;
+        }
         gloox::RegistrationFields fields;
         // The name is all before the "@"; the domain was the server's.
         fields.username = gloox::JID(Std(account_.settings_.address)).username();
@@ -154,12 +157,16 @@ private:
     // server; one on this computer needs none.
     bool onTLSConnect(const gloox::CertInfo& info) override { return loopback_ || info.status == gloox::CertOk; }
 
+    // Heard from the event loop, never from within gloox's own reading: what hears a message may
+    // open a window, whose event loop would read the socket again and re-enter gloox's parser.
     void handleMessage(const gloox::Message& m, gloox::MessageSession*) override {
         const QString from = QString::fromStdString(m.from().full());
         if (m.subtype() == gloox::Message::Error) {
-            emit account_.Bounced(from);
+            QMetaObject::invokeMethod(&account_, [a = &account_, from] { emit a->Bounced(from); }, Qt::QueuedConnection);
         } else if (m.subtype() == gloox::Message::Headline) {
-            emit account_.Heard(from, QByteArray::fromStdString(m.body()));
+            QMetaObject::invokeMethod(&account_, [a = &account_, from, body = QByteArray::fromStdString(m.body())] {
+                emit a->Heard(from, body);
+            }, Qt::QueuedConnection);
         }
     }
 
