@@ -12,15 +12,20 @@ GuestTable::GuestTable(Engine& engine, Prompter& prompter, const Invitation& inv
     : QObject(parent), engine_(engine), prompter_(prompter), guest_(invitation, std::move(dial), this) {
     engine_.SetRequests(this);
     connect(&guest_, &GameGuest::Welcomed, this, &GuestTable::Welcome);
+    connect(&guest_, &GameGuest::Welcomed, this, [this] { toldInUse_ = false; });
     connect(&guest_, &GameGuest::EventReceived, this, [this](int number, const RecordEvent&) { Take(number); });
     connect(&guest_, &GameGuest::Ended, this, [this](GuestEnd why) {
         const QString text = EndText(why, guest_.HostVersion());
         if (!text.isEmpty()) prompter_.Message(text);
     });
+    // The guest tries again by itself while the seat is held (a copy killed a moment ago may hold it
+    // until the host notices it has gone); the player is told once, not at every try.
     connect(&guest_, &GameGuest::Refused, this, [this](Refusal why) {
-        if (why == Refusal::SecretInUse)
+        if (why == Refusal::SecretInUse && !toldInUse_) {
+            toldInUse_ = true;
             prompter_.Message(
                 QCoreApplication::translate("GuestTable", "This seat is already played from another computer."));
+        }
         if (why == Refusal::HostFull)
             prompter_.Message(
                 QCoreApplication::translate("GuestTable", "The host has no room for another player or watcher."));

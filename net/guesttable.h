@@ -49,6 +49,8 @@ private:
     bool whole_ = false;
     bool wholeDue_ = false;
     bool followed_ = false;
+    // The player was told the seat is held by another copy; again only after a welcome.
+    bool toldInUse_ = false;
 };
 
 }  // namespace vantry::net

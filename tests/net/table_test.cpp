@@ -91,6 +91,20 @@ TEST(HostedGame, AJoinedSeatPlaysToTheWinAndKeepsTheGameWhenTheHostGoes) {
 }
 
 // A copied invitation with one character changed gets the player in nowhere, and says why.
+// A copy started again while its seat is still held tries again by itself, and says so once.
+TEST(HostedGame, ASeatStillHeldIsToldOnceWhileTheCopyTriesAgain) {
+    HostedGame host;
+    ASSERT_TRUE(host.table);
+    const QString link = host.table->Invite(1);
+    JoiningCopy first(link);
+    ASSERT_TRUE(WaitFor([&] { return first.table->Guest().Connected(); }));
+    JoiningCopy again(link);
+    int refusals = 0;
+    QObject::connect(&again.table->Guest(), &GameGuest::Refused, [&] { ++refusals; });
+    ASSERT_TRUE(WaitFor([&] { return refusals >= 2; }));
+    EXPECT_EQ(again.prompter.messages.size(), 1);
+}
+
 TEST(HostedGame, AnInvitationWithOneCharacterChangedIsRefusedInWords) {
     HostedGame host;
     ASSERT_TRUE(host.table);
