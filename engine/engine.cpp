@@ -34,6 +34,11 @@ void Engine::RemoveRecordFollower(RecordFollower* follower) {
     followers_.erase(std::remove(followers_.begin(), followers_.end(), follower), followers_.end());
 }
 
+void Engine::Apply(RecordEvent event) {
+    Take(event, true);
+    Record(std::move(event));
+}
+
 // Every follower hears the event before the listener, whose win windows keep the move waiting.
 void Engine::Record(RecordEvent event, bool restarted) {
     for (std::size_t k = 0; k < SeatCount; ++k) event.places[k] = {state_.Counters[k].left, state_.Counters[k].top};
@@ -68,18 +73,10 @@ void Engine::Throw() {
         return;
     }
     for (int n = 0; n < ReseedsPerThrow; ++n) random_.Reseed();
-    Play(Cue::TossClick);
-
     const float r = random_.Next();
     // A source outside [0, 1) must not pick a face that does not exist.
     const int face = std::clamp(static_cast<int>(std::floor(r * 6.0f + 1.0f)) - 1, 0, 5);
-    state_.TossIndex = static_cast<std::int16_t>(face);
-
-    state_.CounterEnabled[static_cast<std::size_t>(state_.CurrentPlayer)] = true;
-    state_.GoEnabled = true;
-    state_.ShownFace = face;
-    state_.FaceEnabled = false;
-    Record(RecordEvent::ThrowOf(state_.CurrentPlayer, face));
+    Apply(RecordEvent::ThrowOf(state_.CurrentPlayer, face));
 }
 
 void Engine::picM_Click(std::int16_t index) {
@@ -93,29 +90,20 @@ void Engine::picM_Click(std::int16_t index) {
 
     if (index == state_.CurrentPlayer) {
         const auto seat = static_cast<std::size_t>(index);
-        Play(Cue::PicMMove);
         const int from = state_.Position[seat];
-        // A counter still beside the board moves from the start.
-        const bool fromStart = from == 0 && state_.BesideBoard(index);
-        int p = from + state_.TossIndex + 1;
-        const int reached = p >= FinalPosition ? FinalPosition : p;
+        const int p = from + state_.TossIndex + 1;
         // A count at the 16-bit ceiling cannot grow; the step is left out and the move goes on.
-        if (state_.MoveCount[seat] < std::numeric_limits<std::int16_t>::max()) ++state_.MoveCount[seat];
-        if (IsLadderFoot(p)) Play(Cue::MOH);
-        p = ApplyLadders(p);
-        if (IsSnakeHead(p)) Play(Cue::NOH);
-        p = ApplySnakes(p);
-        if (p >= FinalPosition) p = FinalPosition;
-        state_.Position[seat] = static_cast<std::int16_t>(p);
-        PlaceCounter(state_.Counters[seat], p, state_.Counters[seat].height);
-
-        RecordEvent e = RecordEvent::MoveOf({index, from, reached, p, state_.MoveCount[seat]}, fromStart);
+        const int moves = std::min<int>(state_.MoveCount[seat] + 1, std::numeric_limits<std::int16_t>::max());
+        // A counter still beside the board moves from the start.
+        RecordEvent e = RecordEvent::MoveOf({index, from, std::min<int>(p, FinalPosition), SquareEffect(p), moves},
+                                            from == 0 && state_.BesideBoard(index));
+        Take(e, true);
+        PlaceCounter(state_.Counters[seat], e.to, state_.Counters[seat].height);
         e.placed = static_cast<std::uint8_t>(1u << seat);
-        if (p == FinalPosition) {
+        if (e.to == FinalPosition) {
             Record(std::move(e));
-            Win(index);
+            Apply(RecordEvent::WinOf(index, state_.MoveCount[seat]));
         } else {
-            state_.FaceEnabled = true;
             // Nothing comes between this move and the closing steps, so the counters it meets
             // step aside with it and the move tells every place it changed.
             e.placed = static_cast<std::uint8_t>(e.placed | Arrange());
@@ -136,17 +124,6 @@ void Engine::picM_Click(std::int16_t index) {
     RecordEvent turn = RecordEvent::TurnOf(state_.CurrentPlayer);
     turn.placed = stepped;
     Record(std::move(turn));
-}
-
-// The winner's name is read anew from the state for each message, by the listener.
-void Engine::Win(int seat) {
-    const auto s = static_cast<std::size_t>(seat);
-    state_.WinnerMoves = state_.MoveCount[s];
-    state_.WinnerName = state_.Names[s];
-    Play(Cue::Tashwiq);
-    SetTimer(GameTimer::Timer1, false);
-    state_.FaceEnabled = false;
-    Record(RecordEvent::WinOf(seat, state_.WinnerMoves));
 }
 
 void Engine::cmdGo_Click() { picM_Click(state_.CurrentPlayer); }

@@ -8,6 +8,7 @@ namespace vantry {
 
 class Engine;
 class Prompter;
+struct RecordResult;
 struct SaveRecord;
 
 // The game on the board as a document: untitled, or tied to one saved-game file (the state's
@@ -52,6 +53,9 @@ public:
 
 private:
     bool Write(const SaveRecord& record, const QString& path);
+    // True when `result` succeeded; otherwise the user is told the sentence `failed`, with the
+    // file's path and why.
+    bool Told(const RecordResult& result, const char* failed, const QString& path);
 
     Engine& engine_;
     Prompter& prompter_;

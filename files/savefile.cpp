@@ -34,32 +34,22 @@ class FieldReader {
 public:
     explicit FieldReader(const QString& text) : text_(text) {}
 
-    // No value when the text has ended before the field.
-    std::optional<QString> Text() {
+    // No value when the text has ended before the field. A number field's characters run up to
+    // a blank, comma or line end.
+    std::optional<QString> Field(bool number) {
         SkipBlanks();
         if (AtEnd()) return std::nullopt;
-        if (Peek() == Quote) return QuotedText();
+        if (!number && Peek() == Quote) return QuotedText();
         const qsizetype start = pos_;
-        while (!AtEnd() && !AtSeparator()) ++pos_;
+        while (!AtEnd() && !AtSeparator() && !(number && Peek() == Blank)) ++pos_;
         const QString value = text_.mid(start, pos_ - start);
+        SkipBlanks();
         PassSeparator();
         return value;
     }
 
     // What follows the last field read.
     QStringView Rest() const { return QStringView(text_).mid(pos_); }
-
-    // The characters of a number field, up to a blank, comma or line end.
-    std::optional<QString> NumberText() {
-        SkipBlanks();
-        if (AtEnd()) return std::nullopt;
-        const qsizetype start = pos_;
-        while (!AtEnd() && !AtSeparator() && Peek() != Blank) ++pos_;
-        const QString value = text_.mid(start, pos_ - start);
-        SkipBlanks();
-        PassSeparator();
-        return value;
-    }
 
 private:
     // Runs to the next double quote wherever it stands; what follows it up to the separator
@@ -199,7 +189,7 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
     };
     for (int field = 0; field < SaveRecord::FieldCount; ++field) {
         const bool number = field >= 4 && field < 13;
-        const std::optional<QString> value = number ? reader.NumberText() : reader.Text();
+        const std::optional<QString> value = reader.Field(number);
         if (!value) return {ended(field), {}};
         if (field < 4) {
             parsed.record.Kinds[static_cast<std::size_t>(field)] = *value;

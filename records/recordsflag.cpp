@@ -3,7 +3,6 @@
 #include <QSettings>
 
 #include "recordsstore.h"
-#include "settingtext.h"
 #include "userstorewrite.h"
 
 namespace vantry {

@@ -79,6 +79,11 @@ QString UserStoreBlocked() {
 
 }  // namespace
 
+QString SettingText(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
 QString LockKeptReason(const QString& lockPath, int waitMs) {
     const int seconds = std::max(1, (waitMs + 999) / 1000);
     //: Follows "could not be stored in <file>:". The lock file is the settings file's name with
