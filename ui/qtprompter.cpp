@@ -5,12 +5,12 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "document.h"
 #include "media/programicon.h"
 
 namespace vantry {
 
 namespace {
-const QString Title = "Vantry";
 
 std::optional<QString> Chosen(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
@@ -25,15 +25,16 @@ QString DialogFilters(const QString& filter) {
 
 std::optional<QString> Ask(const QString& label, QLineEdit::EchoMode echo) {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), Title, label, echo, QString(), &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), Document::Title, label, echo, QString(), &ok);
     if (!ok) return std::nullopt;
     return text;
 }
 }  // namespace
 
 void QtPrompter::Message(const QString& text, Icon icon) {
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, Title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, Document::Title, text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     // Names, paths and system texts are shown as they stand, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setWindowIcon(ProgramIcon());
@@ -41,8 +42,8 @@ void QtPrompter::Message(const QString& text, Icon icon) {
 }
 
 Prompter::Answer QtPrompter::AskYesNoCancel(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, Document::Title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     box.setTextFormat(Qt::PlainText);
