@@ -48,13 +48,6 @@ void Engine::Record(RecordEvent event, bool restarted) {
     Listener().Recorded(state_.Record, restarted);
 }
 
-// The game as it stands now has replaced the one on the board; it opens the record's new part,
-// which followers read afresh, and every counter stands at its place at once.
-void Engine::GameReplaced(RecordEvent::Kind kind, std::string fileName) {
-    ++state_.GamesStarted;
-    Record(RecordEvent::StartOf(state_, kind, std::move(fileName)), true);
-}
-
 // Sets side by side the counters that share the square of the seat on turn, and names those
 // whose places changed.
 std::uint8_t Engine::Arrange() {
@@ -177,23 +170,19 @@ void Engine::ResumeTurnCycle() {
 
 void Engine::ResetBoard() {
     StopFollowing();
-    state_.CurrentPlayer = 0;
-    state_.Position.fill(0);
-    state_.MoveCount.fill(0);
-    state_.ShownFace = StartFace;
-    state_.FaceEnabled = true;
-    StartTurnCycle();
     state_.GamePath.clear();
-    for (std::size_t i = 0; i < SeatCount; ++i) {
-        state_.Counters[i].left = CounterStartLeft + CounterSpacing * static_cast<float>(i);
-        state_.Counters[i].top = CounterStartTop;
-    }
-    // A throw of the old game may still wait for its move; the new one starts with a throw.
-    state_.CounterEnabled.fill(false);
-    state_.GoEnabled = false;
     // Whatever came before belongs to the game that was replaced.
     state_.Record.clear();
-    GameReplaced(RecordEvent::Kind::NewGame);
+    // A new game, as a follower takes one: every seat at the start and seat 0 on turn, the
+    // start face on show and the turn cycle running. A throw of the old game may still wait
+    // for its move; the new one starts with a throw.
+    RecordEvent start;
+    start.placed = 0xf;
+    for (std::size_t i = 0; i < SeatCount; ++i) {
+        start.places[i] = {CounterStartLeft + CounterSpacing * static_cast<float>(i), CounterStartTop};
+    }
+    Take(start, false);
+    Record(std::move(start), true);
 }
 
 void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool spread) {
@@ -208,7 +197,10 @@ void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool sp
     if (spread) vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
     state_.GamePath = path;
     state_.Record = game.Record;
-    GameReplaced(RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1));
+    // The opened game begins the record's new part, which followers read afresh, and every
+    // counter stands at its place at once.
+    ++state_.GamesStarted;
+    Record(RecordEvent::StartOf(state_, RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1)), true);
 }
 
 void Engine::SetSeat(int seat, bool computer, const std::string& name) {

@@ -109,7 +109,6 @@ private:
     // An event's change to the state, the same for the rules here and for a followed game; its
     // cues are played when `cues`.
     void Take(const RecordEvent& event, bool cues);
-    void GameReplaced(RecordEvent::Kind kind, std::string fileName = {});
 
     GameState& state_;
     RandomSource& random_;
