@@ -15,14 +15,11 @@ int Jumped(const std::array<Jump, N>& table, int position) {
 }
 }  // namespace
 
-bool IsLadderFoot(int position) { return ApplyLadders(position) != position; }
-bool IsSnakeHead(int position) { return ApplySnakes(position) != position; }
-
-int ApplyLadders(int position) { return Jumped(LadderTable, position); }
-int ApplySnakes(int position) { return Jumped(SnakeTable, position); }
+bool IsLadderFoot(int position) { return Jumped(LadderTable, position) != position; }
+bool IsSnakeHead(int position) { return Jumped(SnakeTable, position) != position; }
 
 int SquareEffect(int position) {
-    position = ApplySnakes(ApplyLadders(position));
+    position = Jumped(SnakeTable, Jumped(LadderTable, position));
     return position >= FinalPosition ? FinalPosition : position;
 }
 

@@ -11,7 +11,6 @@
 
 #include <sys/stat.h>
 
-#include "numerals.h"
 #include "recordlines.h"
 
 namespace vantry {
@@ -133,6 +132,24 @@ QString NotRegularFile(const QString& path) {
 
 }  // namespace
 
+bool IsNumeral(QStringView text, bool fraction) {
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
+    qsizetype digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
+            ++digits;
+        } else if (fraction && !point && text[i] == QLatin1Char('.')) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
 bool NameNeedsQuotes(const QString& name) {
     return name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
 }
@@ -168,17 +185,14 @@ QString DecodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-QString DecodeSaveText(const QByteArray& bytes) {
+ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
+    // UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
-    if (!utf8.hasError()) return text;
-    QStringDecoder ansi("windows-1252");
-    if (ansi.isValid()) return ansi(bytes);
-    return DecodeWindows1252(bytes);
-}
-
-ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
-    const QString text = DecodeSaveText(bytes);
+    if (utf8.hasError()) {
+        QStringDecoder ansi("windows-1252");
+        text = ansi.isValid() ? QString(ansi(bytes)) : DecodeWindows1252(bytes);
+    }
     FieldReader reader(text);
     ParsedRecord parsed;
     const auto ended = [](int field) {

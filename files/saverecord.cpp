@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "engine.h"
-#include "numerals.h"
+#include "savefile.h"
 
 namespace vantry {
 

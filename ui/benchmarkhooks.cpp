@@ -47,6 +47,4 @@ void ReportFirstFrameIfAsked() {
     QCoreApplication::instance()->installEventFilter(new FirstFrameWatcher(path));
 }
 
-bool BenchOpensAbout() { return qEnvironmentVariableIsSet("VANTRY_BENCH_ABOUT"); }
-
 }  // namespace vantry
