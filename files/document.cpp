@@ -11,7 +11,6 @@
 
 namespace vantry {
 
-QString Document::UntitledCaption() { return QCoreApplication::translate("Document", "Vantry - Untitled"); }
 QString Document::FileFilter() { return QCoreApplication::translate("Document", "Vantry Game Files (*.vty)"); }
 
 Document::Document(Engine& engine, Prompter& prompter) : engine_(engine), prompter_(prompter) {}
@@ -47,7 +46,7 @@ bool Document::SaveAs() {
 }
 
 QString Document::CaptionFor(const QString& path) {
-    if (path.isEmpty()) return UntitledCaption();
+    if (path.isEmpty()) return QCoreApplication::translate("Document", "Vantry - Untitled");
     return Title + QStringLiteral(" - ") + QFileInfo(path).fileName();
 }
 

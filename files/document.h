@@ -20,8 +20,7 @@ class Document : public GameCommands {
 public:
     // The program's name, the same in every language.
     static inline const QString Title = QStringLiteral("Vantry");
-    // The texts below are in the player's language, so they are asked for when shown.
-    static QString UntitledCaption();
+    // The text below is in the player's language, so it is asked for when shown.
     static QString FileFilter();
 
     Document(Engine& engine, Prompter& prompter);

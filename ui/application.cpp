@@ -146,7 +146,7 @@ void Application::Settings() {
         settings.exec();
     }
     auto failure = StorePlayerOptions(options_, before);
-    if (!failure && settings.Account() != account) failure = StoreXmppOptions(settings.Account());
+    if (!failure && !(settings.Account() == account)) failure = StoreXmppOptions(settings.Account());
     if (failure) storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
     const QString address = settings.Account().address;
     const QString password = settings.Password();

@@ -75,7 +75,7 @@ TEST_F(DocumentTest, CancellingTheSaveDialogChangesNothing) {
     const GameState before = state;
     EXPECT_FALSE(document.Save());
     EXPECT_EQ(test::StateDifferences(state, before), "");
-    EXPECT_EQ(Caption(document), Document::UntitledCaption());
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - Untitled"));
     EXPECT_EQ(listener.changes, 0);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
@@ -157,7 +157,7 @@ TEST_F(DocumentTest, CancellingTheOpenDialogIsSilent) {
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(test::StateDifferences(state, before), "");
     EXPECT_TRUE(listener.events.empty());
-    EXPECT_EQ(Caption(document), Document::UntitledCaption());
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - Untitled"));
 }
 
 // A file that does not load leaves the game, the names, the counters and the document alone,
