@@ -26,7 +26,8 @@ void Document::OpenGame() {
 
 bool Document::OpenPath(const QString& path, bool spread) {
     const ParsedRecord parsed = ReadSaveRecord(path);
-    const RecordResult result = parsed.result.ok ? ApplySaveRecord(parsed.record, engine_, path, spread) : parsed.result;
+    const RecordResult result =
+        parsed.result.ok ? ApplySaveRecord(parsed.record, engine_, path, spread) : parsed.result;
     return Told(result, QT_TRANSLATE_NOOP("Document", "The game could not be opened from \"%1\".\n\n%2"), path);
 }
 
