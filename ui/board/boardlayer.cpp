@@ -15,11 +15,6 @@ BoardLayer::BoardLayer(std::vector<BoardLine> lines, const QColor& colour, QWidg
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void BoardLayer::SetLineColour(const QColor& colour) {
-    colour_ = colour;
-    update();
-}
-
 void BoardLayer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // The lines are laid out at the design's size and drawn at the board's, widths and all.

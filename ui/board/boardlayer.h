@@ -16,15 +16,12 @@ class BoardLayer : public QWidget {
 public:
     BoardLayer(std::vector<BoardLine> lines, const QColor& colour, QWidget* parent);
 
-    void SetLineColour(const QColor& colour);
-    QColor LineColour() const { return colour_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     std::vector<BoardLine> lines_;
-    QColor colour_;
+    const QColor colour_;
 };
 
 }  // namespace vantry

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <array>
 #include <vector>
 
@@ -11,17 +13,12 @@ namespace vantry {
 // The design of the board window in twips: what is drawn as lines, where each picture and
 // control stands. Positions stay float twips here; only drawing and widget placement turn them
 // into logical pixels (twips / 15).
-struct Rgb {
-    int r = 0;
-    int g = 0;
-    int b = 0;
-};
 
 constexpr float ClientWidth = 11880.0f;
 constexpr float ClientHeight = 8595.0f;
 
-constexpr Rgb LadderOrange{255, 128, 0};
-constexpr Rgb DiePaleYellow{255, 255, 192};
+constexpr QColor LadderOrange{255, 128, 0};
+constexpr QColor DiePaleYellow{255, 255, 192};
 
 // A line of the board with its width in pixels.
 struct BoardLine {

@@ -5,17 +5,19 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "accessibleroles.h"
 #include "board/boardlayer.h"
 #include "board/boardlayout.h"
-#include "board/clicklabel.h"
 #include "board/clickpanel.h"
 #include "board/dieface.h"
 #include "board/fileword.h"
 #include "fittext.h"
+#include "gamestate.h"
 #include "board/namelabel.h"
 #include "board/numberlayer.h"
 #include "media/picturenames.h"
 #include "plaintooltip.h"
+#include "board/playfocus.h"
 #include "media/svgpicture.h"
 #include "twips.h"
 #include "seat/seatlook.h"
@@ -24,11 +26,27 @@ namespace vantry {
 
 namespace {
 
-// Numbers and names are set in the design's small face.
-constexpr qreal DesignPoints = 8.0;
 constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
 
-QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+// Sets a name label's caption, in the design's small face of the numbers or, for a name too long
+// for the label, a smaller one (down to 6 points); the whole name is always the label's tooltip
+// and accessible name.
+void SetNameText(NameLabel* label, const QString& name) {
+    constexpr qreal SmallestPoints = 6.0;
+    // The label's face grows with the board: its height against the design's 17 pixels.
+    const qreal scale = std::max(0.5, label->height() / qreal(NameLabelRect(0).height / TwipsPerPixel));
+    QFont font = label->font();
+    qreal points = NumberLayer::DesignPoints * scale;
+    font.setPointSizeF(points);
+    while (points > SmallestPoints * scale && QFontMetrics(font).horizontalAdvance(name) > label->TextRoom()) {
+        points -= scale;
+        font.setPointSizeF(points);
+    }
+    label->setFont(font);
+    label->setText(name);
+    label->setToolTip(PlainToolTip(name));
+    label->setAccessibleName(name);
+}
 
 }  // namespace
 
@@ -61,57 +79,53 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
     for (NameLabel* label : txtName) SetNameText(label, label->text());
 }
 
-BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
-    MakeBoard(window, model);
+BoardWidgets::BoardWidgets(QWidget* window) {
+    MakeBoard(window);
     MakeNameLabels(window);
     MakePictures(window);
     MakeControls(window);
 }
 
-void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
-    imgPic = Placed(new SvgPicture(Pictures::Background, window), model.Background(), "imgPic");
+void BoardWidgets::MakeBoard(QWidget* window) {
+    imgPic = Placed(new SvgPicture(Pictures::Background, window), BoardRect, "imgPic");
     imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    // The track is drawn in black until the window's load colours it.
-    track = Placed(new BoardLayer(TrackLines(), Qt::black, window), BoardRect, "linM");
-    lblCtr = Placed(new NumberLayer(model, window), BoardRect, "lblCtr");
-    ladders = Placed(new BoardLayer(LadderLines(), ToColour(LadderOrange), window), BoardRect, "Line1");
+    track = Placed(new BoardLayer(TrackLines(), Qt::white, window), BoardRect, "linM");
+    lblCtr = Placed(new NumberLayer(window), BoardRect, "lblCtr");
+    ladders = Placed(new BoardLayer(LadderLines(), LadderOrange, window), BoardRect, "Line1");
 }
 
-void BoardWidgets::SetNameText(NameLabel* label, const QString& name) {
-    constexpr qreal SmallestPoints = 6.0;
-    // The label's face grows with the board: its height against the design's 17 pixels.
-    const qreal scale = std::max(0.5, label->height() / qreal(NameLabelRect(0).height / TwipsPerPixel));
-    QFont font = label->font();
-    qreal points = DesignPoints * scale;
-    font.setPointSizeF(points);
-    while (points > SmallestPoints * scale && QFontMetrics(font).horizontalAdvance(name) > label->TextRoom()) {
-        points -= scale;
-        font.setPointSizeF(points);
+void BoardWidgets::Draw(const GameState& state, PlayFocus& focus) {
+    // A seat played from another computer cannot be played here.
+    const bool here = !state.Remote[static_cast<std::size_t>(state.CurrentPlayer)];
+    // Only the face on show is visible.
+    for (int k = 0; k < FaceCount; ++k) {
+        DieFace* face = picToss[static_cast<std::size_t>(k)];
+        const bool shown = k == state.ShownFace;
+        const bool enabled = !shown || (here && state.FaceEnabled);
+        if (!shown || !enabled) focus.Leaving(face);
+        face->setHidden(!shown);
+        face->setEnabled(enabled);
     }
-    label->setFont(font);
-    label->setText(name);
-    label->setToolTip(PlainToolTip(name));
-    label->setAccessibleName(name);
+    for (std::size_t s = 0; s < SeatCount; ++s) {
+        const bool enabled = here && state.CounterEnabled[s];
+        if (!enabled) focus.Leaving(picM[s]);
+        picM[s]->setEnabled(enabled);
+    }
+    const bool goes = here && state.GoEnabled;
+    if (!goes) focus.Leaving(cmdGo);
+    cmdGo->setEnabled(goes);
+    DrawNames(state);
 }
 
-void BoardWidgets::ColourTrack() {
-    QPalette numberPalette = lblCtr->palette();
-    numberPalette.setColor(QPalette::WindowText, Qt::white);
-    lblCtr->setPalette(numberPalette);
-    lblCtr->update();
-    track->SetLineColour(Qt::white);
-}
-
-void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit,
-                             const std::array<bool, 4>& away) {
+void BoardWidgets::DrawNames(const GameState& state) {
     for (std::size_t i = 0; i < txtName.size(); ++i) {
         // A slanted name is fitted again.
-        const bool slant = txtName[i]->Away() != away[i];
-        txtName[i]->SetAway(away[i]);
-        const QString name = QString::fromStdString(names[i]);
+        const bool slant = txtName[i]->Away() != state.Away[i];
+        txtName[i]->SetAway(state.Away[i]);
+        const QString name = QString::fromStdString(state.Names[i]);
         if (slant || txtName[i]->text() != name) SetNameText(txtName[i], name);
-        txtName[i]->SetLit(lit[i]);
+        txtName[i]->SetLit(state.NameLit[i]);
     }
 }
 
@@ -170,11 +184,15 @@ void BoardWidgets::MakeControls(QWidget* window) {
         face->setVisible(k == FaceCount - 1);
         picToss[static_cast<std::size_t>(k)] = face;
     }
+    // A click on the caption is the face's: a label lets it through. It is read as part of the
+    // face, so it is silenced before it has a text that a screen reader could take up on its own.
+    Label1 = new QLabel(picToss[FaceCount - 1]);
+    AccessibleRoles::Silence(Label1);
     //: The caption on the die before the first throw, asking to click it; it must fit the small face.
-    Label1 = new ClickLabel(QCoreApplication::translate("BoardWidgets", "Click"), picToss[FaceCount - 1]);
+    Label1->setText(QCoreApplication::translate("BoardWidgets", "Click"));
     Label1->setObjectName("Label1");
     QPalette pale = Label1->palette();
-    pale.setColor(QPalette::Window, ToColour(DiePaleYellow));
+    pale.setColor(QPalette::Window, DiePaleYellow);
     pale.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(pale);
     Label1->setAutoFillBackground(true);

@@ -124,10 +124,4 @@ TravelPath MovePath(const MoveReport& move, CounterPlace drawn, float width, flo
     return path;
 }
 
-TravelPath GlidePath(CounterPlace drawn) {
-    TravelPath path(drawn);
-    path.Finish(GlideMs);
-    return path;
-}
-
 }  // namespace vantry

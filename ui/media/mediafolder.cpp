@@ -24,6 +24,11 @@ bool RunsFromBuildTree() {
     return !root.isEmpty() && (program == root || program.startsWith(root + '/'));
 }
 
+QString ModulePath(const char* build, const char* installed) {
+    if (RunsFromBuildTree() && QFileInfo(QString::fromUtf8(build)).isFile()) return QString::fromUtf8(build);
+    return QString::fromUtf8(installed);
+}
+
 }  // namespace
 
 QString FindMediaFolder() {
@@ -39,13 +44,6 @@ QString CueFile(const QString& folder, Cue cue) {
     return folder + QLatin1String("/Media/") + QLatin1String(Names[static_cast<std::size_t>(cue)]) +
            QLatin1String(".wav");
 }
-
-namespace {
-QString ModulePath(const char* build, const char* installed) {
-    if (RunsFromBuildTree() && QFileInfo(QString::fromUtf8(build)).isFile()) return QString::fromUtf8(build);
-    return QString::fromUtf8(installed);
-}
-}  // namespace
 
 QString FindSoundModule() { return ModulePath(VANTRY_BUILD_SOUND_MODULE, VANTRY_INSTALL_SOUND_MODULE); }
 QString NetModulePath() { return ModulePath(VANTRY_BUILD_NET_MODULE, VANTRY_INSTALL_NET_MODULE); }

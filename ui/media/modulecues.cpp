@@ -2,15 +2,9 @@
 
 #include <QLibrary>
 
-#include "media/mediafolder.h"
 #include "media/soundmodule.h"
 
 namespace vantry {
-
-ModuleCues::ModuleCues(QString modulePath) : modulePath_(std::move(modulePath)) {}
-ModuleCues::ModuleCues() : ModuleCues(FindSoundModule()) {}
-// The module stays loaded for the rest of the run: the player's code lives in it.
-ModuleCues::~ModuleCues() = default;
 
 CuePlayer* ModuleCues::Player() {
     if (tried_) return player_.get();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "media/cueplayer.h"
+#include "media/mediafolder.h"
 
 namespace vantry {
 
@@ -14,9 +15,8 @@ namespace vantry {
 class ModuleCues : public CuePlayer {
 public:
     // `modulePath` names the module's file; by default, the one the program was built with.
-    explicit ModuleCues(QString modulePath);
-    ModuleCues();
-    ~ModuleCues() override;
+    // The module stays loaded for the rest of the run: the player's code lives in it.
+    explicit ModuleCues(QString modulePath = FindSoundModule()) : modulePath_(std::move(modulePath)) {}
 
     bool Play(const QString& path) override;
     void SetVolume(float level) override;
