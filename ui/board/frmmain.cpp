@@ -345,13 +345,9 @@ void frmMain::Blinked() { widgets_->DrawNames(state_); }
 
 void frmMain::Draw() {
     widgets_->Draw(state_, *playFocus_);
-    DrawTimers();
     setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();
-}
-
-// A timer that runs on keeps its rhythm; one started afresh begins a whole interval.
-void frmMain::DrawTimers() {
+    // A timer that runs on keeps its rhythm; one started afresh begins a whole interval.
     for (std::size_t t = 0; t < timers_.size(); ++t) {
         if (!state_.TimerOn[t]) {
             timers_[t].stop();

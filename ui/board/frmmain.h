@@ -103,7 +103,6 @@ private:
 
     // Brings every widget, the timers and the caption up to the state.
     void Draw();
-    void DrawTimers();
     // The win's two messages and the best-players window, while the move waits.
     void ShowWin(int seat);
 
