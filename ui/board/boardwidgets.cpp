@@ -2,15 +2,18 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
 #include <QPushButton>
+#include <QVector>
 
 #include "accessibleroles.h"
-#include "board/boardlayer.h"
 #include "board/boardlayout.h"
 #include "board/clickpanel.h"
 #include "board/dieface.h"
-#include "board/fileword.h"
 #include "fittext.h"
 #include "gamestate.h"
 #include "board/namelabel.h"
@@ -27,6 +30,98 @@ namespace vantry {
 namespace {
 
 constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
+
+// One painted level of the board (the track, the ladders or the turns): lines are drawn, not
+// widgets, so a layer covers the client area and lets every click through to what lies below.
+class BoardLayer : public QWidget {
+public:
+    BoardLayer(std::vector<BoardLine> lines, const QColor& colour, QWidget* parent)
+        : QWidget(parent), lines_(std::move(lines)), colour_(colour) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        // The lines are laid out at the design's size and drawn at the board's, widths and all.
+        const qreal scale = width() / (ClientWidth / TwipsPerPixel);
+        painter.scale(scale, scale);
+        if (scale != 1.0) painter.setRenderHint(QPainter::Antialiasing);
+        // A blinking name or a gliding counter repaints a small part: only the lines through it
+        // are drawn again. Lines of one width go to the painter together.
+        const QRectF dirty(QPointF(event->rect().topLeft()) / scale, QSizeF(event->rect().size()) / scale);
+        QVector<QLineF> run;
+        float runWidth = 0.0f;
+        const auto drawRun = [&] {
+            if (run.isEmpty()) return;
+            QPen pen(colour_, runWidth);
+            pen.setCapStyle(Qt::FlatCap);
+            painter.setPen(pen);
+            painter.drawLines(run);
+            run.clear();
+        };
+        for (const BoardLine& l : lines_) {
+            // A one-pixel line sits on the pixel column its twips name rather than between two.
+            const qreal nudge = l.widthPx == 1.0f ? 0.5 : 0.0;
+            const QPointF from = PixelPoint(l.line.x1, l.line.y1) + QPointF(nudge, nudge);
+            const QPointF to = PixelPoint(l.line.x2, l.line.y2) + QPointF(nudge, nudge);
+            const qreal reach = l.widthPx + 1.0;
+            if (!QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersects(dirty)) continue;
+            if (l.widthPx != runWidth) {
+                drawRun();
+                runWidth = l.widthPx;
+            }
+            run.append(QLineF(from, to));
+        }
+        drawRun();
+    }
+
+private:
+    const std::vector<BoardLine> lines_;
+    const QColor colour_;
+};
+
+// The word on the FILE button in a language other than English: the button's picture then
+// comes without its word, and this writes the player's own over it, white on a faint shadow
+// as the picture draws it, in the largest bold face that fits the picture's room for it.
+// It takes no clicks; they reach the picture beneath.
+class FileWord : public QWidget {
+public:
+    FileWord(const QString& word, QWidget* picture) : QWidget(picture), word_(word) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setGeometry(picture->rect());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        // Where the picture keeps its word: left of the arrow, as fractions of the picture's size.
+        constexpr qreal WordLeft = 0.06;
+        constexpr qreal WordWidth = 0.76;
+        constexpr qreal CapHeight = 0.52;
+        constexpr qreal SmallestPixels = 6.0;
+        const QRectF room(width() * WordLeft, 0.0, width() * WordWidth, height());
+        QFont font = this->font();
+        font.setBold(true);
+        qreal pixels = height() * CapHeight / 0.72;
+        font.setPixelSize(qRound(pixels));
+        while (pixels > SmallestPixels && QFontMetricsF(font).horizontalAdvance(word_) > room.width()) {
+            pixels -= 1.0;
+            font.setPixelSize(qRound(pixels));
+        }
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(QColor(15, 36, 74, 150));
+        painter.drawText(room.translated(1.0, 1.0), Qt::AlignCenter, word_);
+        painter.setPen(Qt::white);
+        painter.drawText(room, Qt::AlignCenter, word_);
+    }
+
+private:
+    const QString word_;
+};
 
 // Sets a name label's caption, in the design's small face of the numbers or, for a name too long
 // for the label, a smaller one (down to 6 points); the whole name is always the label's tooltip
@@ -87,12 +182,11 @@ BoardWidgets::BoardWidgets(QWidget* window) {
 }
 
 void BoardWidgets::MakeBoard(QWidget* window) {
-    imgPic = Placed(new SvgPicture(Pictures::Background, window), BoardRect, "imgPic");
-    imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    track = Placed(new BoardLayer(TrackLines(), Qt::white, window), BoardRect, "linM");
-    lblCtr = Placed(new NumberLayer(window), BoardRect, "lblCtr");
-    ladders = Placed(new BoardLayer(LadderLines(), LadderOrange, window), BoardRect, "Line1");
+    Placed(new SvgPicture(Pictures::Background, window), BoardRect, "imgPic")
+        ->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Placed(new BoardLayer(TrackLines(), Qt::white, window), BoardRect, "linM");
+    Placed(new NumberLayer(window), BoardRect, "lblCtr");
+    Placed(new BoardLayer(LadderLines(), LadderOrange, window), BoardRect, "Line1");
 }
 
 void BoardWidgets::Draw(const GameState& state, PlayFocus& focus) {
@@ -148,21 +242,22 @@ void BoardWidgets::MakeNameLabels(QWidget* window) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         txtName[seat] = label;
     }
-    turns = Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
+    Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
 }
 
 void BoardWidgets::MakePictures(QWidget* window) {
-    Image1 = Placed(new SvgPicture(Pictures::House, window), HouseRect, "Image1");
+    Placed(new SvgPicture(Pictures::House, window), HouseRect, "Image1");
     // The button's picture carries the English word; another language's goes on a blank face.
     const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
     const bool english = fileWord == QLatin1String("FILE");
     imgFile = Placed(new SvgPicture(english ? Pictures::File : Pictures::FileButton, window), FileButtonRect, "imgFile");
     if (!english) new FileWord(fileWord, imgFile);
     imgFile->setCursor(Qt::PointingHandCursor);
-    for (std::size_t n = 0; n < snakes.size(); ++n) {
+    // The snakes Image2..Image8.
+    for (std::size_t n = 0; n < SnakeRects.size(); ++n) {
         const int image = static_cast<int>(n) + 2;
-        snakes[n] = Placed(new SvgPicture(Pictures::Snake(image), window), SnakeRects[n], QString("Image%1").arg(image));
-        snakes[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Placed(new SvgPicture(Pictures::Snake(image), window), SnakeRects[n], QString("Image%1").arg(image))
+            ->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 }
 

@@ -13,11 +13,9 @@ class QWidget;
 
 namespace vantry {
 
-class BoardLayer;
 class ClickPanel;
 class DieFace;
 class NameLabel;
-class NumberLayer;
 class PlayFocus;
 class SvgPicture;
 struct GameState;
@@ -47,15 +45,10 @@ public:
     // Where the controls a player must reach stand in the window: FILE, the names, the die and Go.
     QRect Controls() const;
 
-    SvgPicture* imgPic = nullptr;
-    BoardLayer* track = nullptr;
-    NumberLayer* lblCtr = nullptr;
-    BoardLayer* ladders = nullptr;
+    // The controls and the names; the background, the lines, the numbers, the house and the
+    // snakes need no hand once they are placed.
     std::array<NameLabel*, 4> txtName{};
-    BoardLayer* turns = nullptr;
-    SvgPicture* Image1 = nullptr;
     SvgPicture* imgFile = nullptr;
-    std::array<SvgPicture*, 7> snakes{};  // Image2..Image8
     QPushButton* cmdGo = nullptr;
     std::array<ClickPanel*, 4> picM{};
     std::array<DieFace*, FaceCount> picToss{};
