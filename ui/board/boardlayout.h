@@ -52,7 +52,9 @@ constexpr TwipsRect GoRect{11040, 7680, 615, 615};
 constexpr float ClickLabelLeft = 120.0f;
 constexpr float ClickLabelTop = 200.0f;
 
-TwipsRect NameLabelRect(int seat);
+constexpr TwipsRect NameLabelRect(int seat) {
+    return TwipsRect{10800.0f, 5400.0f + 360.0f * static_cast<float>(seat), 975.0f, 255.0f};
+}
 
 // The design label metrics of the square numbers (8-point sans-serif): 90 twips a digit, 195 high.
 constexpr float NumberDigitWidth = 90.0f;

@@ -79,11 +79,8 @@ void CounterTravel::Frame(qint64 nowMs) {
         if (!travelling_[k]) continue;
         const auto ms = static_cast<float>(nowMs - startedAt_[k]) * speed_;
         drawn_[k] = paths_[k].At(ms, targets_[k]);
-        if (ms >= paths_[k].TotalMs()) {
-            travelling_[k] = false;
-        } else {
-            any = true;
-        }
+        travelling_[k] = ms < paths_[k].TotalMs();
+        any = any || travelling_[k];
         Draw(i);
     }
     if (!any) timer_.stop();

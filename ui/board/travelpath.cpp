@@ -30,13 +30,6 @@ constexpr std::array<SnakeBody, 7> SnakeBodies{{
     {98, {{{9112, 600}, {9198, 1112}, {9011, 1586}, {9229, 2038}, {9028, 2502}, {9282, 2962}}}},
 }};
 
-const SnakeBody* BodyOf(int head) {
-    for (const SnakeBody& body : SnakeBodies) {
-        if (body.head == head) return &body;
-    }
-    return nullptr;
-}
-
 float Distance(CounterPlace a, CounterPlace b) { return std::hypot(b.left - a.left, b.top - a.top); }
 
 // The slide follows the body with the counter's middle on it; each leg takes its share of the
@@ -102,8 +95,9 @@ TravelPath MovePath(const MoveReport& move, CounterPlace drawn, float width, flo
         path.Finish(hopMs, true);
         return path;
     }
-    const SnakeBody* body = move.to < move.reached ? BodyOf(move.reached) : nullptr;
-    if (body) {
+    const auto body = std::find_if(SnakeBodies.begin(), SnakeBodies.end(),
+                                   [&move](const SnakeBody& b) { return b.head == move.reached; });
+    if (move.to < move.reached && body != SnakeBodies.end()) {
         Slide(path, *body, PlaceOf(move.reached, height), PlaceOf(move.to, height), width, height);
     } else {
         path.Finish(JumpMs);
