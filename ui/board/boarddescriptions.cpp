@@ -114,8 +114,7 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
         //: Said of a name on the board after the name and colour: this seat is on turn.
         parts << QCoreApplication::translate("BoardDescriptions", "to play");
     }
-    const QString text = parts.join(QStringLiteral(", "));
-    Describe(widgets_.txtName[s], text);
+    Describe(widgets_.txtName[s], parts.join(QStringLiteral(", ")));
     AccessibleRoles::SetActive(widgets_.txtName[s], winner < 0 && seat == state_.CurrentPlayer);
 }
 
