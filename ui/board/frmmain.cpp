@@ -116,8 +116,9 @@ void frmMain::Form_Load() {
 
 void frmMain::Connect() {
     BoardWidgets& w = *widgets_;
-    // Any face throws, its caption "Click" with it; the face's index does not matter.
-    for (DieFace* face : w.picToss) connect(face, &ClickPanel::clicked, this, &frmMain::ThrowHere);
+    for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
+        connect(w.picToss[static_cast<std::size_t>(k)], &ClickPanel::clicked, this, [this, k] { picToss_Click(k); });
+    }
     for (int i = 0; i < 4; ++i) {
         connect(w.picM[static_cast<std::size_t>(i)], &ClickPanel::clicked, this, [this, i] { picM_Click(i); });
     }
@@ -128,16 +129,16 @@ void frmMain::Connect() {
     connect(&Timer(GameTimer::Timer1), &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
     FileMenu& m = *mnuFile_;
-    connect(m.mnuFileAbout, &QAction::triggered, this, [this] { commands_.About(); });
-    connect(m.mnuFileSettings, &QAction::triggered, this, [this] { commands_.Settings(); });
-    connect(m.mnuFileNew, &QAction::triggered, this, [this] { commands_.New(); });
-    connect(m.mnuFileOpen, &QAction::triggered, this, [this] { commands_.Open(); });
-    connect(m.mnuFileSave, &QAction::triggered, this, [this] { commands_.Save(); });
-    connect(m.mnuFileSaveAs, &QAction::triggered, this, [this] { commands_.SaveAs(); });
+    connect(m.mnuFileAbout, &QAction::triggered, this, &frmMain::mnuFileAbout_Click);
+    connect(m.mnuFileSettings, &QAction::triggered, this, &frmMain::mnuFileSettings_Click);
+    connect(m.mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(m.mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(m.mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(m.mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
     connect(m.mnuFileLog, &QAction::triggered, this, [this] { commands_.GameLog(); });
     connect(m.mnuFileInvite, &QAction::triggered, this, [this] { commands_.Invite(); });
     connect(m.mnuFileJoin, &QAction::triggered, this, [this] { commands_.Join(); });
-    connect(m.mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
 }
 
 // Keys go to whichever control has the focus; filtering the window and every control in it
@@ -213,6 +214,7 @@ bool frmMain::PlaysHere() const { return !state_.Remote[static_cast<std::size_t>
 void frmMain::ThrowHere() {
     if (PlaysHere()) engine_.Throw();
 }
+void frmMain::picToss_Click(int) { ThrowHere(); }
 void frmMain::timPlay_Timer() { engine_.timPlay_Timer(); }
 void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
 
@@ -241,6 +243,14 @@ void frmMain::dropEvent(QDropEvent* event) {
     const QString path = DroppedFile(event->mimeData());
     QMetaObject::invokeMethod(this, [this, path] { commands_.OpenDropped(path); }, Qt::QueuedConnection);
 }
+
+void frmMain::mnuFileAbout_Click() { commands_.About(); }
+void frmMain::mnuFileSettings_Click() { commands_.Settings(); }
+void frmMain::mnuFileNew_Click() { commands_.New(); }
+void frmMain::mnuFileOpen_Click() { commands_.Open(); }
+void frmMain::mnuFileSave_Click() { commands_.Save(); }
+void frmMain::mnuFileSaveAs_Click() { commands_.SaveAs(); }
+void frmMain::mnuFileExit_Click() { close(); }
 
 void frmMain::CloseWithoutAsking() {
     closingWithoutAsking_ = true;

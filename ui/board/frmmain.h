@@ -73,11 +73,20 @@ public:
     QRect ControlsOnScreen() const;
 
 public slots:
+    // Any face throws, its caption "Click" with it; the face's index does not matter.
+    void picToss_Click(int face);
     void picM_Click(int index);
     void cmdGo_Click();
     void timPlay_Timer();
     void timGo_Timer();
     void Timer1_Timer();
+    void mnuFileAbout_Click();
+    void mnuFileSettings_Click();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
