@@ -17,20 +17,14 @@ class QPushButton;
 
 namespace vantry {
 
-class DocumentWindow;
-class Engine;
-class GameCommands;
-class Prompter;
-class RandomSource;
 class SeatGroupBox;
 
 // The new-game dialog: four seats, each played by a person or the computer under a name, and
 // the buttons that start the game, draw computer names or open a saved game instead. A
 // person's seat can be given to a player on another computer, which the game started then
-// hosts. It hands
-// its result to the game through the engine. Hiding
-// keeps it with the user's entries; its close box unloads it (Unloaded() turns true and the
-// dialog deletes itself), so whoever holds it builds it anew next time.
+// hosts. It hands its result to the game through the engine. Hiding keeps it with the user's
+// entries; its close box unloads it (Unloaded() turns true and the dialog deletes itself), so
+// whoever holds it builds it anew next time.
 class frmNew : public QDialog {
     Q_OBJECT
 public:
@@ -57,18 +51,12 @@ private:
     void BuildSeat(int i);
     void BuildNameBoxes(int i);
     void BuildRemoteBox(int i);
-    void BuildButtons();
-    void SetTabOrder();
     void Form_Load();
 
     void ShowTypedBox(int i, bool typed);
-    void cmdRandom_Click();
     void cmdStart_Click();
-    void cmdOpen_Click();
-    SeatEntries ReadSeats() const;
 
     const GameState& state_;
-    RandomSource& random_;
     NewGameSetup setup_;
     bool unloaded_ = false;
     std::optional<Seats> remoteStart_;

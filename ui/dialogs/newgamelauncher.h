@@ -17,10 +17,8 @@ public:
     NewGameLauncher(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
                     RandomSource& random, QWidget* owner);
 
-    // File > New: the board is paused while the dialog shows.
+    // File > New, and start-up without a saved game: the board is paused while the dialog shows.
     void New();
-    // Start-up without a saved game: the dialog's own load step pauses the board.
-    void ShowAtStartUp();
 
     // Whether the seats' groups show their marks, in a dialog loaded now or later.
     void ShowMarks(bool shown);
@@ -31,14 +29,9 @@ public:
     frmNew* Dialog() const;
 
 private:
-    void ShowModal();
-
     Engine& engine_;
-    DocumentWindow& board_;
-    GameCommands& commands_;
-    Prompter& prompter_;
-    RandomSource& random_;
-    QWidget* owner_ = nullptr;
+    QWidget* owner_;
+    std::function<frmNew*()> make_;
     QPointer<frmNew> dialog_;
     bool marks_ = true;
     std::function<void(const frmNew::Seats&)> started_;

@@ -60,7 +60,14 @@ StatisticsPane::StatisticsPane(Prompter& prompter, StoreFailureNotice& notice, Q
     clear_->setObjectName("cmdClearStatistics");
     clear_->setAutoDefault(false);
     layout->addWidget(clear_, 0, Qt::AlignLeft);
-    connect(clear_, &QPushButton::clicked, this, &StatisticsPane::Clear);
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        const QString ask = tr("Do you want to clear the statistics of every player?");
+        if (prompter_.AskYesNoCancel(ask) != Prompter::Answer::Yes) return;
+        if (const auto failure = ClearStoredStatistics()) {
+            notice_.Tell(prompter_, StatisticsKeeper::FailureText(*failure));
+        }
+        Refresh();
+    });
     Refresh();
 }
 
@@ -95,16 +102,6 @@ void StatisticsPane::Refresh() {
     if (table_->topLevelItemCount() > 0 && !table_->currentItem()) table_->setCurrentItem(table_->topLevelItem(0));
     empty_->setVisible(players.empty());
     clear_->setEnabled(!players.empty());
-}
-
-void StatisticsPane::Clear() {
-    if (prompter_.AskYesNoCancel(tr("Do you want to clear the statistics of every player?")) != Prompter::Answer::Yes) {
-        return;
-    }
-    if (const auto failure = ClearStoredStatistics()) {
-        notice_.Tell(prompter_, StatisticsKeeper::FailureText(*failure));
-    }
-    Refresh();
 }
 
 }  // namespace vantry
