@@ -67,7 +67,22 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     resize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
     BuildPanel();
     BuildCredits();
-    BuildLinks();
+
+    // The maker's mail and web links.
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    const auto link = [&](const char* name, const QString& text, int left, int top) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setPalette(blue);
+        label->setCursor(Qt::PointingHandCursor);
+        label->move(PixelEdge(left), PixelEdge(top));
+        label->resize(label->sizeHint().width(), std::max(PixelEdge(195), label->sizeHint().height()));
+        label->installEventFilter(this);
+        return label;
+    };
+    lblEmail_ = link("lblEmail", tr("E-mail: %1").arg(ContactAddress), 720, 2640);
+    link("lblWSite", tr("W-site: %1").arg(WebAddress), 360, 2880);
 
     auto* Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName("Command1");
@@ -128,23 +143,6 @@ void frmAbout::BuildCredits() {
     title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
     lblPlace_[TitleIndex] = {120.0f, 720.0f, 3495.0f, 1035.0f};
     title->setGeometry(PixelRect(lblPlace_[TitleIndex]));
-}
-
-void frmAbout::BuildLinks() {
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    const auto link = [&](const char* name, const QString& text, int left, int top) {
-        auto* label = new QLabel(text, this);
-        label->setObjectName(name);
-        label->setPalette(blue);
-        label->setCursor(Qt::PointingHandCursor);
-        label->move(PixelEdge(left), PixelEdge(top));
-        label->resize(label->sizeHint().width(), std::max(PixelEdge(195), label->sizeHint().height()));
-        label->installEventFilter(this);
-        return label;
-    };
-    lblEmail_ = link("lblEmail", tr("E-mail: %1").arg(ContactAddress), 720, 2640);
-    link("lblWSite", tr("W-site: %1").arg(WebAddress), 360, 2880);
 }
 
 void frmAbout::Form_Load() {

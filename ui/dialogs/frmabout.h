@@ -43,7 +43,6 @@ protected:
 private:
     void BuildPanel();
     void BuildCredits();
-    void BuildLinks();
     void Form_Load();
 
     UrlOpener openUrl_;

@@ -33,8 +33,6 @@ constexpr int LabelTop = 240;
 constexpr int LabelHeight = 255;
 constexpr int ButtonTop = 5640;
 
-QString Indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
-
 }  // namespace
 
 frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWidget* owner,
@@ -47,46 +45,6 @@ frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWi
     setFixedSize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
     setWindowIcon(ProgramIcon());
     BuildRows();
-    BuildButtons();
-    FitText::FitAll(this);
-}
-
-void frmRec::BuildRows() {
-    for (int i = 0; i <= RecordRowCount; ++i) {
-        const int top = LabelTop + RowPitch * i;
-        lblP_[i] = new QLabel(i == 0 ? tr("P", "heading of the places column") : QString::number(i), this);
-        lblP_[i]->setObjectName(i == 0 ? QStringLiteral("Label11") : Indexed("lblP", i));
-        lblP_[i]->move(PixelEdge(240), PixelEdge(top));
-        lblP_[i]->adjustSize();
-
-        lblName_[i] = new QLabel(this);
-        lblMove_[i] = new QLabel(this);
-        lblName_[i]->setObjectName(Indexed("lblName", i));
-        lblName_[i]->setGeometry(PixelRect(600, top, 2895, LabelHeight));
-
-        lblMove_[i]->setObjectName(Indexed("lblMove", i));
-        lblMove_[i]->setGeometry(PixelRect(3720, top, 1335, LabelHeight));
-        for (QLabel* label : {lblName_[i], lblMove_[i]}) {
-            // A screen reader reads each row whole from its rank; the heading is read as it stands.
-            if (i > 0) AccessibleRoles::Silence(label);
-            label->setAlignment(Qt::AlignCenter);
-            label->setTextFormat(Qt::PlainText);
-        }
-    }
-    lblName_[0]->setText(tr("Name"));
-    lblMove_[0]->setText(tr("Moves"));
-    // The headings' larger font is taller than the rows' labels: each grows about its middle,
-    // within the heading row, so that descenders and accents are not cut.
-    for (QLabel* label : {lblName_[0], lblMove_[0]}) {
-        label->setFont(QFont(QStringLiteral("Arial"), 12));
-        const QRect row = label->geometry();
-        const int height = std::max(row.height(), label->fontMetrics().height() + 2);
-        label->setGeometry(row.x(), row.center().y() - height / 2, row.width(), height);
-    }
-    ShowRows(DefaultRecordRows());
-}
-
-void frmRec::BuildButtons() {
     const auto button = [this](const char* name, const QString& caption, int leftTwips) {
         auto* made = new QPushButton(caption, this);
         made->setObjectName(name);
@@ -108,6 +66,42 @@ void frmRec::BuildButtons() {
         exitProgram_();
         QDialog::done(Rejected);
     });
+    FitText::FitAll(this);
+}
+
+void frmRec::BuildRows() {
+    for (int i = 0; i <= RecordRowCount; ++i) {
+        const int top = LabelTop + RowPitch * i;
+        lblP_[i] = new QLabel(i == 0 ? tr("P", "heading of the places column") : QString::number(i), this);
+        lblP_[i]->setObjectName(i == 0 ? QStringLiteral("Label11") : QStringLiteral("lblP(%1)").arg(i));
+        lblP_[i]->move(PixelEdge(240), PixelEdge(top));
+        lblP_[i]->adjustSize();
+
+        lblName_[i] = new QLabel(this);
+        lblMove_[i] = new QLabel(this);
+        lblName_[i]->setObjectName(QStringLiteral("lblName(%1)").arg(i));
+        lblName_[i]->setGeometry(PixelRect(600, top, 2895, LabelHeight));
+
+        lblMove_[i]->setObjectName(QStringLiteral("lblMove(%1)").arg(i));
+        lblMove_[i]->setGeometry(PixelRect(3720, top, 1335, LabelHeight));
+        for (QLabel* label : {lblName_[i], lblMove_[i]}) {
+            // A screen reader reads each row whole from its rank; the heading is read as it stands.
+            if (i > 0) AccessibleRoles::Silence(label);
+            label->setAlignment(Qt::AlignCenter);
+            label->setTextFormat(Qt::PlainText);
+        }
+    }
+    lblName_[0]->setText(tr("Name"));
+    lblMove_[0]->setText(tr("Moves"));
+    // The headings' larger font is taller than the rows' labels: each grows about its middle,
+    // within the heading row, so that descenders and accents are not cut.
+    for (QLabel* label : {lblName_[0], lblMove_[0]}) {
+        label->setFont(QFont(QStringLiteral("Arial"), 12));
+        const QRect row = label->geometry();
+        const int height = std::max(row.height(), label->fontMetrics().height() + 2);
+        label->setGeometry(row.x(), row.center().y() - height / 2, row.width(), height);
+    }
+    ShowRows(DefaultRecordRows());
 }
 
 void frmRec::ShowRows(const RecordRows& rows) {

@@ -55,7 +55,6 @@ protected:
 
 private:
     void BuildRows();
-    void BuildButtons();
     void ShowRows(const RecordRows& rows);
 
     void cmdOpen_Click();

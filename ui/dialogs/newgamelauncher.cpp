@@ -11,8 +11,6 @@ NewGameLauncher::NewGameLauncher(Engine& engine, DocumentWindow& board, GameComm
           return new frmNew(engine, board, commands, prompter, random, owner);
       }) {}
 
-frmNew* NewGameLauncher::Dialog() const { return dialog_ && !dialog_->Unloaded() ? dialog_.data() : nullptr; }
-
 void NewGameLauncher::ShowMarks(bool shown) {
     marks_ = shown;
     if (Dialog()) Dialog()->ShowMarks(shown);

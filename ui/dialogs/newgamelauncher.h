@@ -26,7 +26,7 @@ public:
     // Hears the seats given to players on other computers each time the dialog starts a game.
     void OnStarted(std::function<void(const frmNew::Seats& remote)> started) { started_ = std::move(started); }
     // The loaded dialog, or null when none is.
-    frmNew* Dialog() const;
+    frmNew* Dialog() const { return dialog_ && !dialog_->Unloaded() ? dialog_.data() : nullptr; }
 
 private:
     Engine& engine_;
