@@ -60,6 +60,14 @@ void AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, const cha
     grid->addWidget(box, row, 1, 1, span);
 }
 
+// A check box across the grid's row.
+QCheckBox* AddCheck(QGridLayout* grid, int row, const QString& text, const char* name, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    grid->addWidget(box, row, 0, 1, 3);
+    return box;
+}
+
 }  // namespace
 
 frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget* owner, const XmppOptions& account,
@@ -90,15 +98,13 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
 
 void frmSettings::Build() {
     auto* grid = new QGridLayout;
-    chkMarks = new QCheckBox(tr("Show each seat's &mark on its counter and name"), this);
-    chkMarks->setObjectName("chkMarks");
+    chkMarks = AddCheck(grid, 0, tr("Show each seat's &mark on its counter and name"), "chkMarks", this);
     connect(chkMarks, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.marks = on; }); });
-    grid->addWidget(chkMarks, 0, 0, 1, 3);
 
-    chkTravel = new QCheckBox(tr("Counters &travel square by square and the die rolls"), this);
-    chkTravel->setObjectName("chkTravel");
-    connect(chkTravel, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.travel = on; }); });
-    grid->addWidget(chkTravel, 1, 0, 1, 3);
+    chkTravel = AddCheck(grid, 1, tr("Counters &travel square by square and the die rolls"), "chkTravel", this);
+    connect(chkTravel, &QCheckBox::toggled, this, [this](bool on) {
+        Change([on](PlayerOptions& o) { o.travel = on; });
+    });
 
     //: Label of the list of paces at which the computer's seats throw and move.
     auto* paceLabel = new QLabel(tr("Computer's &pace:"), this);
@@ -140,13 +146,11 @@ void frmSettings::Build() {
 }
 
 void frmSettings::BuildSound(QGridLayout* grid, int row) {
-    chkSound = new QCheckBox(tr("&Sound"), this);
-    chkSound->setObjectName("chkSound");
+    chkSound = AddCheck(grid, row, tr("&Sound"), "chkSound", this);
     connect(chkSound, &QCheckBox::toggled, this, [this](bool on) {
         Change([on](PlayerOptions& o) { o.sound = on; });
         ShowVolume();
     });
-    grid->addWidget(chkSound, row, 0, 1, 3);
 
     lblVolume = new QLabel(tr("&Volume:"), this);
     sldVolume = new QSlider(Qt::Horizontal, this);
@@ -212,12 +216,10 @@ void frmSettings::BuildAccount(QGridLayout* grid, int row) {
     addRow(row + 3, tr("Se&rver:"), txtServer, "txtServer");
     //: Shown in the empty server box: the server is found from the XMPP address.
     txtServer->setPlaceholderText(tr("Found from the address"));
-    chkDirect = new QCheckBox(tr("Also let players reach this computer &directly"), this);
-    chkDirect->setObjectName("chkDirect");
+    chkDirect = AddCheck(grid, row + 4, tr("Also let players reach this computer &directly"), "chkDirect", this);
     chkDirect->setToolTip(tr("A hosted game then also opens a port, for players who can reach this computer, such as "
                              "those at home. Unticked, a game hosted with the account opens no port, and every "
                              "player joins through the server."));
-    grid->addWidget(chkDirect, row + 4, 0, 1, 3);
 
     cmdCreateAccount = new QPushButton(tr("Cr&eate Account"), this);
     cmdCreateAccount->setObjectName("cmdCreateAccount");

@@ -34,7 +34,6 @@ void SeatGroupBox::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const QString title = option.text;
     option.textColor = Qt::transparent;
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 
@@ -42,7 +41,7 @@ void SeatGroupBox::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     QPainterPath letters;
     letters.addText(QPointF(label.left(), label.top() + (label.height() + metrics.ascent() - metrics.descent()) / 2.0),
-                    font(), title);
+                    font(), option.text);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.strokePath(letters, QPen(OutlineColour, OutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(letters, SeatLook::Colour(seat_));
