@@ -125,15 +125,22 @@ void frmAbout::BuildCredits() {
     QPalette white = palette();
     white.setColor(QPalette::WindowText, Qt::white);
     for (int i = 0; i < LineCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
         auto* line = new QLabel(Picture1_);
         AccessibleRoles::Silence(line);
-        if (i != TitleIndex) line->setText(tr(CreditTexts[static_cast<std::size_t>(i)]));
         line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
         // Two of the lines show the machine-wide values as they stand.
         line->setTextFormat(Qt::PlainText);
         line->setPalette(white);
         line->setAttribute(Qt::WA_TranslucentBackground);
-        lbl_[static_cast<std::size_t>(i)] = line;
+        lbl_[at] = line;
+        if (i == TitleIndex) continue;
+        line->setText(tr(CreditTexts[at]));
+        // Stacked below the panel, each under the one before.
+        lblPlace_[at] = {(i == 4 || i == 5) ? -120.0f : 0.0f, PanelHeight + LineSpacing * static_cast<float>(i + 1),
+                         PanelWidth, LineHeight};
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setGeometry(PixelRect(lblPlace_[at]));
     }
     QLabel* title = lbl_[TitleIndex];
     // The edition is held together, so the wrap can only fall in the run of spaces after the
@@ -162,13 +169,6 @@ void frmAbout::Form_Load() {
     }
     Picture1_->setAccessibleName(text);
 
-    for (int i = 0; i < TitleIndex; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const float top = i == 0 ? PanelHeight + LineSpacing : lblPlace_[at - 1].top + LineSpacing;
-        lblPlace_[at] = {(i == 4 || i == 5) ? -120.0f : 0.0f, top, PanelWidth, LineHeight};
-        lbl_[at]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        lbl_[at]->setGeometry(PixelRect(lblPlace_[at]));
-    }
     Timer1_.start();
 }
 

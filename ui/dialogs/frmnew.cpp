@@ -70,10 +70,8 @@ QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(Q
 // The seat's colours as the board draws them.
 void PaintSeatColours(QWidget* box, int seat) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, SeatLook::Colour(seat));
-    palette.setColor(QPalette::Text, SeatLook::TextColour(seat));
-    palette.setColor(QPalette::Button, SeatLook::Colour(seat));
-    palette.setColor(QPalette::ButtonText, SeatLook::TextColour(seat));
+    for (const auto role : {QPalette::Base, QPalette::Button}) palette.setColor(role, SeatLook::Colour(seat));
+    for (const auto role : {QPalette::Text, QPalette::ButtonText}) palette.setColor(role, SeatLook::TextColour(seat));
     box->setPalette(palette);
 }
 

@@ -7,7 +7,7 @@ namespace vantry {
 
 NewGameLauncher::NewGameLauncher(Engine& engine, DocumentWindow& board, GameCommands& commands,
                                  Prompter& prompter, RandomSource& random, QWidget* owner)
-    : engine_(engine), owner_(owner), make_([&engine, &board, &commands, &prompter, &random, owner] {
+    : engine_(engine), make_([&engine, &board, &commands, &prompter, &random, owner] {
           return new frmNew(engine, board, commands, prompter, random, owner);
       }) {}
 
@@ -26,7 +26,7 @@ void NewGameLauncher::New() {
     dialog_->ShowMarks(marks_);
     // The dialog ends its modal loop whenever it hides, whichever way the user left it.
     {
-        const CentreOnOwner centred(dialog_, owner_);
+        const CentreOnOwner centred(dialog_, dialog_->parentWidget());
         dialog_->exec();
     }
     // After the close box the dialog has already asked to be deleted, and counts as not loaded.

@@ -30,7 +30,6 @@ public:
 
 private:
     Engine& engine_;
-    QWidget* owner_;
     std::function<frmNew*()> make_;
     QPointer<frmNew> dialog_;
     bool marks_ = true;
