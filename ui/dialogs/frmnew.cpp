@@ -12,7 +12,6 @@
 #include <QStylePainter>
 
 #include <algorithm>
-#include <utility>
 
 #include "fittext.h"
 #include "dialogs/onelinetext.h"
@@ -147,6 +146,7 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       state_(engine.State()),
+      random_(random),
       setup_(engine, board, commands, prompter) {
     setObjectName("frmNew");
     setFixedSize(PixelEdge(DialogWidth), PixelEdge(DialogHeight));
@@ -156,11 +156,8 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
     cmdRandom = CommandButton(this, "cmdRandom", tr("&Randomize"), cmdRandomPlace);
     cmdOpen = CommandButton(this, "cmdOpen", tr("&Open Game"), cmdOpenPlace);
     connect(cmdStart, &QPushButton::clicked, this, &frmNew::cmdStart_Click);
-    connect(cmdRandom, &QPushButton::clicked, this, [this, &random] {
-        const auto picks = NewGameSetup::DrawPresetNames(random);
-        for (std::size_t i = 0; i < SeatCount; ++i) cmbNew[i]->setCurrentIndex(picks[i]);
-    });
-    connect(cmdOpen, &QPushButton::clicked, this, [this] { setup_.OpenSavedGame([this] { hide(); }); });
+    connect(cmdRandom, &QPushButton::clicked, this, &frmNew::cmdRandom_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmNew::cmdOpen_Click);
 
     // The labels take no focus; their place in the order is kept by being their box's buddy.
     std::vector<QWidget*> order{txtNew[0], cmbNew[0], optPer[0], optCom[0], chkRemote[0]};
@@ -285,7 +282,12 @@ void frmNew::showEvent(QShowEvent* event) {
     for (std::size_t i = 0; i < SeatCount; ++i) chkRemote[i]->setChecked(state_.Remote[i] && chkRemote[i]->isEnabled());
 }
 
-std::optional<frmNew::Seats> frmNew::TakeRemoteSeats() { return std::exchange(remoteStart_, std::nullopt); }
+void frmNew::cmdRandom_Click() {
+    const auto picks = NewGameSetup::DrawPresetNames(random_);
+    for (std::size_t i = 0; i < SeatCount; ++i) cmbNew[i]->setCurrentIndex(picks[i]);
+}
+
+void frmNew::cmdOpen_Click() { setup_.OpenSavedGame([this] { hide(); }); }
 
 void frmNew::cmdStart_Click() {
     Seats remote{};

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "gamestate.h"
 #include "newgamesetup.h"
@@ -38,7 +39,7 @@ public:
     using Seats = std::array<bool, SeatCount>;
     // The seats given to players on other computers by the last start, once; no value when the
     // dialog was left another way.
-    std::optional<Seats> TakeRemoteSeats();
+    std::optional<Seats> TakeRemoteSeats() { return std::exchange(remoteStart_, std::nullopt); }
 
     // Escape from a seat's controls: hides the dialog and lets the game on the board go on.
     void reject() override;
@@ -54,9 +55,12 @@ private:
     void Form_Load();
 
     void ShowTypedBox(int i, bool typed);
+    void cmdRandom_Click();
     void cmdStart_Click();
+    void cmdOpen_Click();
 
     const GameState& state_;
+    RandomSource& random_;
     NewGameSetup setup_;
     bool unloaded_ = false;
     std::optional<Seats> remoteStart_;

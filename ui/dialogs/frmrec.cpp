@@ -55,17 +55,9 @@ frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWi
     QPushButton* cmdOpen = button("cmdOpen", tr("&Open Game"), 2160);
     QPushButton* cmdExit = button("cmdExit", tr("Exit"), 3720);
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, [this] {
-        outcome_ = Outcome::NewGame;
-        accept();
-    });
+    connect(cmdOK, &QPushButton::clicked, this, &frmRec::cmdOK_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmRec::cmdOpen_Click);
-    connect(cmdExit, &QPushButton::clicked, this, [this] {
-        keepResult_ = false;
-        outcome_ = Outcome::Exit;
-        exitProgram_();
-        QDialog::done(Rejected);
-    });
+    connect(cmdExit, &QPushButton::clicked, this, &frmRec::cmdExit_Click);
     FitText::FitAll(this);
 }
 
@@ -174,6 +166,11 @@ void frmRec::done(int result) {
     QDialog::done(result);
 }
 
+void frmRec::cmdOK_Click() {
+    outcome_ = Outcome::NewGame;
+    accept();
+}
+
 void frmRec::cmdOpen_Click() {
     // With a stored table the entry of this opening is dropped again: a game opened instead of
     // a new one does not keep its predecessor's result, and the stored table stays as it is.
@@ -186,6 +183,13 @@ void frmRec::cmdOpen_Click() {
     accept();
     if (QWidget* owner = parentWidget()) owner->show();
     commands_.OpenGame();
+}
+
+void frmRec::cmdExit_Click() {
+    keepResult_ = false;
+    outcome_ = Outcome::Exit;
+    exitProgram_();
+    QDialog::done(Rejected);
 }
 
 void frmRec::EndProgram() { QCoreApplication::exit(0); }

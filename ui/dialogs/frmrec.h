@@ -57,7 +57,9 @@ private:
     void BuildRows();
     void ShowRows(const RecordRows& rows);
 
+    void cmdOK_Click();
     void cmdOpen_Click();
+    void cmdExit_Click();
 
     GameState& state_;
     Prompter& prompter_;
