@@ -184,7 +184,6 @@ void frmNew::BuildSeat(int i) {
 
     auto* frame = new QFrame(Frame2[seat]);
     frame->setObjectName(Indexed("Frame1", i));
-    frame->setFrameShape(QFrame::NoFrame);
     frame->setGeometry(PixelRect(Frame1Place));
     optCom[seat] = new KindButton(i, Indexed("optCom", i), Pictures::Computer, tr("The computer plays this seat"),
                                   optComPlace, frame);

@@ -26,7 +26,6 @@ StatisticsPane::StatisticsPane(Prompter& prompter, StoreFailureNotice& notice, Q
     table_->setAccessibleName(tr("Players' statistics"));
     table_->setRootIsDecorated(false);
     table_->setUniformRowHeights(true);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setHeaderLabels({
         //: Column heading: the player's name.
         tr("Player"),
