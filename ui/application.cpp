@@ -193,6 +193,6 @@ frmLog& Application::LogWindow() {
 
 void Application::GameLog() { LogWindow().Toggle(); }
 
-void Application::ShowNewGameDialog() { launcher_.ShowAtStartUp(); }
+void Application::ShowNewGameDialog() { launcher_.New(); }
 
 }  // namespace vantry
