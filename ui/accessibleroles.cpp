@@ -28,8 +28,7 @@ struct OwnClass {
 };
 constexpr OwnClass OwnClasses[] = {{"vantry::ClickPanel", QAccessible::Button},
                                    {"vantry::SvgPicture", QAccessible::Graphic},
-                                   {"vantry::NameLabel", QAccessible::StaticText},
-                                   {"vantry::ClickLabel", QAccessible::StaticText}};
+                                   {"vantry::NameLabel", QAccessible::StaticText}};
 
 const OwnClass* OwnClassOf(const QObject* object) {
     for (const OwnClass& own : OwnClasses) {

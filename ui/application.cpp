@@ -51,7 +51,7 @@ void Application::Start(const QString& path, const QString& invitation) {
     if (!invitation.isEmpty()) {
         Join(invitation);
     } else if (path.isEmpty() || !document_.OpenPath(path, true)) {
-        launcher_.ShowAtStartUp();
+        launcher_.New();
     }
     // The benchmark's About road: the About window opens as soon as the board is up.
     if (qEnvironmentVariableIsSet("VANTRY_BENCH_ABOUT")) QTimer::singleShot(0, &board_, [this] { About(); });

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../engine/enginetable.h"
+#include "arrangecounters.h"
 #include "board/announcer.h"
 #include "qstringprinter.h"
 
@@ -47,15 +48,19 @@ TEST(Announcer, SaysTurnsThrowsAndNamesAsTyped) {
     EXPECT_EQ(Announcer::Move({"%3x", false}, move, false), "%3x moves from 5 to 10");
 }
 
+// Cy's counter of position 0 stands on the board, as a loaded game stands it: on square 1.
 TEST(Announcer, ReadsTheWholeBoard) {
-    const std::array<Announcer::SeatPlace, SeatCount> seats{{{{"Ann", false}, 12, false},
-                                                             {{"Bo", true}, 0, true},
-                                                             {{"Cy", true}, 0, false},
-                                                             {{"Dee", false}, 44, false}}};
-    EXPECT_EQ(Announcer::Board(seats, 1, -1),
+    GameState state;
+    state.Names = {"Ann", "Bo", "Cy", "Dee"};
+    state.IsComputer = {false, true, true, false};
+    state.Position = {12, 0, 0, 44};
+    PlaceCounter(state.Counters[2], 0, state.Counters[2].height);
+    state.CurrentPlayer = 1;
+    EXPECT_EQ(Announcer::Board(state),
               "Ann, red, person, on square 13. Bo, blue, computer, at the start. Cy, yellow, computer, on square 1. "
               "Dee, green, person, on square 45. Bo's turn, computer");
-    EXPECT_TRUE(Announcer::Board(seats, 1, 3).endsWith("Dee has won"));
+    state.Position[3] = FinalPosition;
+    EXPECT_TRUE(Announcer::Board(state).endsWith("Dee has won"));
 }
 
 }  // namespace

@@ -4,9 +4,7 @@
 #include <QLibraryInfo>
 #include <QTemporaryDir>
 
-#include "gamelistener.h"
-#include "media/mediafolder.h"
-#include "media/modulecues.h"
+#include "board/boardcues.h"
 #include "version.h"
 
 namespace vantry::test {
@@ -17,26 +15,24 @@ bool MultimediaMapped() {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
 }
 
-QString ACue() { return CueFile(QString::fromUtf8(VANTRY_BUILD_DATA_DIR), Cue::TossClick); }
-
 QStringList messages;
 void Collect(QtMsgType, const QMessageLogContext&, const QString& message) { messages << message; }
 
-TEST(ModuleCuesTest, TheAudioSystemComesWithTheFirstCueOnly) {
+TEST(SoundModuleTest, TheAudioSystemComesWithTheFirstCueOnly) {
     // The program runs from the build tree, so the module built beside it is the one it takes.
     EXPECT_EQ(FindSoundModule(), QString::fromUtf8(VANTRY_BUILD_SOUND_MODULE));
-    ModuleCues cues;
+    BoardCues cues;
     EXPECT_FALSE(cues.Loaded());
     EXPECT_FALSE(MultimediaMapped()) << "the audio system was there before the first cue";
-    cues.Play(ACue());
+    cues.Play(Cue::TossClick);
     EXPECT_TRUE(cues.Loaded());
     EXPECT_TRUE(MultimediaMapped());
-    cues.Play(ACue());
+    cues.Play(Cue::TossClick);
     EXPECT_TRUE(cues.Loaded());
 }
 
 // Whatever is wrong with the module, every cue is silence and nothing is said about it.
-TEST(ModuleCuesTest, AModuleThatCannotBeUsedIsSilentAndQuiet) {
+TEST(SoundModuleTest, AModuleThatCannotBeUsedIsSilentAndQuiet) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString notALibrary = dir.filePath("libvantry_sound.so");
@@ -60,9 +56,9 @@ TEST(ModuleCuesTest, AModuleThatCannotBeUsedIsSilentAndQuiet) {
         SCOPED_TRACE(c.what);
         messages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(Collect);
-        ModuleCues cues(c.module);
-        cues.Play(ACue());
-        cues.Play(ACue());
+        BoardCues cues(c.module);
+        cues.Play(Cue::TossClick);
+        cues.Play(Cue::TossClick);
         qInstallMessageHandler(previous);
         EXPECT_FALSE(cues.Loaded());
         EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();

@@ -88,7 +88,7 @@ TEST_F(NewGameLauncherTest, HiddenDialogComesBackAsLeftAndAClosedOneStartsAfresh
 
 TEST_F(NewGameLauncherTest, StartUpShowsTheDialogOverTheBoardWithItsTimersStopped) {
     board.log.clear();
-    Open([this] { launcher.ShowAtStartUp(); },
+    Open([this] { launcher.New(); },
          [&](frmNew& d) {
              EXPECT_EQ(d.parentWidget(), &owner);
              EXPECT_EQ(d.windowTitle(), "Vantry - New Game");
@@ -128,7 +128,7 @@ TEST_F(NewGameLauncherTest, StartTellsWhichSeatsGoToOtherComputers) {
 TEST_F(NewGameLauncherTest, TheDialogIsCentredOnTheBoardAndFollowsItsFirstPlacing) {
     owner.setGeometry(40, 30, 792, 573);
     owner.show();
-    Open([this] { launcher.ShowAtStartUp(); },
+    Open([this] { launcher.New(); },
          [&](frmNew& d) {
              // Within the few pixels a platform's window frame may shift it by.
              const auto off = [&] { return (d.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(); };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/racepoints.h"
+#include "dialogs/racechart.h"
 
 namespace vantry {
 

@@ -12,8 +12,8 @@ QString OneBased(int index) { return QString::number(index + 1); }
 
 QString Announcer::Line(const RecordEvent& e, const Seat& seat) {
     switch (e.kind) {
-        case RecordEvent::Kind::NewGame: return NewGame();
-        case RecordEvent::Kind::Opened: return Opened(QString::fromStdString(e.fileName));
+        case RecordEvent::Kind::NewGame: return tr("New game");
+        case RecordEvent::Kind::Opened: return tr("Opened %1").arg(QString::fromStdString(e.fileName));
         case RecordEvent::Kind::Throw: return Throw(seat, e.face);
         case RecordEvent::Kind::Move: return Move(seat, e.Move(), e.fromStart);
         case RecordEvent::Kind::Turn: return Turn(seat);
@@ -53,10 +53,6 @@ QString Announcer::Move(const Seat& seat, const MoveReport& move, bool fromStart
 
 QString Announcer::Win(const Seat& seat, int moves) { return tr("%1 wins in %n moves", nullptr, moves).arg(seat.name); }
 
-QString Announcer::NewGame() { return tr("New game"); }
-
-QString Announcer::Opened(const QString& fileName) { return tr("Opened %1").arg(fileName); }
-
 Announcer::Seat Announcer::SeatOf(const GameState& state, int seat) {
     if (seat < 0 || seat >= SeatCount) return {};
     const auto s = static_cast<std::size_t>(seat);
@@ -68,23 +64,24 @@ Announcer::Seat Announcer::SeatOf(const GameState& state, int seat) {
     return {name, state.IsComputer[s]};
 }
 
-QString Announcer::Board(const std::array<SeatPlace, SeatCount>& seats, int current, int winner) {
+QString Announcer::Board(const GameState& state) {
     QStringList phrases;
     for (int i = 0; i < SeatCount; ++i) {
-        const SeatPlace& place = seats[static_cast<std::size_t>(i)];
+        const Seat seat = SeatOf(state, i);
         //: Who plays a seat, said after its name and colour in the reading of the board.
         const QString computer = tr("computer");
         //: Who plays a seat, said after its name and colour: a human player, not "nobody".
         const QString person = tr("person");
-        const QString kind = place.seat.computer ? computer : person;
-        phrases << (place.atStart ? tr("%1, %2, %3, at the start").arg(place.seat.name, SeatLook::ColourWord(i), kind)
-                                  : tr("%1, %2, %3, on square %4")
-                                        .arg(place.seat.name, SeatLook::ColourWord(i), kind, OneBased(place.position)));
+        const QString kind = seat.computer ? computer : person;
+        const int position = state.Position[static_cast<std::size_t>(i)];
+        phrases << (state.AtStart(i) ? tr("%1, %2, %3, at the start").arg(seat.name, SeatLook::ColourWord(i), kind)
+                                     : tr("%1, %2, %3, on square %4")
+                                           .arg(seat.name, SeatLook::ColourWord(i), kind, OneBased(position)));
     }
-    if (winner >= 0 && winner < SeatCount) {
-        phrases << tr("%1 has won").arg(seats[static_cast<std::size_t>(winner)].seat.name);
-    } else if (current >= 0 && current < SeatCount) {
-        phrases << Turn(seats[static_cast<std::size_t>(current)].seat);
+    if (const int winner = state.Winner(); winner >= 0) {
+        phrases << tr("%1 has won").arg(SeatOf(state, winner).name);
+    } else if (state.CurrentPlayer >= 0 && state.CurrentPlayer < SeatCount) {
+        phrases << Turn(SeatOf(state, state.CurrentPlayer));
     }
     return Joined(phrases);
 }

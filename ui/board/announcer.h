@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 #include "gamerecord.h"
 #include "gamestate.h"
 
@@ -24,14 +22,6 @@ public:
         bool computer = false;
     };
 
-    // A seat as the board reading tells it. A counter is at the start while it waits beside
-    // the board, before its first move.
-    struct SeatPlace {
-        Seat seat;
-        int position = 0;
-        bool atStart = true;
-    };
-
     // The words of one event of the record, the same in the game log and aloud.
     static QString Line(const RecordEvent& event, const Seat& seat);
 
@@ -40,11 +30,9 @@ public:
     static QString Throw(const Seat& seat, int face);
     static QString Move(const Seat& seat, const MoveReport& move, bool fromStart);
     static QString Win(const Seat& seat, int moves);
-    static QString NewGame();
-    static QString Opened(const QString& fileName);
-    // Every seat's name, colour, kind and square, then whose turn it is or who has won
-    // (`winner` -1 while the race is on).
-    static QString Board(const std::array<SeatPlace, SeatCount>& seats, int current, int winner);
+    // Every seat's name, colour, kind and square (or the start, where a counter waits beside the
+    // board before its first move), then whose turn it is or who has won.
+    static QString Board(const GameState& state);
 
     // What a seat is called aloud: its name, or for a name left blank its colour.
     static Seat SeatOf(const GameState& state, int seat);

@@ -26,23 +26,20 @@ void BoardAnnouncements::Heard(const RecordEvent& e) {
     if (e.quiet) return;
     // A new game may drop a phrase of the old one that was still waiting.
     if (e.StartsGame()) pending_.clear();
-    Add([this, e] { return Announcer::Line(e, SeatOf(e.seat)); });
+    // A seat whose name was left blank is said by its colour, so no phrase starts with nothing.
+    Add([this, e] { return Announcer::Line(e, Announcer::SeatOf(state_, e.seat)); });
     if (!e.StartsGame()) return;
     Add([this] {
         const int winner = state_.Winner();
-        if (winner >= 0) return Announcer::Win(SeatOf(winner), state_.MoveCount[static_cast<std::size_t>(winner)]);
-        return Announcer::Turn(SeatOf(state_.CurrentPlayer));
+        const auto seat = Announcer::SeatOf(state_, winner >= 0 ? winner : state_.CurrentPlayer);
+        return winner >= 0 ? Announcer::Win(seat, state_.MoveCount[static_cast<std::size_t>(winner)])
+                           : Announcer::Turn(seat);
     });
 }
 
 void BoardAnnouncements::ReadBoard() {
     Flush();
-    std::array<Announcer::SeatPlace, SeatCount> seats;
-    for (int i = 0; i < SeatCount; ++i) {
-        seats[static_cast<std::size_t>(i)] = {SeatOf(i), state_.Position[static_cast<std::size_t>(i)],
-                                              state_.AtStart(i)};
-    }
-    Say(Announcer::Board(seats, state_.CurrentPlayer, state_.Winner()));
+    Say(Announcer::Board(state_));
 }
 
 void BoardAnnouncements::Flush() {
@@ -53,9 +50,6 @@ void BoardAnnouncements::Flush() {
     pending_.clear();
     Say(Announcer::Joined(phrases));
 }
-
-// A seat whose name was left blank is said by its colour, so no phrase starts with nothing.
-Announcer::Seat BoardAnnouncements::SeatOf(int seat) const { return Announcer::SeatOf(state_, seat); }
 
 void BoardAnnouncements::Add(std::function<QString()> phrase) {
     pending_.push_back(std::move(phrase));

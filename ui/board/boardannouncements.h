@@ -43,7 +43,6 @@ public:
     QString LastSaid() const { return lastSaid_; }
 
 private:
-    Announcer::Seat SeatOf(int seat) const;
     void Add(std::function<QString()> phrase);
     void Say(const QString& text);
 

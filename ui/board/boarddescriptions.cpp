@@ -8,7 +8,6 @@
 #include "accessibleroles.h"
 #include "board/announcer.h"
 #include "board/boardwidgets.h"
-#include "board/clicklabel.h"
 #include "board/clickpanel.h"
 #include "board/dieface.h"
 #include "gamestate.h"
@@ -44,21 +43,7 @@ void Describe(QWidget* widget, const QString& text) {
     if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
 }
 
-void Name(QWidget* widget, const QString& text) {
-    if (widget->accessibleName() != text) widget->setAccessibleName(text);
-}
-
 }  // namespace
-
-QString BoardDescriptions::FaceText(int face) {
-    if (face < 0 || face >= BoardWidgets::FaceCount - 1) return tr("Die, click to throw");
-    return tr("Die, showing %1").arg(face + 1);
-}
-
-QString BoardDescriptions::CounterText(int seat, int position, bool atStart) {
-    if (atStart) return Phrase(CountersAtStart, seat);
-    return Phrase(CountersOnSquare, seat).arg(position + 1);
-}
 
 BoardDescriptions::BoardDescriptions(const GameState& state, BoardWidgets& widgets)
     : state_(state), widgets_(widgets) {
@@ -71,10 +56,9 @@ void BoardDescriptions::NameControls() {
     for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
         DieFace* face = widgets_.picToss[static_cast<std::size_t>(k)];
         AccessibleRoles::Set(face, QAccessible::Button);
-        face->setAccessibleName(FaceText(k));
+        // "Die, showing 4", or for the start face "Die, click to throw".
+        face->setAccessibleName(k == StartFace ? tr("Die, click to throw") : tr("Die, showing %1").arg(k + 1));
     }
-    // The start face's caption throws as the face does, and is read as part of it.
-    AccessibleRoles::Silence(widgets_.Label1);
     for (int i = 0; i < SeatCount; ++i) {
         ClickPanel* counter = widgets_.picM[static_cast<std::size_t>(i)];
         AccessibleRoles::Set(counter, QAccessible::Button);
@@ -100,15 +84,15 @@ void BoardDescriptions::MakeReachable() {
 void BoardDescriptions::Refresh() {
     const int winner = state_.Winner();
     for (int i = 0; i < SeatCount; ++i) {
-        NameCounter(i);
+        const auto s = static_cast<std::size_t>(i);
+        const QString counter = state_.AtStart(i) ? Phrase(CountersAtStart, i)
+                                                  : Phrase(CountersOnSquare, i).arg(state_.Position[s] + 1);
+        if (widgets_.picM[s]->accessibleName() != counter) widgets_.picM[s]->setAccessibleName(counter);
         DescribeNameLabel(i, winner);
     }
-    DescribeGo();
-}
-
-void BoardDescriptions::NameCounter(int seat) {
-    const int position = state_.Position[static_cast<std::size_t>(seat)];
-    Name(widgets_.picM[static_cast<std::size_t>(seat)], CounterText(seat, position, state_.AtStart(seat)));
+    const int seat = state_.CurrentPlayer;
+    const bool known = seat >= 0 && seat < SeatCount;
+    Describe(widgets_.cmdGo, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
 }
 
 void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
@@ -130,15 +114,8 @@ void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
         //: Said of a name on the board after the name and colour: this seat is on turn.
         parts << QCoreApplication::translate("BoardDescriptions", "to play");
     }
-    const QString text = parts.join(QStringLiteral(", "));
-    Describe(widgets_.txtName[s], text);
+    Describe(widgets_.txtName[s], parts.join(QStringLiteral(", ")));
     AccessibleRoles::SetActive(widgets_.txtName[s], winner < 0 && seat == state_.CurrentPlayer);
-}
-
-void BoardDescriptions::DescribeGo() {
-    const int seat = state_.CurrentPlayer;
-    const bool known = seat >= 0 && seat < SeatCount;
-    Describe(widgets_.cmdGo, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
 }
 
 }  // namespace vantry

@@ -16,24 +16,17 @@ class BoardDescriptions {
     Q_DECLARE_TR_FUNCTIONS(BoardDescriptions)
 
 public:
-    // The name of die face picToss(face): "Die, showing 4", or for the start face "Die, click
-    // to throw".
-    static QString FaceText(int face);
-    // "Red counter on square 18", or "Red counter at the start" before the counter's first move.
-    static QString CounterText(int seat, int position, bool atStart);
-
     BoardDescriptions(const GameState& state, BoardWidgets& widgets);
 
     // Brings the counters' names and the descriptions of the name labels and Go up to the game
-    // as it stands. The die needs none of this: each face always shows the same pips.
+    // as it stands. The die needs none of this: each face always shows the same pips. A counter
+    // is "Red counter on square 18", or "Red counter at the start" before its first move.
     void Refresh();
 
 private:
     void NameControls();
     void MakeReachable();
-    void NameCounter(int seat);
     void DescribeNameLabel(int seat, int winner);
-    void DescribeGo();
 
     const GameState& state_;
     BoardWidgets& widgets_;

@@ -68,8 +68,6 @@ std::vector<BoardLine> LadderLines() {
     return lines;
 }
 
-TwipsRect NameLabelRect(int seat) { return TwipsRect{10800.0f, 5400.0f + 360.0f * static_cast<float>(seat), 975.0f, 255.0f}; }
-
 const std::vector<PipSpot>& Pips(int face) {
     static const std::array<std::vector<PipSpot>, 6> pips{{
         {{240, 240}},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <array>
 #include <vector>
 
@@ -11,17 +13,12 @@ namespace vantry {
 // The design of the board window in twips: what is drawn as lines, where each picture and
 // control stands. Positions stay float twips here; only drawing and widget placement turn them
 // into logical pixels (twips / 15).
-struct Rgb {
-    int r = 0;
-    int g = 0;
-    int b = 0;
-};
 
 constexpr float ClientWidth = 11880.0f;
 constexpr float ClientHeight = 8595.0f;
 
-constexpr Rgb LadderOrange{255, 128, 0};
-constexpr Rgb DiePaleYellow{255, 255, 192};
+constexpr QColor LadderOrange{255, 128, 0};
+constexpr QColor DiePaleYellow{255, 255, 192};
 
 // A line of the board with its width in pixels.
 struct BoardLine {
@@ -55,7 +52,9 @@ constexpr TwipsRect GoRect{11040, 7680, 615, 615};
 constexpr float ClickLabelLeft = 120.0f;
 constexpr float ClickLabelTop = 200.0f;
 
-TwipsRect NameLabelRect(int seat);
+constexpr TwipsRect NameLabelRect(int seat) {
+    return TwipsRect{10800.0f, 5400.0f + 360.0f * static_cast<float>(seat), 975.0f, 255.0f};
+}
 
 // The design label metrics of the square numbers (8-point sans-serif): 90 twips a digit, 195 high.
 constexpr float NumberDigitWidth = 90.0f;

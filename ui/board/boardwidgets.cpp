@@ -2,20 +2,25 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
 #include <QPushButton>
+#include <QVector>
 
-#include "board/boardlayer.h"
+#include "accessibleroles.h"
 #include "board/boardlayout.h"
-#include "board/clicklabel.h"
 #include "board/clickpanel.h"
 #include "board/dieface.h"
-#include "board/fileword.h"
 #include "fittext.h"
+#include "gamestate.h"
 #include "board/namelabel.h"
 #include "board/numberlayer.h"
 #include "media/picturenames.h"
 #include "plaintooltip.h"
+#include "board/playfocus.h"
 #include "media/svgpicture.h"
 #include "twips.h"
 #include "seat/seatlook.h"
@@ -24,11 +29,119 @@ namespace vantry {
 
 namespace {
 
-// Numbers and names are set in the design's small face.
-constexpr qreal DesignPoints = 8.0;
 constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
 
-QColor ToColour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+// One painted level of the board (the track, the ladders or the turns): lines are drawn, not
+// widgets, so a layer covers the client area and lets every click through to what lies below.
+class BoardLayer : public QWidget {
+public:
+    BoardLayer(std::vector<BoardLine> lines, const QColor& colour, QWidget* parent)
+        : QWidget(parent), lines_(std::move(lines)), colour_(colour) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        // The lines are laid out at the design's size and drawn at the board's, widths and all.
+        const qreal scale = width() / (ClientWidth / TwipsPerPixel);
+        painter.scale(scale, scale);
+        if (scale != 1.0) painter.setRenderHint(QPainter::Antialiasing);
+        // A blinking name or a gliding counter repaints a small part: only the lines through it
+        // are drawn again. Lines of one width go to the painter together.
+        const QRectF dirty(QPointF(event->rect().topLeft()) / scale, QSizeF(event->rect().size()) / scale);
+        QVector<QLineF> run;
+        float runWidth = 0.0f;
+        const auto drawRun = [&] {
+            if (run.isEmpty()) return;
+            QPen pen(colour_, runWidth);
+            pen.setCapStyle(Qt::FlatCap);
+            painter.setPen(pen);
+            painter.drawLines(run);
+            run.clear();
+        };
+        for (const BoardLine& l : lines_) {
+            // A one-pixel line sits on the pixel column its twips name rather than between two.
+            const qreal nudge = l.widthPx == 1.0f ? 0.5 : 0.0;
+            const QPointF from = PixelPoint(l.line.x1, l.line.y1) + QPointF(nudge, nudge);
+            const QPointF to = PixelPoint(l.line.x2, l.line.y2) + QPointF(nudge, nudge);
+            const qreal reach = l.widthPx + 1.0;
+            if (!QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersects(dirty)) continue;
+            if (l.widthPx != runWidth) {
+                drawRun();
+                runWidth = l.widthPx;
+            }
+            run.append(QLineF(from, to));
+        }
+        drawRun();
+    }
+
+private:
+    const std::vector<BoardLine> lines_;
+    const QColor colour_;
+};
+
+// The word on the FILE button in a language other than English: the button's picture then
+// comes without its word, and this writes the player's own over it, white on a faint shadow
+// as the picture draws it, in the largest bold face that fits the picture's room for it.
+// It takes no clicks; they reach the picture beneath.
+class FileWord : public QWidget {
+public:
+    FileWord(const QString& word, QWidget* picture) : QWidget(picture), word_(word) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setGeometry(picture->rect());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        // Where the picture keeps its word: left of the arrow, as fractions of the picture's size.
+        constexpr qreal WordLeft = 0.06;
+        constexpr qreal WordWidth = 0.76;
+        constexpr qreal CapHeight = 0.52;
+        constexpr qreal SmallestPixels = 6.0;
+        const QRectF room(width() * WordLeft, 0.0, width() * WordWidth, height());
+        QFont font = this->font();
+        font.setBold(true);
+        qreal pixels = height() * CapHeight / 0.72;
+        font.setPixelSize(qRound(pixels));
+        while (pixels > SmallestPixels && QFontMetricsF(font).horizontalAdvance(word_) > room.width()) {
+            pixels -= 1.0;
+            font.setPixelSize(qRound(pixels));
+        }
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(QColor(15, 36, 74, 150));
+        painter.drawText(room.translated(1.0, 1.0), Qt::AlignCenter, word_);
+        painter.setPen(Qt::white);
+        painter.drawText(room, Qt::AlignCenter, word_);
+    }
+
+private:
+    const QString word_;
+};
+
+// Sets a name label's caption, in the design's small face of the numbers or, for a name too long
+// for the label, a smaller one (down to 6 points); the whole name is always the label's tooltip
+// and accessible name.
+void SetNameText(NameLabel* label, const QString& name) {
+    constexpr qreal SmallestPoints = 6.0;
+    // The label's face grows with the board: its height against the design's 17 pixels.
+    const qreal scale = std::max(0.5, label->height() / qreal(NameLabelRect(0).height / TwipsPerPixel));
+    QFont font = label->font();
+    qreal points = NumberLayer::DesignPoints * scale;
+    font.setPointSizeF(points);
+    while (points > SmallestPoints * scale && QFontMetrics(font).horizontalAdvance(name) > label->TextRoom()) {
+        points -= scale;
+        font.setPointSizeF(points);
+    }
+    label->setFont(font);
+    label->setText(name);
+    label->setToolTip(PlainToolTip(name));
+    label->setAccessibleName(name);
+}
 
 }  // namespace
 
@@ -61,57 +174,52 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
     for (NameLabel* label : txtName) SetNameText(label, label->text());
 }
 
-BoardWidgets::BoardWidgets(QWidget* window, const BoardModel& model) {
-    MakeBoard(window, model);
+BoardWidgets::BoardWidgets(QWidget* window) {
+    MakeBoard(window);
     MakeNameLabels(window);
     MakePictures(window);
     MakeControls(window);
 }
 
-void BoardWidgets::MakeBoard(QWidget* window, const BoardModel& model) {
-    imgPic = Placed(new SvgPicture(Pictures::Background, window), model.Background(), "imgPic");
-    imgPic->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    // The track is drawn in black until the window's load colours it.
-    track = Placed(new BoardLayer(TrackLines(), Qt::black, window), BoardRect, "linM");
-    lblCtr = Placed(new NumberLayer(model, window), BoardRect, "lblCtr");
-    ladders = Placed(new BoardLayer(LadderLines(), ToColour(LadderOrange), window), BoardRect, "Line1");
+void BoardWidgets::MakeBoard(QWidget* window) {
+    Placed(new SvgPicture(Pictures::Background, window), BoardRect, "imgPic")
+        ->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Placed(new BoardLayer(TrackLines(), Qt::white, window), BoardRect, "linM");
+    Placed(new NumberLayer(window), BoardRect, "lblCtr");
+    Placed(new BoardLayer(LadderLines(), LadderOrange, window), BoardRect, "Line1");
 }
 
-void BoardWidgets::SetNameText(NameLabel* label, const QString& name) {
-    constexpr qreal SmallestPoints = 6.0;
-    // The label's face grows with the board: its height against the design's 17 pixels.
-    const qreal scale = std::max(0.5, label->height() / qreal(NameLabelRect(0).height / TwipsPerPixel));
-    QFont font = label->font();
-    qreal points = DesignPoints * scale;
-    font.setPointSizeF(points);
-    while (points > SmallestPoints * scale && QFontMetrics(font).horizontalAdvance(name) > label->TextRoom()) {
-        points -= scale;
-        font.setPointSizeF(points);
+void BoardWidgets::Draw(const GameState& state, PlayFocus& focus) {
+    // A seat played from another computer cannot be played here.
+    const bool here = !state.Remote[static_cast<std::size_t>(state.CurrentPlayer)];
+    // Only the face on show is visible.
+    for (int k = 0; k < FaceCount; ++k) {
+        DieFace* face = picToss[static_cast<std::size_t>(k)];
+        const bool shown = k == state.ShownFace;
+        const bool enabled = !shown || (here && state.FaceEnabled);
+        if (!shown || !enabled) focus.Leaving(face);
+        face->setHidden(!shown);
+        face->setEnabled(enabled);
     }
-    label->setFont(font);
-    label->setText(name);
-    label->setToolTip(PlainToolTip(name));
-    label->setAccessibleName(name);
+    for (std::size_t s = 0; s < SeatCount; ++s) {
+        const bool enabled = here && state.CounterEnabled[s];
+        if (!enabled) focus.Leaving(picM[s]);
+        picM[s]->setEnabled(enabled);
+    }
+    const bool goes = here && state.GoEnabled;
+    if (!goes) focus.Leaving(cmdGo);
+    cmdGo->setEnabled(goes);
+    DrawNames(state);
 }
 
-void BoardWidgets::ColourTrack() {
-    QPalette numberPalette = lblCtr->palette();
-    numberPalette.setColor(QPalette::WindowText, Qt::white);
-    lblCtr->setPalette(numberPalette);
-    lblCtr->update();
-    track->SetLineColour(Qt::white);
-}
-
-void BoardWidgets::DrawNames(const std::array<std::string, 4>& names, const std::array<bool, 4>& lit,
-                             const std::array<bool, 4>& away) {
+void BoardWidgets::DrawNames(const GameState& state) {
     for (std::size_t i = 0; i < txtName.size(); ++i) {
         // A slanted name is fitted again.
-        const bool slant = txtName[i]->Away() != away[i];
-        txtName[i]->SetAway(away[i]);
-        const QString name = QString::fromStdString(names[i]);
+        const bool slant = txtName[i]->Away() != state.Away[i];
+        txtName[i]->SetAway(state.Away[i]);
+        const QString name = QString::fromStdString(state.Names[i]);
         if (slant || txtName[i]->text() != name) SetNameText(txtName[i], name);
-        txtName[i]->SetLit(lit[i]);
+        txtName[i]->SetLit(state.NameLit[i]);
     }
 }
 
@@ -134,21 +242,22 @@ void BoardWidgets::MakeNameLabels(QWidget* window) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         txtName[seat] = label;
     }
-    turns = Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
+    Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
 }
 
 void BoardWidgets::MakePictures(QWidget* window) {
-    Image1 = Placed(new SvgPicture(Pictures::House, window), HouseRect, "Image1");
+    Placed(new SvgPicture(Pictures::House, window), HouseRect, "Image1");
     // The button's picture carries the English word; another language's goes on a blank face.
     const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
     const bool english = fileWord == QLatin1String("FILE");
     imgFile = Placed(new SvgPicture(english ? Pictures::File : Pictures::FileButton, window), FileButtonRect, "imgFile");
     if (!english) new FileWord(fileWord, imgFile);
     imgFile->setCursor(Qt::PointingHandCursor);
-    for (std::size_t n = 0; n < snakes.size(); ++n) {
+    // The snakes Image2..Image8.
+    for (std::size_t n = 0; n < SnakeRects.size(); ++n) {
         const int image = static_cast<int>(n) + 2;
-        snakes[n] = Placed(new SvgPicture(Pictures::Snake(image), window), SnakeRects[n], QString("Image%1").arg(image));
-        snakes[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Placed(new SvgPicture(Pictures::Snake(image), window), SnakeRects[n], QString("Image%1").arg(image))
+            ->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 }
 
@@ -170,11 +279,15 @@ void BoardWidgets::MakeControls(QWidget* window) {
         face->setVisible(k == FaceCount - 1);
         picToss[static_cast<std::size_t>(k)] = face;
     }
+    // A click on the caption is the face's: a label lets it through. It is read as part of the
+    // face, so it is silenced before it has a text that a screen reader could take up on its own.
+    Label1 = new QLabel(picToss[FaceCount - 1]);
+    AccessibleRoles::Silence(Label1);
     //: The caption on the die before the first throw, asking to click it; it must fit the small face.
-    Label1 = new ClickLabel(QCoreApplication::translate("BoardWidgets", "Click"), picToss[FaceCount - 1]);
+    Label1->setText(QCoreApplication::translate("BoardWidgets", "Click"));
     Label1->setObjectName("Label1");
     QPalette pale = Label1->palette();
-    pale.setColor(QPalette::Window, ToColour(DiePaleYellow));
+    pale.setColor(QPalette::Window, DiePaleYellow);
     pale.setColor(QPalette::WindowText, Qt::black);
     Label1->setPalette(pale);
     Label1->setAutoFillBackground(true);

@@ -13,11 +13,8 @@ namespace {
 constexpr int FrameMs = 16;
 }  // namespace
 
-bool CounterTravel::WantedByPlayer() { return qEnvironmentVariable("VANTRY_NO_TRAVEL") != QLatin1String("1"); }
-
-CounterTravel::CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters, bool enabled,
-                             QObject* parent)
-    : QObject(parent), state_(state), counters_(counters), enabled_(enabled) {
+CounterTravel::CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters)
+    : state_(state), counters_(counters) {
     timer_.setInterval(FrameMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { Frame(Now()); });
@@ -27,8 +24,8 @@ CounterTravel::CounterTravel(const GameState& state, const std::array<ClickPanel
 qint64 CounterTravel::Now() const { return clock_.isValid() ? clock_.elapsed() : 0; }
 
 void CounterTravel::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (enabled) return;
+    enabled_ = enabled && qEnvironmentVariable("VANTRY_NO_TRAVEL") != QLatin1String("1");
+    if (enabled_) return;
     for (int i = 0; i < 4; ++i) {
         if (travelling_[Index(i)]) Jump(i);
     }
@@ -49,7 +46,9 @@ void CounterTravel::Follow(const RecordEvent& event, bool jump) {
         } else if (event.kind == RecordEvent::Kind::Move && i == event.seat) {
             SetOff(i, MovePath(event.Move(), drawn_[Index(i)], counter.width, counter.height));
         } else {
-            SetOff(i, GlidePath(drawn_[Index(i)]));
+            TravelPath glide(drawn_[Index(i)]);
+            glide.Finish(GlideMs);
+            SetOff(i, glide);
         }
     }
 }
@@ -60,7 +59,6 @@ void CounterTravel::SetMapping(const TwipsMapping& mapping) {
 }
 
 void CounterTravel::Jump(int i) {
-    if (i < 0 || i > 3) return;
     travelling_[Index(i)] = false;
     drawn_[Index(i)] = targets_[Index(i)];
     Draw(i);
@@ -81,11 +79,8 @@ void CounterTravel::Frame(qint64 nowMs) {
         if (!travelling_[k]) continue;
         const auto ms = static_cast<float>(nowMs - startedAt_[k]) * speed_;
         drawn_[k] = paths_[k].At(ms, targets_[k]);
-        if (ms >= paths_[k].TotalMs()) {
-            travelling_[k] = false;
-        } else {
-            any = true;
-        }
+        travelling_[k] = ms < paths_[k].TotalMs();
+        any = any || travelling_[k];
         Draw(i);
     }
     if (!any) timer_.stop();

@@ -23,11 +23,7 @@ struct RecordEvent;
 class CounterTravel : public QObject {
     Q_OBJECT
 public:
-    // The drawing jumps straight to the model instead when the player asked for no motion.
-    static bool WantedByPlayer();
-
-    CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters, bool enabled,
-                  QObject* parent = nullptr);
+    CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters);
 
     // Off, every counter stands at its place at once, and a way under travel ends where it is.
     // The one switch of the board's motion (counters and die alike): the player's option,
@@ -45,8 +41,6 @@ public:
     void Follow(const RecordEvent& event, bool jump = false);
     // Where the board stands in its window: every counter is drawn again by it.
     void SetMapping(const TwipsMapping& mapping);
-    // Puts counter i on its place at once, leaving any way it was on.
-    void Jump(int i);
 
     // Draws every travelling counter as it stands `nowMs` after the clock started; the timer
     // calls it, tests call it with times of their own.
@@ -58,6 +52,8 @@ public:
 
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+    // Puts counter i on its place at once, leaving any way it was on.
+    void Jump(int i);
     void SetOff(int i, const TravelPath& path);
     void Draw(int i);
 

@@ -13,7 +13,7 @@ constexpr int Tumbles = 5;
 namespace vantry {
 
 DieFace::DieFace(int face, QWidget* parent)
-    : ClickPanel(QColor(DiePaleYellow.r, DiePaleYellow.g, DiePaleYellow.b), parent),
+    : ClickPanel(DiePaleYellow, parent),
       face_(face),
       drawnFace_(face) {
     tumble_.setInterval(TumbleMs);

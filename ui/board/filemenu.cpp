@@ -9,7 +9,7 @@ FileMenu::FileMenu(QWidget* parent) : QMenu(tr("File"), parent) {
     mnuFileAbout = Entry("mnuFileAbout", tr("&About"), "Ctrl+A");
     //: The File menu's entry that opens the Settings window; its letter is used by no other entry.
     mnuFileSettings = Entry("mnuFileSettings", tr("Se&ttings..."), "Ctrl+,");
-    Separator("fdgf");
+    addSeparator()->setObjectName("fdgf");
     mnuFileNew = Entry("mnuFileNew", tr("&New"), "Ctrl+N");
     mnuFileOpen = Entry("mnuFileOpen", tr("&Open"), "Ctrl+O");
     mnuFileSave = Entry("mnuFileSave", tr("&Save"), "Ctrl+S");
@@ -20,7 +20,7 @@ FileMenu::FileMenu(QWidget* parent) : QMenu(tr("File"), parent) {
     mnuFileJoin = Entry("mnuFileJoin", tr("&Join Game..."), nullptr);
     //: Opens the window with the game's log, the race chart and the players' statistics.
     mnuFileLog = Entry("mnuFileLog", tr("Game &Log"), "L");
-    Separator("mnuFileDat1");
+    addSeparator()->setObjectName("mnuFileDat1");
     mnuFileExit = Entry("mnuFileExit", tr("&Exit"), "Ctrl+X");
 }
 
@@ -35,7 +35,5 @@ QAction* FileMenu::Entry(const char* name, const QString& caption, const char* s
     action->setObjectName(name);
     return action;
 }
-
-void FileMenu::Separator(const char* name) { addSeparator()->setObjectName(name); }
 
 }  // namespace vantry

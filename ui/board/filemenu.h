@@ -25,7 +25,6 @@ public:
 
 private:
     QAction* Entry(const char* name, const QString& caption, const char* shortcut);
-    void Separator(const char* name);
 };
 
 }  // namespace vantry

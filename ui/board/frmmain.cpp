@@ -2,23 +2,24 @@
 
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUrl>
 
 #include <algorithm>
 
 #include "accessibleroles.h"
 #include "board/boardannouncements.h"
 #include "board/boardcommands.h"
-#include "board/boarddrawing.h"
+#include "board/boardlayout.h"
 #include "board/boarddescriptions.h"
 #include "board/boardwidgets.h"
-#include "board/clicklabel.h"
 #include "board/clickpanel.h"
 #include "board/countertravel.h"
 #include "board/dieface.h"
 #include "document.h"
-#include "board/droppedfile.h"
 #include "board/filemenu.h"
 #include "standings.h"
 #include "board/keytable.h"
@@ -35,6 +36,34 @@ namespace {
 // Timer1's blink, and the designed pace of timPlay and timGo until the player's options come.
 constexpr int TimerInterval = 500;
 constexpr qreal SmallestScale = 0.75;
+
+// The path a drop on the board would open: that of a single local file that is not a folder,
+// else empty. Several files are refused rather than one of them picked, so that nothing opens
+// by surprise.
+QString DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) return {};
+    const QString path = urls.constFirst().toLocalFile();
+    return QFileInfo(path).isDir() ? QString() : path;
+}
+
+// Accepts a drop of one saved game, or ignores it. Reading the file leaves it where it was, so
+// the drop is a copy (or else a link), never a move after which the program it came from would
+// delete it.
+bool TakeDrop(QDropEvent* event) {
+    const Qt::DropActions possible = event->possibleActions();
+    const Qt::DropAction action = possible & Qt::CopyAction   ? Qt::CopyAction
+                                  : possible & Qt::LinkAction ? Qt::LinkAction
+                                                              : Qt::IgnoreAction;
+    if (action == Qt::IgnoreAction || DroppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(action);
+    event->accept();
+    return true;
+}
 }  // namespace
 
 frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QWidget* parent)
@@ -57,8 +86,8 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
     dark.setColor(QPalette::Window, QColor(29, 59, 37));
     setPalette(dark);
 
-    widgets_ = std::make_unique<BoardWidgets>(this, model_);
-    travel_ = std::make_unique<CounterTravel>(state_, widgets_->picM, CounterTravel::WantedByPlayer());
+    widgets_ = std::make_unique<BoardWidgets>(this);
+    travel_ = std::make_unique<CounterTravel>(state_, widgets_->picM);
     mnuFile_ = new FileMenu(this);
     timers_[static_cast<std::size_t>(GameTimer::timPlay)].setObjectName("timPlay");
     timers_[static_cast<std::size_t>(GameTimer::timGo)].setObjectName("timGo");
@@ -70,7 +99,6 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
     descriptions_ = std::make_unique<BoardDescriptions>(state_, *widgets_);
     announcements_ = std::make_unique<BoardAnnouncements>(state_, this);
     playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
-    drawing_ = std::make_unique<BoardDrawing>(state_, *widgets_, *playFocus_);
     ApplyOptions(PlayerOptions{});
     Form_Load();
     setFocus(Qt::OtherFocusReason);
@@ -83,14 +111,6 @@ void frmMain::Form_Load() {
     bool stored = state_.RecordsStored;
     ReadRecordsStored(stored);
     if (stored) engine_.SetRecordsStored();
-
-    const QSize outer = frameGeometry().size();
-    model_.Background() = TwipsRect{0.0f, 0.0f, static_cast<float>(outer.width()) * TwipsPerPixel,
-                                    static_cast<float>(outer.height()) * TwipsPerPixel};
-    widgets_->imgPic->setGeometry(PixelRect(model_.Background()));
-
-    model_.PlaceNumbers();
-    widgets_->ColourTrack();
     Draw();
 }
 
@@ -99,12 +119,11 @@ void frmMain::Connect() {
     for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
         connect(w.picToss[static_cast<std::size_t>(k)], &ClickPanel::clicked, this, [this, k] { picToss_Click(k); });
     }
-    connect(w.Label1, &ClickLabel::clicked, this, &frmMain::Label1_Click);
     for (int i = 0; i < 4; ++i) {
         connect(w.picM[static_cast<std::size_t>(i)], &ClickPanel::clicked, this, [this, i] { picM_Click(i); });
     }
     connect(w.cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
-    connect(w.imgFile, &SvgPicture::clicked, this, &frmMain::imgFile_Click);
+    connect(w.imgFile, &SvgPicture::clicked, this, [this] { mnuFile_->popup(FileMenuCorner()); });
     connect(&Timer(GameTimer::timPlay), &QTimer::timeout, this, &frmMain::timPlay_Timer);
     connect(&Timer(GameTimer::timGo), &QTimer::timeout, this, &frmMain::timGo_Timer);
     connect(&Timer(GameTimer::Timer1), &QTimer::timeout, this, &frmMain::Timer1_Timer);
@@ -148,12 +167,12 @@ bool frmMain::HandleKey(QKeyEvent* event) {
             if (state_.GoEnabled) widgets_->cmdGo->click();
             break;
         case KeyCommand::ReadBoard: announcements_->ReadBoard(); break;
-        case KeyCommand::New: mnuFileNew_Click(); break;
-        case KeyCommand::Open: mnuFileOpen_Click(); break;
-        case KeyCommand::Save: mnuFileSave_Click(); break;
-        case KeyCommand::About: mnuFileAbout_Click(); break;
-        case KeyCommand::Settings: mnuFileSettings_Click(); break;
-        case KeyCommand::Exit: mnuFileExit_Click(); break;
+        case KeyCommand::New: commands_.New(); break;
+        case KeyCommand::Open: commands_.Open(); break;
+        case KeyCommand::Save: commands_.Save(); break;
+        case KeyCommand::About: commands_.About(); break;
+        case KeyCommand::Settings: commands_.Settings(); break;
+        case KeyCommand::Exit: close(); break;
         case KeyCommand::Menu: OpenFileMenuFromKeyboard(); break;
         case KeyCommand::FullScreen: ToggleFullScreen(); break;
         case KeyCommand::Escape:
@@ -183,10 +202,6 @@ bool frmMain::PressFocused() {
     return true;
 }
 
-// Any face throws; its index does not matter.
-void frmMain::picToss_Click(int) { ThrowHere(); }
-void frmMain::Label1_Click() { ThrowHere(); }
-
 void frmMain::picM_Click(int index) {
     if (PlaysHere()) engine_.picM_Click(static_cast<std::int16_t>(index));
 }
@@ -199,6 +214,7 @@ bool frmMain::PlaysHere() const { return !state_.Remote[static_cast<std::size_t>
 void frmMain::ThrowHere() {
     if (PlaysHere()) engine_.Throw();
 }
+void frmMain::picToss_Click(int) { ThrowHere(); }
 void frmMain::timPlay_Timer() { engine_.timPlay_Timer(); }
 void frmMain::timGo_Timer() { engine_.timGo_Timer(); }
 
@@ -211,23 +227,10 @@ QRect frmMain::ControlsOnScreen() const {
     return QRect(mapToGlobal(controls.topLeft()), controls.size());
 }
 
-void frmMain::imgFile_Click() { mnuFile_->popup(FileMenuCorner()); }
-
 // Opened from a key, the menu starts on its first entry so the arrows and Enter work at once.
 void frmMain::OpenFileMenuFromKeyboard() {
-    imgFile_Click();
+    mnuFile_->popup(FileMenuCorner());
     if (!mnuFile_->actions().isEmpty()) mnuFile_->setActiveAction(mnuFile_->actions().constFirst());
-}
-
-bool frmMain::TakeDrop(QDropEvent* event) const {
-    const Qt::DropAction action = DropActionFor(event->possibleActions());
-    if (action == Qt::IgnoreAction || DroppedFile(event->mimeData()).isEmpty()) {
-        event->ignore();
-        return false;
-    }
-    event->setDropAction(action);
-    event->accept();
-    return true;
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) { TakeDrop(event); }
@@ -301,7 +304,7 @@ void frmMain::CuePlayed(Cue cue) { cues_.Play(cue); }
 void frmMain::ApplyOptions(const PlayerOptions& options) {
     for (GameTimer t : {GameTimer::timPlay, GameTimer::timGo}) Timer(t).setInterval(options.pace);
     travel_->SetTickMs(options.pace);
-    travel_->SetEnabled(options.travel && CounterTravel::WantedByPlayer());
+    travel_->SetEnabled(options.travel);
     widgets_->ShowMarks(options.marks);
     cues_.Apply(options.sound, options.volume);
 }
@@ -348,17 +351,13 @@ void frmMain::ShowWin(int seat) {
 
 void frmMain::Changed() { Draw(); }
 // Twice a second: only the names are drawn again, not the whole board's state.
-void frmMain::Blinked() { widgets_->DrawNames(state_.Names, state_.NameLit, state_.Away); }
+void frmMain::Blinked() { widgets_->DrawNames(state_); }
 
 void frmMain::Draw() {
-    drawing_->Draw();
-    DrawTimers();
+    widgets_->Draw(state_, *playFocus_);
     setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();
-}
-
-// A timer that runs on keeps its rhythm; one started afresh begins a whole interval.
-void frmMain::DrawTimers() {
+    // A timer that runs on keeps its rhythm; one started afresh begins a whole interval.
     for (std::size_t t = 0; t < timers_.size(); ++t) {
         if (!state_.TimerOn[t]) {
             timers_[t].stop();

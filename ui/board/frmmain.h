@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "board/boardcues.h"
-#include "board/boardmodel.h"
 #include "documentwindow.h"
 #include "engine.h"
 #include "twips.h"
@@ -17,7 +16,6 @@ namespace vantry {
 class BoardAnnouncements;
 class BoardCommands;
 class BoardDescriptions;
-class BoardDrawing;
 class BoardWidgets;
 class CounterTravel;
 class FileMenu;
@@ -61,9 +59,7 @@ public:
     // The board's size at its design scale, in logical pixels.
     static QSize DesignSize();
 
-    const BoardModel& Model() const { return model_; }
     CounterTravel& Travel() { return *travel_; }
-    const BoardAnnouncements& Announcements() const { return *announcements_; }
     BoardAnnouncements& Announcements() { return *announcements_; }
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
@@ -77,14 +73,13 @@ public:
     QRect ControlsOnScreen() const;
 
 public slots:
+    // Any face throws, its caption "Click" with it; the face's index does not matter.
     void picToss_Click(int face);
-    void Label1_Click();
     void picM_Click(int index);
     void cmdGo_Click();
     void timPlay_Timer();
     void timGo_Timer();
     void Timer1_Timer();
-    void imgFile_Click();
     void mnuFileAbout_Click();
     void mnuFileSettings_Click();
     void mnuFileNew_Click();
@@ -112,14 +107,11 @@ private:
     // wherever the focus is.
     bool PressFocused();
     void OpenFileMenuFromKeyboard();
-    // Accepts a drop of one saved game as a copy, or ignores it.
-    bool TakeDrop(QDropEvent* event) const;
     bool ConfirmClose();
     void ToggleFullScreen();
 
     // Brings every widget, the timers and the caption up to the state.
     void Draw();
-    void DrawTimers();
     // The win's two messages and the best-players window, while the move waits.
     void ShowWin(int seat);
 
@@ -127,13 +119,11 @@ private:
     const GameState& state_;
     Prompter& prompter_;
     BoardCommands& commands_;
-    BoardModel model_;
     std::unique_ptr<BoardWidgets> widgets_;
     std::unique_ptr<BoardDescriptions> descriptions_;
     std::unique_ptr<CounterTravel> travel_;
     std::unique_ptr<BoardAnnouncements> announcements_;
     std::unique_ptr<PlayFocus> playFocus_;
-    std::unique_ptr<BoardDrawing> drawing_;
     FileMenu* mnuFile_ = nullptr;
     // timPlay, timGo and Timer1, indexed by GameTimer.
     std::array<QTimer, 3> timers_;

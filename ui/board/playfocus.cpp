@@ -19,18 +19,19 @@ void PlayFocus::Leaving(QWidget* control) {
 }
 
 void PlayFocus::Thrown(int seat) {
-    if (seat < 0 || seat >= SeatCount || !Person(seat)) return;
-    Land(widgets_.picM[static_cast<std::size_t>(seat)]);
+    if (Person(seat)) Land(widgets_.picM[static_cast<std::size_t>(seat)]);
 }
 
 void PlayFocus::TurnPassed(int seat) {
-    if (seat < 0 || seat >= SeatCount || !Person(seat)) return;
+    if (!Person(seat)) return;
     for (DieFace* face : widgets_.picToss) {
         if (!face->isHidden()) Land(face);
     }
 }
 
-bool PlayFocus::Person(int seat) const { return !state_.IsComputer[static_cast<std::size_t>(seat)]; }
+bool PlayFocus::Person(int seat) const {
+    return seat >= 0 && seat < SeatCount && !state_.IsComputer[static_cast<std::size_t>(seat)];
+}
 
 // Only focus that the play itself let go is placed again, and only on a control that can take it.
 void PlayFocus::Land(QWidget* target) {

@@ -11,17 +11,13 @@ namespace {
 
 constexpr float Pi = 3.14159265f;
 
-struct BodyPoint {
-    float x;
-    float y;
-};
-
 // Points along the middle of each drawn snake's body, in board twips, from the square of its
 // head in the game to the square of its tail (the pictures draw the snakes' heads at the
-// lower square), read off the pictures' outlines.
+// lower square), read off the pictures' outlines. They are where the counter's middle goes,
+// not its top-left corner.
 struct SnakeBody {
     int head;
-    std::array<BodyPoint, 6> points;
+    std::array<CounterPlace, 6> points;
 };
 
 constexpr std::array<SnakeBody, 7> SnakeBodies{{
@@ -34,38 +30,22 @@ constexpr std::array<SnakeBody, 7> SnakeBodies{{
     {98, {{{9112, 600}, {9198, 1112}, {9011, 1586}, {9229, 2038}, {9028, 2502}, {9282, 2962}}}},
 }};
 
-const SnakeBody* BodyOf(int head) {
-    for (const SnakeBody& body : SnakeBodies) {
-        if (body.head == head) return &body;
-    }
-    return nullptr;
-}
-
 float Distance(CounterPlace a, CounterPlace b) { return std::hypot(b.left - a.left, b.top - a.top); }
 
 // The slide follows the body with the counter's middle on it; each leg takes its share of the
 // slide by length, so the counter slides at an even speed.
+// The body's points lie apart, so the slide always has a length.
 void Slide(TravelPath& path, const SnakeBody& body, CounterPlace headPlace, CounterPlace tailPlace, float width,
            float height) {
-    std::array<CounterPlace, 6> places{};
+    std::array<CounterPlace, 8> way{headPlace};
+    for (std::size_t i = 0; i < body.points.size(); ++i) {
+        way[i + 1] = CounterPlace{body.points[i].left - width / 2.0f, body.points[i].top - height / 2.0f};
+    }
+    way.back() = tailPlace;
     float length = 0.0f;
-    CounterPlace last = headPlace;
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        places[i] = CounterPlace{body.points[i].x - width / 2.0f, body.points[i].y - height / 2.0f};
-        length += Distance(last, places[i]);
-        last = places[i];
-    }
-    length += Distance(last, tailPlace);
-    if (length <= 0.0f) {
-        path.Finish(JumpMs);
-        return;
-    }
-    last = headPlace;
-    for (const CounterPlace& place : places) {
-        path.Via(place, JumpMs * Distance(last, place) / length);
-        last = place;
-    }
-    path.Finish(JumpMs * Distance(last, tailPlace) / length);
+    for (std::size_t i = 1; i < way.size(); ++i) length += Distance(way[i - 1], way[i]);
+    for (std::size_t i = 1; i + 1 < way.size(); ++i) path.Via(way[i], JumpMs * Distance(way[i - 1], way[i]) / length);
+    path.Finish(JumpMs * Distance(way[way.size() - 2], tailPlace) / length);
 }
 
 }  // namespace
@@ -115,18 +95,13 @@ TravelPath MovePath(const MoveReport& move, CounterPlace drawn, float width, flo
         path.Finish(hopMs, true);
         return path;
     }
-    const SnakeBody* body = move.to < move.reached ? BodyOf(move.reached) : nullptr;
-    if (body) {
+    const auto body = std::find_if(SnakeBodies.begin(), SnakeBodies.end(),
+                                   [&move](const SnakeBody& b) { return b.head == move.reached; });
+    if (move.to < move.reached && body != SnakeBodies.end()) {
         Slide(path, *body, PlaceOf(move.reached, height), PlaceOf(move.to, height), width, height);
     } else {
         path.Finish(JumpMs);
     }
-    return path;
-}
-
-TravelPath GlidePath(CounterPlace drawn) {
-    TravelPath path(drawn);
-    path.Finish(GlideMs);
     return path;
 }
 

@@ -47,12 +47,10 @@ private:
 // takes no more than MoveMs; hops are shortened when the throw is long.
 TravelPath MovePath(const MoveReport& move, CounterPlace drawn, float width, float height);
 
-// A straight glide from where the counter is drawn to its new place.
-TravelPath GlidePath(CounterPlace drawn);
-
 constexpr float MoveMs = 440.0f;
 constexpr float HopMs = 55.0f;
 constexpr float JumpMs = 220.0f;
+// A straight glide from where a counter is drawn to its new place.
 constexpr float GlideMs = 150.0f;
 // How high a hop rises at its middle.
 constexpr float HopRise = 90.0f;

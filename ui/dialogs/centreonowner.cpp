@@ -10,10 +10,6 @@ CentreOnOwner::CentreOnOwner(QWidget* dialog, QWidget* owner) : dialog_(dialog),
     Centre();
 }
 
-CentreOnOwner::~CentreOnOwner() {
-    if (owner_) owner_->removeEventFilter(this);
-}
-
 bool CentreOnOwner::eventFilter(QObject* watched, QEvent* event) {
     if (watched == owner_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) Centre();
     return QObject::eventFilter(watched, event);

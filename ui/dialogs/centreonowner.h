@@ -13,7 +13,6 @@ class CentreOnOwner : public QObject {
     Q_OBJECT
 public:
     CentreOnOwner(QWidget* dialog, QWidget* owner);
-    ~CentreOnOwner() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

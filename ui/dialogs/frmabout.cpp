@@ -67,7 +67,22 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     resize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
     BuildPanel();
     BuildCredits();
-    BuildLinks();
+
+    // The maker's mail and web links.
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    const auto link = [&](const char* name, const QString& text, int left, int top) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setPalette(blue);
+        label->setCursor(Qt::PointingHandCursor);
+        label->move(PixelEdge(left), PixelEdge(top));
+        label->resize(label->sizeHint().width(), std::max(PixelEdge(195), label->sizeHint().height()));
+        label->installEventFilter(this);
+        return label;
+    };
+    lblEmail_ = link("lblEmail", tr("E-mail: %1").arg(ContactAddress), 720, 2640);
+    link("lblWSite", tr("W-site: %1").arg(WebAddress), 360, 2880);
 
     auto* Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName("Command1");
@@ -101,23 +116,31 @@ void frmAbout::BuildPanel() {
     dark.setColor(QPalette::Window, Qt::black);
     Picture1_->setPalette(dark);
 
-    Image1_ = new SvgPicture(Pictures::Background, Picture1_);
-    Image1_->setObjectName("Image1");
+    auto* Image1 = new SvgPicture(Pictures::Background, Picture1_);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(Picture1_->rect());
 }
 
 void frmAbout::BuildCredits() {
     QPalette white = palette();
     white.setColor(QPalette::WindowText, Qt::white);
     for (int i = 0; i < LineCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
         auto* line = new QLabel(Picture1_);
         AccessibleRoles::Silence(line);
-        if (i != TitleIndex) line->setText(tr(CreditTexts[static_cast<std::size_t>(i)]));
         line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
         // Two of the lines show the machine-wide values as they stand.
         line->setTextFormat(Qt::PlainText);
         line->setPalette(white);
         line->setAttribute(Qt::WA_TranslucentBackground);
-        lbl_[static_cast<std::size_t>(i)] = line;
+        lbl_[at] = line;
+        if (i == TitleIndex) continue;
+        line->setText(tr(CreditTexts[at]));
+        // Stacked below the panel, each under the one before.
+        lblPlace_[at] = {(i == 4 || i == 5) ? -120.0f : 0.0f, PanelHeight + LineSpacing * static_cast<float>(i + 1),
+                         PanelWidth, LineHeight};
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setGeometry(PixelRect(lblPlace_[at]));
     }
     QLabel* title = lbl_[TitleIndex];
     // The edition is held together, so the wrap can only fall in the run of spaces after the
@@ -126,24 +149,7 @@ void frmAbout::BuildCredits() {
     title->setWordWrap(true);
     title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
     lblPlace_[TitleIndex] = {120.0f, 720.0f, 3495.0f, 1035.0f};
-    PlaceLine(TitleIndex);
-}
-
-void frmAbout::BuildLinks() {
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    const auto link = [&](const char* name, const QString& text, int left, int top) {
-        auto* label = new QLabel(text, this);
-        label->setObjectName(name);
-        label->setPalette(blue);
-        label->setCursor(Qt::PointingHandCursor);
-        label->move(PixelEdge(left), PixelEdge(top));
-        label->resize(label->sizeHint().width(), std::max(PixelEdge(195), label->sizeHint().height()));
-        label->installEventFilter(this);
-        return label;
-    };
-    lblEmail_ = link("lblEmail", tr("E-mail: %1").arg(ContactAddress), 720, 2640);
-    lblWSite_ = link("lblWSite", tr("W-site: %1").arg(WebAddress), 360, 2880);
+    title->setGeometry(PixelRect(lblPlace_[TitleIndex]));
 }
 
 void frmAbout::Form_Load() {
@@ -163,37 +169,23 @@ void frmAbout::Form_Load() {
     }
     Picture1_->setAccessibleName(text);
 
-    Image1_->setGeometry(Picture1_->rect());
-
-    for (int i = 0; i < TitleIndex; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const float top = i == 0 ? PanelHeight + LineSpacing : lblPlace_[at - 1].top + LineSpacing;
-        lblPlace_[at] = {(i == 4 || i == 5) ? -120.0f : 0.0f, top, PanelWidth, LineHeight};
-        lbl_[at]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        PlaceLine(i);
-    }
     Timer1_.start();
 }
 
-void frmAbout::PlaceLine(int index) {
-    const auto at = static_cast<std::size_t>(index);
-    lbl_[at]->setGeometry(PixelRect(lblPlace_[at]));
-}
-
 void frmAbout::Timer1_Timer() {
-    for (int i = 0; i < LineCount; ++i) {
-        lblPlace_[static_cast<std::size_t>(i)].top -= ScrollStep;
-        PlaceLine(i);
+    for (std::size_t i = 0; i < LineCount; ++i) {
+        lblPlace_[i].top -= ScrollStep;
+        lbl_[i]->setGeometry(PixelRect(lblPlace_[i]));
     }
     const auto gone = [](const TwipsRect& line) { return line.top + line.height <= 0.0f; };
     if (std::all_of(lblPlace_.begin(), lblPlace_.end(), gone)) Timer1_.stop();
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    QLabel* link = watched == lblEmail_ ? lblEmail_ : watched == lblWSite_ ? lblWSite_ : nullptr;
+    // Only the two links are watched. A release outside the link is a click taken back.
+    const auto* link = static_cast<QWidget*>(watched);
     const auto* mouse = event->type() == QEvent::MouseButtonRelease ? static_cast<QMouseEvent*>(event) : nullptr;
-    // A release outside the link is a click taken back.
-    if (link && mouse && mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
+    if (mouse && mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
         openUrl_(link == lblEmail_ ? QUrl(QStringLiteral("mailto:") + ContactAddress)
                                    : QUrl(QStringLiteral("https://") + WebAddress));
     }

@@ -14,8 +14,6 @@ class QUrl;
 
 namespace vantry {
 
-class SvgPicture;
-
 // The About window: the title over the background picture, credit lines rising through the
 // picture panel, the maker's mail and web links and "OK". The licence lines come from the
 // machine-wide values of the records layer; links go to the desktop through `openUrl`.
@@ -45,15 +43,11 @@ protected:
 private:
     void BuildPanel();
     void BuildCredits();
-    void BuildLinks();
     void Form_Load();
-    void PlaceLine(int index);
 
     UrlOpener openUrl_;
     QWidget* Picture1_ = nullptr;
-    SvgPicture* Image1_ = nullptr;
     QLabel* lblEmail_ = nullptr;
-    QLabel* lblWSite_ = nullptr;
     std::array<QLabel*, LineCount> lbl_{};
     // Each line's place in twips within the panel.
     std::array<TwipsRect, LineCount> lblPlace_{};

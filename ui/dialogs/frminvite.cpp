@@ -16,7 +16,7 @@
 namespace vantry {
 
 frmInvite::frmInvite(const GameState& state, TablePlay& table, Prompter& prompter, QWidget* owner)
-    : QDialog(owner), state_(state), table_(table), prompter_(prompter) {
+    : QDialog(owner), table_(table), prompter_(prompter) {
     setObjectName("frmInvite");
     setWindowTitle(tr("Vantry - Invite Players"));
     auto* grid = new QGridLayout(this);
@@ -25,28 +25,43 @@ frmInvite::frmInvite(const GameState& state, TablePlay& table, Prompter& prompte
                              this);
     intro->setWordWrap(true);
     grid->addWidget(intro, 0, 0, 1, 3);
+    const auto linkBox = [this](const QString& name) {
+        auto* box = new QLineEdit(this);
+        box->setReadOnly(true);
+        box->setAccessibleName(name);
+        return box;
+    };
+    // What the invitation is for, the invitation and its button.
+    const auto addRow = [this, grid](int row, QWidget* what, QLineEdit* link) {
+        grid->addWidget(what, row, 0);
+        grid->addWidget(link, row, 1);
+        //: Copies an invitation to the clipboard, to paste it into a mail or a chat.
+        auto* copy = new QPushButton(tr("Copy"), this);
+        copy->setAutoDefault(false);
+        copy->setAccessibleDescription(link->accessibleName());
+        connect(copy, &QPushButton::clicked, this, [link] {
+            if (!link->text().isEmpty()) QApplication::clipboard()->setText(link->text());
+        });
+        grid->addWidget(copy, row, 2);
+    };
     for (int seat = 0; seat < SeatCount; ++seat) {
         const auto s = static_cast<std::size_t>(seat);
-        const QString name = Announcer::SeatOf(state_, seat).name;
+        const QString name = Announcer::SeatOf(state, seat).name;
         //: A seat's tick box in the invitations window; %1 is the seat's name as on the board.
         seats_[s] = new QCheckBox(tr("%1 plays from another computer").arg(name), this);
         seats_[s]->setObjectName(QStringLiteral("chkSeat(%1)").arg(seat));
         // The computer's seats stay the computer's.
-        seats_[s]->setEnabled(!state_.IsComputer[s] || state_.Remote[s]);
-        seats_[s]->setChecked(state_.Remote[s]);
+        seats_[s]->setEnabled(!state.IsComputer[s] || state.Remote[s]);
+        seats_[s]->setChecked(state.Remote[s]);
         //: The accessible name of the box holding a seat's invitation; %1 is the seat's name.
-        links_[s] = LinkBox(tr("Invitation for %1").arg(name));
-        grid->addWidget(seats_[s], 1 + seat, 0);
-        grid->addWidget(links_[s], 1 + seat, 1);
-        grid->addWidget(CopyButton(links_[s]), 1 + seat, 2);
+        links_[s] = linkBox(tr("Invitation for %1").arg(name));
+        addRow(1 + seat, seats_[s], links_[s]);
         connect(seats_[s], &QCheckBox::toggled, this, [this, seat](bool on) { Toggle(seat, on); });
     }
     //: The label before the invitation that lets someone watch the game without playing.
     auto* watchLabel = new QLabel(tr("To watch:"), this);
-    watch_ = LinkBox(tr("Invitation to watch"));
-    grid->addWidget(watchLabel, 5, 0);
-    grid->addWidget(watch_, 5, 1);
-    grid->addWidget(CopyButton(watch_), 5, 2);
+    watch_ = linkBox(tr("Invitation to watch"));
+    addRow(5, watchLabel, watch_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 6, 0, 1, 3);
@@ -55,7 +70,7 @@ frmInvite::frmInvite(const GameState& state, TablePlay& table, Prompter& prompte
     // on the first seat that can be given.
     for (int seat = SeatCount - 1; seat >= 0; --seat) {
         const auto s = static_cast<std::size_t>(seat);
-        if (state_.Remote[s]) Toggle(seat, true);
+        if (state.Remote[s]) Toggle(seat, true);
         if (seats_[s]->isEnabled()) seats_[s]->setFocus(Qt::OtherFocusReason);
     }
     adjustSize();
@@ -85,24 +100,6 @@ void frmInvite::Toggle(int seat, bool remote) {
         watch_->setText(table_.InviteWatcher());
         watch_->setCursorPosition(0);
     }
-}
-
-QLineEdit* frmInvite::LinkBox(const QString& name) {
-    auto* box = new QLineEdit(this);
-    box->setReadOnly(true);
-    box->setAccessibleName(name);
-    return box;
-}
-
-QWidget* frmInvite::CopyButton(QLineEdit* link) {
-    //: Copies an invitation to the clipboard, to paste it into a mail or a chat.
-    auto* copy = new QPushButton(tr("Copy"), this);
-    copy->setAutoDefault(false);
-    copy->setAccessibleDescription(link->accessibleName());
-    connect(copy, &QPushButton::clicked, this, [link] {
-        if (!link->text().isEmpty()) QApplication::clipboard()->setText(link->text());
-    });
-    return copy;
 }
 
 }  // namespace vantry

@@ -31,10 +31,7 @@ public:
 
 private:
     void Toggle(int seat, bool remote);
-    QLineEdit* LinkBox(const QString& name);
-    QWidget* CopyButton(QLineEdit* link);
 
-    const GameState& state_;
     TablePlay& table_;
     Prompter& prompter_;
     std::array<QCheckBox*, SeatCount> seats_{};

@@ -1,5 +1,6 @@
 #include "dialogs/frmlog.h"
 
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -13,8 +14,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "board/announcer.h"
 #include "engine.h"
-#include "dialogs/gamelogmodel.h"
+#include "gamestate.h"
 #include "dialogs/logplace.h"
 #include "dialogs/onelinetext.h"
 #include "dialogs/racechart.h"
@@ -28,12 +34,111 @@ namespace {
 constexpr QSize DesignSize{460, 560};
 }  // namespace
 
+// The game's record as lines of the log, one an event, in the words the screen reader says for
+// it; as on the board, a quiet turn (one passed in a won game) is left out. A line is worded when it
+// is shown, so a record of thousands of events opens at once. The table's news (chat, players
+// who leave and come back) stands between the events it came after; it is no part of the game,
+// so a record read anew keeps it in its place.
+class GameLogModel final : public QAbstractListModel, public RecordFollower {
+public:
+    GameLogModel(const GameState& state, QObject* parent) : QAbstractListModel(parent), state_(state) {
+        lines_ = Take(state.Record);
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override {
+        if (!index.isValid() || index.row() >= rowCount()) return {};
+        const std::size_t event = lines_[static_cast<std::size_t>(index.row())];
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole) return {};
+        if (event & NewsMark) return news_[event & ~NewsMark].line;
+        if (event >= state_.Record.size()) return {};
+        const RecordEvent& e = state_.Record[event];
+        return Announcer::Line(e, Announcer::SeatOf(state_, e.seat));
+    }
+
+    void Recorded(const GameRecord& record, bool restarted) override {
+        if (restarted || record.size() < taken_) {
+            beginResetModel();
+            taken_ = 0;
+            newsTaken_ = 0;
+            // A record shorter than where the news stands is another game: the news goes before it.
+            if (!news_.empty() && news_.back().after > record.size()) {
+                for (News& n : news_) n.after = 0;
+            }
+            lines_ = Take(record);
+            endResetModel();
+            return;
+        }
+        const std::vector<std::size_t> added = Take(record);
+        if (added.empty()) return;
+        beginInsertRows(QModelIndex(), rowCount(), rowCount() + static_cast<int>(added.size()) - 1);
+        lines_.insert(lines_.end(), added.begin(), added.end());
+        endInsertRows();
+    }
+
+    // A line of the table's news, after the events heard so far.
+    void AddNews(const QString& line) {
+        news_.push_back({taken_, line});
+        beginInsertRows(QModelIndex(), rowCount(), rowCount());
+        lines_.push_back(NewsMark | newsTaken_++);
+        endInsertRows();
+    }
+
+    // Every line of `rows` (all when empty), one a line, as a player copies them.
+    QString Text(const QModelIndexList& rows = {}) const {
+        QModelIndexList sorted = rows;
+        for (int row = 0; rows.isEmpty() && row < rowCount(); ++row) sorted << index(row);
+        std::sort(sorted.begin(), sorted.end());
+        QStringList lines;
+        for (const QModelIndex& i : sorted) {
+            if (i.isValid()) lines << data(i).toString();
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+
+private:
+    // A line that is news, not an event: the mark and the news' index.
+    static constexpr std::size_t NewsMark = std::size_t{1} << (sizeof(std::size_t) * 8 - 1);
+    struct News {
+        // How many of the record's events came before it.
+        std::size_t after;
+        QString line;
+    };
+
+    // The record's events from the first not yet taken, as the indices of the lines they make,
+    // with the news that came between them.
+    std::vector<std::size_t> Take(const GameRecord& record) {
+        std::vector<std::size_t> lines;
+        const auto takeNews = [&] {
+            for (; newsTaken_ < news_.size() && news_[newsTaken_].after <= taken_; ++newsTaken_) {
+                lines.push_back(NewsMark | newsTaken_);
+            }
+        };
+        for (; taken_ < record.size(); ++taken_) {
+            takeNews();
+            if (!record[taken_].quiet) lines.push_back(taken_);
+        }
+        takeNews();
+        return lines;
+    }
+
+    const GameState& state_;
+    // The record's index of each line the view has been told of; the record may have grown
+    // past them.
+    std::vector<std::size_t> lines_;
+    std::size_t taken_ = 0;
+    std::vector<News> news_;
+    std::size_t newsTaken_ = 0;
+};
+
 frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, QWidget* board)
     // A dialog to the window system, not modal: it stands for the board and stays over it, a
     // full-screen board too; a plain window would go under the board's full-screen layer.
     : QWidget(board, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      engine_(engine),
-      board_(board) {
+      engine_(engine) {
     setObjectName("frmLog");
     setWindowTitle(tr("Vantry - Game Log"));
     resize(DesignSize);
@@ -52,7 +157,6 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     view_->setUniformItemSizes(true);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setWordWrap(false);
     //: The tab of the game log window that lists every event of the game.
     tabs->addTab(view_, tr("&Log"));
 
@@ -93,7 +197,13 @@ frmLog::frmLog(Engine& engine, Prompter& prompter, StoreFailureNotice& notice, Q
     chatLayout->addWidget(chatLine_, 1);
     layout->addWidget(chat_);
     chat_->hide();
-    connect(chatLine_, &QLineEdit::returnPressed, this, &frmLog::SendChat);
+    // The box keeps no control characters, so a pasted run of lines is sent as one.
+    connect(chatLine_, &QLineEdit::returnPressed, this, [this] {
+        const QString text = chatLine_->text().trimmed();
+        if (text.isEmpty() || !table_) return;
+        table_->Say(text);
+        chatLine_->clear();
+    });
 
     auto* buttons = new QHBoxLayout;
     //: Button: copies every line of the game log to the clipboard.
@@ -147,14 +257,6 @@ void frmLog::AddNews(const QString& line) {
     if (following_) ShowNewest();
 }
 
-// The box keeps no control characters, so a pasted run of lines is sent as one.
-void frmLog::SendChat() {
-    const QString text = chatLine_->text().trimmed();
-    if (text.isEmpty() || !table_) return;
-    table_->Say(text);
-    chatLine_->clear();
-}
-
 // Lays the lines out first where they have not been yet, so the newest is really in view.
 void frmLog::ShowNewest() {
     const int rows = model_->rowCount();
@@ -169,7 +271,15 @@ void frmLog::Toggle() {
         close();
         return;
     }
-    if (!placed_) PlaceBesideBoard();
+    // The log's own frame is not known before it is first shown; the board's stands for it.
+    const QWidget* board = parentWidget();
+    if (!std::exchange(placed_, true) && board && board->screen()) {
+        const QMargins frame = WindowPlace::FrameMargins(*board);
+        const QRect keep = keptClear_ ? keptClear_() : QRect();
+        const QRect at = LogPlace(board->screen()->availableGeometry(), board->frameGeometry(), keep,
+                                  DesignSize.grownBy(frame), minimumSizeHint().grownBy(frame));
+        setGeometry(at - frame);
+    }
     statistics_->Refresh();
     ShowChat();
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -183,23 +293,6 @@ void frmLog::Toggle() {
 void frmLog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (following_) ShowNewest();
-}
-
-// The log's own frame is not known before it is first shown; the board's stands for it.
-void frmLog::PlaceBesideBoard() {
-    placed_ = true;
-    const QScreen* screen = board_ ? board_->screen() : nullptr;
-    if (screen == nullptr) return;
-    const QMargins frame = WindowPlace::FrameMargins(*board_);
-    const QRect keep = keptClear_ ? keptClear_() : QRect();
-    const QRect at = LogPlace(screen->availableGeometry(), board_->frameGeometry(), keep, DesignSize.grownBy(frame),
-                              minimumSizeHint().grownBy(frame));
-    setGeometry(at - frame);
-}
-
-void frmLog::CopySelected() const {
-    const QModelIndexList rows = view_->selectionModel()->selectedIndexes();
-    QApplication::clipboard()->setText(model_->Text(rows.isEmpty() ? QModelIndexList{view_->currentIndex()} : rows));
 }
 
 // L (as on the board) and Escape close the window wherever its focus is; Copy on the log
@@ -222,7 +315,9 @@ bool frmLog::eventFilter(QObject* watched, QEvent* event) {
         ShowNewest();
     }
     if (watched == view_ && key->matches(QKeySequence::Copy)) {
-        CopySelected();
+        QModelIndexList rows = view_->selectionModel()->selectedIndexes();
+        if (rows.isEmpty()) rows << view_->currentIndex();
+        QApplication::clipboard()->setText(model_->Text(rows));
         return true;
     }
     return QWidget::eventFilter(watched, event);

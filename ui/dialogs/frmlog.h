@@ -52,14 +52,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void PlaceBesideBoard();
-    void CopySelected() const;
     void ShowNewest();
     void ShowChat();
-    void SendChat();
 
     Engine& engine_;
-    QWidget* board_ = nullptr;
     GameLogModel* model_ = nullptr;
     QListView* view_ = nullptr;
     RaceChart* chart_ = nullptr;

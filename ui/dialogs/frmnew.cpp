@@ -8,13 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <algorithm>
-#include <utility>
 
-#include "board/boardlayout.h"
 #include "fittext.h"
-#include "dialogs/kindbutton.h"
 #include "dialogs/onelinetext.h"
 #include "engine.h"
 #include "media/picturenames.h"
@@ -44,13 +43,6 @@ constexpr TwipsRect cmdStartPlace{360, 4080, 1215, 375};
 constexpr TwipsRect cmdRandomPlace{1800, 4080, 1095, 375};
 constexpr TwipsRect cmdOpenPlace{3120, 4080, 1215, 375};
 
-// A seat's box title, and the seat's colours as the board draws them.
-struct GroupLook {
-    const char* title;
-    QColor colour;
-    QColor text;
-};
-
 constexpr std::array<const char*, SeatCount> SeatTitles{
     QT_TRANSLATE_NOOP("vantry::frmNew", "Red"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue"),
     QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green")};
@@ -72,42 +64,78 @@ constexpr std::array<const char*, SeatCount> SeatName{
     QT_TRANSLATE_NOOP("vantry::frmNew", "Red seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Blue seat name"),
     QT_TRANSLATE_NOOP("vantry::frmNew", "Yellow seat name"), QT_TRANSLATE_NOOP("vantry::frmNew", "Green seat name")};
 
-GroupLook LookOf(std::size_t seat) {
-    const int s = static_cast<int>(seat);
-    return {SeatTitles[seat], SeatLook::Colour(s), SeatLook::TextColour(s)};
-}
-
-void Place(QWidget* widget, const TwipsRect& r, float extraTop = 0.0f) {
-    widget->setGeometry(PixelRect(TwipsRect{r.left, r.top + extraTop, r.width, r.height}));
-}
-
 QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
-void PaintSeatColours(QWidget* box, const GroupLook& look) {
+// The seat's colours as the board draws them.
+void PaintSeatColours(QWidget* box, int seat) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, look.colour);
-    palette.setColor(QPalette::Text, look.text);
-    palette.setColor(QPalette::Button, look.colour);
-    palette.setColor(QPalette::ButtonText, look.text);
+    for (const auto role : {QPalette::Base, QPalette::Button}) palette.setColor(role, SeatLook::Colour(seat));
+    for (const auto role : {QPalette::Text, QPalette::ButtonText}) palette.setColor(role, SeatLook::TextColour(seat));
     box->setPalette(palette);
 }
 
-QPushButton* MakeKindButton(QWidget* parent, const QColor& colour, const QString& name, const QString& icon,
-                            const QString& tip, const TwipsRect& place) {
-    auto* button = new KindButton(colour, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setIcon(PictureIcon(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setToolTip(tip);
-    Place(button, place);
-    return button;
-}
+// A seat's computer or person button. Pressed, it is plain to see at a glance: a sunken face
+// tinted in the seat's colour inside a thick frame of that colour, edged in a dark line so that
+// even yellow and green stand out on the dialog's grey.
+class KindButton : public QPushButton {
+public:
+    KindButton(int seat, const QString& name, const QString& icon, const QString& tip, const TwipsRect& place,
+               QWidget* parent)
+        : QPushButton(parent), seatColour_(SeatLook::Colour(seat)) {
+        setCheckable(true);
+        setObjectName(name);
+        setAutoDefault(false);
+        setIcon(PictureIcon(icon));
+        setIconSize(QSize(32, 32));
+        setToolTip(tip);
+        setGeometry(PixelRect(place));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!isChecked()) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        constexpr int FrameWidth = 5;
+        const QColor edge(40, 40, 40);
+        QStylePainter painter(this);
+        const QRect face = rect();
+        painter.fillRect(face, edge);
+        painter.fillRect(face.adjusted(1, 1, -1, -1), seatColour_);
+        painter.fillRect(face.adjusted(FrameWidth - 1, FrameWidth - 1, 1 - FrameWidth, 1 - FrameWidth), edge);
+
+        // A sunken face: darker than a raised one, shaded along its upper and left edges, tinted.
+        const QRect inner = face.adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth);
+        painter.fillRect(inner, palette().color(QPalette::Button).darker(115));
+        QColor tint = seatColour_;
+        tint.setAlpha(70);
+        painter.fillRect(inner, tint);
+        const QColor shadow(0, 0, 0, 60);
+        painter.fillRect(QRect(inner.topLeft(), QSize(inner.width(), 2)), shadow);
+        painter.fillRect(QRect(inner.topLeft(), QSize(2, inner.height())), shadow);
+
+        // The icon sits a pixel down and right, as on a key held down.
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.rect = inner.translated(1, 1);
+        painter.drawControl(QStyle::CE_PushButtonLabel, option);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = inner.adjusted(2, 2, -2, -2);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+private:
+    QColor seatColour_;
+};
 
 QPushButton* CommandButton(QWidget* parent, const char* name, const QString& caption, const TwipsRect& place) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    Place(button, place);
+    button->setGeometry(PixelRect(place));
     return button;
 }
 
@@ -123,33 +151,44 @@ frmNew::frmNew(Engine& engine, DocumentWindow& board, GameCommands& commands, Pr
     setObjectName("frmNew");
     setFixedSize(PixelEdge(DialogWidth), PixelEdge(DialogHeight));
     for (int i = 0; i < SeatCount; ++i) BuildSeat(i);
-    ShowMarks(true);
-    BuildButtons();
-    SetTabOrder();
+    cmdStart = CommandButton(this, "cmdStart", tr("&Start Game"), cmdStartPlace);
+    cmdStart->setDefault(true);
+    cmdRandom = CommandButton(this, "cmdRandom", tr("&Randomize"), cmdRandomPlace);
+    cmdOpen = CommandButton(this, "cmdOpen", tr("&Open Game"), cmdOpenPlace);
+    connect(cmdStart, &QPushButton::clicked, this, &frmNew::cmdStart_Click);
+    connect(cmdRandom, &QPushButton::clicked, this, &frmNew::cmdRandom_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmNew::cmdOpen_Click);
+
+    // The labels take no focus; their place in the order is kept by being their box's buddy.
+    std::vector<QWidget*> order{txtNew[0], cmbNew[0], optPer[0], optCom[0], chkRemote[0]};
+    for (std::size_t i = 1; i < SeatCount; ++i)
+        order.insert(order.end(), {optCom[i], optPer[i], cmbNew[i], txtNew[i], chkRemote[i]});
+    order.insert(order.end(), {cmdStart, cmdRandom, cmdOpen});
+    for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
     // The desktop's face, made smaller in a control whose text would not fit its place.
     FitText::FitAll(this);
     Form_Load();
 }
 
+void frmNew::Form_Load() {
+    setup_.Load();
+    setWindowTitle(tr("Vantry - New Game"));
+}
+
 void frmNew::BuildSeat(int i) {
     const auto seat = static_cast<std::size_t>(i);
-    const GroupLook look = LookOf(seat);
-    Frame2[seat] = new SeatGroupBox(tr(look.title), look.colour, this);
+    Frame2[seat] = new SeatGroupBox(tr(SeatTitles[seat]), i, this);
     Frame2[seat]->setObjectName(Indexed("Frame2", i));
-    Place(Frame2[seat], Frame2Place, SeatPitch * i);
-    // The title takes the seat's colour; the group's other texts keep the dialog's own.
-    QPalette title = Frame2[seat]->palette();
-    title.setColor(QPalette::WindowText, look.colour);
-    Frame2[seat]->setPalette(title);
+    Frame2[seat]->setGeometry(
+        PixelRect(Frame2Place.left, Frame2Place.top + SeatPitch * i, Frame2Place.width, Frame2Place.height));
 
     auto* frame = new QFrame(Frame2[seat]);
     frame->setObjectName(Indexed("Frame1", i));
-    frame->setFrameShape(QFrame::NoFrame);
-    Place(frame, Frame1Place);
-    optCom[seat] = MakeKindButton(frame, look.colour, Indexed("optCom", i), Pictures::Computer,
-                                  tr("The computer plays this seat"), optComPlace);
-    optPer[seat] = MakeKindButton(frame, look.colour, Indexed("optPer", i), Pictures::Person,
-                                  tr("A person plays this seat"), optPerPlace);
+    frame->setGeometry(PixelRect(Frame1Place));
+    optCom[seat] = new KindButton(i, Indexed("optCom", i), Pictures::Computer, tr("The computer plays this seat"),
+                                  optComPlace, frame);
+    optPer[seat] = new KindButton(i, Indexed("optPer", i), Pictures::Person, tr("A person plays this seat"),
+                                  optPerPlace, frame);
     // Exclusive, yet nothing is pressed until the user picks a kind.
     auto* kinds = new QButtonGroup(frame);
     kinds->addButton(optCom[seat]);
@@ -165,7 +204,7 @@ void frmNew::BuildSeat(int i) {
     QPalette plain = Label4[seat]->palette();
     plain.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     Label4[seat]->setPalette(plain);
-    Place(Label4[seat], Label4Place);
+    Label4[seat]->setGeometry(PixelRect(Label4Place));
     // Faces wider than the design's may need the room up to the name box to show the colon.
     const int room = PixelEdge(static_cast<float>(txtNewPlace.left - Label4Place.left));
     Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), room),
@@ -200,8 +239,8 @@ void frmNew::BuildNameBoxes(int i) {
     txtNew[seat]->setObjectName(Indexed("txtNew", i));
     auto* oneLine = new OneLineText(Frame2[seat]);
     txtNew[seat]->setValidator(oneLine);
-    Place(txtNew[seat], txtNewPlace);
-    PaintSeatColours(txtNew[seat], LookOf(seat));
+    txtNew[seat]->setGeometry(PixelRect(txtNewPlace));
+    PaintSeatColours(txtNew[seat], i);
 
     cmbNew[seat] = new QComboBox(Frame2[seat]);
     cmbNew[seat]->setObjectName(Indexed("cmbNew", i));
@@ -212,8 +251,8 @@ void frmNew::BuildNameBoxes(int i) {
     for (const char* name : PresetNames) cmbNew[seat]->addItem(QString::fromLatin1(name));
     cmbNew[seat]->setCurrentIndex(-1);
     cmbNew[seat]->setEditText(SelectPrompt());
-    Place(cmbNew[seat], cmbNewPlace);
-    PaintSeatColours(cmbNew[seat], LookOf(seat));
+    cmbNew[seat]->setGeometry(PixelRect(cmbNewPlace));
+    PaintSeatColours(cmbNew[seat], i);
     // The label in front says only "Name:"; the box says whose seat it names.
     const QString name = tr(SeatName[seat]);
     Label4[seat]->setAccessibleName(name);  // a screen reader names a box by its label first
@@ -222,34 +261,8 @@ void frmNew::BuildNameBoxes(int i) {
     ShowTypedBox(i, i == 0);
 }
 
-void frmNew::BuildButtons() {
-    cmdStart = CommandButton(this, "cmdStart", tr("&Start Game"), cmdStartPlace);
-    cmdStart->setDefault(true);
-    cmdRandom = CommandButton(this, "cmdRandom", tr("&Randomize"), cmdRandomPlace);
-    cmdOpen = CommandButton(this, "cmdOpen", tr("&Open Game"), cmdOpenPlace);
-    connect(cmdStart, &QPushButton::clicked, this, &frmNew::cmdStart_Click);
-    connect(cmdRandom, &QPushButton::clicked, this, &frmNew::cmdRandom_Click);
-    connect(cmdOpen, &QPushButton::clicked, this, &frmNew::cmdOpen_Click);
-}
-
-void frmNew::SetTabOrder() {
-    // The labels take no focus; their place in the order is kept by being their box's buddy.
-    std::vector<QWidget*> order;
-    order.insert(order.end(), {txtNew[0], cmbNew[0], optPer[0], optCom[0]});
-    order.push_back(chkRemote[0]);
-    for (std::size_t i = 1; i < SeatCount; ++i)
-        order.insert(order.end(), {optCom[i], optPer[i], cmbNew[i], txtNew[i], chkRemote[i]});
-    order.insert(order.end(), {cmdStart, cmdRandom, cmdOpen});
-    for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
-}
-
-void frmNew::Form_Load() {
-    setup_.Load();
-    setWindowTitle(tr("Vantry - New Game"));
-}
-
 void frmNew::ShowMarks(bool shown) {
-    for (int i = 0; i < SeatCount; ++i) Frame2[static_cast<std::size_t>(i)]->SetMarkSeat(shown ? i : -1);
+    for (SeatGroupBox* group : Frame2) group->ShowMark(shown);
 }
 
 void frmNew::ShowTypedBox(int i, bool typed) {
@@ -268,17 +281,24 @@ void frmNew::showEvent(QShowEvent* event) {
     for (std::size_t i = 0; i < SeatCount; ++i) chkRemote[i]->setChecked(state_.Remote[i] && chkRemote[i]->isEnabled());
 }
 
-std::optional<frmNew::Seats> frmNew::TakeRemoteSeats() { return std::exchange(remoteStart_, std::nullopt); }
-
 void frmNew::cmdRandom_Click() {
     const auto picks = NewGameSetup::DrawPresetNames(random_);
     for (std::size_t i = 0; i < SeatCount; ++i) cmbNew[i]->setCurrentIndex(picks[i]);
 }
 
+void frmNew::cmdOpen_Click() { setup_.OpenSavedGame([this] { hide(); }); }
+
 void frmNew::cmdStart_Click() {
     Seats remote{};
-    for (std::size_t i = 0; i < SeatCount; ++i) remote[i] = chkRemote[i]->isChecked();
-    const auto refusal = setup_.StartGame(ReadSeats(), [this] { hide(); });
+    SeatEntries seats;
+    for (std::size_t i = 0; i < SeatCount; ++i) {
+        remote[i] = chkRemote[i]->isChecked();
+        const SeatKind kind = optCom[i]->isChecked()   ? SeatKind::Computer
+                              : optPer[i]->isChecked() ? SeatKind::Person
+                                                       : SeatKind::None;
+        seats[i] = {kind, cmbNew[i]->currentText(), txtNew[i]->text(), !txtNew[i]->isHidden()};
+    }
+    const auto refusal = setup_.StartGame(seats, [this] { hide(); });
     if (!refusal) {
         remoteStart_ = remote;
         return;
@@ -286,26 +306,6 @@ void frmNew::cmdStart_Click() {
     const auto seat = static_cast<std::size_t>(refusal->seat);
     QWidget* box = refusal->box == NameBox::Combo ? static_cast<QWidget*>(cmbNew[seat]) : txtNew[seat];
     box->setFocus(Qt::OtherFocusReason);
-}
-
-void frmNew::cmdOpen_Click() {
-    setup_.OpenSavedGame([this] { hide(); });
-}
-
-SeatEntries frmNew::ReadSeats() const {
-    SeatEntries seats;
-    for (std::size_t i = 0; i < SeatCount; ++i) {
-        SeatEntry& entry = seats[i];
-        if (optCom[i]->isChecked()) {
-            entry.kind = SeatKind::Computer;
-        } else if (optPer[i]->isChecked()) {
-            entry.kind = SeatKind::Person;
-        }
-        entry.comboText = cmbNew[i]->currentText();
-        entry.typedText = txtNew[i]->text();
-        entry.typedBoxVisible = !txtNew[i]->isHidden();
-    }
-    return seats;
 }
 
 // Escape belongs to the seats' boxes and kind buttons; on the three command buttons it is

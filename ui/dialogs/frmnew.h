@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "gamestate.h"
 #include "newgamesetup.h"
@@ -17,20 +18,14 @@ class QPushButton;
 
 namespace vantry {
 
-class DocumentWindow;
-class Engine;
-class GameCommands;
-class Prompter;
-class RandomSource;
 class SeatGroupBox;
 
 // The new-game dialog: four seats, each played by a person or the computer under a name, and
 // the buttons that start the game, draw computer names or open a saved game instead. A
 // person's seat can be given to a player on another computer, which the game started then
-// hosts. It hands
-// its result to the game through the engine. Hiding
-// keeps it with the user's entries; its close box unloads it (Unloaded() turns true and the
-// dialog deletes itself), so whoever holds it builds it anew next time.
+// hosts. It hands its result to the game through the engine. Hiding keeps it with the user's
+// entries; its close box unloads it (Unloaded() turns true and the dialog deletes itself), so
+// whoever holds it builds it anew next time.
 class frmNew : public QDialog {
     Q_OBJECT
 public:
@@ -44,7 +39,7 @@ public:
     using Seats = std::array<bool, SeatCount>;
     // The seats given to players on other computers by the last start, once; no value when the
     // dialog was left another way.
-    std::optional<Seats> TakeRemoteSeats();
+    std::optional<Seats> TakeRemoteSeats() { return std::exchange(remoteStart_, std::nullopt); }
 
     // Escape from a seat's controls: hides the dialog and lets the game on the board go on.
     void reject() override;
@@ -57,15 +52,12 @@ private:
     void BuildSeat(int i);
     void BuildNameBoxes(int i);
     void BuildRemoteBox(int i);
-    void BuildButtons();
-    void SetTabOrder();
     void Form_Load();
 
     void ShowTypedBox(int i, bool typed);
     void cmdRandom_Click();
     void cmdStart_Click();
     void cmdOpen_Click();
-    SeatEntries ReadSeats() const;
 
     const GameState& state_;
     RandomSource& random_;

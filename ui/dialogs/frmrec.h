@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -11,7 +10,6 @@
 
 class QLabel;
 class QPaintEvent;
-class QPushButton;
 
 namespace vantry {
 
@@ -57,12 +55,7 @@ protected:
 
 private:
     void BuildRows();
-    void BuildButtons();
-    QPushButton* MakeButton(const char* name, const QString& caption, int leftTwips);
     void ShowRows(const RecordRows& rows);
-    RecordRows ShownRows() const;
-    void MarkRow(int row);
-    void StoreResult();
 
     void cmdOK_Click();
     void cmdOpen_Click();
@@ -71,12 +64,10 @@ private:
     GameState& state_;
     Prompter& prompter_;
     GameCommands& commands_;
-    QPointer<QWidget> owner_;
     ExitAction exitProgram_;
     StoreFailureNotice ownNotice_;
     StoreFailureNotice& notice_;
     Outcome outcome_ = Outcome::Closed;
-    bool exiting_ = false;
     bool keepResult_ = true;
     QString winner_;
     std::int16_t winnerMoves_ = 0;

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <utility>
 
 #include "accessibleroles.h"
@@ -50,6 +51,23 @@ QString NativeName(const QString& code) {
 // A label's text as a screen reader should say it: without the mnemonic's ampersand.
 QString Spoken(QString text) { return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))); }
 
+// A box in the grid after its label, whose words name it for a screen reader too.
+void AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, const char* name, int span = 2) {
+    box->setObjectName(name);
+    caption->setBuddy(box);
+    box->setAccessibleName(Spoken(caption->text()));
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(box, row, 1, 1, span);
+}
+
+// A check box across the grid's row.
+QCheckBox* AddCheck(QGridLayout* grid, int row, const QString& text, const char* name, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    grid->addWidget(box, row, 0, 1, 3);
+    return box;
+}
+
 }  // namespace
 
 frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget* owner, const XmppOptions& account,
@@ -61,7 +79,18 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
     setObjectName("frmSettings");
     setWindowTitle(tr("Vantry - Settings"));
     Build();
-    ShowOptions();
+    // The controls show the options as they stand; nothing is handed on while they are set.
+    const QSignalBlocker marks(chkMarks), travel(chkTravel), pace(cmbPace), sound(chkSound), volume(sldVolume),
+        language(cmbLanguage);
+    chkMarks->setChecked(options_.marks);
+    chkTravel->setChecked(options_.travel);
+    const auto paceAt = std::find(Paces.begin(), Paces.end(), options_.pace);
+    cmbPace->setCurrentIndex(paceAt == Paces.end() ? 1 : static_cast<int>(paceAt - Paces.begin()));
+    chkSound->setChecked(options_.sound);
+    sldVolume->setValue(options_.volume);
+    const int languageAt = cmbLanguage->findData(options_.language);
+    cmbLanguage->setCurrentIndex(languageAt < 0 ? 0 : languageAt);
+    ShowVolume();
     txtAddress->setText(account.address);
     txtServer->setText(account.server);
     chkDirect->setChecked(account.direct);
@@ -69,36 +98,30 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
 
 void frmSettings::Build() {
     auto* grid = new QGridLayout;
-    chkMarks = new QCheckBox(tr("Show each seat's &mark on its counter and name"), this);
-    chkMarks->setObjectName("chkMarks");
+    chkMarks = AddCheck(grid, 0, tr("Show each seat's &mark on its counter and name"), "chkMarks", this);
     connect(chkMarks, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.marks = on; }); });
-    grid->addWidget(chkMarks, 0, 0, 1, 3);
 
-    chkTravel = new QCheckBox(tr("Counters &travel square by square and the die rolls"), this);
-    chkTravel->setObjectName("chkTravel");
-    connect(chkTravel, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.travel = on; }); });
-    grid->addWidget(chkTravel, 1, 0, 1, 3);
+    chkTravel = AddCheck(grid, 1, tr("Counters &travel square by square and the die rolls"), "chkTravel", this);
+    connect(chkTravel, &QCheckBox::toggled, this, [this](bool on) {
+        Change([on](PlayerOptions& o) { o.travel = on; });
+    });
 
     //: Label of the list of paces at which the computer's seats throw and move.
     auto* paceLabel = new QLabel(tr("Computer's &pace:"), this);
     cmbPace = new QComboBox(this);
     AccessibleRoles::SetChoiceList(cmbPace);
-    cmbPace->setObjectName("cmbPace");
     //: A pace of the computer's seats: one step (a throw or a move) a second.
     cmbPace->addItem(tr("Relaxed (a step a second)"));
     //: A pace of the computer's seats: the game's own, one step every half second.
     cmbPace->addItem(tr("As designed (a step every half second)"));
     //: A pace of the computer's seats: four steps a second.
     cmbPace->addItem(tr("Brisk (four steps a second)"));
-    paceLabel->setBuddy(cmbPace);
-    cmbPace->setAccessibleName(Spoken(paceLabel->text()));
+    AddRow(grid, 2, paceLabel, cmbPace, "cmbPace");
     connect(cmbPace, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(Paces.size())) {
             Change([index](PlayerOptions& o) { o.pace = Paces[static_cast<std::size_t>(index)]; });
         }
     });
-    grid->addWidget(paceLabel, 2, 0);
-    grid->addWidget(cmbPace, 2, 1, 1, 2);
 
     BuildSound(grid, 3);
     BuildLanguage(grid, 5);
@@ -123,22 +146,18 @@ void frmSettings::Build() {
 }
 
 void frmSettings::BuildSound(QGridLayout* grid, int row) {
-    chkSound = new QCheckBox(tr("&Sound"), this);
-    chkSound->setObjectName("chkSound");
+    chkSound = AddCheck(grid, row, tr("&Sound"), "chkSound", this);
     connect(chkSound, &QCheckBox::toggled, this, [this](bool on) {
         Change([on](PlayerOptions& o) { o.sound = on; });
         ShowVolume();
     });
-    grid->addWidget(chkSound, row, 0, 1, 3);
 
     lblVolume = new QLabel(tr("&Volume:"), this);
     sldVolume = new QSlider(Qt::Horizontal, this);
-    sldVolume->setObjectName("sldVolume");
     sldVolume->setRange(0, PlayerOptions::MaxVolume);
     sldVolume->setSingleStep(5);
     sldVolume->setPageStep(10);
-    lblVolume->setBuddy(sldVolume);
-    sldVolume->setAccessibleName(Spoken(lblVolume->text()));
+    AddRow(grid, row + 1, lblVolume, sldVolume, "sldVolume", 1);
     lblVolumeValue = new QLabel(this);
     lblVolumeValue->setObjectName("lblVolumeValue");
     // Room for "100%" whatever the value, so that the slider keeps its length as it moves.
@@ -149,8 +168,6 @@ void frmSettings::BuildSound(QGridLayout* grid, int row) {
         Change([volume](PlayerOptions& o) { o.volume = volume; });
         ShowVolume();
     });
-    grid->addWidget(lblVolume, row + 1, 0);
-    grid->addWidget(sldVolume, row + 1, 1);
     grid->addWidget(lblVolumeValue, row + 1, 2);
 }
 
@@ -158,18 +175,14 @@ void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
     auto* languageLabel = new QLabel(tr("&Language:"), this);
     cmbLanguage = new QComboBox(this);
     AccessibleRoles::SetChoiceList(cmbLanguage);
-    cmbLanguage->setObjectName("cmbLanguage");
     //: The first choice of the language list: whichever language the desktop is set to.
     cmbLanguage->addItem(tr("The desktop's language"), QString());
     for (const QString& code : GameLanguages()) cmbLanguage->addItem(NativeName(code), code);
-    languageLabel->setBuddy(cmbLanguage);
-    cmbLanguage->setAccessibleName(Spoken(languageLabel->text()));
+    AddRow(grid, row, languageLabel, cmbLanguage, "cmbLanguage");
     connect(cmbLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {
         const QString code = cmbLanguage->itemData(index).toString();
         Change([code](PlayerOptions& o) { o.language = code; });
     });
-    grid->addWidget(languageLabel, row, 0);
-    grid->addWidget(cmbLanguage, row, 1, 1, 2);
 
     auto* lblLanguageNote = new QLabel(tr("A new language is used from the next start of Vantry."), this);
     lblLanguageNote->setObjectName("lblLanguageNote");
@@ -192,11 +205,7 @@ void frmSettings::BuildAccount(QGridLayout* grid, int row) {
     const auto addRow = [&](int at, const QString& label, QLineEdit*& edit, const char* name) {
         auto* caption = new QLabel(label, this);
         edit = new QLineEdit(this);
-        edit->setObjectName(name);
-        caption->setBuddy(edit);
-        edit->setAccessibleName(Spoken(caption->text()));
-        grid->addWidget(caption, at, 0);
-        grid->addWidget(edit, at, 1, 1, 2);
+        AddRow(grid, at, caption, edit, name);
     };
     //: The box of the player's XMPP address, such as name@example.org.
     addRow(row + 1, tr("XMPP &address:"), txtAddress, "txtAddress");
@@ -207,12 +216,10 @@ void frmSettings::BuildAccount(QGridLayout* grid, int row) {
     addRow(row + 3, tr("Se&rver:"), txtServer, "txtServer");
     //: Shown in the empty server box: the server is found from the XMPP address.
     txtServer->setPlaceholderText(tr("Found from the address"));
-    chkDirect = new QCheckBox(tr("Also let players reach this computer &directly"), this);
-    chkDirect->setObjectName("chkDirect");
+    chkDirect = AddCheck(grid, row + 4, tr("Also let players reach this computer &directly"), "chkDirect", this);
     chkDirect->setToolTip(tr("A hosted game then also opens a port, for players who can reach this computer, such as "
                              "those at home. Unticked, a game hosted with the account opens no port, and every "
                              "player joins through the server."));
-    grid->addWidget(chkDirect, row + 4, 0, 1, 3);
 
     cmdCreateAccount = new QPushButton(tr("Cr&eate Account"), this);
     cmdCreateAccount->setObjectName("cmdCreateAccount");
@@ -244,29 +251,13 @@ XmppOptions frmSettings::Account() const {
 
 QString frmSettings::Password() const { return txtPassword->text(); }
 
-// The controls show the options as they stand; nothing is handed on while they are set.
-void frmSettings::ShowOptions() {
-    const QSignalBlocker marks(chkMarks), travel(chkTravel), pace(cmbPace), sound(chkSound), volume(sldVolume),
-        language(cmbLanguage);
-    chkMarks->setChecked(options_.marks);
-    chkTravel->setChecked(options_.travel);
-    const auto paceAt = std::find(Paces.begin(), Paces.end(), options_.pace);
-    cmbPace->setCurrentIndex(paceAt == Paces.end() ? 1 : static_cast<int>(paceAt - Paces.begin()));
-    chkSound->setChecked(options_.sound);
-    sldVolume->setValue(options_.volume);
-    const int languageAt = cmbLanguage->findData(options_.language);
-    cmbLanguage->setCurrentIndex(languageAt < 0 ? 0 : languageAt);
-    ShowVolume();
-}
-
 void frmSettings::ShowVolume() {
     const QString percent = tr("%1%").arg(sldVolume->value());
     lblVolumeValue->setText(percent);
     sldVolume->setAccessibleDescription(percent);
     // The volume is kept while the sound is off, ready for when it is on again.
-    lblVolume->setEnabled(chkSound->isChecked());
-    sldVolume->setEnabled(chkSound->isChecked());
-    lblVolumeValue->setEnabled(chkSound->isChecked());
+    const bool on = chkSound->isChecked();
+    for (QWidget* part : std::initializer_list<QWidget*>{lblVolume, sldVolume, lblVolumeValue}) part->setEnabled(on);
 }
 
 void frmSettings::Change(const std::function<void(PlayerOptions&)>& edit) {

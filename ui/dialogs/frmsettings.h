@@ -49,7 +49,6 @@ private:
     void BuildLanguage(QGridLayout* grid, int row);
     void BuildAccount(QGridLayout* grid, int row);
     void CreateAccount();
-    void ShowOptions();
     void Change(const std::function<void(PlayerOptions&)>& edit);
     void ShowVolume();
 

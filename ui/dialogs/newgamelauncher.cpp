@@ -7,34 +7,30 @@ namespace vantry {
 
 NewGameLauncher::NewGameLauncher(Engine& engine, DocumentWindow& board, GameCommands& commands,
                                  Prompter& prompter, RandomSource& random, QWidget* owner)
-    : engine_(engine), board_(board), commands_(commands), prompter_(prompter), random_(random), owner_(owner) {}
-
-// A dialog built anew pauses the board as it loads; one kept loaded is paused here.
-void NewGameLauncher::New() {
-    if (Dialog()) engine_.PauseTurnCycle();
-    ShowModal();
-}
-
-void NewGameLauncher::ShowAtStartUp() { ShowModal(); }
-
-frmNew* NewGameLauncher::Dialog() const { return dialog_ && !dialog_->Unloaded() ? dialog_.data() : nullptr; }
+    : engine_(engine), make_([&engine, &board, &commands, &prompter, &random, owner] {
+          return new frmNew(engine, board, commands, prompter, random, owner);
+      }) {}
 
 void NewGameLauncher::ShowMarks(bool shown) {
     marks_ = shown;
     if (Dialog()) Dialog()->ShowMarks(shown);
 }
 
-void NewGameLauncher::ShowModal() {
-    if (!Dialog()) dialog_ = new frmNew(engine_, board_, commands_, prompter_, random_, owner_);
+// A dialog built anew pauses the board as it loads; one kept loaded is paused here.
+void NewGameLauncher::New() {
+    if (Dialog()) {
+        engine_.PauseTurnCycle();
+    } else {
+        dialog_ = make_();
+    }
     dialog_->ShowMarks(marks_);
     // The dialog ends its modal loop whenever it hides, whichever way the user left it.
     {
-        const CentreOnOwner centred(dialog_, owner_);
+        const CentreOnOwner centred(dialog_, dialog_->parentWidget());
         dialog_->exec();
     }
+    // After the close box the dialog has already asked to be deleted, and counts as not loaded.
     const auto remote = dialog_ ? dialog_->TakeRemoteSeats() : std::nullopt;
-    // After the close box the dialog has already asked to be deleted.
-    if (dialog_ && dialog_->Unloaded()) dialog_.clear();
     if (remote && started_) started_(*remote);
 }
 

@@ -17,10 +17,8 @@ public:
     NewGameLauncher(Engine& engine, DocumentWindow& board, GameCommands& commands, Prompter& prompter,
                     RandomSource& random, QWidget* owner);
 
-    // File > New: the board is paused while the dialog shows.
+    // File > New, and start-up without a saved game: the board is paused while the dialog shows.
     void New();
-    // Start-up without a saved game: the dialog's own load step pauses the board.
-    void ShowAtStartUp();
 
     // Whether the seats' groups show their marks, in a dialog loaded now or later.
     void ShowMarks(bool shown);
@@ -28,17 +26,11 @@ public:
     // Hears the seats given to players on other computers each time the dialog starts a game.
     void OnStarted(std::function<void(const frmNew::Seats& remote)> started) { started_ = std::move(started); }
     // The loaded dialog, or null when none is.
-    frmNew* Dialog() const;
+    frmNew* Dialog() const { return dialog_ && !dialog_->Unloaded() ? dialog_.data() : nullptr; }
 
 private:
-    void ShowModal();
-
     Engine& engine_;
-    DocumentWindow& board_;
-    GameCommands& commands_;
-    Prompter& prompter_;
-    RandomSource& random_;
-    QWidget* owner_ = nullptr;
+    std::function<frmNew*()> make_;
     QPointer<frmNew> dialog_;
     bool marks_ = true;
     std::function<void(const frmNew::Seats&)> started_;

@@ -21,7 +21,9 @@ public:
         for (qsizetype i = 0; i < input.size(); ++i) {
             if (i == pos) keptPos = static_cast<int>(kept.size());
             const QChar c = input.at(i);
-            if (!Breaks(c)) {
+            const QChar::Category category = c.category();
+            if (category != QChar::Other_Control && category != QChar::Separator_Line &&
+                category != QChar::Separator_Paragraph) {
                 if (gap) kept += QLatin1Char(' ');
                 gap = false;
                 kept += c;
@@ -32,13 +34,6 @@ public:
         pos = keptPos < 0 ? static_cast<int>(kept.size()) : keptPos;
         input = kept;
         return Acceptable;
-    }
-
-private:
-    static bool Breaks(QChar c) {
-        const QChar::Category category = c.category();
-        return category == QChar::Other_Control || category == QChar::Separator_Line ||
-               category == QChar::Separator_Paragraph;
     }
 };
 

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "board/announcer.h"
-#include "board/boardlayout.h"
 #include "gamestate.h"
 #include "seat/seatlook.h"
 
@@ -31,22 +30,13 @@ void Mark(QPainter& p, std::size_t seat, QPointF at) {
 }
 
 // A dark edge under every line and mark keeps yellow and green readable on the light ground.
-void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& draw, Qt::PenStyle style,
-                 Qt::PenJoinStyle join = Qt::RoundJoin) {
-    p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, join));
+void StrokeTwice(QPainter& p, std::size_t seat, const std::function<void()>& draw, Qt::PenStyle style) {
+    p.setPen(QPen(QColor(40, 40, 40), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(40, 40, 40));
     draw();
-    p.setPen(QPen(SeatLook::Colour(static_cast<int>(seat)), 2.0, style, Qt::RoundCap, join));
+    p.setPen(QPen(SeatLook::Colour(static_cast<int>(seat)), 2.0, style, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(SeatLook::Colour(static_cast<int>(seat)));
     draw();
-}
-
-// Every corner of the line as one path.
-void DrawLine(QPainter& p, const QPolygonF& line) {
-    p.setBrush(Qt::NoBrush);
-    QPainterPath path;
-    path.addPolygon(line);
-    p.drawPath(path);
 }
 
 }  // namespace
@@ -65,27 +55,24 @@ void RaceChart::Recorded(const GameRecord& record, bool restarted) {
         races_ = {};
         taken_ = 0;
     }
-    for (; taken_ < record.size(); ++taken_) Take(record[taken_], taken_ == 0);
-    Summarise();
-    update();
-}
-
-// A game opened part way starts its seats on their squares; a new game beside the board.
-void RaceChart::Take(const RecordEvent& e, bool first) {
-    if (first && e.StartsGame()) {
-        for (std::size_t s = 0; s < races_.size(); ++s) {
-            races_[s].start = e.kind == RecordEvent::Kind::NewGame ? 0 : e.positions[s] + 1;
+    for (; taken_ < record.size(); ++taken_) {
+        const RecordEvent& e = record[taken_];
+        // A game opened part way starts its seats on their squares; a new game beside the board.
+        if (taken_ == 0 && e.StartsGame()) {
+            for (std::size_t s = 0; s < races_.size(); ++s) {
+                races_[s].start = e.kind == RecordEvent::Kind::NewGame ? 0 : e.positions[s] + 1;
+            }
+        }
+        if (e.kind == RecordEvent::Kind::Move && e.seat >= 0 && e.seat < SeatCount) {
+            races_[static_cast<std::size_t>(e.seat)].steps.push_back({e.reached + 1, e.to + 1});
         }
     }
-    if (e.kind != RecordEvent::Kind::Move || e.seat < 0 || e.seat >= SeatCount) return;
-    races_[static_cast<std::size_t>(e.seat)].steps.push_back({e.reached + 1, e.to + 1});
-}
-
-void RaceChart::Summarise() {
     const QString summary = Summary(state_);
-    if (summary == accessibleDescription()) return;
-    setAccessibleDescription(summary);
-    emit SummaryChanged(summary);
+    if (summary != accessibleDescription()) {
+        setAccessibleDescription(summary);
+        emit SummaryChanged(summary);
+    }
+    update();
 }
 
 QString RaceChart::Summary(const GameState& state) {
@@ -117,7 +104,19 @@ void RaceChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), QColor(250, 250, 245));
-    DrawLegend(p);
+    // Each seat's name with its line and mark.
+    const int legendWidth = (width() - 2 * Margin) / SeatCount;
+    for (std::size_t s = 0; s < SeatCount; ++s) {
+        const double x = Margin + static_cast<double>(s) * legendWidth;
+        const double y = Margin + LegendRow / 2.0;
+        StrokeTwice(p, s, [&] { p.drawLine(QPointF(x, y), QPointF(x + 24, y)); }, LineStyle[s]);
+        StrokeTwice(p, s, [&] { Mark(p, s, QPointF(x + 12, y)); }, Qt::SolidLine);
+        p.setPen(palette().color(QPalette::Text));
+        const QRectF text(x + 30, y - LegendRow / 2.0, legendWidth - 32, LegendRow);
+        p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+                   fontMetrics().elidedText(Announcer::SeatOf(state_, static_cast<int>(s)).name, Qt::ElideRight,
+                                            static_cast<int>(text.width())));
+    }
 
     const QRectF plot(Margin + AxisRoom, Margin + LegendRow + 6, width() - 2 * Margin - AxisRoom - 6,
                       height() - 2 * Margin - LegendRow - 6 - AxisRoom / 2);
@@ -140,22 +139,6 @@ void RaceChart::paintEvent(QPaintEvent*) {
     for (std::size_t s = 0; s < SeatCount; ++s) DrawRace(p, s, plot, longest);
 }
 
-// Each seat's name with its line and mark.
-void RaceChart::DrawLegend(QPainter& p) {
-    const int legendWidth = (width() - 2 * Margin) / SeatCount;
-    for (std::size_t s = 0; s < SeatCount; ++s) {
-        const double x = Margin + static_cast<double>(s) * legendWidth;
-        const double y = Margin + LegendRow / 2.0;
-        StrokeTwice(p, s, [&] { p.drawLine(QPointF(x, y), QPointF(x + 24, y)); }, LineStyle[s]);
-        StrokeTwice(p, s, [&] { Mark(p, s, QPointF(x + 12, y)); }, Qt::SolidLine);
-        p.setPen(palette().color(QPalette::Text));
-        const QRectF text(x + 30, y - LegendRow / 2.0, legendWidth - 32, LegendRow);
-        p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-                   fontMetrics().elidedText(Announcer::SeatOf(state_, static_cast<int>(s)).name, Qt::ElideRight,
-                                            static_cast<int>(text.width())));
-    }
-}
-
 // While every move has a device pixel column of its own, the line joins every corner in the
 // seat's line style. A longer race is drawn as a band, in each column from the lowest square the
 // seat stood on there to the highest, all a line could show: what that costs is bound by the
@@ -170,12 +153,16 @@ void RaceChart::DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std:
     };
     const auto columns = static_cast<int>(plot.width() * devicePixelRatioF());
     if (longest <= static_cast<std::size_t>(columns)) {
-        QPolygonF line{at(0, race.start)};
+        // Every corner of the line as one path.
+        QPainterPath line(at(0, race.start));
         for (std::size_t m = 0; m < race.steps.size(); ++m) {
-            line << at(m + 1, race.steps[m].reached);
-            if (race.steps[m].to != race.steps[m].reached) line << at(m + 1, race.steps[m].to);
+            line.lineTo(at(m + 1, race.steps[m].reached));
+            if (race.steps[m].to != race.steps[m].reached) line.lineTo(at(m + 1, race.steps[m].to));
         }
-        StrokeTwice(p, seat, [&] { DrawLine(p, line); }, LineStyle[seat]);
+        StrokeTwice(p, seat, [&] {
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(line);
+        }, LineStyle[seat]);
     } else {
         const std::vector<RaceSpan> spans = RaceSpans(race, longest, columns);
         const double pixel = 1.0 / devicePixelRatioF();
@@ -219,6 +206,28 @@ void RaceChart::DrawRace(QPainter& p, std::size_t seat, const QRectF& plot, std:
         for (std::size_t m = every; m <= moves; m += every) Mark(p, seat, at(m, race.steps[m - 1].to));
         if (moves > 0 && moves % every != 0) Mark(p, seat, at(moves, race.steps[moves - 1].to));
     }, Qt::SolidLine);
+}
+
+std::vector<RaceSpan> RaceSpans(const SeatRace& race, std::size_t longest, int columns) {
+    const auto across = static_cast<std::size_t>(std::max(columns, 1));
+    const std::size_t foot = std::max({longest, race.steps.size(), std::size_t{1}});
+    std::vector<RaceSpan> spans;
+    spans.reserve(std::min(race.steps.size(), across) + 1);
+    const auto add = [&](std::size_t move, int square) {
+        const std::size_t column = move * across / foot;
+        if (spans.empty() || spans.back().column != column) {
+            spans.push_back({column, square, square});
+            return;
+        }
+        spans.back().low = std::min(spans.back().low, square);
+        spans.back().high = std::max(spans.back().high, square);
+    };
+    add(0, race.start);
+    for (std::size_t m = 0; m < race.steps.size(); ++m) {
+        add(m + 1, race.steps[m].reached);
+        add(m + 1, race.steps[m].to);
+    }
+    return spans;
 }
 
 }  // namespace vantry

@@ -16,12 +16,16 @@ const QColor OutlineColour(32, 32, 32);
 constexpr qreal OutlineWidth = 2.0;
 }  // namespace
 
-SeatGroupBox::SeatGroupBox(const QString& title, const QColor& colour, QWidget* parent)
-    : QGroupBox(title, parent), colour_(colour) {}
+// The title takes the seat's colour; the group's other texts keep the dialog's own.
+SeatGroupBox::SeatGroupBox(const QString& title, int seat, QWidget* parent) : QGroupBox(title, parent), seat_(seat) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, SeatLook::Colour(seat));
+    setPalette(palette);
+}
 
-void SeatGroupBox::SetMarkSeat(int seat) {
-    if (seat == markSeat_) return;
-    markSeat_ = seat;
+void SeatGroupBox::ShowMark(bool shown) {
+    if (shown == marked_) return;
+    marked_ = shown;
     update();
 }
 
@@ -30,7 +34,6 @@ void SeatGroupBox::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const QString title = option.text;
     option.textColor = Qt::transparent;
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 
@@ -38,24 +41,21 @@ void SeatGroupBox::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     QPainterPath letters;
     letters.addText(QPointF(label.left(), label.top() + (label.height() + metrics.ascent() - metrics.descent()) / 2.0),
-                    font(), title);
+                    font(), option.text);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.strokePath(letters, QPen(OutlineColour, OutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.fillPath(letters, colour_);
-    if (markSeat_ >= 0) DrawMarkChip(painter, label);
-}
-
-// The chip is as high as the title's line and stands just after it, on the group's frame line,
-// which it covers with the dialog's own background as the title does.
-void SeatGroupBox::DrawMarkChip(QPainter& painter, const QRect& label) {
+    painter.fillPath(letters, SeatLook::Colour(seat_));
+    if (!marked_) return;
+    // The chip is as high as the title's line and stands just after it, on the group's frame line,
+    // which it covers with the dialog's own background as the title does.
     const int side = label.height();
     const int gap = std::max(2, side / 4);
     const QRect chip(label.right() + 1 + gap, label.top(), side, side);
     painter.fillRect(chip.adjusted(-gap, 0, gap, 0), palette().window());
-    painter.fillRect(chip, colour_);
+    painter.fillRect(chip, SeatLook::Colour(seat_));
     painter.setPen(OutlineColour);
     painter.drawRect(chip.adjusted(0, 0, -1, -1));
-    SeatLook::DrawMark(painter, markSeat_, SeatLook::MarkBox(QRectF(chip), 0.7));
+    SeatLook::DrawMark(painter, seat_, SeatLook::MarkBox(QRectF(chip), 0.7));
 }
 
 }  // namespace vantry

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QColor>
 #include <QGroupBox>
-
-class QPainter;
 
 namespace vantry {
 
@@ -13,19 +10,17 @@ namespace vantry {
 class SeatGroupBox : public QGroupBox {
     Q_OBJECT
 public:
-    SeatGroupBox(const QString& title, const QColor& colour, QWidget* parent);
+    SeatGroupBox(const QString& title, int seat, QWidget* parent);
 
-    // The seat whose mark follows the title; -1 for none.
-    void SetMarkSeat(int seat);
+    // Whether the seat's mark follows the title.
+    void ShowMark(bool shown);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void DrawMarkChip(QPainter& painter, const QRect& label);
-
-    QColor colour_;
-    int markSeat_ = -1;
+    int seat_;
+    bool marked_ = true;
 };
 
 }  // namespace vantry

@@ -26,7 +26,6 @@ StatisticsPane::StatisticsPane(Prompter& prompter, StoreFailureNotice& notice, Q
     table_->setAccessibleName(tr("Players' statistics"));
     table_->setRootIsDecorated(false);
     table_->setUniformRowHeights(true);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setHeaderLabels({
         //: Column heading: the player's name.
         tr("Player"),
@@ -60,7 +59,14 @@ StatisticsPane::StatisticsPane(Prompter& prompter, StoreFailureNotice& notice, Q
     clear_->setObjectName("cmdClearStatistics");
     clear_->setAutoDefault(false);
     layout->addWidget(clear_, 0, Qt::AlignLeft);
-    connect(clear_, &QPushButton::clicked, this, &StatisticsPane::Clear);
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        const QString ask = tr("Do you want to clear the statistics of every player?");
+        if (prompter_.AskYesNoCancel(ask) != Prompter::Answer::Yes) return;
+        if (const auto failure = ClearStoredStatistics()) {
+            notice_.Tell(prompter_, StatisticsKeeper::FailureText(*failure));
+        }
+        Refresh();
+    });
     Refresh();
 }
 
@@ -95,16 +101,6 @@ void StatisticsPane::Refresh() {
     if (table_->topLevelItemCount() > 0 && !table_->currentItem()) table_->setCurrentItem(table_->topLevelItem(0));
     empty_->setVisible(players.empty());
     clear_->setEnabled(!players.empty());
-}
-
-void StatisticsPane::Clear() {
-    if (prompter_.AskYesNoCancel(tr("Do you want to clear the statistics of every player?")) != Prompter::Answer::Yes) {
-        return;
-    }
-    if (const auto failure = ClearStoredStatistics()) {
-        notice_.Tell(prompter_, StatisticsKeeper::FailureText(*failure));
-    }
-    Refresh();
 }
 
 }  // namespace vantry

@@ -26,11 +26,7 @@ public:
     // What a screen reader says for a player's row.
     static QString Phrase(const PlayerStatistics& player);
 
-    QTreeWidget* Table() const { return table_; }
-
 private:
-    void Clear();
-
     Prompter& prompter_;
     StoreFailureNotice& notice_;
     QTreeWidget* table_ = nullptr;

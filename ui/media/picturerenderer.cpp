@@ -89,15 +89,13 @@ QImage PictureRenderer::Kept(const QString& picture, const QSize& logicalSize, q
 }
 
 QImage PictureRenderer::Render(const QString& picture, const QSize& logicalSize, qreal dpr) {
-    if (logicalSize.isEmpty() || dpr <= 0) return {};
+    if (QImage kept = Kept(picture, logicalSize, dpr); !kept.isNull() || logicalSize.isEmpty() || dpr <= 0) return kept;
     const QSize device = DeviceSize(logicalSize, dpr);
-    const QString key = KeyOf(picture, device, dpr);
-    if (const QImage* kept = kept_.object(key)) return *kept;
     QImage image = BuiltPixels(picture, device);
     if (image.isNull()) image = Draw(picture, device);
     if (image.isNull()) return {};
     image.setDevicePixelRatio(dpr);
-    kept_.insert(key, new QImage(image), image.sizeInBytes());
+    kept_.insert(KeyOf(picture, device, dpr), new QImage(image), image.sizeInBytes());
     return image;
 }
 

@@ -18,7 +18,6 @@ class SvgPicture : public QWidget {
 public:
     explicit SvgPicture(const QString& resource, QWidget* parent = nullptr);
 
-    QString resource() const { return resource_; }
     // The picture painted at the widget's present size and pixel density.
     QImage currentImage() const;
 
