@@ -47,7 +47,6 @@ int main(int argc, char** argv) {
         }
         QTextStream out(stdout);
         for (const QString& invitation : invitations) out << invitation << '\n';
-        out.flush();
     }
     return QApplication::exec();
 }

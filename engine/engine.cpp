@@ -34,6 +34,11 @@ void Engine::RemoveRecordFollower(RecordFollower* follower) {
     followers_.erase(std::remove(followers_.begin(), followers_.end(), follower), followers_.end());
 }
 
+void Engine::Apply(RecordEvent event) {
+    Take(event, true);
+    Record(std::move(event));
+}
+
 // Every follower hears the event before the listener, whose win windows keep the move waiting.
 void Engine::Record(RecordEvent event, bool restarted) {
     for (std::size_t k = 0; k < SeatCount; ++k) event.places[k] = {state_.Counters[k].left, state_.Counters[k].top};
@@ -41,13 +46,6 @@ void Engine::Record(RecordEvent event, bool restarted) {
     state_.Record.push_back(std::move(event));
     for (RecordFollower* f : followers_) f->Recorded(state_.Record, restarted);
     Listener().Recorded(state_.Record, restarted);
-}
-
-// The game as it stands now has replaced the one on the board; it opens the record's new part,
-// which followers read afresh, and every counter stands at its place at once.
-void Engine::GameReplaced(RecordEvent::Kind kind, std::string fileName) {
-    ++state_.GamesStarted;
-    Record(RecordEvent::StartOf(state_, kind, std::move(fileName)), true);
 }
 
 // Sets side by side the counters that share the square of the seat on turn, and names those
@@ -68,18 +66,10 @@ void Engine::Throw() {
         return;
     }
     for (int n = 0; n < ReseedsPerThrow; ++n) random_.Reseed();
-    Play(Cue::TossClick);
-
     const float r = random_.Next();
     // A source outside [0, 1) must not pick a face that does not exist.
     const int face = std::clamp(static_cast<int>(std::floor(r * 6.0f + 1.0f)) - 1, 0, 5);
-    state_.TossIndex = static_cast<std::int16_t>(face);
-
-    state_.CounterEnabled[static_cast<std::size_t>(state_.CurrentPlayer)] = true;
-    state_.GoEnabled = true;
-    state_.ShownFace = face;
-    state_.FaceEnabled = false;
-    Record(RecordEvent::ThrowOf(state_.CurrentPlayer, face));
+    Apply(RecordEvent::ThrowOf(state_.CurrentPlayer, face));
 }
 
 void Engine::picM_Click(std::int16_t index) {
@@ -93,29 +83,20 @@ void Engine::picM_Click(std::int16_t index) {
 
     if (index == state_.CurrentPlayer) {
         const auto seat = static_cast<std::size_t>(index);
-        Play(Cue::PicMMove);
         const int from = state_.Position[seat];
-        // A counter still beside the board moves from the start.
-        const bool fromStart = from == 0 && state_.BesideBoard(index);
-        int p = from + state_.TossIndex + 1;
-        const int reached = p >= FinalPosition ? FinalPosition : p;
+        const int p = from + state_.TossIndex + 1;
         // A count at the 16-bit ceiling cannot grow; the step is left out and the move goes on.
-        if (state_.MoveCount[seat] < std::numeric_limits<std::int16_t>::max()) ++state_.MoveCount[seat];
-        if (IsLadderFoot(p)) Play(Cue::MOH);
-        p = ApplyLadders(p);
-        if (IsSnakeHead(p)) Play(Cue::NOH);
-        p = ApplySnakes(p);
-        if (p >= FinalPosition) p = FinalPosition;
-        state_.Position[seat] = static_cast<std::int16_t>(p);
-        PlaceCounter(state_.Counters[seat], p, state_.Counters[seat].height);
-
-        RecordEvent e = RecordEvent::MoveOf({index, from, reached, p, state_.MoveCount[seat]}, fromStart);
+        const int moves = std::min<int>(state_.MoveCount[seat] + 1, std::numeric_limits<std::int16_t>::max());
+        // A counter still beside the board moves from the start.
+        RecordEvent e = RecordEvent::MoveOf({index, from, std::min<int>(p, FinalPosition), SquareEffect(p), moves},
+                                            from == 0 && state_.BesideBoard(index));
+        Take(e, true);
+        PlaceCounter(state_.Counters[seat], e.to, state_.Counters[seat].height);
         e.placed = static_cast<std::uint8_t>(1u << seat);
-        if (p == FinalPosition) {
+        if (e.to == FinalPosition) {
             Record(std::move(e));
-            Win(index);
+            Apply(RecordEvent::WinOf(index, state_.MoveCount[seat]));
         } else {
-            state_.FaceEnabled = true;
             // Nothing comes between this move and the closing steps, so the counters it meets
             // step aside with it and the move tells every place it changed.
             e.placed = static_cast<std::uint8_t>(e.placed | Arrange());
@@ -136,17 +117,6 @@ void Engine::picM_Click(std::int16_t index) {
     RecordEvent turn = RecordEvent::TurnOf(state_.CurrentPlayer);
     turn.placed = stepped;
     Record(std::move(turn));
-}
-
-// The winner's name is read anew from the state for each message, by the listener.
-void Engine::Win(int seat) {
-    const auto s = static_cast<std::size_t>(seat);
-    state_.WinnerMoves = state_.MoveCount[s];
-    state_.WinnerName = state_.Names[s];
-    Play(Cue::Tashwiq);
-    SetTimer(GameTimer::Timer1, false);
-    state_.FaceEnabled = false;
-    Record(RecordEvent::WinOf(seat, state_.WinnerMoves));
 }
 
 void Engine::cmdGo_Click() { picM_Click(state_.CurrentPlayer); }
@@ -200,23 +170,19 @@ void Engine::ResumeTurnCycle() {
 
 void Engine::ResetBoard() {
     StopFollowing();
-    state_.CurrentPlayer = 0;
-    state_.Position.fill(0);
-    state_.MoveCount.fill(0);
-    state_.ShownFace = StartFace;
-    state_.FaceEnabled = true;
-    StartTurnCycle();
     state_.GamePath.clear();
-    for (std::size_t i = 0; i < SeatCount; ++i) {
-        state_.Counters[i].left = CounterStartLeft + CounterSpacing * static_cast<float>(i);
-        state_.Counters[i].top = CounterStartTop;
-    }
-    // A throw of the old game may still wait for its move; the new one starts with a throw.
-    state_.CounterEnabled.fill(false);
-    state_.GoEnabled = false;
     // Whatever came before belongs to the game that was replaced.
     state_.Record.clear();
-    GameReplaced(RecordEvent::Kind::NewGame);
+    // A new game, as a follower takes one: every seat at the start and seat 0 on turn, the
+    // start face on show and the turn cycle running. A throw of the old game may still wait
+    // for its move; the new one starts with a throw.
+    RecordEvent start;
+    start.placed = 0xf;
+    for (std::size_t i = 0; i < SeatCount; ++i) {
+        start.places[i] = {CounterStartLeft + CounterSpacing * static_cast<float>(i), CounterStartTop};
+    }
+    Take(start, false);
+    Record(std::move(start), true);
 }
 
 void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool spread) {
@@ -231,7 +197,10 @@ void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool sp
     if (spread) vantry::ArrangeCounters(state_.Counters, state_.CurrentPlayer);
     state_.GamePath = path;
     state_.Record = game.Record;
-    GameReplaced(RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1));
+    // The opened game begins the record's new part, which followers read afresh, and every
+    // counter stands at its place at once.
+    ++state_.GamesStarted;
+    Record(RecordEvent::StartOf(state_, RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1)), true);
 }
 
 void Engine::SetSeat(int seat, bool computer, const std::string& name) {

@@ -96,7 +96,6 @@ public:
     bool Following() const { return following_; }
 
 private:
-    void Win(int seat);
     void SetTimer(GameTimer timer, bool on);
     // The three timers' flags as a turn begins, with no event.
     void StartTurnCycle();
@@ -104,10 +103,12 @@ private:
     void Play(Cue cue);
     void Changed();
     void Record(RecordEvent event, bool restarted = false);
+    // The event's change to the state, with its cues, then its place in the record.
+    void Apply(RecordEvent event);
     std::uint8_t Arrange();
-    // A followed event's change to the state; the cues it played on the host when `cues`.
+    // An event's change to the state, the same for the rules here and for a followed game; its
+    // cues are played when `cues`.
     void Take(const RecordEvent& event, bool cues);
-    void GameReplaced(RecordEvent::Kind kind, std::string fileName = {});
 
     GameState& state_;
     RandomSource& random_;

@@ -9,26 +9,16 @@ void Engine::Follow(const GameRecord& record, bool restarted) {
     if (record.empty()) return;
     following_ = true;
     BusyScope busy(moving_);
-    if (!restarted) {
-        Take(record.back(), true);
-        return Record(record.back());
-    }
+    if (!restarted) return Apply(record.back());
     // Taken whole, the events set the state without a sound, and the followers read the record
     // afresh. The last event carries every counter's place; a saved game's history has none.
-    for (const RecordEvent& e : record) Take(e, false);
     RecordEvent last = record.back();
-    for (std::size_t k = 0; k < SeatCount; ++k) {
-        state_.Counters[k].left = last.places[k].left;
-        state_.Counters[k].top = last.places[k].top;
-    }
     last.placed = 0xf;
+    std::for_each(record.begin(), record.end() - 1, [this](const RecordEvent& e) { Take(e, false); });
+    Take(last, false);
     winWatch_ = WinWatch();
-    state_.Record.clear();
-    for (RecordEvent e : record) {
-        winWatch_.Mark(e);
-        state_.Record.push_back(std::move(e));
-    }
-    state_.Record.pop_back();
+    state_.Record.assign(record.begin(), record.end() - 1);
+    for (RecordEvent& e : state_.Record) winWatch_.Mark(e);
     ++state_.GamesStarted;
     StartTurnCycle();
     if (state_.Winner() >= 0) SetTimer(GameTimer::Timer1, false);

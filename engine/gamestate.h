@@ -98,10 +98,6 @@ struct GameState {
 bool IsLadderFoot(int position);
 bool IsSnakeHead(int position);
 
-// The jump of the row whose "from" is the position; other positions stay as they are.
-int ApplyLadders(int position);
-int ApplySnakes(int position);
-
 // The square effect of a position reached by a throw: ladder, then snake, then the stop at 99.
 int SquareEffect(int position);
 

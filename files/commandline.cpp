@@ -76,7 +76,7 @@ int CommandLine::Report() const {
         case Action::Error: out << error << '\n'; break;
         case Action::Play: break;
     }
-    return ExitCode(action);
+    return action == Action::Error ? 2 : 0;
 }
 
 QString CommandLine::Usage() {

@@ -34,13 +34,12 @@ struct CommandLine {
     // Blanks each invitation among main's arguments once it has been read, so that its secret
     // no longer stands in the system's list of processes for other users to read.
     static void HideInvitations(int argc, char** argv);
-    // Prints the usage, the version or the error and gives the exit status; nothing for Play.
+    // Prints the usage, the version or the error and gives the exit status (2 after an error);
+    // nothing for Play.
     int Report() const;
     static QString Usage();
     // "vantry 3.0.0".
     static QString Version();
-    // The exit status that goes with an action that ends the program at once.
-    static int ExitCode(Action action) { return action == Action::Error ? 2 : 0; }
 };
 
 }  // namespace vantry

@@ -11,11 +11,7 @@
 
 namespace vantry {
 
-QString Document::UntitledCaption() { return QCoreApplication::translate("Document", "Vantry - Untitled"); }
-// The pattern is the same in every language; only the description is translated.
-QString Document::FileFilter() {
-    return QCoreApplication::translate("Document", "Vantry Game Files (*.vty)") + QStringLiteral("|*.vty");
-}
+QString Document::FileFilter() { return QCoreApplication::translate("Document", "Vantry Game Files (*.vty)"); }
 
 Document::Document(Engine& engine, Prompter& prompter) : engine_(engine), prompter_(prompter) {}
 
@@ -30,15 +26,9 @@ void Document::OpenGame() {
 
 bool Document::OpenPath(const QString& path, bool spread) {
     const ParsedRecord parsed = ReadSaveRecord(path);
-    RecordResult result = parsed.result;
-    if (result.ok) result = ApplySaveRecord(parsed.record, engine_, path, spread);
-    if (!result.ok) {
-        prompter_.Message(QCoreApplication::translate("Document", "The game could not be opened from \"%1\".\n\n%2")
-                              .arg(QDir::toNativeSeparators(path), result.error),
-                          Prompter::Icon::Warning);
-        return false;
-    }
-    return true;
+    const RecordResult result =
+        parsed.result.ok ? ApplySaveRecord(parsed.record, engine_, path, spread) : parsed.result;
+    return Told(result, QT_TRANSLATE_NOOP("Document", "The game could not be opened from \"%1\".\n\n%2"), path);
 }
 
 bool Document::Save() {
@@ -57,7 +47,7 @@ bool Document::SaveAs() {
 }
 
 QString Document::CaptionFor(const QString& path) {
-    if (path.isEmpty()) return UntitledCaption();
+    if (path.isEmpty()) return QCoreApplication::translate("Document", "Vantry - Untitled");
     return Title + QStringLiteral(" - ") + QFileInfo(path).fileName();
 }
 
@@ -67,11 +57,15 @@ QString Document::CloseQuestion(bool untitled) {
 }
 
 bool Document::Write(const SaveRecord& record, const QString& path) {
-    const RecordResult result = WriteSaveRecord(record, path);
+    return Told(WriteSaveRecord(record, path),
+                QT_TRANSLATE_NOOP("Document", "The game could not be saved to \"%1\".\n\n%2"), path);
+}
+
+bool Document::Told(const RecordResult& result, const char* failed, const QString& path) {
     if (!result.ok) {
-        prompter_.Message(QCoreApplication::translate("Document", "The game could not be saved to \"%1\".\n\n%2")
-                              .arg(QDir::toNativeSeparators(path), result.error),
-                          Prompter::Icon::Warning);
+        prompter_.Message(
+            QCoreApplication::translate("Document", failed).arg(QDir::toNativeSeparators(path), result.error),
+            Prompter::Icon::Warning);
     }
     return result.ok;
 }

@@ -8,6 +8,7 @@ namespace vantry {
 
 class Engine;
 class Prompter;
+struct RecordResult;
 struct SaveRecord;
 
 // The game on the board as a document: untitled, or tied to one saved-game file (the state's
@@ -19,8 +20,7 @@ class Document : public GameCommands {
 public:
     // The program's name, the same in every language.
     static inline const QString Title = QStringLiteral("Vantry");
-    // The texts below are in the player's language, so they are asked for when shown.
-    static QString UntitledCaption();
+    // The text below is in the player's language, so it is asked for when shown.
     static QString FileFilter();
 
     Document(Engine& engine, Prompter& prompter);
@@ -52,6 +52,9 @@ public:
 
 private:
     bool Write(const SaveRecord& record, const QString& path);
+    // True when `result` succeeded; otherwise the user is told the sentence `failed`, with the
+    // file's path and why.
+    bool Told(const RecordResult& result, const char* failed, const QString& path);
 
     Engine& engine_;
     Prompter& prompter_;

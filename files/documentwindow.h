@@ -2,7 +2,7 @@
 
 namespace vantry {
 
-// What the document, new-game and start-up code needs of the board window itself: showing it.
+// What the new-game code needs of the board window itself: showing it.
 // Everything else of the board they reach through the engine, and the window draws it.
 class DocumentWindow {
 public:

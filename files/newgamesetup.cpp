@@ -18,6 +18,19 @@ namespace {
 // A player name, the same in every language: the board's labels hold it as data.
 const QString UnknownName = QStringLiteral("Unknown");
 
+// The message that refuses a name the saved game could not carry back; empty when it can.
+QString UnsafeNameMessage(const QString& name) {
+    // A quoted name cannot hold a double quote, and one that starts with a quote is quoted.
+    if (name.startsWith(QLatin1Char('"'))) {
+        return QCoreApplication::translate("NewGameSetup", "A name cannot begin with a double quote (\").");
+    }
+    if (NameNeedsQuotes(name) && name.contains(QLatin1Char('"'))) {
+        return QCoreApplication::translate("NewGameSetup",
+                                           "A name with a comma or a leading blank cannot also hold a double quote (\").");
+    }
+    return {};
+}
+
 }  // namespace
 
 //: The prompt in a computer seat's name list until a name is chosen from it.
@@ -103,18 +116,6 @@ int NewGameSetup::PresetIndex(float draw) {
     // In single precision a draw just below 1 can round up to the list's length.
     const int count = static_cast<int>(PresetNames.size());
     return std::clamp(static_cast<int>(draw * static_cast<float>(count)), 0, count - 1);
-}
-
-QString NewGameSetup::UnsafeNameMessage(const QString& name) {
-    // A quoted name cannot hold a double quote, and one that starts with a quote is quoted.
-    if (name.startsWith(QLatin1Char('"'))) {
-        return QCoreApplication::translate("NewGameSetup", "A name cannot begin with a double quote (\").");
-    }
-    if (NameNeedsQuotes(name) && name.contains(QLatin1Char('"'))) {
-        return QCoreApplication::translate("NewGameSetup",
-                                           "A name with a comma or a leading blank cannot also hold a double quote (\").");
-    }
-    return {};
 }
 
 }  // namespace vantry

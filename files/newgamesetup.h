@@ -71,9 +71,6 @@ public:
     static std::array<int, SeatCount> DrawPresetNames(RandomSource& random);
     static int PresetIndex(float draw);
 
-    // The message that refuses a name the saved game could not carry back; empty when it can.
-    static QString UnsafeNameMessage(const QString& name);
-
 private:
     std::optional<SeatRefusal> TakeSeat(int seat, const SeatEntry& entry);
 

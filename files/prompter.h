@@ -19,7 +19,7 @@ public:
     virtual void Message(const QString& text, Icon icon = Icon::None) = 0;
     // A question with Yes, No and Cancel, Yes the default.
     virtual Answer AskYesNoCancel(const QString& text) = 0;
-    // File dialogs; `filter` is in the game's own form, "Description (*.ext)|*.ext".
+    // File dialogs; `filter` is in the toolkit's form, "Description (*.ext)".
     // No value when the user cancels.
     virtual std::optional<QString> OpenFileName(const QString& title, const QString& filter) = 0;
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& filter) = 0;

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <optional>
@@ -12,14 +13,9 @@ namespace {
 
 constexpr char Header[] = "Vantry record 1";
 
-void Number(QByteArray& line, int n) {
-    line += ' ';
-    line += QByteArray::number(n);
-}
-
 // The event's letter and its numbers.
 QByteArray Numbered(QByteArray line, std::initializer_list<int> numbers) {
-    for (int n : numbers) Number(line, n);
+    for (int n : numbers) line += ' ' + QByteArray::number(n);
     return line;
 }
 
@@ -28,10 +24,9 @@ QByteArray LineOf(const RecordEvent& e) {
     switch (e.kind) {
         case Kind::NewGame: return "N";
         case Kind::Opened: {
-            QByteArray line = "O";
-            for (std::int16_t p : e.positions) Number(line, p);
-            for (std::int16_t m : e.moveCounts) Number(line, m);
-            Number(line, e.current);
+            const auto& p = e.positions;
+            const auto& m = e.moveCounts;
+            QByteArray line = Numbered("O", {p[0], p[1], p[2], p[3], m[0], m[1], m[2], m[3], e.current});
             if (!e.fileName.empty()) line += ' ' + QByteArray::fromStdString(e.fileName).toPercentEncoding();
             return line;
         }
@@ -123,13 +118,8 @@ std::optional<RecordEvent> EventOf(const QByteArray& line) {
 
 // The text's lines, each without its CR LF (or lone LF); no value when a character is not ASCII.
 std::optional<QList<QByteArray>> AsciiLines(QStringView text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (QChar c : text) {
-        if (c.unicode() > 0x7f) return std::nullopt;
-        bytes += static_cast<char>(c.unicode());
-    }
-    QList<QByteArray> lines = bytes.split('\n');
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7f; })) return std::nullopt;
+    QList<QByteArray> lines = text.toLatin1().split('\n');
     for (QByteArray& line : lines) {
         if (line.endsWith('\r')) line.chop(1);
     }

@@ -11,7 +11,6 @@
 
 #include <sys/stat.h>
 
-#include "numerals.h"
 #include "recordlines.h"
 
 namespace vantry {
@@ -34,32 +33,22 @@ class FieldReader {
 public:
     explicit FieldReader(const QString& text) : text_(text) {}
 
-    // No value when the text has ended before the field.
-    std::optional<QString> Text() {
+    // No value when the text has ended before the field. A number field's characters run up to
+    // a blank, comma or line end.
+    std::optional<QString> Field(bool number) {
         SkipBlanks();
         if (AtEnd()) return std::nullopt;
-        if (Peek() == Quote) return QuotedText();
+        if (!number && Peek() == Quote) return QuotedText();
         const qsizetype start = pos_;
-        while (!AtEnd() && !AtSeparator()) ++pos_;
+        while (!AtEnd() && !AtSeparator() && !(number && Peek() == Blank)) ++pos_;
         const QString value = text_.mid(start, pos_ - start);
+        SkipBlanks();
         PassSeparator();
         return value;
     }
 
     // What follows the last field read.
     QStringView Rest() const { return QStringView(text_).mid(pos_); }
-
-    // The characters of a number field, up to a blank, comma or line end.
-    std::optional<QString> NumberText() {
-        SkipBlanks();
-        if (AtEnd()) return std::nullopt;
-        const qsizetype start = pos_;
-        while (!AtEnd() && !AtSeparator() && Peek() != Blank) ++pos_;
-        const QString value = text_.mid(start, pos_ - start);
-        SkipBlanks();
-        PassSeparator();
-        return value;
-    }
 
 private:
     // Runs to the next double quote wherever it stands; what follows it up to the separator
@@ -143,6 +132,24 @@ QString NotRegularFile(const QString& path) {
 
 }  // namespace
 
+bool IsNumeral(QStringView text, bool fraction) {
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
+    qsizetype digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
+            ++digits;
+        } else if (fraction && !point && text[i] == QLatin1Char('.')) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
 bool NameNeedsQuotes(const QString& name) {
     return name.contains(Comma) || name.startsWith(Blank) || name.startsWith(Quote);
 }
@@ -178,17 +185,14 @@ QString DecodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-QString DecodeSaveText(const QByteArray& bytes) {
+ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
+    // UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
-    if (!utf8.hasError()) return text;
-    QStringDecoder ansi("windows-1252");
-    if (ansi.isValid()) return ansi(bytes);
-    return DecodeWindows1252(bytes);
-}
-
-ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
-    const QString text = DecodeSaveText(bytes);
+    if (utf8.hasError()) {
+        QStringDecoder ansi("windows-1252");
+        text = ansi.isValid() ? QString(ansi(bytes)) : DecodeWindows1252(bytes);
+    }
     FieldReader reader(text);
     ParsedRecord parsed;
     const auto ended = [](int field) {
@@ -199,7 +203,7 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
     };
     for (int field = 0; field < SaveRecord::FieldCount; ++field) {
         const bool number = field >= 4 && field < 13;
-        const std::optional<QString> value = number ? reader.NumberText() : reader.Text();
+        const std::optional<QString> value = reader.Field(number);
         if (!value) return {ended(field), {}};
         if (field < 4) {
             parsed.record.Kinds[static_cast<std::size_t>(field)] = *value;

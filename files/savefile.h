@@ -20,6 +20,13 @@ struct ParsedRecord {
     SaveRecord record;
 };
 
+// Whether the whole text is a decimal numeral: an optional sign, then ASCII digits, with a
+// decimal point among or before them when `fraction` allows it ("12", "-3", "4.", ".5", "1.25").
+// As with a pattern anchored by '$', one line feed may close the text. Written out rather than
+// matched by a regular expression, so that reading a saved game does not load and compile a
+// pattern engine.
+bool IsNumeral(QStringView text, bool fraction);
+
 // True for a name that goes between double quotes in the file, because the reader would
 // otherwise cut it at a comma or drop its leading blanks or its first double quote.
 bool NameNeedsQuotes(const QString& name);
@@ -33,8 +40,6 @@ bool NameSurvivesSaving(const QString& name);
 // make the file too large to be read again.
 QByteArray EncodeSaveRecord(const SaveRecord& record);
 
-// Text of a file: UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
-QString DecodeSaveText(const QByteArray& bytes);
 // Windows-1252 from a table of our own (0x80..0x9F, Latin-1 above and below), for a Qt
 // without a converter for it.
 QString DecodeWindows1252(const QByteArray& bytes);

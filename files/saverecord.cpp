@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "engine.h"
-#include "numerals.h"
+#include "savefile.h"
 
 namespace vantry {
 
@@ -57,10 +57,7 @@ std::optional<bool> ConvertKind(const QString& text) {
     if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
     if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
     if (!IsNumeral(word, true)) return std::nullopt;
-    for (QChar c : word) {
-        if (c >= QLatin1Char('1') && c <= QLatin1Char('9')) return true;
-    }
-    return false;
+    return std::any_of(word.begin(), word.end(), [](QChar c) { return c.isDigit() && c != QLatin1Char('0'); });
 }
 
 }  // namespace

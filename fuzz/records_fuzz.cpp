@@ -17,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "recordsflag.h"
 #include "recordsstore.h"
 #include "recordstable.h"
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 
-#include "settingtext.h"
+#include "userstorewrite.h"
 
 namespace vantry {
 

@@ -2,10 +2,6 @@
 
 #include <QSettings>
 
-#include <array>
-
-#include "settingtext.h"
-
 namespace vantry {
 
 namespace {
@@ -68,21 +64,16 @@ PlayerOptions ReadPlayerOptions() {
 
 std::optional<StoreFailure> StorePlayerOptions(const PlayerOptions& options, const PlayerOptions& before,
                                                int lockWaitMs) {
-    const StoreValues all{
-        {Section + QStringLiteral("Marks"), FlagText(options.marks)},
-        {Section + QStringLiteral("Travel"), FlagText(options.travel)},
-        {Section + QStringLiteral("Pace"), QString::number(options.pace)},
-        {Section + QStringLiteral("Sound"), FlagText(options.sound)},
-        {Section + QStringLiteral("Volume"), QString::number(options.volume)},
-        {Section + QStringLiteral("Language"), options.language},
-    };
-    const std::array<bool, 6> changed{options.marks != before.marks,   options.travel != before.travel,
-                                      options.pace != before.pace,     options.sound != before.sound,
-                                      options.volume != before.volume, options.language != before.language};
     StoreValues values;
-    for (std::size_t i = 0; i < changed.size(); ++i) {
-        if (changed[i]) values.append(all[static_cast<qsizetype>(i)]);
-    }
+    const auto store = [&values](bool differs, const char* key, const QString& value) {
+        if (differs) values.append({Section + QLatin1String(key), value});
+    };
+    store(options.marks != before.marks, "Marks", FlagText(options.marks));
+    store(options.travel != before.travel, "Travel", FlagText(options.travel));
+    store(options.pace != before.pace, "Pace", QString::number(options.pace));
+    store(options.sound != before.sound, "Sound", FlagText(options.sound));
+    store(options.volume != before.volume, "Volume", QString::number(options.volume));
+    store(options.language != before.language, "Language", options.language);
     if (values.isEmpty()) return std::nullopt;
     return WriteUserStore(values, lockWaitMs);
 }

@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "settingtext.h"
-
 namespace vantry {
 
 namespace {

@@ -2,14 +2,24 @@
 
 #include <QSettings>
 
-#include "settingtext.h"
-
 namespace vantry {
 
 namespace {
 
 QString NamesKey(int row) { return QStringLiteral("Names%1").arg(row); }
 QString MovesKey(int row) { return QStringLiteral("Moves%1").arg(row); }
+
+// True when any of the rows' keys is stored.
+bool StoreHoldsRecordRows() {
+    const auto store = OpenUserStore();
+    if (!store) return false;
+    QSettings& settings = *store;
+    settings.beginGroup("Records");
+    for (int row = 1; row <= RecordRowCount; ++row) {
+        if (settings.contains(NamesKey(row)) || settings.contains(MovesKey(row))) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -27,15 +37,14 @@ RecordRows ReadStoredRecordRows() {
     return rows;
 }
 
-bool StoreHoldsRecordRows() {
+void ReadRecordsStored(bool& stored) {
     const auto store = OpenUserStore();
-    if (!store) return false;
-    QSettings& settings = *store;
-    settings.beginGroup("Records");
-    for (int row = 1; row <= RecordRowCount; ++row) {
-        if (settings.contains(NamesKey(row)) || settings.contains(MovesKey(row))) return true;
+    const QString marker = store ? SettingText(store->value("Records/Boolean")).trimmed() : QString();
+    if (marker.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || StoreHoldsRecordRows()) {
+        stored = true;
+    } else if (marker.isEmpty()) {
+        stored = false;
     }
-    return false;
 }
 
 std::optional<StoreFailure> StoreRecordRows(const RecordRows& rows, int lockWaitMs) {

@@ -15,8 +15,11 @@ namespace vantry {
 // ("Unknown3", "100"), so a table stored in part keeps the places it does not hold open.
 RecordRows ReadStoredRecordRows();
 
-// True when any of the rows' keys is stored.
-bool StoreHoldsRecordRows();
+// Whether the per-user store holds a best-players table: the marker ("Records", "Boolean")
+// reads "True" in any letter case, or any of the table's rows is stored, whatever the marker
+// says (a table written by hand or by another program). Otherwise an empty or absent marker
+// gives false, and any other text leaves `stored` as it was.
+void ReadRecordsStored(bool& stored);
 
 // Writes all ten rows, whatever changed, and after them the marker "True" that tells later
 // runs to read them, so the marker never stands without its rows. No value when stored.

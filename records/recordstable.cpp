@@ -1,5 +1,7 @@
 #include "recordstable.h"
 
+#include <algorithm>
+
 namespace vantry {
 
 RecordRows DefaultRecordRows() {
@@ -18,9 +20,8 @@ int MovesFromCaption(const QString& caption) {
 
 RecordsTable::RecordsTable(const RecordRows& shown) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        names_[i] = shown[i].name;
-        moves_[i] = MovesFromCaption(shown[i].moves);
-        if (moves_[i] == UnreadableMoves) unreadable_[i] = shown[i].moves;
+        rows_[i] = {shown[i].name, MovesFromCaption(shown[i].moves), {}};
+        if (rows_[i].moves == UnreadableMoves) rows_[i].unreadable = shown[i].moves;
     }
 }
 
@@ -34,14 +35,8 @@ int RecordsTable::FindSlot(std::int16_t winnerMoves) const {
 int RecordsTable::Enter(const QString& winnerName, std::int16_t winnerMoves) {
     const int slot = FindSlot(winnerMoves);
     if (slot == 0) return 0;
-    for (int row = RecordRowCount; row > slot; --row) {
-        names_[Index(row)] = names_[Index(row - 1)];
-        moves_[Index(row)] = moves_[Index(row - 1)];
-        unreadable_[Index(row)] = unreadable_[Index(row - 1)];
-    }
-    names_[Index(slot)] = winnerName;
-    moves_[Index(slot)] = winnerMoves;
-    unreadable_[Index(slot)].clear();
+    std::move_backward(rows_.begin() + Index(slot), rows_.end() - 1, rows_.end());
+    rows_[Index(slot)] = {winnerName, winnerMoves, {}};
     return slot;
 }
 
@@ -49,7 +44,7 @@ RecordRows RecordsTable::Captions() const {
     RecordRows rows;
     for (int row = 1; row <= RecordRowCount; ++row) {
         const bool readable = Moves(row) != UnreadableMoves;
-        rows[Index(row)] = {Name(row), readable ? QString::number(Moves(row)) : unreadable_[Index(row)]};
+        rows[Index(row)] = {Name(row), readable ? QString::number(Moves(row)) : rows_[Index(row)].unreadable};
     }
     return rows;
 }

@@ -47,16 +47,19 @@ public:
     // could not be read exactly as it was, never as a number it did not say.
     RecordRows Captions() const;
 
-    const QString& Name(int row) const { return names_[Index(row)]; }
-    int Moves(int row) const { return moves_[Index(row)]; }
+    const QString& Name(int row) const { return rows_[Index(row)].name; }
+    int Moves(int row) const { return rows_[Index(row)].moves; }
 
 private:
+    struct Row {
+        QString name;
+        int moves = 0;
+        // The caption of a count that could not be read, kept to be stored back as it was.
+        QString unreadable;
+    };
     static std::size_t Index(int row) { return static_cast<std::size_t>(row - 1); }
 
-    std::array<QString, RecordRowCount> names_{};
-    std::array<int, RecordRowCount> moves_{};
-    // The captions of the counts that could not be read, kept to be stored back as they were.
-    std::array<QString, RecordRowCount> unreadable_{};
+    std::array<Row, RecordRowCount> rows_{};
 };
 
 }  // namespace vantry

@@ -10,6 +10,7 @@
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace vantry {
 
@@ -22,31 +23,25 @@ constexpr qint64 RoomNeeded = 64 * 1024;
 // What stands in the way of writing the store at `path`, in words for the player.
 QString WhatFailed(const QString& path) {
     const QFileInfo file(path);
-    if (file.isDir()) {
-        //: Follows "could not be stored in <file>:", the file being the game's settings file.
-        return QCoreApplication::translate("UserStore", "a folder stands where the file should be");
-    }
-    if (file.exists() && !file.isFile()) {
-        //: Follows "could not be stored in <file>:", the file being the game's settings file.
-        return QCoreApplication::translate("UserStore", "it is not a regular file");
-    }
-    if (file.exists() && !file.isWritable()) {
-        //: Follows "could not be stored in <file>:", the file being the game's settings file.
-        return QCoreApplication::translate("UserStore", "the file is read-only");
-    }
     const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir()) {
-        //: Follows "could not be stored in <file>:", the file being the game's settings file.
-        return QCoreApplication::translate("UserStore", "its folder cannot be made");
-    }
-    if (!folder.isWritable()) {
-        //: Follows "could not be stored in <file>:", the file being the game's settings file.
-        return QCoreApplication::translate("UserStore", "its folder is read-only");
-    }
     const QStorageInfo disk(folder.absoluteFilePath());
-    if (disk.isValid() && disk.bytesAvailable() < RoomNeeded) {
+    // The first fault that holds is told.
+    const std::pair<bool, const char*> faults[] = {
         //: Follows "could not be stored in <file>:", the file being the game's settings file.
-        return QCoreApplication::translate("UserStore", "the disk is full");
+        {file.isDir(), QT_TRANSLATE_NOOP("UserStore", "a folder stands where the file should be")},
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        {file.exists() && !file.isFile(), QT_TRANSLATE_NOOP("UserStore", "it is not a regular file")},
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        {file.exists() && !file.isWritable(), QT_TRANSLATE_NOOP("UserStore", "the file is read-only")},
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        {!folder.isDir(), QT_TRANSLATE_NOOP("UserStore", "its folder cannot be made")},
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        {!folder.isWritable(), QT_TRANSLATE_NOOP("UserStore", "its folder is read-only")},
+        //: Follows "could not be stored in <file>:", the file being the game's settings file.
+        {disk.isValid() && disk.bytesAvailable() < RoomNeeded, QT_TRANSLATE_NOOP("UserStore", "the disk is full")},
+    };
+    for (const auto& [fault, reason] : faults) {
+        if (fault) return QCoreApplication::translate("UserStore", reason);
     }
     //: Follows "could not be stored in <file>:", the file being the game's settings file.
     return QCoreApplication::translate("UserStore", "it could not be written");
@@ -78,6 +73,11 @@ QString UserStoreBlocked() {
 }
 
 }  // namespace
+
+QString SettingText(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
 
 QString LockKeptReason(const QString& lockPath, int waitMs) {
     const int seconds = std::max(1, (waitMs + 999) / 1000);

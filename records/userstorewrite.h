@@ -41,6 +41,11 @@ std::optional<StoreFailure> WriteUserStore(const StoreValues& values, int lockWa
 // the player.
 QString LockKeptReason(const QString& lockPath, int waitMs);
 
+// A stored value as the text it was written as. The settings file format splits an unquoted
+// value at its commas into a list; the list is joined back with ", ", which restores the usual
+// "Company, Inc." (spacing around the commas is not kept by the format).
+QString SettingText(const QVariant& value);
+
 // The per-user store's file; when a file the store reads is not a regular file, that file.
 QString UserStorePath();
 

@@ -2,8 +2,6 @@
 
 #include <QSettings>
 
-#include "settingtext.h"
-
 namespace vantry {
 
 namespace {

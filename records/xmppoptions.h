@@ -21,7 +21,6 @@ struct XmppOptions {
     bool operator==(const XmppOptions& other) const {
         return address == other.address && server == other.server && direct == other.direct;
     }
-    bool operator!=(const XmppOptions& other) const { return !(*this == other); }
 };
 
 XmppOptions ReadXmppOptions();

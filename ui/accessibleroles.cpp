@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <utility>
+
 namespace vantry {
 
 namespace {
@@ -142,11 +144,8 @@ QAccessibleInterface* DrawnControls(const QString&, QObject* object) {
 }  // namespace
 
 void AccessibleRoles::Install() {
-    static const bool installed = [] {
-        QAccessible::installFactory(DrawnControls);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    static bool installed = false;
+    if (!std::exchange(installed, true)) QAccessible::installFactory(DrawnControls);
 }
 
 void AccessibleRoles::Set(QWidget* widget, QAccessible::Role role) {

@@ -7,17 +7,14 @@
 #include <QTimer>
 
 #include <algorithm>
-
 #include <utility>
 
-#include "benchmarkhooks.h"
 #include "dialogs/centreonowner.h"
 #include "firstpainttask.h"
 #include "board/boardannouncements.h"
 #include "dialogs/frminvite.h"
 #include "dialogs/frmsettings.h"
 #include "media/programicon.h"
-#include "main.h"
 #include "media/mediafolder.h"
 #include "media/picturerenderer.h"
 #include "prompter.h"
@@ -48,14 +45,16 @@ void Application::Start(const QString& path, const QString& invitation) {
         QApplication::setWindowIcon(ProgramIcon());
         PictureRenderer::Shared().ReleaseBuilt();
     });
-    // A copy that joins another's game shows the board and no new-game dialog.
-    if (invitation.isEmpty()) {
-        Main(path, board_, document_, *this);
-    } else {
-        board_.ShowWindow();
+    board_.ShowWindow();
+    // A copy that joins another's game shows no new-game dialog; a saved game that does not load
+    // is reported, and the start carries on as without one.
+    if (!invitation.isEmpty()) {
         Join(invitation);
+    } else if (path.isEmpty() || !document_.OpenPath(path, true)) {
+        launcher_.New();
     }
-    if (BenchOpensAbout()) QTimer::singleShot(0, &board_, [this] { About(); });
+    // The benchmark's About road: the About window opens as soon as the board is up.
+    if (qEnvironmentVariableIsSet("VANTRY_BENCH_ABOUT")) QTimer::singleShot(0, &board_, [this] { About(); });
 }
 
 void Application::New() { launcher_.New(); }
@@ -63,8 +62,7 @@ void Application::New() { launcher_.New(); }
 // A module that is missing or cannot be loaded leaves the game without play across computers.
 TablePlay* Application::Table() {
     if (table_) return table_.get();
-    QLibrary module(NetModulePath());
-    const auto create = reinterpret_cast<VantryNetCreate>(module.resolve(VANTRY_NET_MODULE_ENTRY));
+    const auto create = reinterpret_cast<VantryNetCreate>(QLibrary::resolve(NetModulePath(), VANTRY_NET_MODULE_ENTRY));
     if (!create) return nullptr;
     table_.reset(create(engine_, services_.prompter));
     // The log hears the table's news from the first line, opened or not.
@@ -78,13 +76,7 @@ TablePlay* Application::Table() {
 
 QStringList Application::HostPersonSeats() { return Table() ? Table()->HostPersonSeats() : QStringList(); }
 
-void Application::Invite() {
-    TablePlay* table = Table();
-    if (!table) return TellNoNetwork();
-    frmInvite invite(state_, *table, services_.prompter, &board_);
-    const CentreOnOwner centred(&invite, &board_);
-    invite.exec();
-}
+void Application::Invite() { InviteSeats(nullptr); }
 
 // A game with no seat on another computer never loads the network; a hosted one that has no
 // such seat any more plays every seat here again.
@@ -95,10 +87,15 @@ void Application::HostSeats(const frmNew::Seats& remote) {
         }
         return;
     }
+    InviteSeats(&remote);
+}
+
+// The Invite Players window, with the seats `given` ticked when there are any.
+void Application::InviteSeats(const frmNew::Seats* given) {
     TablePlay* table = Table();
     if (!table) return TellNoNetwork();
     frmInvite invite(state_, *table, services_.prompter, &board_);
-    for (int s = 0; s < SeatCount; ++s) invite.Seat(s)->setChecked(remote[static_cast<std::size_t>(s)]);
+    for (int s = 0; given && s < SeatCount; ++s) invite.Seat(s)->setChecked((*given)[static_cast<std::size_t>(s)]);
     const CentreOnOwner centred(&invite, &board_);
     invite.exec();
 }
@@ -149,15 +146,13 @@ void Application::Settings() {
         settings.exec();
     }
     auto failure = StorePlayerOptions(options_, before);
-    if (!failure && settings.Account() != account) failure = StoreXmppOptions(settings.Account());
+    if (!failure && !(settings.Account() == account)) failure = StoreXmppOptions(settings.Account());
     if (failure) storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
-    StorePassword(settings.Account().address, settings.Password());
-}
-
-// Without a keyring the game asks for the password when it signs in, and says so once here.
-void Application::StorePassword(const QString& address, const QString& password) {
+    const QString address = settings.Account().address;
+    const QString password = settings.Password();
     AccountPlay* accounts = password.isEmpty() || address.isEmpty() ? nullptr : Accounts();
     if (!accounts) return;
+    // Without a keyring the game asks for the password when it signs in, and says so once here.
     accounts->StorePassword(address, password, [this](bool stored) {
         if (!stored)
             services_.prompter.Message(QCoreApplication::translate(
@@ -168,8 +163,8 @@ void Application::StorePassword(const QString& address, const QString& password)
 
 AccountPlay* Application::Accounts() {
     if (accounts_) return accounts_.get();
-    QLibrary module(NetModulePath());
-    const auto create = reinterpret_cast<VantryAccountCreate>(module.resolve(VANTRY_ACCOUNT_MODULE_ENTRY));
+    const auto create =
+        reinterpret_cast<VantryAccountCreate>(QLibrary::resolve(NetModulePath(), VANTRY_ACCOUNT_MODULE_ENTRY));
     if (create) accounts_.reset(create());
     return accounts_.get();
 }
@@ -192,7 +187,5 @@ frmLog& Application::LogWindow() {
 }
 
 void Application::GameLog() { LogWindow().Toggle(); }
-
-void Application::ShowNewGameDialog() { launcher_.New(); }
 
 }  // namespace vantry

@@ -13,7 +13,6 @@
 #include "gamestate.h"
 #include "dialogs/newgamelauncher.h"
 #include "playeroptions.h"
-#include "startupwindows.h"
 #include "tableplay.h"
 #include "accountplay.h"
 #include "statisticskeeper.h"
@@ -28,7 +27,7 @@ class RandomSource;
 // and the dialogs, wired together. The board's File menu and its win hand over here. What
 // reaches beyond the program (dialogs, chance, ending the run, the desktop's links) comes in as
 // Services, so the whole program can be driven with scripted ones.
-class Application final : public BoardCommands, public StartupWindows {
+class Application final : public BoardCommands {
 public:
     struct Services {
         Prompter& prompter;
@@ -46,13 +45,8 @@ public:
     void Start(const QString& path, const QString& invitation = {});
 
     GameState& State() { return state_; }
-    Engine& GameEngine() { return engine_; }
     frmMain& Board() { return board_; }
     Document& GameDocument() { return document_; }
-    NewGameLauncher& Launcher() { return launcher_; }
-    const PlayerOptions& Options() const { return options_; }
-    // The game log window, once it has been opened; null before.
-    frmLog* Log() const { return log_; }
 
     // BoardCommands
     void New() override;
@@ -67,9 +61,6 @@ public:
     void Join() override;
     void Invite() override;
     bool Untitled() const override { return document_.GamePath().isEmpty(); }
-
-    // StartupWindows
-    void ShowNewGameDialog() override;
 
     // Hosts the game on the board for players on other computers: every seat a person plays is
     // offered to one. One line per invitation ("Red vantry://...", then "Watch vantry://..."),
@@ -101,11 +92,11 @@ private:
     void TellNoNetwork();
     frmLog& LogWindow();
     void HostSeats(const frmNew::Seats& remote);
+    void InviteSeats(const frmNew::Seats* given);
     std::unique_ptr<TablePlay> table_;
     // The XMPP account's keyring and making, from the same module, loaded when the Settings
     // window first needs them.
     AccountPlay* Accounts();
-    void StorePassword(const QString& address, const QString& password);
     std::unique_ptr<AccountPlay> accounts_;
 };
 

@@ -19,29 +19,24 @@ public:
     explicit FirstFrameWatcher(QString path) : QObject(QCoreApplication::instance()), path_(std::move(path)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            seen_ = true;
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
             QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, &FirstFrameWatcher::Write);
+            QTimer::singleShot(0, this, [this] {
+                timespec now{};
+                clock_gettime(CLOCK_MONOTONIC, &now);
+                QFile file(path_);
+                if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+                    const qint64 ns = static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+                    file.write(QByteArray("first_frame_ns ") + QByteArray::number(ns) + '\n');
+                }
+                deleteLater();
+            });
         }
         return false;
     }
 
 private:
-    void Write() {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        const qint64 ns = static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
-        QFile file(path_);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            file.write(QByteArray("first_frame_ns ") + QByteArray::number(ns) + '\n');
-        }
-        deleteLater();
-    }
-
     const QString path_;
-    bool seen_ = false;
 };
 
 }  // namespace
@@ -51,7 +46,5 @@ void ReportFirstFrameIfAsked() {
     if (path.isEmpty() || QCoreApplication::instance() == nullptr) return;
     QCoreApplication::instance()->installEventFilter(new FirstFrameWatcher(path));
 }
-
-bool BenchOpensAbout() { return qEnvironmentVariableIsSet("VANTRY_BENCH_ABOUT"); }
 
 }  // namespace vantry

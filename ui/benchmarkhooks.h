@@ -9,8 +9,4 @@ namespace vantry {
 // application object exists, before the event loop runs.
 void ReportFirstFrameIfAsked();
 
-// True when $VANTRY_BENCH_ABOUT asks the benchmark's About road: the About window opens as
-// soon as the board is up.
-bool BenchOpensAbout();
-
 }  // namespace vantry

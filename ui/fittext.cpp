@@ -17,6 +17,17 @@ QString Shown(QString text) {
     return text;
 }
 
+// The room the control's text takes in its present face.
+int Needed(const QWidget* control) {
+    QString text;
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) text = button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) text = label->text();
+    const QFontMetrics metrics(control->font());
+    int widest = 0;
+    for (const QString& line : Shown(text).split(QLatin1Char('\n'))) widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
 }  // namespace
 
 int FitText::Room(const QWidget* control) {
@@ -31,16 +42,6 @@ int FitText::Room(const QWidget* control) {
         return label->contentsRect().width() - 2 * label->margin();
     }
     return control->width();
-}
-
-int FitText::Needed(const QWidget* control) {
-    QString text;
-    if (const auto* button = qobject_cast<const QPushButton*>(control)) text = button->text();
-    if (const auto* label = qobject_cast<const QLabel*>(control)) text = label->text();
-    const QFontMetrics metrics(control->font());
-    int widest = 0;
-    for (const QString& line : Shown(text).split(QLatin1Char('\n'))) widest = std::max(widest, metrics.horizontalAdvance(line));
-    return widest;
 }
 
 void FitText::Fit(QWidget* control, double smallestPoints) {

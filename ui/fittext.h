@@ -12,11 +12,10 @@ namespace FitText {
 
 constexpr double SmallestPoints = 7.0;
 
-// The room the control has for its text, and the room its text takes in its present face.
+// The room the control has for its text.
 int Room(const QWidget* control);
-int Needed(const QWidget* control);
 
-// Shrinks the control's face until Needed() <= Room(); a control whose text fits keeps the
+// Shrinks the control's face until its text fits in Room(); a control whose text fits keeps the
 // face it has.
 void Fit(QWidget* control, double smallestPoints = SmallestPoints);
 // Every push button, and every label without word wrap, of `window`.

@@ -14,13 +14,6 @@ public:
     std::optional<QString> SaveFileName(const QString& title, const QString& filter) override;
     std::optional<QString> AskText(const QString& label) override;
     std::optional<QString> AskSecret(const QString& label) override;
-
-    // "Description (*.ext)|*.ext|..." to Qt's "Description (*.ext);;...".
-    static QString QtFilter(const QString& filter);
-
-private:
-    static std::optional<QString> Ask(const QString& label, bool secret);
-    static QString DialogFilters(const QString& filter);
 };
 
 }  // namespace vantry

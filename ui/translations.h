@@ -14,9 +14,6 @@ namespace vantry {
 // The translators stay installed for as long as this object lives.
 class Translations {
 public:
-    Translations() = default;
-    Translations(const Translations&) = delete;
-    Translations& operator=(const Translations&) = delete;
     ~Translations();
 
     // The locale of the language the player chose in the Settings window ("de", "pt_BR"), or

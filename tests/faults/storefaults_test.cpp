@@ -25,7 +25,6 @@
 #include "playeroptions.h"
 #include "playerstatistics.h"
 #include "qstringprinter.h"
-#include "recordsflag.h"
 #include "recordsstore.h"
 #include "scopedenv.h"
 #include "scriptedprompter.h"

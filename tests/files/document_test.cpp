@@ -39,7 +39,7 @@ TEST_F(DocumentTest, SaveOnAnUntitledGameAsksOnceThenWritesToTheSameFile) {
     prompter.files.push_back(File("game.vty"));
     EXPECT_TRUE(document.Save());
     EXPECT_EQ(prompter.dialogTitles, QStringList{QStringLiteral("Save File")});
-    EXPECT_EQ(prompter.dialogFilters, QStringList{QStringLiteral("Vantry Game Files (*.vty)|*.vty")});
+    EXPECT_EQ(prompter.dialogFilters, QStringList{QStringLiteral("Vantry Game Files (*.vty)")});
     EXPECT_EQ(state.GamePath, File("game.vty").toStdString());
     EXPECT_EQ(Caption(document), QStringLiteral("Vantry - game.vty"));
     // The board draws its caption afresh only when it hears of the change.
@@ -75,7 +75,7 @@ TEST_F(DocumentTest, CancellingTheSaveDialogChangesNothing) {
     const GameState before = state;
     EXPECT_FALSE(document.Save());
     EXPECT_EQ(test::StateDifferences(state, before), "");
-    EXPECT_EQ(Caption(document), Document::UntitledCaption());
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - Untitled"));
     EXPECT_EQ(listener.changes, 0);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
@@ -157,7 +157,7 @@ TEST_F(DocumentTest, CancellingTheOpenDialogIsSilent) {
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(test::StateDifferences(state, before), "");
     EXPECT_TRUE(listener.events.empty());
-    EXPECT_EQ(Caption(document), Document::UntitledCaption());
+    EXPECT_EQ(Caption(document), QStringLiteral("Vantry - Untitled"));
 }
 
 // A file that does not load leaves the game, the names, the counters and the document alone,

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "numerals.h"
+#include "savefile.h"
 
 namespace vantry::test {
 namespace {

@@ -13,7 +13,6 @@
 
 #include "aboutvalues.h"
 #include "isolatedstores.h"
-#include "recordsflag.h"
 #include "recordsstore.h"
 #include "qstringprinter.h"
 #include "userstorewrite.h"

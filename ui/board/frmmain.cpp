@@ -26,7 +26,7 @@
 #include "playeroptions.h"
 #include "board/playfocus.h"
 #include "prompter.h"
-#include "recordsflag.h"
+#include "recordsstore.h"
 #include "media/svgpicture.h"
 #include "board/windowplace.h"
 

@@ -13,7 +13,6 @@
 #include "gamestate.h"
 #include "media/programicon.h"
 #include "prompter.h"
-#include "recordsflag.h"
 #include "recordsstore.h"
 #include "twips.h"
 
