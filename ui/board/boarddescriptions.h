@@ -24,8 +24,6 @@ public:
     void Refresh();
 
 private:
-    void NameControls();
-    void MakeReachable();
     void DescribeNameLabel(int seat, int winner);
 
     const GameState& state_;
