@@ -182,13 +182,12 @@ BoardWidgets::BoardWidgets(QWidget* window) {
     Placed(new BoardLayer(LadderLines(), LadderOrange, window), BoardRect, "Line1");
 
     for (int i = 0; i < 4; ++i) {
-        const auto seat = static_cast<std::size_t>(i);
         auto* label = Placed(new NameLabel(SeatLook::Colour(i), SeatLook::TextColour(i), window),
                              NameLabelRect(i), QString("txtName(%1)").arg(i));
         // A design name, not a text: it is saved and compared as it stands in every language.
         SetNameText(label, QString("Unknown%1").arg(i + 1));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        txtName[seat] = label;
+        txtName[static_cast<std::size_t>(i)] = label;
     }
     Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
 
