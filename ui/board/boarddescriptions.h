@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QString>
 
 namespace vantry {
 
