@@ -47,12 +47,6 @@ void Describe(QWidget* widget, const QString& text) {
 
 BoardDescriptions::BoardDescriptions(const GameState& state, BoardWidgets& widgets)
     : state_(state), widgets_(widgets) {
-    NameControls();
-    MakeReachable();
-    Refresh();
-}
-
-void BoardDescriptions::NameControls() {
     for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
         DieFace* face = widgets_.picToss[static_cast<std::size_t>(k)];
         AccessibleRoles::Set(face, QAccessible::Button);
@@ -69,16 +63,15 @@ void BoardDescriptions::NameControls() {
     AccessibleRoles::Set(widgets_.imgFile, QAccessible::ButtonMenu);
     // Read as a push button by the screen reader, so the name says it opens a menu.
     widgets_.imgFile->setAccessibleName(tr("File menu"));
-}
 
-// Tab goes the way of a turn: the die, the counters, Go, then the File menu. Hidden faces and
-// disabled counters are passed over.
-void BoardDescriptions::MakeReachable() {
+    // Tab goes the way of a turn: the die, the counters, Go, then the File menu. Hidden faces and
+    // disabled counters are passed over.
     std::vector<QWidget*> order(widgets_.picToss.rbegin(), widgets_.picToss.rend());
     order.insert(order.end(), widgets_.picM.begin(), widgets_.picM.end());
     order.insert(order.end(), {widgets_.cmdGo, widgets_.imgFile});
     for (QWidget* widget : order) widget->setFocusPolicy(Qt::StrongFocus);
     for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+    Refresh();
 }
 
 void BoardDescriptions::Refresh() {

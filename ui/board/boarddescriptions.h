@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QString>
 
 namespace vantry {
 
@@ -24,8 +23,6 @@ public:
     void Refresh();
 
 private:
-    void NameControls();
-    void MakeReachable();
     void DescribeNameLabel(int seat, int winner);
 
     const GameState& state_;

@@ -175,18 +175,67 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
 }
 
 BoardWidgets::BoardWidgets(QWidget* window) {
-    MakeBoard(window);
-    MakeNameLabels(window);
-    MakePictures(window);
-    MakeControls(window);
-}
-
-void BoardWidgets::MakeBoard(QWidget* window) {
     Placed(new SvgPicture(Pictures::Background, window), BoardRect, "imgPic")
         ->setAttribute(Qt::WA_TransparentForMouseEvents);
     Placed(new BoardLayer(TrackLines(), Qt::white, window), BoardRect, "linM");
     Placed(new NumberLayer(window), BoardRect, "lblCtr");
     Placed(new BoardLayer(LadderLines(), LadderOrange, window), BoardRect, "Line1");
+
+    for (int i = 0; i < 4; ++i) {
+        auto* label = Placed(new NameLabel(SeatLook::Colour(i), SeatLook::TextColour(i), window),
+                             NameLabelRect(i), QString("txtName(%1)").arg(i));
+        // A design name, not a text: it is saved and compared as it stands in every language.
+        SetNameText(label, QString("Unknown%1").arg(i + 1));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        txtName[static_cast<std::size_t>(i)] = label;
+    }
+    Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
+
+    Placed(new SvgPicture(Pictures::House, window), HouseRect, "Image1");
+    // The button's picture carries the English word; another language's goes on a blank face.
+    const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
+    const bool english = fileWord == QLatin1String("FILE");
+    imgFile = Placed(new SvgPicture(english ? Pictures::File : Pictures::FileButton, window), FileButtonRect, "imgFile");
+    if (!english) new FileWord(fileWord, imgFile);
+    imgFile->setCursor(Qt::PointingHandCursor);
+    // The snakes Image2..Image8.
+    for (std::size_t n = 0; n < SnakeRects.size(); ++n) {
+        const int image = static_cast<int>(n) + 2;
+        Placed(new SvgPicture(Pictures::Snake(image), window), SnakeRects[n], QString("Image%1").arg(image))
+            ->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    //: The caption of the board's button that moves the counter after a throw; 41 pixels wide.
+    cmdGo = Placed(new QPushButton(QCoreApplication::translate("BoardWidgets", "Go"), window), GoRect, "cmdGo");
+    cmdGo->setDefault(true);
+    cmdGo->setEnabled(false);
+
+    for (int i = 0; i < 4; ++i) {
+        auto* counter = new ClickPanel(SeatLook::Colour(i), window);
+        counter->setObjectName(QString("picM(%1)").arg(i));
+        counter->setEnabled(false);
+        picM[static_cast<std::size_t>(i)] = counter;
+    }
+
+    for (int k = 0; k < FaceCount; ++k) {
+        auto* face = Placed(new DieFace(k, window), DieRect, QString("picToss(%1)").arg(k));
+        face->setVisible(k == FaceCount - 1);
+        picToss[static_cast<std::size_t>(k)] = face;
+    }
+    // A click on the caption is the face's: a label lets it through. It is read as part of the
+    // face, so it is silenced before it has a text that a screen reader could take up on its own.
+    Label1 = new QLabel(picToss[FaceCount - 1]);
+    AccessibleRoles::Silence(Label1);
+    //: The caption on the die before the first throw, asking to click it; it must fit the small face.
+    Label1->setText(QCoreApplication::translate("BoardWidgets", "Click"));
+    Label1->setObjectName("Label1");
+    QPalette pale = Label1->palette();
+    pale.setColor(QPalette::Window, DiePaleYellow);
+    pale.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(pale);
+    Label1->setAutoFillBackground(true);
+    Label1->move(PixelPoint(ClickLabelLeft, ClickLabelTop).toPoint());
+    Label1->adjustSize();
 }
 
 void BoardWidgets::Draw(const GameState& state, PlayFocus& focus) {
@@ -230,69 +279,6 @@ void BoardWidgets::ShowMarks(bool shown) {
         txtName[seat]->SetMarkSeat(shown ? i : -1);
         SetNameText(txtName[seat], txtName[seat]->text());
     }
-}
-
-void BoardWidgets::MakeNameLabels(QWidget* window) {
-    for (int i = 0; i < 4; ++i) {
-        const auto seat = static_cast<std::size_t>(i);
-        auto* label = Placed(new NameLabel(SeatLook::Colour(i), SeatLook::TextColour(i), window),
-                             NameLabelRect(i), QString("txtName(%1)").arg(i));
-        // A design name, not a text: it is saved and compared as it stands in every language.
-        SetNameText(label, QString("Unknown%1").arg(i + 1));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        txtName[seat] = label;
-    }
-    Placed(new BoardLayer(TurnLines(), Qt::white, window), BoardRect, "Line8");
-}
-
-void BoardWidgets::MakePictures(QWidget* window) {
-    Placed(new SvgPicture(Pictures::House, window), HouseRect, "Image1");
-    // The button's picture carries the English word; another language's goes on a blank face.
-    const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
-    const bool english = fileWord == QLatin1String("FILE");
-    imgFile = Placed(new SvgPicture(english ? Pictures::File : Pictures::FileButton, window), FileButtonRect, "imgFile");
-    if (!english) new FileWord(fileWord, imgFile);
-    imgFile->setCursor(Qt::PointingHandCursor);
-    // The snakes Image2..Image8.
-    for (std::size_t n = 0; n < SnakeRects.size(); ++n) {
-        const int image = static_cast<int>(n) + 2;
-        Placed(new SvgPicture(Pictures::Snake(image), window), SnakeRects[n], QString("Image%1").arg(image))
-            ->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-}
-
-void BoardWidgets::MakeControls(QWidget* window) {
-    //: The caption of the board's button that moves the counter after a throw; 41 pixels wide.
-    cmdGo = Placed(new QPushButton(QCoreApplication::translate("BoardWidgets", "Go"), window), GoRect, "cmdGo");
-    cmdGo->setDefault(true);
-    cmdGo->setEnabled(false);
-
-    for (int i = 0; i < 4; ++i) {
-        auto* counter = new ClickPanel(SeatLook::Colour(i), window);
-        counter->setObjectName(QString("picM(%1)").arg(i));
-        counter->setEnabled(false);
-        picM[static_cast<std::size_t>(i)] = counter;
-    }
-
-    for (int k = 0; k < FaceCount; ++k) {
-        auto* face = Placed(new DieFace(k, window), DieRect, QString("picToss(%1)").arg(k));
-        face->setVisible(k == FaceCount - 1);
-        picToss[static_cast<std::size_t>(k)] = face;
-    }
-    // A click on the caption is the face's: a label lets it through. It is read as part of the
-    // face, so it is silenced before it has a text that a screen reader could take up on its own.
-    Label1 = new QLabel(picToss[FaceCount - 1]);
-    AccessibleRoles::Silence(Label1);
-    //: The caption on the die before the first throw, asking to click it; it must fit the small face.
-    Label1->setText(QCoreApplication::translate("BoardWidgets", "Click"));
-    Label1->setObjectName("Label1");
-    QPalette pale = Label1->palette();
-    pale.setColor(QPalette::Window, DiePaleYellow);
-    pale.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(pale);
-    Label1->setAutoFillBackground(true);
-    Label1->move(PixelPoint(ClickLabelLeft, ClickLabelTop).toPoint());
-    Label1->adjustSize();
 }
 
 QRect BoardWidgets::Controls() const {

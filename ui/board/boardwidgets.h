@@ -58,10 +58,6 @@ private:
     // Names the widget and stands it at its design place.
     template <typename W>
     W* Placed(W* widget, const TwipsRect& rect, const QString& name);
-    void MakeBoard(QWidget* window);
-    void MakeNameLabels(QWidget* window);
-    void MakePictures(QWidget* window);
-    void MakeControls(QWidget* window);
 
     // The widgets that stand where the design puts them, with their design places.
     std::vector<std::pair<QWidget*, TwipsRect>> placed_;

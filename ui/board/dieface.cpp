@@ -12,10 +12,7 @@ constexpr int Tumbles = 5;
 
 namespace vantry {
 
-DieFace::DieFace(int face, QWidget* parent)
-    : ClickPanel(DiePaleYellow, parent),
-      face_(face),
-      drawnFace_(face) {
+DieFace::DieFace(int face, QWidget* parent) : ClickPanel(DiePaleYellow, parent), face_(face), drawnFace_(face) {
     tumble_.setInterval(TumbleMs);
     connect(&tumble_, &QTimer::timeout, this, &DieFace::Tumble);
 }

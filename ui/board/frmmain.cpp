@@ -94,27 +94,6 @@ frmMain::frmMain(Engine& engine, Prompter& prompter, BoardCommands& commands, QW
     timers_[static_cast<std::size_t>(GameTimer::Timer1)].setObjectName("Timer1");
     for (QTimer& t : timers_) t.setInterval(TimerInterval);
 
-    Connect();
-    InstallKeyHandler();
-    descriptions_ = std::make_unique<BoardDescriptions>(state_, *widgets_);
-    announcements_ = std::make_unique<BoardAnnouncements>(state_, this);
-    playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
-    ApplyOptions(PlayerOptions{});
-    Form_Load();
-    setFocus(Qt::OtherFocusReason);
-}
-
-frmMain::~frmMain() = default;
-
-// The timers start as the state has them at load: timPlay and Timer1 running, timGo not.
-void frmMain::Form_Load() {
-    bool stored = state_.RecordsStored;
-    ReadRecordsStored(stored);
-    if (stored) engine_.SetRecordsStored();
-    Draw();
-}
-
-void frmMain::Connect() {
     BoardWidgets& w = *widgets_;
     for (int k = 0; k < BoardWidgets::FaceCount; ++k) {
         connect(w.picToss[static_cast<std::size_t>(k)], &ClickPanel::clicked, this, [this, k] { picToss_Click(k); });
@@ -139,16 +118,31 @@ void frmMain::Connect() {
     connect(m.mnuFileInvite, &QAction::triggered, this, [this] { commands_.Invite(); });
     connect(m.mnuFileJoin, &QAction::triggered, this, [this] { commands_.Join(); });
     connect(m.mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-}
 
-// Keys go to whichever control has the focus; filtering the window and every control in it
-// (the pop-up menu is a window of its own) sends each press to the one key handler, before a
-// focused button could take Space or Enter for itself.
-void frmMain::InstallKeyHandler() {
+    // Keys go to whichever control has the focus; filtering the window and every control in it
+    // (the pop-up menu is a window of its own) sends each press to the one key handler, before a
+    // focused button could take Space or Enter for itself.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) {
         if (child->window() == this) child->installEventFilter(this);
     }
+
+    descriptions_ = std::make_unique<BoardDescriptions>(state_, *widgets_);
+    announcements_ = std::make_unique<BoardAnnouncements>(state_, this);
+    playFocus_ = std::make_unique<PlayFocus>(state_, *widgets_);
+    ApplyOptions(PlayerOptions{});
+    Form_Load();
+    setFocus(Qt::OtherFocusReason);
+}
+
+frmMain::~frmMain() = default;
+
+// The timers start as the state has them at load: timPlay and Timer1 running, timGo not.
+void frmMain::Form_Load() {
+    bool stored = state_.RecordsStored;
+    ReadRecordsStored(stored);
+    if (stored) engine_.SetRecordsStored();
+    Draw();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

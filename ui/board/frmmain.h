@@ -100,8 +100,6 @@ private:
     void Form_Load();
     bool PlaysHere() const;
     void ThrowHere();
-    void Connect();
-    void InstallKeyHandler();
     bool HandleKey(QKeyEvent* event);
     // Enter presses the focused control of the board, as on any button; Space keeps throwing
     // wherever the focus is.

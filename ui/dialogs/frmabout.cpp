@@ -65,8 +65,52 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
                    Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
     resize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
-    BuildPanel();
-    BuildCredits();
+
+    Picture1_ = new QWidget(this);
+    AccessibleRoles::Install();
+    // A screen reader reads the credits from the panel once, as one text; the lines that rise
+    // through it are kept quiet, or every step of the scroll could be told.
+    AccessibleRoles::Set(Picture1_, QAccessible::StaticText);
+    Picture1_->setObjectName("Picture1");
+    Picture1_->setGeometry(PixelRect(0, 0, PanelWidth, PanelHeight));
+    // Dark behind the picture, so the white lines stay readable wherever it leaves a gap.
+    Picture1_->setAutoFillBackground(true);
+    QPalette dark = Picture1_->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    Picture1_->setPalette(dark);
+
+    auto* Image1 = new SvgPicture(Pictures::Background, Picture1_);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(Picture1_->rect());
+
+    QPalette white = palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    for (int i = 0; i < LineCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        auto* line = new QLabel(Picture1_);
+        AccessibleRoles::Silence(line);
+        line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
+        // Two of the lines show the machine-wide values as they stand.
+        line->setTextFormat(Qt::PlainText);
+        line->setPalette(white);
+        line->setAttribute(Qt::WA_TranslucentBackground);
+        lbl_[at] = line;
+        if (i == TitleIndex) continue;
+        line->setText(tr(CreditTexts[at]));
+        // Stacked below the panel, each under the one before.
+        lblPlace_[at] = {(i == 4 || i == 5) ? -120.0f : 0.0f, PanelHeight + LineSpacing * static_cast<float>(i + 1),
+                         PanelWidth, LineHeight};
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setGeometry(PixelRect(lblPlace_[at]));
+    }
+    QLabel* title = lbl_[TitleIndex];
+    // The edition is held together, so the wrap can only fall in the run of spaces after the
+    // name and "3rd Edition" makes the second line.
+    title->setText(QStringLiteral("Vantry         ") + tr("3rd Edition").replace(QLatin1Char(' '), QChar(0x00A0)));
+    title->setWordWrap(true);
+    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    lblPlace_[TitleIndex] = {120.0f, 720.0f, 3495.0f, 1035.0f};
+    title->setGeometry(PixelRect(lblPlace_[TitleIndex]));
 
     // The maker's mail and web links.
     QPalette blue = palette();
@@ -100,56 +144,6 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     if (screen) move(screen->availableGeometry().center() - rect().center());
 
     Form_Load();
-}
-
-void frmAbout::BuildPanel() {
-    Picture1_ = new QWidget(this);
-    AccessibleRoles::Install();
-    // A screen reader reads the credits from the panel once, as one text; the lines that rise
-    // through it are kept quiet, or every step of the scroll could be told.
-    AccessibleRoles::Set(Picture1_, QAccessible::StaticText);
-    Picture1_->setObjectName("Picture1");
-    Picture1_->setGeometry(PixelRect(0, 0, PanelWidth, PanelHeight));
-    // Dark behind the picture, so the white lines stay readable wherever it leaves a gap.
-    Picture1_->setAutoFillBackground(true);
-    QPalette dark = Picture1_->palette();
-    dark.setColor(QPalette::Window, Qt::black);
-    Picture1_->setPalette(dark);
-
-    auto* Image1 = new SvgPicture(Pictures::Background, Picture1_);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(Picture1_->rect());
-}
-
-void frmAbout::BuildCredits() {
-    QPalette white = palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    for (int i = 0; i < LineCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        auto* line = new QLabel(Picture1_);
-        AccessibleRoles::Silence(line);
-        line->setObjectName(QStringLiteral("lbl(%1)").arg(i));
-        // Two of the lines show the machine-wide values as they stand.
-        line->setTextFormat(Qt::PlainText);
-        line->setPalette(white);
-        line->setAttribute(Qt::WA_TranslucentBackground);
-        lbl_[at] = line;
-        if (i == TitleIndex) continue;
-        line->setText(tr(CreditTexts[at]));
-        // Stacked below the panel, each under the one before.
-        lblPlace_[at] = {(i == 4 || i == 5) ? -120.0f : 0.0f, PanelHeight + LineSpacing * static_cast<float>(i + 1),
-                         PanelWidth, LineHeight};
-        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        line->setGeometry(PixelRect(lblPlace_[at]));
-    }
-    QLabel* title = lbl_[TitleIndex];
-    // The edition is held together, so the wrap can only fall in the run of spaces after the
-    // name and "3rd Edition" makes the second line.
-    title->setText(QStringLiteral("Vantry         ") + tr("3rd Edition").replace(QLatin1Char(' '), QChar(0x00A0)));
-    title->setWordWrap(true);
-    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    lblPlace_[TitleIndex] = {120.0f, 720.0f, 3495.0f, 1035.0f};
-    title->setGeometry(PixelRect(lblPlace_[TitleIndex]));
 }
 
 void frmAbout::Form_Load() {

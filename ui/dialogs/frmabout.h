@@ -41,8 +41,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void BuildPanel();
-    void BuildCredits();
     void Form_Load();
 
     UrlOpener openUrl_;

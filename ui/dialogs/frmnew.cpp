@@ -206,16 +206,11 @@ void frmNew::BuildSeat(int i) {
     Label4[seat]->setPalette(plain);
     Label4[seat]->setGeometry(PixelRect(Label4Place));
     // Faces wider than the design's may need the room up to the name box to show the colon.
-    const int room = PixelEdge(static_cast<float>(txtNewPlace.left - Label4Place.left));
-    Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), room),
+    const int labelRoom = PixelEdge(static_cast<float>(txtNewPlace.left - Label4Place.left));
+    Label4[seat]->resize(std::clamp(Label4[seat]->sizeHint().width(), Label4[seat]->width(), labelRoom),
                          Label4[seat]->height());
-    BuildRemoteBox(i);
-    BuildNameBoxes(i);
-}
 
-// A box on the group's title line, its background cutting the frame's line as the title does.
-void frmNew::BuildRemoteBox(int i) {
-    const auto seat = static_cast<std::size_t>(i);
+    // A box on the group's title line, its background cutting the frame's line as the title does.
     //: A check box in each seat's group of the new-game dialog; ticked, a person on another computer plays the seat.
     chkRemote[seat] = new QCheckBox(tr("On another &computer"), Frame2[seat]);
     chkRemote[seat]->setObjectName(Indexed("chkRemote", i));
@@ -231,10 +226,7 @@ void frmNew::BuildRemoteBox(int i) {
     connect(chkRemote[seat], &QCheckBox::toggled, this, [this, seat](bool on) {
         if (on && !optPer[seat]->isChecked()) optPer[seat]->click();
     });
-}
 
-void frmNew::BuildNameBoxes(int i) {
-    const auto seat = static_cast<std::size_t>(i);
     txtNew[seat] = new QLineEdit(Frame2[seat]);
     txtNew[seat]->setObjectName(Indexed("txtNew", i));
     auto* oneLine = new OneLineText(Frame2[seat]);

@@ -50,8 +50,6 @@ protected:
 
 private:
     void BuildSeat(int i);
-    void BuildNameBoxes(int i);
-    void BuildRemoteBox(int i);
     void Form_Load();
 
     void ShowTypedBox(int i, bool typed);

@@ -43,24 +43,6 @@ frmRec::frmRec(GameState& state, Prompter& prompter, GameCommands& commands, QWi
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
     setWindowIcon(ProgramIcon());
-    BuildRows();
-    const auto button = [this](const char* name, const QString& caption, int leftTwips) {
-        auto* made = new QPushButton(caption, this);
-        made->setObjectName(name);
-        made->setGeometry(PixelRect(leftTwips, ButtonTop, 1215, 375));
-        return made;
-    };
-    QPushButton* cmdOK = button("cmdOK", tr("&New Game"), 600);
-    QPushButton* cmdOpen = button("cmdOpen", tr("&Open Game"), 2160);
-    QPushButton* cmdExit = button("cmdExit", tr("Exit"), 3720);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmRec::cmdOK_Click);
-    connect(cmdOpen, &QPushButton::clicked, this, &frmRec::cmdOpen_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmRec::cmdExit_Click);
-    FitText::FitAll(this);
-}
-
-void frmRec::BuildRows() {
     for (int i = 0; i <= RecordRowCount; ++i) {
         const int top = LabelTop + RowPitch * i;
         lblP_[i] = new QLabel(i == 0 ? tr("P", "heading of the places column") : QString::number(i), this);
@@ -93,6 +75,21 @@ void frmRec::BuildRows() {
         label->setGeometry(row.x(), row.center().y() - height / 2, row.width(), height);
     }
     ShowRows(DefaultRecordRows());
+
+    const auto button = [this](const char* name, const QString& caption, int leftTwips) {
+        auto* made = new QPushButton(caption, this);
+        made->setObjectName(name);
+        made->setGeometry(PixelRect(leftTwips, ButtonTop, 1215, 375));
+        return made;
+    };
+    QPushButton* cmdOK = button("cmdOK", tr("&New Game"), 600);
+    QPushButton* cmdOpen = button("cmdOpen", tr("&Open Game"), 2160);
+    QPushButton* cmdExit = button("cmdExit", tr("Exit"), 3720);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmRec::cmdOK_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmRec::cmdOpen_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmRec::cmdExit_Click);
+    FitText::FitAll(this);
 }
 
 void frmRec::ShowRows(const RecordRows& rows) {

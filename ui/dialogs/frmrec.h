@@ -54,7 +54,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void BuildRows();
     void ShowRows(const RecordRows& rows);
 
     void cmdOK_Click();

@@ -78,25 +78,6 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
       accounts_(std::move(accounts)) {
     setObjectName("frmSettings");
     setWindowTitle(tr("Vantry - Settings"));
-    Build();
-    // The controls show the options as they stand; nothing is handed on while they are set.
-    const QSignalBlocker marks(chkMarks), travel(chkTravel), pace(cmbPace), sound(chkSound), volume(sldVolume),
-        language(cmbLanguage);
-    chkMarks->setChecked(options_.marks);
-    chkTravel->setChecked(options_.travel);
-    const auto paceAt = std::find(Paces.begin(), Paces.end(), options_.pace);
-    cmbPace->setCurrentIndex(paceAt == Paces.end() ? 1 : static_cast<int>(paceAt - Paces.begin()));
-    chkSound->setChecked(options_.sound);
-    sldVolume->setValue(options_.volume);
-    const int languageAt = cmbLanguage->findData(options_.language);
-    cmbLanguage->setCurrentIndex(languageAt < 0 ? 0 : languageAt);
-    ShowVolume();
-    txtAddress->setText(account.address);
-    txtServer->setText(account.server);
-    chkDirect->setChecked(account.direct);
-}
-
-void frmSettings::Build() {
     auto* grid = new QGridLayout;
     chkMarks = AddCheck(grid, 0, tr("Show each seat's &mark on its counter and name"), "chkMarks", this);
     connect(chkMarks, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.marks = on; }); });
@@ -143,6 +124,22 @@ void frmSettings::Build() {
     whole->setSizeConstraint(QLayout::SetFixedSize);
     // Sized now, so that it is centred on the board by the size it will have.
     whole->activate();
+
+    // The controls show the options as they stand; nothing is handed on while they are set.
+    const QSignalBlocker marks(chkMarks), travel(chkTravel), pace(cmbPace), sound(chkSound), volume(sldVolume),
+        language(cmbLanguage);
+    chkMarks->setChecked(options_.marks);
+    chkTravel->setChecked(options_.travel);
+    const auto paceAt = std::find(Paces.begin(), Paces.end(), options_.pace);
+    cmbPace->setCurrentIndex(paceAt == Paces.end() ? 1 : static_cast<int>(paceAt - Paces.begin()));
+    chkSound->setChecked(options_.sound);
+    sldVolume->setValue(options_.volume);
+    const int languageAt = cmbLanguage->findData(options_.language);
+    cmbLanguage->setCurrentIndex(languageAt < 0 ? 0 : languageAt);
+    ShowVolume();
+    txtAddress->setText(account.address);
+    txtServer->setText(account.server);
+    chkDirect->setChecked(account.direct);
 }
 
 void frmSettings::BuildSound(QGridLayout* grid, int row) {

@@ -44,7 +44,6 @@ public:
     static QString StoreFailedText(const StoreFailure& failure);
 
 private:
-    void Build();
     void BuildSound(QGridLayout* grid, int row);
     void BuildLanguage(QGridLayout* grid, int row);
     void BuildAccount(QGridLayout* grid, int row);

@@ -12,11 +12,9 @@ namespace {
 constexpr int SettleMs = 150;
 }  // namespace
 
-SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
-    : QWidget(parent), resource_(resource) {
+SvgPicture::SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {
     // Only the picture is painted; whatever lies behind shows through its transparent parts.
     setAttribute(Qt::WA_NoSystemBackground);
-    setAutoFillBackground(false);
     settle_.setSingleShot(true);
     settle_.setInterval(SettleMs);
     connect(&settle_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
