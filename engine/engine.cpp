@@ -10,18 +10,12 @@
 
 namespace vantry {
 
-namespace {
-constexpr int ReseedsPerThrow = 6;
-
-}  // namespace
-
 Engine::Engine(GameState& state, RandomSource& random) : state_(state), random_(random) {}
 
 GameListener& Engine::Listener() const {
     static GameListener deaf;  // heard by an engine nobody watches
     return listener_ ? *listener_ : deaf;
 }
-void Engine::Play(Cue cue) { Listener().CuePlayed(cue); }
 void Engine::Changed() { Listener().Changed(); }
 
 void Engine::AddRecordFollower(RecordFollower* follower) {
@@ -65,6 +59,7 @@ void Engine::Throw() {
         if (requests_) requests_->AskThrow();
         return;
     }
+    constexpr int ReseedsPerThrow = 6;
     for (int n = 0; n < ReseedsPerThrow; ++n) random_.Reseed();
     const float r = random_.Next();
     // A source outside [0, 1) must not pick a face that does not exist.
@@ -89,7 +84,7 @@ void Engine::picM_Click(std::int16_t index) {
         const int moves = std::min<int>(state_.MoveCount[seat] + 1, std::numeric_limits<std::int16_t>::max());
         // A counter still beside the board moves from the start.
         RecordEvent e = RecordEvent::MoveOf({index, from, std::min<int>(p, FinalPosition), SquareEffect(p), moves},
-                                            from == 0 && state_.BesideBoard(index));
+                                            state_.AtStart(index));
         Take(e, true);
         PlaceCounter(state_.Counters[seat], e.to, state_.Counters[seat].height);
         e.placed = static_cast<std::uint8_t>(1u << seat);

@@ -100,7 +100,6 @@ private:
     // The three timers' flags as a turn begins, with no event.
     void StartTurnCycle();
     GameListener& Listener() const;
-    void Play(Cue cue);
     void Changed();
     void Record(RecordEvent event, bool restarted = false);
     // The event's change to the state, with its cues, then its place in the record.

@@ -36,7 +36,7 @@ void Engine::Take(const RecordEvent& event, bool cues) {
         state_.Counters[k].top = event.places[k].top;
     }
     const auto play = [&](Cue cue) {
-        if (cues) Play(cue);
+        if (cues) Listener().CuePlayed(cue);
     };
     switch (event.kind) {
         case Kind::NewGame:

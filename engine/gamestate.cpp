@@ -15,9 +15,6 @@ int Jumped(const std::array<Jump, N>& table, int position) {
 }
 }  // namespace
 
-bool IsLadderFoot(int position) { return Jumped(LadderTable, position) != position; }
-bool IsSnakeHead(int position) { return Jumped(SnakeTable, position) != position; }
-
 int SquareEffect(int position) {
     position = Jumped(SnakeTable, Jumped(LadderTable, position));
     return position >= FinalPosition ? FinalPosition : position;
@@ -34,7 +31,8 @@ Phase GameState::TurnPhase() const {
 }
 
 bool GameState::AtStart(int seat) const {
-    return Position[static_cast<std::size_t>(seat)] == 0 && BesideBoard(seat);
+    const auto s = static_cast<std::size_t>(seat);
+    return Position[s] == 0 && Counters[s].left >= BoardRight;
 }
 
 }  // namespace vantry

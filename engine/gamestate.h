@@ -92,11 +92,7 @@ struct GameState {
     // True while the seat's counter waits beside the board where the game starts it, before
     // its first move; a loaded game puts a counter of position 0 on square 1 instead.
     bool AtStart(int seat) const;
-    bool BesideBoard(int seat) const { return Counters[static_cast<std::size_t>(seat)].left >= BoardRight; }
 };
-
-bool IsLadderFoot(int position);
-bool IsSnakeHead(int position);
 
 // The square effect of a position reached by a throw: ladder, then snake, then the stop at 99.
 int SquareEffect(int position);
