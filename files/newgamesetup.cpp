@@ -18,19 +18,6 @@ namespace {
 // A player name, the same in every language: the board's labels hold it as data.
 const QString UnknownName = QStringLiteral("Unknown");
 
-// The message that refuses a name the saved game could not carry back; empty when it can.
-QString UnsafeNameMessage(const QString& name) {
-    // A quoted name cannot hold a double quote, and one that starts with a quote is quoted.
-    if (name.startsWith(QLatin1Char('"'))) {
-        return QCoreApplication::translate("NewGameSetup", "A name cannot begin with a double quote (\").");
-    }
-    if (NameNeedsQuotes(name) && name.contains(QLatin1Char('"'))) {
-        return QCoreApplication::translate("NewGameSetup",
-                                           "A name with a comma or a leading blank cannot also hold a double quote (\").");
-    }
-    return {};
-}
-
 }  // namespace
 
 //: The prompt in a computer seat's name list until a name is chosen from it.
@@ -67,8 +54,12 @@ std::optional<SeatRefusal> NewGameSetup::TakeSeat(int seat, const SeatEntry& ent
         message = QCoreApplication::translate("NewGameSetup", "Please Select the Name!");
     } else if (entry.kind == SeatKind::Person && name.isEmpty()) {
         message = QCoreApplication::translate("NewGameSetup", "Please type the Name!");
-    } else {
-        message = UnsafeNameMessage(name);
+    } else if (name.startsWith(QLatin1Char('"'))) {
+        // A quoted name cannot hold a double quote, and one that starts with a quote is quoted.
+        message = QCoreApplication::translate("NewGameSetup", "A name cannot begin with a double quote (\").");
+    } else if (NameNeedsQuotes(name) && name.contains(QLatin1Char('"'))) {
+        message = QCoreApplication::translate(
+            "NewGameSetup", "A name with a comma or a leading blank cannot also hold a double quote (\").");
     }
     if (!message.isEmpty()) {
         prompter_.Message(message);

@@ -28,6 +28,8 @@ QString Sentence(QString reason) {
     return reason;
 }
 
+ParsedRecord Refused(QString why) { return {RecordResult::Failure(std::move(why)), {}}; }
+
 // Walks the text of a file field by field, the way the game has always read its saved games.
 class FieldReader {
 public:
@@ -195,16 +197,14 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
     }
     FieldReader reader(text);
     ParsedRecord parsed;
-    const auto ended = [](int field) {
-        return RecordResult::Failure(
-            QCoreApplication::translate("SaveFile", "It ends after %1 of the %2 fields of a saved game.")
-                .arg(field)
-                .arg(SaveRecord::FieldCount));
-    };
     for (int field = 0; field < SaveRecord::FieldCount; ++field) {
         const bool number = field >= 4 && field < 13;
         const std::optional<QString> value = reader.Field(number);
-        if (!value) return {ended(field), {}};
+        if (!value) {
+            return Refused(QCoreApplication::translate("SaveFile", "It ends after %1 of the %2 fields of a saved game.")
+                               .arg(field)
+                               .arg(SaveRecord::FieldCount));
+        }
         if (field < 4) {
             parsed.record.Kinds[static_cast<std::size_t>(field)] = *value;
             continue;
@@ -216,9 +216,7 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
             continue;
         }
         const auto n = ToNumber(*value);
-        if (!n) {
-            return {RecordResult::Failure(SaveRecord::NotANumber(field, *value)), {}};
-        }
+        if (!n) return Refused(SaveRecord::NotANumber(field, *value));
         parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;
     }
     parsed.record.Events = ParseRecordLines(reader.Rest());
@@ -247,9 +245,9 @@ RecordResult WriteSaveRecord(const SaveRecord& record, const QString& path) {
 }
 
 ParsedRecord ReadSaveRecord(const QString& path) {
-    if (const QString special = NotRegularFile(path); !special.isEmpty()) return {RecordResult::Failure(special), {}};
+    if (const QString special = NotRegularFile(path); !special.isEmpty()) return Refused(special);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {RecordResult::Failure(Sentence(file.errorString())), {}};
+    if (!file.open(QIODevice::ReadOnly)) return Refused(Sentence(file.errorString()));
     // A read that fails part way hands over what came before the failure without a word; only
     // the read after it reports the error. So reading goes on until a read brings nothing.
     // Reads are of a few pages at most: asking for the whole mebibyte would make the toolkit set
@@ -264,11 +262,9 @@ ParsedRecord ReadSaveRecord(const QString& path) {
     const bool failed = file.error() != QFileDevice::NoError;
     const QString reason = file.errorString();
     file.close();
-    if (failed) return {RecordResult::Failure(Sentence(reason)), {}};
+    if (failed) return Refused(Sentence(reason));
     if (bytes.size() > MaxSaveFileSize) {
-        return {RecordResult::Failure(
-                    QCoreApplication::translate("SaveFile", "It is larger than 1 MiB, so it is not a saved game.")),
-                {}};
+        return Refused(QCoreApplication::translate("SaveFile", "It is larger than 1 MiB, so it is not a saved game."));
     }
     return ParseSaveRecord(bytes);
 }

@@ -9,18 +9,6 @@ namespace {
 QString NamesKey(int row) { return QStringLiteral("Names%1").arg(row); }
 QString MovesKey(int row) { return QStringLiteral("Moves%1").arg(row); }
 
-// True when any of the rows' keys is stored.
-bool StoreHoldsRecordRows() {
-    const auto store = OpenUserStore();
-    if (!store) return false;
-    QSettings& settings = *store;
-    settings.beginGroup("Records");
-    for (int row = 1; row <= RecordRowCount; ++row) {
-        if (settings.contains(NamesKey(row)) || settings.contains(MovesKey(row))) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 RecordRows ReadStoredRecordRows() {
@@ -39,12 +27,18 @@ RecordRows ReadStoredRecordRows() {
 
 void ReadRecordsStored(bool& stored) {
     const auto store = OpenUserStore();
-    const QString marker = store ? SettingText(store->value("Records/Boolean")).trimmed() : QString();
-    if (marker.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || StoreHoldsRecordRows()) {
-        stored = true;
-    } else if (marker.isEmpty()) {
-        stored = false;
+    QString marker;
+    bool held = false;
+    if (store) {
+        store->beginGroup("Records");
+        marker = SettingText(store->value("Boolean")).trimmed();
+        held = marker.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+        for (int row = 1; row <= RecordRowCount && !held; ++row) {
+            held = store->contains(NamesKey(row)) || store->contains(MovesKey(row));
+        }
     }
+    // Any other marker leaves `stored` as it was.
+    if (held || marker.isEmpty()) stored = held;
 }
 
 std::optional<StoreFailure> StoreRecordRows(const RecordRows& rows, int lockWaitMs) {
