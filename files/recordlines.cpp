@@ -136,10 +136,7 @@ QByteArray EncodeRecordLines(const GameRecord& record) {
     QByteArray bytes;
     // Some ten bytes an event.
     bytes.reserve(static_cast<qsizetype>(record.size()) * 12 + 64);
-    const auto line = [&bytes](const QByteArray& text) {
-        bytes += text;
-        bytes += "\r\n";
-    };
+    const auto line = [&bytes](const QByteArray& text) { bytes.append(text).append("\r\n"); };
     line(Header);
     for (const RecordEvent& e : record) line(LineOf(e));
     line("E " + QByteArray::number(static_cast<qulonglong>(record.size())));

@@ -74,14 +74,10 @@ private:
     }
     // One comma or one line end: CR LF, a lone CR or a lone LF.
     void PassSeparator() {
-        if (AtEnd()) return;
-        const QChar c = Peek();
-        if (c == Comma || c == Lf) {
-            ++pos_;
-        } else if (c == Cr) {
-            ++pos_;
-            if (!AtEnd() && Peek() == Lf) ++pos_;
-        }
+        if (AtEnd() || !AtSeparator()) return;
+        const bool cr = Peek() == Cr;
+        ++pos_;
+        if (cr && !AtEnd() && Peek() == Lf) ++pos_;
     }
 
     const QString& text_;
@@ -118,18 +114,14 @@ QString NameLine(QString name) {
 QString NotRegularFile(const QString& path) {
     struct stat info {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
-    if (S_ISREG(info.st_mode)) return {};
-    if (S_ISDIR(info.st_mode)) {
-        return QCoreApplication::translate("SaveFile", "It is a directory, not a regular file.");
-    }
-    if (S_ISFIFO(info.st_mode)) {
-        return QCoreApplication::translate("SaveFile", "It is a named pipe, not a regular file.");
-    }
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
-        return QCoreApplication::translate("SaveFile", "It is a device, not a regular file.");
-    }
-    if (S_ISSOCK(info.st_mode)) return QCoreApplication::translate("SaveFile", "It is a socket, not a regular file.");
-    return QCoreApplication::translate("SaveFile", "It is not a regular file.");
+    const mode_t mode = info.st_mode;
+    if (S_ISREG(mode)) return {};
+    const char* what = QT_TRANSLATE_NOOP("SaveFile", "It is not a regular file.");
+    if (S_ISDIR(mode)) what = QT_TRANSLATE_NOOP("SaveFile", "It is a directory, not a regular file.");
+    if (S_ISFIFO(mode)) what = QT_TRANSLATE_NOOP("SaveFile", "It is a named pipe, not a regular file.");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) what = QT_TRANSLATE_NOOP("SaveFile", "It is a device, not a regular file.");
+    if (S_ISSOCK(mode)) what = QT_TRANSLATE_NOOP("SaveFile", "It is a socket, not a regular file.");
+    return QCoreApplication::translate("SaveFile", what);
 }
 
 }  // namespace
@@ -207,17 +199,15 @@ ParsedRecord ParseSaveRecord(const QByteArray& bytes) {
         }
         if (field < 4) {
             parsed.record.Kinds[static_cast<std::size_t>(field)] = *value;
-            continue;
-        }
-        if (!number) {
+        } else if (!number) {
             // A quoted name runs over line ends; the board, the messages and the stores take
             // one line, as the new-game dialog gives them.
             parsed.record.Names[static_cast<std::size_t>(field - 13)] = OneLine(*value);
-            continue;
+        } else if (const auto n = ToNumber(*value)) {
+            parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;
+        } else {
+            return Refused(SaveRecord::NotANumber(field, *value));
         }
-        const auto n = ToNumber(*value);
-        if (!n) return Refused(SaveRecord::NotANumber(field, *value));
-        parsed.record.Numbers[static_cast<std::size_t>(field - 4)] = *n;
     }
     parsed.record.Events = ParseRecordLines(reader.Rest());
     parsed.result = RecordResult::Success();

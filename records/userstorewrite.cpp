@@ -53,8 +53,7 @@ bool FileCanBeWritten(const QString& path) {
     const QFileInfo file(path);
     if (!file.exists() && !file.isSymLink()) return QDir().mkpath(file.absolutePath());
     if (!file.isFile()) return false;
-    QFile store(path);
-    return store.open(QIODevice::ReadWrite);
+    return QFile(path).open(QIODevice::ReadWrite);
 }
 
 // The first file the store would read that is there but is not a regular file (a named pipe, a
