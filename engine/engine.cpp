@@ -198,17 +198,21 @@ void Engine::ReplaceGame(const GameSetup& game, const std::string& path, bool sp
     Record(RecordEvent::StartOf(state_, RecordEvent::Kind::Opened, path.substr(path.find_last_of('/') + 1)), true);
 }
 
+// A seat's entry changes and the board shows it; a seat that does not exist changes nothing.
+template <class T>
+void Engine::SetSeatValue(std::array<T, SeatCount>& values, int seat, const T& value) {
+    if (seat < 0 || seat >= SeatCount) return;
+    values[static_cast<std::size_t>(seat)] = value;
+    Changed();
+}
+
 void Engine::SetSeat(int seat, bool computer, const std::string& name) {
     if (seat < 0 || seat >= SeatCount) return;
     state_.IsComputer[static_cast<std::size_t>(seat)] = computer;
     SetName(seat, name);
 }
 
-void Engine::SetName(int seat, const std::string& name) {
-    if (seat < 0 || seat >= SeatCount) return;
-    state_.Names[static_cast<std::size_t>(seat)] = name;
-    Changed();
-}
+void Engine::SetName(int seat, const std::string& name) { SetSeatValue(state_.Names, seat, name); }
 
 // A game begun or opened here ends this copy's part in another computer's game.
 void Engine::StopFollowing() {
@@ -218,17 +222,9 @@ void Engine::StopFollowing() {
     state_.Away.fill(false);
 }
 
-void Engine::SetRemote(int seat, bool remote) {
-    if (seat < 0 || seat >= SeatCount) return;
-    state_.Remote[static_cast<std::size_t>(seat)] = remote;
-    Changed();
-}
+void Engine::SetRemote(int seat, bool remote) { SetSeatValue(state_.Remote, seat, remote); }
 
-void Engine::SetAway(int seat, bool away) {
-    if (seat < 0 || seat >= SeatCount) return;
-    state_.Away[static_cast<std::size_t>(seat)] = away;
-    Changed();
-}
+void Engine::SetAway(int seat, bool away) { SetSeatValue(state_.Away, seat, away); }
 
 void Engine::SetGamePath(const std::string& path) {
     state_.GamePath = path;

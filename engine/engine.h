@@ -101,6 +101,8 @@ private:
     void StartTurnCycle();
     GameListener& Listener() const;
     void Changed();
+    template <class T>
+    void SetSeatValue(std::array<T, SeatCount>& values, int seat, const T& value);
     void Record(RecordEvent event, bool restarted = false);
     // The event's change to the state, with its cues, then its place in the record.
     void Apply(RecordEvent event);

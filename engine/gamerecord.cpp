@@ -13,8 +13,6 @@ constexpr int HighestFace = 5;
 
 bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
 
-bool IsPosition(int position) { return position >= 0 && position <= FinalPosition; }
-
 // Plays a record through by the rules, one event at a time.
 class Replay {
 public:
@@ -51,7 +49,7 @@ private:
     bool Opened(const RecordEvent& e, bool first) {
         if (!IsSeat(e.current)) return false;
         for (std::size_t s = 0; s < SeatCount; ++s) {
-            if (!IsPosition(e.positions[s]) || e.moveCounts[s] < 0) return false;
+            if (e.positions[s] < 0 || e.positions[s] > FinalPosition || e.moveCounts[s] < 0) return false;
         }
         if (!first && !EndsAt({e.positions, e.moveCounts, e.current})) return false;
         Start(e);
