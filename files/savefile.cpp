@@ -86,10 +86,10 @@ private:
 
 std::optional<std::int16_t> ToNumber(const QString& text) {
     if (!IsNumeral(text, false)) return std::nullopt;
+    // Out of the 16-bit range is no number either.
     bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < -32768 || value > 32767) return std::nullopt;
-    return static_cast<std::int16_t>(value);
+    const short value = text.toShort(&ok);
+    return ok ? std::optional<std::int16_t>(value) : std::nullopt;
 }
 
 // A name is one line: each line break in it (CR LF, a lone CR or a lone LF) becomes a blank.

@@ -73,8 +73,6 @@ int SaveRecord::MovesIndex(int seat) {
     return slot < 3 ? 2 * slot : 7;
 }
 
-int SaveRecord::SquareIndex(int seat) { return MovesIndex(seat) + 1; }
-
 QString SaveRecord::NotANumber(int field, const QString& text) {
     const int n = field - FirstNumberField;
     if (n == CurrentPlayerIndex) {

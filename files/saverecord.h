@@ -33,7 +33,7 @@ struct SaveRecord {
     static int SlotOf(int seat);
     // Index into Numbers of a seat's move count and square, and of the current player.
     static int MovesIndex(int seat);
-    static int SquareIndex(int seat);
+    static int SquareIndex(int seat) { return MovesIndex(seat) + 1; }
     static constexpr int CurrentPlayerIndex = 6;
     // The sentence telling that number field `field` (4..12, file order) reads `text`, which is
     // no 16-bit whole number.
