@@ -58,12 +58,11 @@ CommandLine CommandLine::Parse(const QStringList& arguments) {
 
 CommandLine CommandLine::ParseEarly(int argc, const char* const* argv) {
     CommandLine result;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && result.action == Action::Play; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--")) break;
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) result.action = Action::Help;
         if (arg == QLatin1String("--version")) result.action = Action::Version;
-        if (result.action != Action::Play) break;
     }
     return result;
 }
