@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDesktopServices>
 #include <QPointer>
 #include <QString>
 
@@ -35,7 +36,7 @@ public:
         // The best players' "Exit": ends the program where it stands.
         frmRec::ExitAction exitProgram = frmRec::EndProgram;
         // The About window's mail and web links.
-        frmAbout::UrlOpener openUrl = frmAbout::OpenWithDesktop;
+        frmAbout::UrlOpener openUrl = QDesktopServices::openUrl;
     };
 
     explicit Application(Services services);

@@ -1,6 +1,5 @@
 #include "dialogs/frmabout.h"
 
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -186,13 +185,11 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmAbout::OpenWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
-
 void frmAbout::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(QLineF(0.0, RuleY / 15.0, RuleRight / 15.0, RuleY / 15.0));
+    painter.drawLine(PixelPoint(0, RuleY), PixelPoint(RuleRight, RuleY));
 }
 
 }  // namespace vantry
