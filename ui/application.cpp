@@ -123,10 +123,8 @@ void Application::Settings() {
         options_ = options;
         ApplyOptions();
     }, &board_, account, [this] { return Accounts(); });
-    {
-        const CentreOnOwner centred(&settings, &board_);
-        settings.exec();
-    }
+    const CentreOnOwner centred(&settings, &board_);
+    settings.exec();
     auto failure = StorePlayerOptions(options_, before);
     if (!failure && !(settings.Account() == account)) failure = StoreXmppOptions(settings.Account());
     if (failure) storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
