@@ -18,9 +18,8 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !posted_ && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            posted_ = true;
+        // A filter removed while it filters is asked no more.
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
             parent()->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
                 task_();
@@ -32,7 +31,6 @@ public:
 
 private:
     std::function<void()> task_;
-    bool posted_ = false;
 };
 
 }  // namespace
