@@ -66,7 +66,6 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     resize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
 
     Picture1_ = new QWidget(this);
-    AccessibleRoles::Install();
     // A screen reader reads the credits from the panel once, as one text; the lines that rise
     // through it are kept quiet, or every step of the scroll could be told.
     AccessibleRoles::Set(Picture1_, QAccessible::StaticText);
