@@ -20,21 +20,14 @@ constexpr char ChoiceKey[] = "vantryAccessibleChoice";
 
 bool Pressable(QAccessible::Role role) { return role == QAccessible::Button || role == QAccessible::ButtonMenu; }
 
-// Our own drawn widgets and what they are unless told otherwise. The toolkit keeps the first
-// reading of a widget, which may come as soon as it is made, so these are known from the start.
-struct OwnClass {
-    const char* name;
-    QAccessible::Role role;
-};
-constexpr OwnClass OwnClasses[] = {{"vantry::ClickPanel", QAccessible::Button},
-                                   {"vantry::SvgPicture", QAccessible::Graphic},
-                                   {"vantry::NameLabel", QAccessible::StaticText}};
-
-const OwnClass* OwnClassOf(const QObject* object) {
-    for (const OwnClass& own : OwnClasses) {
-        if (object->inherits(own.name)) return &own;
-    }
-    return nullptr;
+// What our own drawn widgets are unless told otherwise; Client for any other. The toolkit keeps
+// the first reading of a widget, which may come as soon as it is made, so these are known from
+// the start.
+QAccessible::Role OwnRole(const QObject* object) {
+    if (object->inherits("vantry::ClickPanel")) return QAccessible::Button;
+    if (object->inherits("vantry::SvgPicture")) return QAccessible::Graphic;
+    if (object->inherits("vantry::NameLabel")) return QAccessible::StaticText;
+    return QAccessible::Client;
 }
 
 class DrawnControl : public QAccessibleWidget {
@@ -45,9 +38,7 @@ public:
         const QVariant disabled = widget()->property(DisabledRoleKey);
         if (!widget()->isEnabled() && disabled.isValid()) return static_cast<QAccessible::Role>(disabled.toInt());
         const QVariant role = widget()->property(RoleKey);
-        if (role.isValid()) return static_cast<QAccessible::Role>(role.toInt());
-        const OwnClass* own = OwnClassOf(widget());
-        return own ? own->role : QAccessible::Client;
+        return role.isValid() ? static_cast<QAccessible::Role>(role.toInt()) : OwnRole(widget());
     }
 
     QString text(QAccessible::Text t) const override {
@@ -137,8 +128,8 @@ private:
 QAccessibleInterface* DrawnControls(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (auto* list = qobject_cast<QComboBox*>(object); list && list->property(ChoiceKey).toBool()) return new ChoiceList(list);
-    if (widget && (widget->property(RoleKey).isValid() || OwnClassOf(widget))) return new DrawnControl(widget);
-    return nullptr;
+    if (!widget || (!widget->property(RoleKey).isValid() && OwnRole(widget) == QAccessible::Client)) return nullptr;
+    return new DrawnControl(widget);
 }
 
 }  // namespace

@@ -57,8 +57,6 @@ void Application::Start(const QString& path, const QString& invitation) {
     if (qEnvironmentVariableIsSet("VANTRY_BENCH_ABOUT")) QTimer::singleShot(0, &board_, [this] { About(); });
 }
 
-void Application::New() { launcher_.New(); }
-
 // A module that is missing or cannot be loaded leaves the game without play across computers.
 TablePlay* Application::Table() {
     if (table_) return table_.get();
@@ -75,8 +73,6 @@ TablePlay* Application::Table() {
 }
 
 QStringList Application::HostPersonSeats() { return Table() ? Table()->HostPersonSeats() : QStringList(); }
-
-void Application::Invite() { InviteSeats(nullptr); }
 
 // A game with no seat on another computer never loads the network; a hosted one that has no
 // such seat any more plays every seat here again.
@@ -118,20 +114,6 @@ void Application::TellNoNetwork() {
         Prompter::Icon::Warning);
 }
 
-void Application::Open() { document_.OpenGame(); }
-
-// The same load as File > Open's once its dialog has named the file.
-void Application::OpenDropped(const QString& path) { document_.OpenPath(path); }
-
-bool Application::Save() { return document_.Save(); }
-
-void Application::SaveAs() { document_.SaveAs(); }
-
-void Application::About() {
-    frmAbout about(&board_, services_.openUrl);
-    about.exec();
-}
-
 // The options are stored once the window closes, not at every step of the volume's slider,
 // each of which could wait on the store's lock.
 void Application::Settings() {
@@ -141,10 +123,8 @@ void Application::Settings() {
         options_ = options;
         ApplyOptions();
     }, &board_, account, [this] { return Accounts(); });
-    {
-        const CentreOnOwner centred(&settings, &board_);
-        settings.exec();
-    }
+    const CentreOnOwner centred(&settings, &board_);
+    settings.exec();
     auto failure = StorePlayerOptions(options_, before);
     if (!failure && !(settings.Account() == account)) failure = StoreXmppOptions(settings.Account());
     if (failure) storeNotice_.Tell(services_.prompter, frmSettings::StoreFailedText(*failure));
@@ -185,7 +165,5 @@ frmLog& Application::LogWindow() {
     }
     return *log_;
 }
-
-void Application::GameLog() { LogWindow().Toggle(); }
 
 }  // namespace vantry

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDesktopServices>
 #include <QPointer>
 #include <QString>
 
@@ -35,7 +36,7 @@ public:
         // The best players' "Exit": ends the program where it stands.
         frmRec::ExitAction exitProgram = frmRec::EndProgram;
         // The About window's mail and web links.
-        frmAbout::UrlOpener openUrl = frmAbout::OpenWithDesktop;
+        frmAbout::UrlOpener openUrl = QDesktopServices::openUrl;
     };
 
     explicit Application(Services services);
@@ -49,17 +50,18 @@ public:
     Document& GameDocument() { return document_; }
 
     // BoardCommands
-    void New() override;
-    void Open() override;
-    bool Save() override;
-    void SaveAs() override;
-    void About() override;
+    void New() override { launcher_.New(); }
+    void Open() override { document_.OpenGame(); }
+    bool Save() override { return document_.Save(); }
+    void SaveAs() override { document_.SaveAs(); }
+    void About() override { frmAbout(&board_, services_.openUrl).exec(); }
     void Settings() override;
-    void OpenDropped(const QString& path) override;
+    // The same load as File > Open's once its dialog has named the file.
+    void OpenDropped(const QString& path) override { document_.OpenPath(path); }
     void BestPlayers() override;
-    void GameLog() override;
+    void GameLog() override { LogWindow().Toggle(); }
     void Join() override;
-    void Invite() override;
+    void Invite() override { InviteSeats(nullptr); }
     bool Untitled() const override { return document_.GamePath().isEmpty(); }
 
     // Hosts the game on the board for players on other computers: every seat a person plays is

@@ -9,18 +9,18 @@ namespace vantry {
 
 namespace {
 
-// Watches the window until it is painted; a zero timer posted from inside that paint runs when
-// the pass is over and the frame has gone to the screen.
+// Watches its parent's events until a window is painted; a zero timer posted from inside that
+// paint runs when the pass is over and the frame has gone to the screen.
 class FirstPaintWatcher final : public QObject {
 public:
-    FirstPaintWatcher(QWidget* window, std::function<void()> task) : QObject(window), task_(std::move(task)) {
-        window->installEventFilter(this);
+    FirstPaintWatcher(QObject* watched, std::function<void()> task) : QObject(watched), task_(std::move(task)) {
+        watched->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !posted_) {
-            posted_ = true;
-            watched->removeEventFilter(this);
+        // A filter removed while it filters is asked no more.
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            parent()->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
                 task_();
                 deleteLater();
@@ -31,11 +31,10 @@ public:
 
 private:
     std::function<void()> task_;
-    bool posted_ = false;
 };
 
 }  // namespace
 
-void AfterFirstPaint(QWidget* window, std::function<void()> task) { new FirstPaintWatcher(window, std::move(task)); }
+void AfterFirstPaint(QObject* watched, std::function<void()> task) { new FirstPaintWatcher(watched, std::move(task)); }
 
 }  // namespace vantry

@@ -2,12 +2,13 @@
 
 #include <functional>
 
-class QWidget;
+class QObject;
 
 namespace vantry {
 
-// Runs `task` once, when the window's first frame is on the screen (after the paint pass that
-// drew it), for work a start should not do before the player sees the board.
-void AfterFirstPaint(QWidget* window, std::function<void()> task);
+// Runs `task` once, when the first frame of the window `watched` (or, watching the application,
+// of any window) is on the screen, after the paint pass that drew it: for work a start should
+// not do before the player sees the board, and for the start-up benchmark's clock.
+void AfterFirstPaint(QObject* watched, std::function<void()> task);
 
 }  // namespace vantry

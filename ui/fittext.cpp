@@ -28,9 +28,8 @@ int Needed(const QWidget* control) {
     return widest;
 }
 
-}  // namespace
-
-int FitText::Room(const QWidget* control) {
+// The room the control has for its text.
+int Room(const QWidget* control) {
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
         QStyleOptionButton option;
         option.initFrom(button);
@@ -43,6 +42,8 @@ int FitText::Room(const QWidget* control) {
     }
     return control->width();
 }
+
+}  // namespace
 
 void FitText::Fit(QWidget* control, double smallestPoints) {
     QFont font = control->font();

@@ -12,11 +12,8 @@ namespace FitText {
 
 constexpr double SmallestPoints = 7.0;
 
-// The room the control has for its text.
-int Room(const QWidget* control);
-
-// Shrinks the control's face until its text fits in Room(); a control whose text fits keeps the
-// face it has.
+// Shrinks the control's face until its text fits the room the control has for it (a button's
+// contents, a label's contents less its margin); a control whose text fits keeps the face it has.
 void Fit(QWidget* control, double smallestPoints = SmallestPoints);
 // Every push button, and every label without word wrap, of `window`.
 void FitAll(QWidget* window);

@@ -11,9 +11,9 @@ namespace vantry {
 class FontConfigWarmUp {
 public:
     FontConfigWarmUp();
+    // Neither copied nor moved: the thread it holds cannot be copied, and the destructor it
+    // declares leaves it no implicit move.
     ~FontConfigWarmUp();
-    FontConfigWarmUp(const FontConfigWarmUp&) = delete;
-    FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
     void Wait();
 

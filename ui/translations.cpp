@@ -26,22 +26,18 @@ bool Translations::Install(const QLocale& locale) {
     const QStringList languages = locale.uiLanguages();
     const QLocale::Language first = languages.isEmpty() ? QLocale::C : QLocale(languages.constFirst()).language();
     const bool english = first == QLocale::English || first == QLocale::C;
-    if (!english && game_.load(locale, QStringLiteral("vantry"), QStringLiteral("_"), GameTranslations)) {
-        QCoreApplication::installTranslator(&game_);
-        // Without Qt's own file the buttons stay English, which is still a game to play.
-        if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(&qt_);
-        }
-        installed_ = true;
-        return true;
+    const bool translated =
+        !english && game_.load(locale, QStringLiteral("vantry"), QStringLiteral("_"), GameTranslations);
+    // Else the game's own English, of which only the texts with a count ("1 square") need a file.
+    if (!translated && !game_.load(QStringLiteral("vantry_en"), GameTranslations)) return false;
+    QCoreApplication::installTranslator(&game_);
+    installed_ = true;
+    // Without Qt's own file the buttons stay English, which is still a game to play.
+    if (translated && qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_);
     }
-    // The game's own English, of which only the texts with a count ("1 square") need a file.
-    if (game_.load(QStringLiteral("vantry_en"), GameTranslations)) {
-        QCoreApplication::installTranslator(&game_);
-        installed_ = true;
-    }
-    return false;
+    return translated;
 }
 
 }  // namespace vantry

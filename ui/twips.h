@@ -24,16 +24,11 @@ struct TwipsMapping {
 
     qreal X(float twips) const { return offset.x() + twips / TwipsPerPixel * scale; }
     qreal Y(float twips) const { return offset.y() + twips / TwipsPerPixel * scale; }
-    QPointF Point(float x, float y) const { return QPointF(X(x), Y(y)); }
     // Both edges are rounded, so elements that touch in twips touch on screen.
     QRect Rect(const TwipsRect& r) const {
         const int left = qRound(X(r.left));
         const int top = qRound(Y(r.top));
         return QRect(left, top, qRound(X(r.left + r.width)) - left, qRound(Y(r.top + r.height)) - top);
-    }
-    // A place in the window back in twips, as a click on it names it.
-    QPointF Twips(const QPointF& pixels) const {
-        return (pixels - offset) / scale * static_cast<qreal>(TwipsPerPixel);
     }
 
     // The mapping that fits a design of `design` logical pixels into `window`, keeping its
@@ -55,6 +50,6 @@ inline QRect PixelRect(float left, float top, float width, float height) {
     return PixelRect(TwipsRect{left, top, width, height});
 }
 
-inline QPointF PixelPoint(float x, float y) { return TwipsMapping{}.Point(x, y); }
+inline QPointF PixelPoint(float x, float y) { return QPointF(TwipsMapping{}.X(x), TwipsMapping{}.Y(y)); }
 
 }  // namespace vantry

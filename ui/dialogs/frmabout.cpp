@@ -1,6 +1,5 @@
 #include "dialogs/frmabout.h"
 
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -67,7 +66,6 @@ frmAbout::frmAbout(QWidget* owner, UrlOpener openUrl) : QDialog(owner), openUrl_
     resize(PixelEdge(ClientWidth), PixelEdge(ClientHeight));
 
     Picture1_ = new QWidget(this);
-    AccessibleRoles::Install();
     // A screen reader reads the credits from the panel once, as one text; the lines that rise
     // through it are kept quiet, or every step of the scroll could be told.
     AccessibleRoles::Set(Picture1_, QAccessible::StaticText);
@@ -186,13 +184,11 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmAbout::OpenWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
-
 void frmAbout::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(QLineF(0.0, RuleY / 15.0, RuleRight / 15.0, RuleY / 15.0));
+    painter.drawLine(PixelPoint(0, RuleY), PixelPoint(RuleRight, RuleY));
 }
 
 }  // namespace vantry

@@ -26,15 +26,13 @@ public:
     static constexpr int TitleIndex = 10;
     static constexpr float ScrollStep = 50.0f;
 
-    explicit frmAbout(QWidget* owner, UrlOpener openUrl = OpenWithDesktop);
+    explicit frmAbout(QWidget* owner, UrlOpener openUrl);
 
     // One step of the scroll; the timer stops once every line has left the panel.
     void Timer1_Timer();
     bool ScrollRunning() const { return Timer1_.isActive(); }
     // A line's top in twips within the panel.
     float LineTop(int index) const { return lblPlace_[static_cast<std::size_t>(index)].top; }
-
-    static void OpenWithDesktop(const QUrl& url);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

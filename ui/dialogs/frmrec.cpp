@@ -194,11 +194,10 @@ void frmRec::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    const auto px = [](int twips) { return twips / 15.0; };
-    painter.drawRect(QRectF(px(GridLeft), px(GridTop), px(GridRight - GridLeft), px(GridBottom - GridTop)));
-    for (int x : {480, 3600}) painter.drawLine(QLineF(px(x), px(GridTop), px(x), px(GridBottom)));
+    painter.drawRect(QRectF(PixelPoint(GridLeft, GridTop), PixelPoint(GridRight, GridBottom)));
+    for (int x : {480, 3600}) painter.drawLine(PixelPoint(x, GridTop), PixelPoint(x, GridBottom));
     for (int y = HeadingBottom; y < GridBottom; y += RowPitch) {
-        painter.drawLine(QLineF(px(GridLeft), px(y), px(GridRight), px(y)));
+        painter.drawLine(PixelPoint(GridLeft, y), PixelPoint(GridRight, y));
     }
 }
 

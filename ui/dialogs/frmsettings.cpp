@@ -70,6 +70,12 @@ QCheckBox* AddCheck(QGridLayout* grid, int row, const QString& text, const char*
 
 }  // namespace
 
+template <typename Value>
+void frmSettings::Change(Value PlayerOptions::*option, const Value& value) {
+    options_.*option = value;
+    if (changed_) changed_(options_);
+}
+
 frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget* owner, const XmppOptions& account,
                          Accounts accounts)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -80,12 +86,10 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
     setWindowTitle(tr("Vantry - Settings"));
     auto* grid = new QGridLayout;
     chkMarks = AddCheck(grid, 0, tr("Show each seat's &mark on its counter and name"), "chkMarks", this);
-    connect(chkMarks, &QCheckBox::toggled, this, [this](bool on) { Change([on](PlayerOptions& o) { o.marks = on; }); });
+    connect(chkMarks, &QCheckBox::toggled, this, [this](bool on) { Change(&PlayerOptions::marks, on); });
 
     chkTravel = AddCheck(grid, 1, tr("Counters &travel square by square and the die rolls"), "chkTravel", this);
-    connect(chkTravel, &QCheckBox::toggled, this, [this](bool on) {
-        Change([on](PlayerOptions& o) { o.travel = on; });
-    });
+    connect(chkTravel, &QCheckBox::toggled, this, [this](bool on) { Change(&PlayerOptions::travel, on); });
 
     //: Label of the list of paces at which the computer's seats throw and move.
     auto* paceLabel = new QLabel(tr("Computer's &pace:"), this);
@@ -100,7 +104,7 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
     AddRow(grid, 2, paceLabel, cmbPace, "cmbPace");
     connect(cmbPace, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(Paces.size())) {
-            Change([index](PlayerOptions& o) { o.pace = Paces[static_cast<std::size_t>(index)]; });
+            Change(&PlayerOptions::pace, Paces[static_cast<std::size_t>(index)]);
         }
     });
 
@@ -145,7 +149,7 @@ frmSettings::frmSettings(const PlayerOptions& options, Changed changed, QWidget*
 void frmSettings::BuildSound(QGridLayout* grid, int row) {
     chkSound = AddCheck(grid, row, tr("&Sound"), "chkSound", this);
     connect(chkSound, &QCheckBox::toggled, this, [this](bool on) {
-        Change([on](PlayerOptions& o) { o.sound = on; });
+        Change(&PlayerOptions::sound, on);
         ShowVolume();
     });
 
@@ -162,7 +166,7 @@ void frmSettings::BuildSound(QGridLayout* grid, int row) {
     lblVolumeValue->setMinimumWidth(fontMetrics().horizontalAdvance(tr("%1%").arg(PlayerOptions::MaxVolume)));
     lblVolumeValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(sldVolume, &QSlider::valueChanged, this, [this](int volume) {
-        Change([volume](PlayerOptions& o) { o.volume = volume; });
+        Change(&PlayerOptions::volume, volume);
         ShowVolume();
     });
     grid->addWidget(lblVolumeValue, row + 1, 2);
@@ -177,8 +181,7 @@ void frmSettings::BuildLanguage(QGridLayout* grid, int row) {
     for (const QString& code : GameLanguages()) cmbLanguage->addItem(NativeName(code), code);
     AddRow(grid, row, languageLabel, cmbLanguage, "cmbLanguage");
     connect(cmbLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {
-        const QString code = cmbLanguage->itemData(index).toString();
-        Change([code](PlayerOptions& o) { o.language = code; });
+        Change(&PlayerOptions::language, cmbLanguage->itemData(index).toString());
     });
 
     auto* lblLanguageNote = new QLabel(tr("A new language is used from the next start of Vantry."), this);
@@ -255,11 +258,6 @@ void frmSettings::ShowVolume() {
     // The volume is kept while the sound is off, ready for when it is on again.
     const bool on = chkSound->isChecked();
     for (QWidget* part : std::initializer_list<QWidget*>{lblVolume, sldVolume, lblVolumeValue}) part->setEnabled(on);
-}
-
-void frmSettings::Change(const std::function<void(PlayerOptions&)>& edit) {
-    edit(options_);
-    if (changed_) changed_(options_);
 }
 
 QString frmSettings::StoreFailedText(const StoreFailure& failure) {

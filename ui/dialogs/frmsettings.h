@@ -48,7 +48,9 @@ private:
     void BuildLanguage(QGridLayout* grid, int row);
     void BuildAccount(QGridLayout* grid, int row);
     void CreateAccount();
-    void Change(const std::function<void(PlayerOptions&)>& edit);
+    // Sets one of the options and hands them on.
+    template <typename Value>
+    void Change(Value PlayerOptions::*option, const Value& value);
     void ShowVolume();
 
     PlayerOptions options_;

@@ -11,11 +11,6 @@ NewGameLauncher::NewGameLauncher(Engine& engine, DocumentWindow& board, GameComm
           return new frmNew(engine, board, commands, prompter, random, owner);
       }) {}
 
-void NewGameLauncher::ShowMarks(bool shown) {
-    marks_ = shown;
-    if (Dialog()) Dialog()->ShowMarks(shown);
-}
-
 // A dialog built anew pauses the board as it loads; one kept loaded is paused here.
 void NewGameLauncher::New() {
     if (Dialog()) {

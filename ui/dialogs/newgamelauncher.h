@@ -20,8 +20,9 @@ public:
     // File > New, and start-up without a saved game: the board is paused while the dialog shows.
     void New();
 
-    // Whether the seats' groups show their marks, in a dialog loaded now or later.
-    void ShowMarks(bool shown);
+    // Whether the seats' groups show their marks, from the dialog's next showing on (the options
+    // change only while it is not shown).
+    void ShowMarks(bool shown) { marks_ = shown; }
 
     // Hears the seats given to players on other computers each time the dialog starts a game.
     void OnStarted(std::function<void(const frmNew::Seats& remote)> started) { started_ = std::move(started); }

@@ -18,7 +18,7 @@ QString Average(const PlayerStatistics& p) { return QLocale().toString(p.Average
 }  // namespace
 
 StatisticsPane::StatisticsPane(Prompter& prompter, StoreFailureNotice& notice, QWidget* parent)
-    : QWidget(parent), prompter_(prompter), notice_(notice) {
+    : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     table_ = new QTreeWidget(this);
     table_->setObjectName("statisticsTable");
@@ -59,11 +59,11 @@ StatisticsPane::StatisticsPane(Prompter& prompter, StoreFailureNotice& notice, Q
     clear_->setObjectName("cmdClearStatistics");
     clear_->setAutoDefault(false);
     layout->addWidget(clear_, 0, Qt::AlignLeft);
-    connect(clear_, &QPushButton::clicked, this, [this] {
+    connect(clear_, &QPushButton::clicked, this, [this, &prompter, &notice] {
         const QString ask = tr("Do you want to clear the statistics of every player?");
-        if (prompter_.AskYesNoCancel(ask) != Prompter::Answer::Yes) return;
+        if (prompter.AskYesNoCancel(ask) != Prompter::Answer::Yes) return;
         if (const auto failure = ClearStoredStatistics()) {
-            notice_.Tell(prompter_, StatisticsKeeper::FailureText(*failure));
+            notice.Tell(prompter, StatisticsKeeper::FailureText(*failure));
         }
         Refresh();
     });

@@ -27,8 +27,6 @@ public:
     static QString Phrase(const PlayerStatistics& player);
 
 private:
-    Prompter& prompter_;
-    StoreFailureNotice& notice_;
     QTreeWidget* table_ = nullptr;
     QLabel* empty_ = nullptr;
     QPushButton* clear_ = nullptr;
