@@ -238,9 +238,7 @@ BoardWidgets::BoardWidgets(QWidget* window) {
     Label1->adjustSize();
 }
 
-void BoardWidgets::Draw(const GameState& state, PlayFocus& focus) {
-    // A seat played from another computer cannot be played here.
-    const bool here = !state.Remote[static_cast<std::size_t>(state.CurrentPlayer)];
+void BoardWidgets::Draw(const GameState& state, bool here, PlayFocus& focus) {
     // Only the face on show is visible.
     for (int k = 0; k < FaceCount; ++k) {
         DieFace* face = picToss[static_cast<std::size_t>(k)];

@@ -34,9 +34,10 @@ public:
     void Place(const TwipsMapping& mapping);
     // Brings the widgets up to the game state: the die's face on show, the counters that can be
     // moved, Go and the names with their blink; the counters' places are the travel's, from the
-    // record's events. A control about to be hidden or disabled lets the keyboard focus go first.
+    // record's events; none is enabled unless the seat on turn plays `here`, not on another
+    // computer. A control about to be hidden or disabled lets the keyboard focus go first.
     // Nothing is read back.
-    void Draw(const GameState& state, PlayFocus& focus);
+    void Draw(const GameState& state, bool here, PlayFocus& focus);
     // Each seat's name as the label's caption (changed only when it differs), and the blink.
     void DrawNames(const GameState& state);
     // Each seat's mark on its counter and before its name, or none; the names are fitted anew

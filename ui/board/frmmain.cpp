@@ -37,32 +37,26 @@ namespace {
 constexpr int TimerInterval = 500;
 constexpr qreal SmallestScale = 0.75;
 
-// The path a drop on the board would open: that of a single local file that is not a folder,
-// else empty. Several files are refused rather than one of them picked, so that nothing opens
-// by surprise.
-QString DroppedFile(const QMimeData* data) {
-    if (!data || !data->hasUrls()) return {};
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) return {};
-    const QString path = urls.constFirst().toLocalFile();
-    return QFileInfo(path).isDir() ? QString() : path;
-}
-
-// Accepts a drop of one saved game, or ignores it. Reading the file leaves it where it was, so
-// the drop is a copy (or else a link), never a move after which the program it came from would
+// Accepts a drop of one saved game and gives its path, or ignores it and gives none. The path is
+// that of a single local file that is not a folder: several files are refused rather than one of
+// them picked, so that nothing opens by surprise. Reading the file leaves it where it was, so the
+// drop is a copy (or else a link), never a move after which the program it came from would
 // delete it.
-bool TakeDrop(QDropEvent* event) {
+QString TakeDrop(QDropEvent* event) {
     const Qt::DropActions possible = event->possibleActions();
     const Qt::DropAction action = possible & Qt::CopyAction   ? Qt::CopyAction
                                   : possible & Qt::LinkAction ? Qt::LinkAction
                                                               : Qt::IgnoreAction;
-    if (action == Qt::IgnoreAction || DroppedFile(event->mimeData()).isEmpty()) {
+    const QList<QUrl> urls = event->mimeData() ? event->mimeData()->urls() : QList<QUrl>();
+    const bool oneFile = urls.size() == 1 && urls.constFirst().isLocalFile();
+    const QString path = oneFile ? urls.constFirst().toLocalFile() : QString();
+    if (action == Qt::IgnoreAction || path.isEmpty() || QFileInfo(path).isDir()) {
         event->ignore();
-        return false;
+        return {};
     }
     event->setDropAction(action);
     event->accept();
-    return true;
+    return path;
 }
 }  // namespace
 
@@ -146,14 +140,11 @@ void frmMain::Form_Load() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) return HandleKey(static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool frmMain::HandleKey(QKeyEvent* event) {
-    const KeyCommand command = KeyCommandFor(event->key(), event->modifiers());
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const KeyCommand command = KeyCommandFor(key->key(), key->modifiers());
     if (command == KeyCommand::None) return false;
-    if (event->isAutoRepeat()) return true;  // a held key is one press
+    if (key->isAutoRepeat()) return true;  // a held key is one press
     switch (command) {
         case KeyCommand::Throw: ThrowHere(); break;
         case KeyCommand::Go:
@@ -233,8 +224,8 @@ void frmMain::dragMoveEvent(QDragMoveEvent* event) { TakeDrop(event); }
 // The file opens once the drop is over, so that a message about a damaged file does not keep
 // the program it was dragged from waiting.
 void frmMain::dropEvent(QDropEvent* event) {
-    if (!TakeDrop(event)) return;
-    const QString path = DroppedFile(event->mimeData());
+    const QString path = TakeDrop(event);
+    if (path.isEmpty()) return;
     QMetaObject::invokeMethod(this, [this, path] { commands_.OpenDropped(path); }, Qt::QueuedConnection);
 }
 
@@ -348,7 +339,7 @@ void frmMain::Changed() { Draw(); }
 void frmMain::Blinked() { widgets_->DrawNames(state_); }
 
 void frmMain::Draw() {
-    widgets_->Draw(state_, *playFocus_);
+    widgets_->Draw(state_, PlaysHere(), *playFocus_);
     setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();
     // A timer that runs on keeps its rhythm; one started afresh begins a whole interval.

@@ -100,7 +100,6 @@ private:
     void Form_Load();
     bool PlaysHere() const;
     void ThrowHere();
-    bool HandleKey(QKeyEvent* event);
     // Enter presses the focused control of the board, as on any button; Space keeps throwing
     // wherever the focus is.
     bool PressFocused();
