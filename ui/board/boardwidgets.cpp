@@ -22,7 +22,6 @@
 #include "plaintooltip.h"
 #include "board/playfocus.h"
 #include "media/svgpicture.h"
-#include "twips.h"
 #include "seat/seatlook.h"
 
 namespace vantry {
@@ -277,13 +276,6 @@ void BoardWidgets::ShowMarks(bool shown) {
         txtName[seat]->SetMarkSeat(shown ? i : -1);
         SetNameText(txtName[seat], txtName[seat]->text());
     }
-}
-
-QRect BoardWidgets::Controls() const {
-    QRect controls = imgFile->geometry() | cmdGo->geometry();
-    for (const QWidget* face : picToss) controls |= face->geometry();
-    for (const QWidget* name : txtName) controls |= name->geometry();
-    return controls;
 }
 
 }  // namespace vantry

@@ -7,7 +7,6 @@
 #include "twips.h"
 
 class QLabel;
-class QRect;
 class QPushButton;
 class QWidget;
 
@@ -43,8 +42,6 @@ public:
     // Each seat's mark on its counter and before its name, or none; the names are fitted anew
     // to the room the mark leaves.
     void ShowMarks(bool shown);
-    // Where the controls a player must reach stand in the window: FILE, the names, the die and Go.
-    QRect Controls() const;
 
     // The controls and the names; the background, the lines, the numbers, the house and the
     // snakes need no hand once they are placed.

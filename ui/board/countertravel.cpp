@@ -4,7 +4,6 @@
 #include "gamerecord.h"
 #include "gamestate.h"
 #include "playeroptions.h"
-#include "twips.h"
 
 namespace vantry {
 

@@ -23,6 +23,7 @@
 #include "board/filemenu.h"
 #include "standings.h"
 #include "board/keytable.h"
+#include "board/namelabel.h"
 #include "playeroptions.h"
 #include "board/playfocus.h"
 #include "prompter.h"
@@ -208,7 +209,10 @@ void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
 QPoint frmMain::FileMenuCorner() const { return widgets_->imgFile->mapToGlobal(QPoint(0, 0)); }
 
 QRect frmMain::ControlsOnScreen() const {
-    const QRect controls = widgets_->Controls();
+    const BoardWidgets& w = *widgets_;
+    QRect controls = w.imgFile->geometry() | w.cmdGo->geometry();
+    for (const QWidget* face : w.picToss) controls |= face->geometry();
+    for (const QWidget* name : w.txtName) controls |= name->geometry();
     return QRect(mapToGlobal(controls.topLeft()), controls.size());
 }
 
