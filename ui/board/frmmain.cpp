@@ -292,8 +292,7 @@ void frmMain::CuePlayed(Cue cue) { cues_.Play(cue); }
 // A timer given a new interval while it runs starts it afresh; the turn waits one new tick.
 void frmMain::ApplyOptions(const PlayerOptions& options) {
     for (GameTimer t : {GameTimer::timPlay, GameTimer::timGo}) Timer(t).setInterval(options.pace);
-    travel_->SetTickMs(options.pace);
-    travel_->SetEnabled(options.travel);
+    travel_->Apply(options);
     widgets_->ShowMarks(options.marks);
     cues_.Apply(options.sound, options.volume);
 }
