@@ -60,12 +60,4 @@ constexpr TwipsRect NameLabelRect(int seat) {
 constexpr float NumberDigitWidth = 90.0f;
 constexpr float NumberHeight = 195.0f;
 
-// Top-left corners of the pips of face k (k + 1 pips), inside the 615 x 615 face.
-constexpr float PipDiameter = 135.0f;
-struct PipSpot {
-    float x;
-    float y;
-};
-const std::vector<PipSpot>& Pips(int face);
-
 }  // namespace vantry

@@ -285,8 +285,6 @@ bool frmMain::ConfirmClose() {
     return false;
 }
 
-void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) { cues_.SetPlayer(std::move(player)); }
-
 void frmMain::CuePlayed(Cue cue) { cues_.Play(cue); }
 
 // A timer given a new interval while it runs starts it afresh; the turn waits one new tick.
