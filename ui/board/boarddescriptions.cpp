@@ -1,6 +1,5 @@
 #include "board/boarddescriptions.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include <vector>

@@ -167,9 +167,7 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
         FitText::Fit(Label1, FitText::SmallestPoints * mapping.scale);
     }
     FitText::Fit(cmdGo, FitText::SmallestPoints * mapping.scale);
-    for (QWidget* word : imgFile->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        word->setGeometry(imgFile->rect());
-    }
+    if (fileWord_ != nullptr) fileWord_->setGeometry(imgFile->rect());
     for (NameLabel* label : txtName) SetNameText(label, label->text());
 }
 
@@ -195,7 +193,7 @@ BoardWidgets::BoardWidgets(QWidget* window) {
     const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
     const bool english = fileWord == QLatin1String("FILE");
     imgFile = Placed(new SvgPicture(english ? Pictures::File : Pictures::FileButton, window), FileButtonRect, "imgFile");
-    if (!english) new FileWord(fileWord, imgFile);
+    if (!english) fileWord_ = new FileWord(fileWord, imgFile);
     imgFile->setCursor(Qt::PointingHandCursor);
     // The snakes Image2..Image8.
     for (std::size_t n = 0; n < SnakeRects.size(); ++n) {
@@ -238,23 +236,20 @@ BoardWidgets::BoardWidgets(QWidget* window) {
 }
 
 void BoardWidgets::Draw(const GameState& state, bool here, PlayFocus& focus) {
+    const auto enable = [&focus](QWidget* control, bool enabled) {
+        if (!enabled) focus.Leaving(control);
+        control->setEnabled(enabled);
+    };
     // Only the face on show is visible.
     for (int k = 0; k < FaceCount; ++k) {
         DieFace* face = picToss[static_cast<std::size_t>(k)];
         const bool shown = k == state.ShownFace;
-        const bool enabled = !shown || (here && state.FaceEnabled);
-        if (!shown || !enabled) focus.Leaving(face);
+        if (!shown) focus.Leaving(face);
         face->setHidden(!shown);
-        face->setEnabled(enabled);
+        enable(face, !shown || (here && state.FaceEnabled));
     }
-    for (std::size_t s = 0; s < SeatCount; ++s) {
-        const bool enabled = here && state.CounterEnabled[s];
-        if (!enabled) focus.Leaving(picM[s]);
-        picM[s]->setEnabled(enabled);
-    }
-    const bool goes = here && state.GoEnabled;
-    if (!goes) focus.Leaving(cmdGo);
-    cmdGo->setEnabled(goes);
+    for (std::size_t s = 0; s < SeatCount; ++s) enable(picM[s], here && state.CounterEnabled[s]);
+    enable(cmdGo, here && state.GoEnabled);
     DrawNames(state);
 }
 

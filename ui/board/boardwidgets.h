@@ -59,6 +59,8 @@ private:
 
     // The widgets that stand where the design puts them, with their design places.
     std::vector<std::pair<QWidget*, TwipsRect>> placed_;
+    // The word written over the FILE picture in a language other than English, or none.
+    QWidget* fileWord_ = nullptr;
 };
 
 }  // namespace vantry

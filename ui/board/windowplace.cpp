@@ -56,18 +56,16 @@ std::optional<StoredPlace> Read(const QByteArray& stored) {
     return place;
 }
 
-// The screen that shows most of the frame, or none.
+// The screen that shows most of the frame (the first of those that show as much), or none.
 const QScreen* ScreenShowing(const QRect& frame) {
-    const QScreen* best = nullptr;
-    qint64 most = 0;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect seen = screen->availableGeometry().intersected(frame);
-        const qint64 area = qint64(seen.width()) * seen.height();
-        if (area <= most) continue;
-        best = screen;
-        most = area;
-    }
-    return best;
+    const auto seen = [&frame](const QScreen* screen) {
+        const QRect shown = screen->availableGeometry().intersected(frame);
+        return qint64(shown.width()) * shown.height();
+    };
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto best = std::max_element(screens.begin(), screens.end(),
+                                       [&seen](const QScreen* a, const QScreen* b) { return seen(a) < seen(b); });
+    return best != screens.end() && seen(*best) > 0 ? *best : nullptr;
 }
 
 QMargins Between(const QRect& frame, const QRect& inside) {
