@@ -16,6 +16,7 @@ namespace vantry {
 
 constexpr float ClientWidth = 11880.0f;
 constexpr float ClientHeight = 8595.0f;
+constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
 
 constexpr QColor LadderOrange{255, 128, 0};
 constexpr QColor DiePaleYellow{255, 255, 192};

@@ -28,8 +28,6 @@ namespace vantry {
 
 namespace {
 
-constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
-
 // One painted level of the board (the track, the ladders or the turns): lines are drawn, not
 // widgets, so a layer covers the client area and lets every click through to what lies below.
 class BoardLayer : public QWidget {

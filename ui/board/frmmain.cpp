@@ -252,7 +252,7 @@ void frmMain::ShowWindow() {
     show();
 }
 
-QSize frmMain::DesignSize() { return PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size(); }
+QSize frmMain::DesignSize() { return PixelRect(BoardRect).size(); }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -267,12 +267,9 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 void frmMain::ToggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (closingWithoutAsking_ || ConfirmClose()) {
-        if (storeNotice_ != nullptr && placeRestored_) WindowPlace::Store(*this, prompter_, *storeNotice_);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    const bool closes = closingWithoutAsking_ || ConfirmClose();
+    if (closes && storeNotice_ != nullptr && placeRestored_) WindowPlace::Store(*this, prompter_, *storeNotice_);
+    event->setAccepted(closes);
 }
 
 // A Yes whose save was cancelled or failed keeps the board, so the game is not lost.
