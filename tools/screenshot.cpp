@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     vantry::Engine engine(state, die);
     vantry::frmMain board(engine, prompter, commands);
     engine.SetListener(&board);
-    board.SetCuePlayer(std::make_unique<Silent>());
+    board.Cues().SetPlayer(std::make_unique<Silent>());
     vantry::GameSetup game;
     game.Names = {"Robin", "Ethel", "Marvin", "Elayne"};
     game.Position = {33, 57, 33, 12};

@@ -171,7 +171,7 @@ protected:
     Application& Make(frmRec::ExitAction exitProgram = [] {}) {
         app = std::make_unique<Application>(Application::Services{prompter, random, std::move(exitProgram),
                                                                   [this](const QUrl& url) { opened << url; }});
-        Board().SetCuePlayer(std::make_unique<SilentCues>());
+        Board().Cues().SetPlayer(std::make_unique<SilentCues>());
         for (GameTimer t : {GameTimer::timPlay, GameTimer::timGo, GameTimer::Timer1}) {
             Board().Timer(t).setInterval(TickMs);
         }

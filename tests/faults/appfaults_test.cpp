@@ -86,7 +86,7 @@ TEST_F(MediaFolderFaultTest, AVanishedFolderSilencesTheCuesOnlyAndAReturningOneI
     Make();
     auto watched = std::make_unique<WatchedCues>();
     cues_ = watched.get();
-    Board().SetCuePlayer(std::move(watched));
+    Board().Cues().SetPlayer(std::move(watched));
     ModalDriver driver;  // no window is expected at all
     app->Start(game);
 
@@ -115,7 +115,7 @@ TEST_F(MediaFolderFaultTest, AVanishedFolderSilencesTheCuesOnlyAndAReturningOneI
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(" | ").toStdString();
     EXPECT_TRUE(prompter.questions.isEmpty());
     EXPECT_TRUE(driver.seen.isEmpty());
-    EXPECT_EQ(Board().MediaFolder(), data_.path());
+    EXPECT_EQ(Board().Cues().MediaFolder(), data_.path());
 }
 
 // Ann, played by the computer, stands on square 94 on turn; a six wins at the first tick.

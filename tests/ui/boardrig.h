@@ -64,7 +64,7 @@ struct BoardRig {
         engine.SetListener(window.get());
         auto recorder = std::make_unique<RecordingCues>();
         cues = recorder.get();
-        window->SetCuePlayer(std::move(recorder));
+        window->Cues().SetPlayer(std::move(recorder));
     }
     ~BoardRig() { engine.SetListener(nullptr); }
 

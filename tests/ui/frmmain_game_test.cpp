@@ -163,7 +163,7 @@ TEST(Turns, WinMessagesAppearOnceOnTheRealTimers) {
     Engine engine(state, random);
     frmMain window(engine, prompter, commands);
     engine.SetListener(&window);
-    window.SetCuePlayer(std::make_unique<RecordingCues>());
+    window.Cues().SetPlayer(std::make_unique<RecordingCues>());
     state.IsComputer = {true, true, true, true};
     state.Position = {93, 10, 10, 10};
     for (std::size_t i = 0; i < 4; ++i) PlaceCounter(state.Counters[i], state.Position[i], 615.0f);

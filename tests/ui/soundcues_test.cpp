@@ -73,7 +73,7 @@ TEST(MediaFolder, TheFolderIsLookedForAgainAfterACueWasNotThere) {
     rig.window->GameEngine().Throw();
     const QString found = build + "/Media/TossClick.wav";
     EXPECT_EQ(rig.cues->paths, QStringList({"/first/Media/TossClick.wav", found, found}));
-    EXPECT_EQ(rig.window->MediaFolder(), build);
+    EXPECT_EQ(rig.window->Cues().MediaFolder(), build);
 }
 
 TEST(MediaFolder, MissingFolderIsSilent) {

@@ -22,8 +22,7 @@ CuePlayer* BoardCues::Player() {
     moduleTried_ = true;
     QLibrary module(soundModule_);
     const auto create = reinterpret_cast<VantrySoundCreate>(module.resolve(VANTRY_SOUND_MODULE_ENTRY));
-    if (create) player_.reset(create());
-    if (player_) player_->SetVolume(volume_);
+    if (create) SetPlayer(std::unique_ptr<CuePlayer>(create()));
     return player_.get();
 }
 

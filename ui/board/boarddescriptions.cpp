@@ -1,6 +1,5 @@
 #include "board/boarddescriptions.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include <vector>
@@ -81,34 +80,30 @@ void BoardDescriptions::Refresh() {
         const QString counter = state_.AtStart(i) ? Phrase(CountersAtStart, i)
                                                   : Phrase(CountersOnSquare, i).arg(state_.Position[s] + 1);
         if (widgets_.picM[s]->accessibleName() != counter) widgets_.picM[s]->setAccessibleName(counter);
-        DescribeNameLabel(i, winner);
+        // The name, its colour, then what else is true of the seat, each after a comma; a name left
+        // blank is said by its colour alone.
+        QStringList parts{Announcer::SeatOf(state_, i).name};
+        if (!QString::fromStdString(state_.Names[s]).trimmed().isEmpty()) parts << SeatLook::ColourWord(i);
+        //: Said of a name on the board after the name and colour: the computer plays this seat.
+        if (state_.IsComputer[s]) parts << tr("computer");
+        //: Said of a name on the board after the name and colour: a player on another computer plays it.
+        if (state_.Remote[s]) parts << tr("on another computer");
+        //: Said of a name on the board: the other computer that plays this seat has lost its connection.
+        if (state_.Away[s]) parts << tr("away");
+        const bool toPlay = winner < 0 && i == state_.CurrentPlayer;
+        if (winner == i) {
+            //: Said of a name on the board after the name and colour: this seat has won.
+            parts << tr("winner");
+        } else if (toPlay) {
+            //: Said of a name on the board after the name and colour: this seat is on turn.
+            parts << tr("to play");
+        }
+        Describe(widgets_.txtName[s], parts.join(QStringLiteral(", ")));
+        AccessibleRoles::SetActive(widgets_.txtName[s], toPlay);
     }
     const int seat = state_.CurrentPlayer;
     const bool known = seat >= 0 && seat < SeatCount;
     Describe(widgets_.cmdGo, state_.GoEnabled && known ? Phrase(CounterMoves, seat) : QString());
-}
-
-void BoardDescriptions::DescribeNameLabel(int seat, int winner) {
-    const auto s = static_cast<std::size_t>(seat);
-    // The name, its colour, then what else is true of the seat, each after a comma; a name left
-    // blank is said by its colour alone.
-    QStringList parts{Announcer::SeatOf(state_, seat).name};
-    if (!QString::fromStdString(state_.Names[s]).trimmed().isEmpty()) parts << SeatLook::ColourWord(seat);
-    //: Said of a name on the board after the name and colour: the computer plays this seat.
-    if (state_.IsComputer[s]) parts << QCoreApplication::translate("BoardDescriptions", "computer");
-    //: Said of a name on the board after the name and colour: a player on another computer plays it.
-    if (state_.Remote[s]) parts << QCoreApplication::translate("BoardDescriptions", "on another computer");
-    //: Said of a name on the board: the other computer that plays this seat has lost its connection.
-    if (state_.Away[s]) parts << QCoreApplication::translate("BoardDescriptions", "away");
-    if (winner == seat) {
-        //: Said of a name on the board after the name and colour: this seat has won.
-        parts << QCoreApplication::translate("BoardDescriptions", "winner");
-    } else if (winner < 0 && seat == state_.CurrentPlayer) {
-        //: Said of a name on the board after the name and colour: this seat is on turn.
-        parts << QCoreApplication::translate("BoardDescriptions", "to play");
-    }
-    Describe(widgets_.txtName[s], parts.join(QStringLiteral(", ")));
-    AccessibleRoles::SetActive(widgets_.txtName[s], winner < 0 && seat == state_.CurrentPlayer);
 }
 
 }  // namespace vantry

@@ -23,8 +23,6 @@ public:
     void Refresh();
 
 private:
-    void DescribeNameLabel(int seat, int winner);
-
     const GameState& state_;
     BoardWidgets& widgets_;
 };

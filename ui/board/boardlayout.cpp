@@ -68,18 +68,4 @@ std::vector<BoardLine> LadderLines() {
     return lines;
 }
 
-const std::vector<PipSpot>& Pips(int face) {
-    static const std::array<std::vector<PipSpot>, 6> pips{{
-        {{240, 240}},
-        {{340, 120}, {120, 360}},
-        {{380, 80}, {220, 220}, {80, 380}},
-        {{80, 80}, {380, 80}, {80, 400}, {380, 400}},
-        {{40, 40}, {420, 40}, {240, 240}, {40, 440}, {420, 440}},
-        {{100, 40}, {360, 40}, {100, 240}, {360, 240}, {100, 440}, {360, 440}},
-    }};
-    static const std::vector<PipSpot> none;
-    if (face < 0 || face > 5) return none;
-    return pips[static_cast<std::size_t>(face)];
-}
-
 }  // namespace vantry

@@ -16,6 +16,7 @@ namespace vantry {
 
 constexpr float ClientWidth = 11880.0f;
 constexpr float ClientHeight = 8595.0f;
+constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
 
 constexpr QColor LadderOrange{255, 128, 0};
 constexpr QColor DiePaleYellow{255, 255, 192};
@@ -59,13 +60,5 @@ constexpr TwipsRect NameLabelRect(int seat) {
 // The design label metrics of the square numbers (8-point sans-serif): 90 twips a digit, 195 high.
 constexpr float NumberDigitWidth = 90.0f;
 constexpr float NumberHeight = 195.0f;
-
-// Top-left corners of the pips of face k (k + 1 pips), inside the 615 x 615 face.
-constexpr float PipDiameter = 135.0f;
-struct PipSpot {
-    float x;
-    float y;
-};
-const std::vector<PipSpot>& Pips(int face);
 
 }  // namespace vantry

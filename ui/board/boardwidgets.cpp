@@ -22,14 +22,11 @@
 #include "plaintooltip.h"
 #include "board/playfocus.h"
 #include "media/svgpicture.h"
-#include "twips.h"
 #include "seat/seatlook.h"
 
 namespace vantry {
 
 namespace {
-
-constexpr TwipsRect BoardRect{0.0f, 0.0f, ClientWidth, ClientHeight};
 
 // One painted level of the board (the track, the ladders or the turns): lines are drawn, not
 // widgets, so a layer covers the client area and lets every click through to what lies below.
@@ -168,9 +165,7 @@ void BoardWidgets::Place(const TwipsMapping& mapping) {
         FitText::Fit(Label1, FitText::SmallestPoints * mapping.scale);
     }
     FitText::Fit(cmdGo, FitText::SmallestPoints * mapping.scale);
-    for (QWidget* word : imgFile->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        word->setGeometry(imgFile->rect());
-    }
+    if (fileWord_ != nullptr) fileWord_->setGeometry(imgFile->rect());
     for (NameLabel* label : txtName) SetNameText(label, label->text());
 }
 
@@ -196,7 +191,7 @@ BoardWidgets::BoardWidgets(QWidget* window) {
     const QString fileWord = QCoreApplication::translate("BoardWidgets", "FILE", "the word on the File menu's button");
     const bool english = fileWord == QLatin1String("FILE");
     imgFile = Placed(new SvgPicture(english ? Pictures::File : Pictures::FileButton, window), FileButtonRect, "imgFile");
-    if (!english) new FileWord(fileWord, imgFile);
+    if (!english) fileWord_ = new FileWord(fileWord, imgFile);
     imgFile->setCursor(Qt::PointingHandCursor);
     // The snakes Image2..Image8.
     for (std::size_t n = 0; n < SnakeRects.size(); ++n) {
@@ -238,26 +233,21 @@ BoardWidgets::BoardWidgets(QWidget* window) {
     Label1->adjustSize();
 }
 
-void BoardWidgets::Draw(const GameState& state, PlayFocus& focus) {
-    // A seat played from another computer cannot be played here.
-    const bool here = !state.Remote[static_cast<std::size_t>(state.CurrentPlayer)];
+void BoardWidgets::Draw(const GameState& state, bool here, PlayFocus& focus) {
+    const auto enable = [&focus](QWidget* control, bool enabled) {
+        if (!enabled) focus.Leaving(control);
+        control->setEnabled(enabled);
+    };
     // Only the face on show is visible.
     for (int k = 0; k < FaceCount; ++k) {
         DieFace* face = picToss[static_cast<std::size_t>(k)];
         const bool shown = k == state.ShownFace;
-        const bool enabled = !shown || (here && state.FaceEnabled);
-        if (!shown || !enabled) focus.Leaving(face);
+        if (!shown) focus.Leaving(face);
         face->setHidden(!shown);
-        face->setEnabled(enabled);
+        enable(face, !shown || (here && state.FaceEnabled));
     }
-    for (std::size_t s = 0; s < SeatCount; ++s) {
-        const bool enabled = here && state.CounterEnabled[s];
-        if (!enabled) focus.Leaving(picM[s]);
-        picM[s]->setEnabled(enabled);
-    }
-    const bool goes = here && state.GoEnabled;
-    if (!goes) focus.Leaving(cmdGo);
-    cmdGo->setEnabled(goes);
+    for (std::size_t s = 0; s < SeatCount; ++s) enable(picM[s], here && state.CounterEnabled[s]);
+    enable(cmdGo, here && state.GoEnabled);
     DrawNames(state);
 }
 
@@ -279,13 +269,6 @@ void BoardWidgets::ShowMarks(bool shown) {
         txtName[seat]->SetMarkSeat(shown ? i : -1);
         SetNameText(txtName[seat], txtName[seat]->text());
     }
-}
-
-QRect BoardWidgets::Controls() const {
-    QRect controls = imgFile->geometry() | cmdGo->geometry();
-    for (const QWidget* face : picToss) controls |= face->geometry();
-    for (const QWidget* name : txtName) controls |= name->geometry();
-    return controls;
 }
 
 }  // namespace vantry

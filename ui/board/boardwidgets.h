@@ -7,7 +7,6 @@
 #include "twips.h"
 
 class QLabel;
-class QRect;
 class QPushButton;
 class QWidget;
 
@@ -34,16 +33,15 @@ public:
     void Place(const TwipsMapping& mapping);
     // Brings the widgets up to the game state: the die's face on show, the counters that can be
     // moved, Go and the names with their blink; the counters' places are the travel's, from the
-    // record's events. A control about to be hidden or disabled lets the keyboard focus go first.
+    // record's events; none is enabled unless the seat on turn plays `here`, not on another
+    // computer. A control about to be hidden or disabled lets the keyboard focus go first.
     // Nothing is read back.
-    void Draw(const GameState& state, PlayFocus& focus);
+    void Draw(const GameState& state, bool here, PlayFocus& focus);
     // Each seat's name as the label's caption (changed only when it differs), and the blink.
     void DrawNames(const GameState& state);
     // Each seat's mark on its counter and before its name, or none; the names are fitted anew
     // to the room the mark leaves.
     void ShowMarks(bool shown);
-    // Where the controls a player must reach stand in the window: FILE, the names, the die and Go.
-    QRect Controls() const;
 
     // The controls and the names; the background, the lines, the numbers, the house and the
     // snakes need no hand once they are placed.
@@ -61,6 +59,8 @@ private:
 
     // The widgets that stand where the design puts them, with their design places.
     std::vector<std::pair<QWidget*, TwipsRect>> placed_;
+    // The word written over the FILE picture in a language other than English, or none.
+    QWidget* fileWord_ = nullptr;
 };
 
 }  // namespace vantry

@@ -4,7 +4,6 @@
 #include "gamerecord.h"
 #include "gamestate.h"
 #include "playeroptions.h"
-#include "twips.h"
 
 namespace vantry {
 
@@ -23,17 +22,15 @@ CounterTravel::CounterTravel(const GameState& state, const std::array<ClickPanel
 
 qint64 CounterTravel::Now() const { return clock_.isValid() ? clock_.elapsed() : 0; }
 
-void CounterTravel::SetEnabled(bool enabled) {
-    enabled_ = enabled && qEnvironmentVariable("VANTRY_NO_TRAVEL") != QLatin1String("1");
+void CounterTravel::Apply(const PlayerOptions& options) {
+    constexpr int designed = PlayerOptions::DesignedPace;
+    const int pace = options.pace;
+    speed_ = pace > 0 && pace < designed ? static_cast<float>(designed) / static_cast<float>(pace) : 1.0f;
+    enabled_ = options.travel && qEnvironmentVariable("VANTRY_NO_TRAVEL") != QLatin1String("1");
     if (enabled_) return;
     for (int i = 0; i < 4; ++i) {
         if (travelling_[Index(i)]) Jump(i);
     }
-}
-
-void CounterTravel::SetTickMs(int tickMs) {
-    constexpr int designed = PlayerOptions::DesignedPace;
-    speed_ = tickMs > 0 && tickMs < designed ? static_cast<float>(designed) / static_cast<float>(tickMs) : 1.0f;
 }
 
 void CounterTravel::Follow(const RecordEvent& event, bool jump) {

@@ -13,6 +13,7 @@ namespace vantry {
 
 class ClickPanel;
 struct GameState;
+struct PlayerOptions;
 struct RecordEvent;
 
 // Moves the four drawn counters to the places the record's events give them. The state takes a
@@ -25,15 +26,14 @@ class CounterTravel : public QObject {
 public:
     CounterTravel(const GameState& state, const std::array<ClickPanel*, 4>& counters);
 
-    // Off, every counter stands at its place at once, and a way under travel ends where it is.
-    // The one switch of the board's motion (counters and die alike): the player's option,
-    // overruled by VANTRY_NO_TRAVEL=1.
-    void SetEnabled(bool enabled);
+    // The player's travel option and pace. The travel is the one switch of the board's motion
+    // (counters and die alike), overruled by VANTRY_NO_TRAVEL=1; off, every counter stands at its
+    // place at once, and a way under travel ends where it is. The computer's throw and move timers
+    // tick at the pace; a move's travel, made to end within the designed half second, is played
+    // faster at a brisker pace so that it still ends before the next tick; at the designed pace
+    // and slower ones it runs at its own speed.
+    void Apply(const PlayerOptions& options);
     bool Enabled() const { return enabled_; }
-    // The computer's throw and move timers tick every `tickMs`; a move's travel, made to end
-    // within the designed half second, is played faster at a brisker pace so that it still
-    // ends before the next tick; at the designed pace and slower ones it runs at its own speed.
-    void SetTickMs(int tickMs);
 
     // The counters an event placed go to their new places: a move's own counter along the
     // move's way, any other straight from where it is drawn; a new or opened game's, or any

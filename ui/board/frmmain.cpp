@@ -23,6 +23,7 @@
 #include "board/filemenu.h"
 #include "standings.h"
 #include "board/keytable.h"
+#include "board/namelabel.h"
 #include "playeroptions.h"
 #include "board/playfocus.h"
 #include "prompter.h"
@@ -37,32 +38,26 @@ namespace {
 constexpr int TimerInterval = 500;
 constexpr qreal SmallestScale = 0.75;
 
-// The path a drop on the board would open: that of a single local file that is not a folder,
-// else empty. Several files are refused rather than one of them picked, so that nothing opens
-// by surprise.
-QString DroppedFile(const QMimeData* data) {
-    if (!data || !data->hasUrls()) return {};
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) return {};
-    const QString path = urls.constFirst().toLocalFile();
-    return QFileInfo(path).isDir() ? QString() : path;
-}
-
-// Accepts a drop of one saved game, or ignores it. Reading the file leaves it where it was, so
-// the drop is a copy (or else a link), never a move after which the program it came from would
+// Accepts a drop of one saved game and gives its path, or ignores it and gives none. The path is
+// that of a single local file that is not a folder: several files are refused rather than one of
+// them picked, so that nothing opens by surprise. Reading the file leaves it where it was, so the
+// drop is a copy (or else a link), never a move after which the program it came from would
 // delete it.
-bool TakeDrop(QDropEvent* event) {
+QString TakeDrop(QDropEvent* event) {
     const Qt::DropActions possible = event->possibleActions();
     const Qt::DropAction action = possible & Qt::CopyAction   ? Qt::CopyAction
                                   : possible & Qt::LinkAction ? Qt::LinkAction
                                                               : Qt::IgnoreAction;
-    if (action == Qt::IgnoreAction || DroppedFile(event->mimeData()).isEmpty()) {
+    const QList<QUrl> urls = event->mimeData() ? event->mimeData()->urls() : QList<QUrl>();
+    const bool oneFile = urls.size() == 1 && urls.constFirst().isLocalFile();
+    const QString path = oneFile ? urls.constFirst().toLocalFile() : QString();
+    if (action == Qt::IgnoreAction || path.isEmpty() || QFileInfo(path).isDir()) {
         event->ignore();
-        return false;
+        return {};
     }
     event->setDropAction(action);
     event->accept();
-    return true;
+    return path;
 }
 }  // namespace
 
@@ -146,14 +141,11 @@ void frmMain::Form_Load() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) return HandleKey(static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool frmMain::HandleKey(QKeyEvent* event) {
-    const KeyCommand command = KeyCommandFor(event->key(), event->modifiers());
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const KeyCommand command = KeyCommandFor(key->key(), key->modifiers());
     if (command == KeyCommand::None) return false;
-    if (event->isAutoRepeat()) return true;  // a held key is one press
+    if (key->isAutoRepeat()) return true;  // a held key is one press
     switch (command) {
         case KeyCommand::Throw: ThrowHere(); break;
         case KeyCommand::Go:
@@ -217,7 +209,10 @@ void frmMain::Timer1_Timer() { engine_.Timer1_Timer(); }
 QPoint frmMain::FileMenuCorner() const { return widgets_->imgFile->mapToGlobal(QPoint(0, 0)); }
 
 QRect frmMain::ControlsOnScreen() const {
-    const QRect controls = widgets_->Controls();
+    const BoardWidgets& w = *widgets_;
+    QRect controls = w.imgFile->geometry() | w.cmdGo->geometry();
+    for (const QWidget* face : w.picToss) controls |= face->geometry();
+    for (const QWidget* name : w.txtName) controls |= name->geometry();
     return QRect(mapToGlobal(controls.topLeft()), controls.size());
 }
 
@@ -233,8 +228,8 @@ void frmMain::dragMoveEvent(QDragMoveEvent* event) { TakeDrop(event); }
 // The file opens once the drop is over, so that a message about a damaged file does not keep
 // the program it was dragged from waiting.
 void frmMain::dropEvent(QDropEvent* event) {
-    if (!TakeDrop(event)) return;
-    const QString path = DroppedFile(event->mimeData());
+    const QString path = TakeDrop(event);
+    if (path.isEmpty()) return;
     QMetaObject::invokeMethod(this, [this, path] { commands_.OpenDropped(path); }, Qt::QueuedConnection);
 }
 
@@ -257,7 +252,7 @@ void frmMain::ShowWindow() {
     show();
 }
 
-QSize frmMain::DesignSize() { return PixelRect(TwipsRect{0.0f, 0.0f, ClientWidth, ClientHeight}).size(); }
+QSize frmMain::DesignSize() { return PixelRect(BoardRect).size(); }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -272,12 +267,9 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 void frmMain::ToggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (closingWithoutAsking_ || ConfirmClose()) {
-        if (storeNotice_ != nullptr && placeRestored_) WindowPlace::Store(*this, prompter_, *storeNotice_);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    const bool closes = closingWithoutAsking_ || ConfirmClose();
+    if (closes && storeNotice_ != nullptr && placeRestored_) WindowPlace::Store(*this, prompter_, *storeNotice_);
+    event->setAccepted(closes);
 }
 
 // A Yes whose save was cancelled or failed keeps the board, so the game is not lost.
@@ -290,15 +282,12 @@ bool frmMain::ConfirmClose() {
     return false;
 }
 
-void frmMain::SetCuePlayer(std::unique_ptr<CuePlayer> player) { cues_.SetPlayer(std::move(player)); }
-
 void frmMain::CuePlayed(Cue cue) { cues_.Play(cue); }
 
 // A timer given a new interval while it runs starts it afresh; the turn waits one new tick.
 void frmMain::ApplyOptions(const PlayerOptions& options) {
     for (GameTimer t : {GameTimer::timPlay, GameTimer::timGo}) Timer(t).setInterval(options.pace);
-    travel_->SetTickMs(options.pace);
-    travel_->SetEnabled(options.travel);
+    travel_->Apply(options);
     widgets_->ShowMarks(options.marks);
     cues_.Apply(options.sound, options.volume);
 }
@@ -348,7 +337,7 @@ void frmMain::Changed() { Draw(); }
 void frmMain::Blinked() { widgets_->DrawNames(state_); }
 
 void frmMain::Draw() {
-    widgets_->Draw(state_, *playFocus_);
+    widgets_->Draw(state_, PlaysHere(), *playFocus_);
     setWindowTitle(Document::CaptionFor(QString::fromStdString(state_.GamePath)));
     descriptions_->Refresh();
     // A timer that runs on keeps its rhythm; one started afresh begins a whole interval.

@@ -64,9 +64,8 @@ public:
     Engine& GameEngine() { return engine_; }
     FileMenu& Menu() { return *mnuFile_; }
     QTimer& Timer(GameTimer timer) { return timers_[static_cast<std::size_t>(timer)]; }
-    // Replaces the cue player; the window's own plays through QSoundEffect.
-    void SetCuePlayer(std::unique_ptr<CuePlayer> player);
-    QString MediaFolder() const { return cues_.MediaFolder(); }
+    // The window's sound, whose cue player a test may replace.
+    BoardCues& Cues() { return cues_; }
     // Where the File menu pops up: the FILE picture's top-left corner, in screen coordinates.
     QPoint FileMenuCorner() const;
     // Where the controls a player must reach stand on the screen: FILE, the names, the die and Go.
@@ -100,7 +99,6 @@ private:
     void Form_Load();
     bool PlaysHere() const;
     void ThrowHere();
-    bool HandleKey(QKeyEvent* event);
     // Enter presses the focused control of the board, as on any button; Space keeps throwing
     // wherever the focus is.
     bool PressFocused();

@@ -91,13 +91,11 @@ TravelPath MovePath(const MoveReport& move, CounterPlace drawn, float width, flo
     // Without a ladder or a snake the last hop lands on the target itself.
     const int lastHopped = jumps ? move.reached : move.reached - 1;
     for (int p = move.from + 1; p <= lastHopped; ++p) path.Via(PlaceOf(p, height), hopMs, true);
-    if (!jumps) {
-        path.Finish(hopMs, true);
-        return path;
-    }
     const auto body = std::find_if(SnakeBodies.begin(), SnakeBodies.end(),
                                    [&move](const SnakeBody& b) { return b.head == move.reached; });
-    if (move.to < move.reached && body != SnakeBodies.end()) {
+    if (!jumps) {
+        path.Finish(hopMs, true);
+    } else if (move.to < move.reached && body != SnakeBodies.end()) {
         Slide(path, *body, PlaceOf(move.reached, height), PlaceOf(move.to, height), width, height);
     } else {
         path.Finish(JumpMs);

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <optional>
 
-#include "prompter.h"
 #include "storefailurenotice.h"
 #include "userstorewrite.h"
 
@@ -57,18 +56,16 @@ std::optional<StoredPlace> Read(const QByteArray& stored) {
     return place;
 }
 
-// The screen that shows most of the frame, or none.
+// The screen that shows most of the frame (the first of those that show as much), or none.
 const QScreen* ScreenShowing(const QRect& frame) {
-    const QScreen* best = nullptr;
-    qint64 most = 0;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect seen = screen->availableGeometry().intersected(frame);
-        const qint64 area = qint64(seen.width()) * seen.height();
-        if (area <= most) continue;
-        best = screen;
-        most = area;
-    }
-    return best;
+    const auto seen = [&frame](const QScreen* screen) {
+        const QRect shown = screen->availableGeometry().intersected(frame);
+        return qint64(shown.width()) * shown.height();
+    };
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto best = std::max_element(screens.begin(), screens.end(),
+                                       [&seen](const QScreen* a, const QScreen* b) { return seen(a) < seen(b); });
+    return best != screens.end() && seen(*best) > 0 ? *best : nullptr;
 }
 
 QMargins Between(const QRect& frame, const QRect& inside) {
@@ -81,29 +78,11 @@ QMargins Between(const QRect& frame, const QRect& inside) {
 QMargins StoredFrame(const StoredPlace& place) {
     if (place.states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return GuessedFrame;
     const QMargins m = Between(place.frame, place.normal);
-    const auto plausible = [](int side) { return side >= 0 && side <= WidestFrameSide; };
-    if (m.top() == 0 || !plausible(m.left()) || !plausible(m.top()) || !plausible(m.right()) || !plausible(m.bottom())) {
-        return GuessedFrame;
-    }
-    return m;
+    const auto sides = {m.left(), m.top(), m.right(), m.bottom()};
+    const bool plausible = m.top() > 0 && std::min(sides) >= 0 && std::max(sides) <= WidestFrameSide;
+    return plausible ? m : GuessedFrame;
 }
 
-// The board shrinks below its usual smallest size where a screen has no room for even that.
-void BoundMinimum(QWidget& window, const QSize& inside) {
-    window.setMinimumSize(window.minimumSize().boundedTo(inside).expandedTo(QSize(1, 1)));
-}
-
-// No stored place: the window's own size where it fits the screen, placed by the window system.
-void FitOwnSize(QWidget& window) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr) return;
-    const QRect room = screen->availableGeometry();
-    const QMargins margins = WindowPlace::FrameMargins(window);
-    BoundMinimum(window, room.size().shrunkBy(margins));
-    const QRect frame(QPoint(), window.size().grownBy(margins));
-    if (frame.width() <= room.width() && frame.height() <= room.height()) return;
-    window.setGeometry(WindowPlace::FitFrame(frame, room) - margins);
-}
 }  // namespace
 
 QRect WindowPlace::FitFrame(const QRect& frame, const QRect& room) {
@@ -124,17 +103,25 @@ QMargins WindowPlace::FrameMargins(const QWidget& window) {
 }
 
 // A remembered maximized or full-screen window comes back so, over a normal place that fits.
+// Without a stored place the window keeps its own size where it fits the screen, placed by the
+// window system. Either way the board shrinks below its usual smallest size where a screen has
+// no room for even that.
 void WindowPlace::Restore(QWidget& window) {
     const auto store = OpenUserStore();
     const auto stored = Read(store ? store->value(GeometryKey).toByteArray() : QByteArray());
-    const QScreen* screen = stored ? ScreenShowing(stored->frame) : nullptr;
-    if (screen == nullptr) {
-        FitOwnSize(window);
+    const QScreen* storedScreen = stored ? ScreenShowing(stored->frame) : nullptr;
+    const QScreen* screen = storedScreen != nullptr ? storedScreen : window.screen();
+    if (screen == nullptr) return;
+    const QMargins margins = storedScreen != nullptr ? StoredFrame(*stored) : FrameMargins(window);
+    const QRect room = screen->availableGeometry();
+    window.setMinimumSize(window.minimumSize().boundedTo(room.size().shrunkBy(margins)).expandedTo(QSize(1, 1)));
+    if (storedScreen == nullptr) {
+        const QSize frame = window.size().grownBy(margins);
+        if (frame.width() > room.width() || frame.height() > room.height()) {
+            window.setGeometry(FitFrame(QRect(QPoint(), frame), room) - margins);
+        }
         return;
     }
-    const QMargins margins = StoredFrame(*stored);
-    const QRect room = screen->availableGeometry();
-    BoundMinimum(window, room.size().shrunkBy(margins));
     // Fitted as large as the window will really be.
     QRect normal = stored->normal;
     normal.setSize(normal.size().expandedTo(window.minimumSize()));

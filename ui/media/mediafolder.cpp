@@ -38,8 +38,7 @@ QString FindMediaFolder() {
 
 QString CueFile(const QString& folder, Cue cue) {
     static constexpr std::array<const char*, 5> Names{"TossClick", "PicMMove", "MOH", "NOH", "Tashwiq"};
-    return folder + QLatin1String("/Media/") + QLatin1String(Names[static_cast<std::size_t>(cue)]) +
-           QLatin1String(".wav");
+    return QStringLiteral("%1/Media/%2.wav").arg(folder, QLatin1String(Names[static_cast<std::size_t>(cue)]));
 }
 
 QString FindSoundModule() { return ModulePath(VANTRY_BUILD_SOUND_MODULE, VANTRY_INSTALL_SOUND_MODULE); }
